@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+// A plain window in the background colour over the whole screen, behind the main window,
+// to hide a busy desktop. It takes no input.
+class BackgroundCover : public QWidget {
+public:
+    explicit BackgroundCover(const QColor& colour);
+    void setColour(const QColor& colour);
+};
+
+// Colours are kept as 0x00BBGGRR values.
+QColor colourFromValue(quint32 value);
+quint32 valueFromColour(const QColor& colour);

@@ -1,0 +1,32 @@
+#include "startup.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+std::optional<StartRefusal> startRefusal(int screenWidth, bool otherInstanceRunning) {
+    if (screenWidth < 800)
+        return StartRefusal{QStringLiteral("Nur für hohe Auflösung!"),
+                            QStringLiteral("Die Auflösung muß mindestens\r800x600 Punkte für Sorbello\rbetragen!")};
+    if (otherInstanceRunning)
+        return StartRefusal{QStringLiteral("Abbruch"), QStringLiteral("Noch ein Sorbello? Nein, eines muss reichen!")};
+    return std::nullopt;
+}
+
+namespace {
+QString userLockPath() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return dir + QStringLiteral("/sorbello.lock");
+}
+} // namespace
+
+SingleInstance::SingleInstance() : SingleInstance(userLockPath()) {}
+
+SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
+    // Never stale by age: a running instance keeps its lock however long it runs. A lock left
+    // by a crashed instance is still recognised by its dead process and taken over.
+    lock_.setStaleLockTime(0);
+}
+
+bool SingleInstance::acquire() { return lock_.tryLock(0); }

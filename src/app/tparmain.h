@@ -1,0 +1,124 @@
+#pragma once
+
+#include "appenvironment.h"
+#include "board/boardimages.h"
+#include "board/fadeengine.h"
+#include "game/gamerandom.h"
+#include "game/gamestate.h"
+#include "game/turnports.h"
+#include "records/programoptions.h"
+#include "records/statentry.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class BackgroundCover;
+class BoardScreen;
+class PaintBox;
+class QAction;
+class QFrame;
+class QLabel;
+class QLCDNumber;
+class QToolButton;
+class Tgewinnform;
+class TurnFlow;
+
+// The main window: the board, the status displays, the menu and the tool buttons. It owns
+// the one game state and everything a game is played with.
+class Tparmain : public QMainWindow, private DialogPort {
+    Q_OBJECT
+public:
+    explicit Tparmain(AppEnvironment environment);
+    ~Tparmain() override;
+
+    void attachEndDialog(Tgewinnform* gewinnform) { gewinnform_ = gewinnform; }
+
+    TGameState& gameState() { return gameState_; }
+    TGameTallies& gameTallies() { return gameTallies_; }
+    TProgramOptions& options() { return options_; }
+    TurnFlow& turnFlow() { return *turnFlow_; }
+    BoardScreen& boardScreen() { return *board_; }
+    const BoardImages& images() const { return images_; }
+    const QImage& image3() const { return image3_; }
+    quint32 backgroundColour() const { return backgroundColour_; }
+    bool coverShown() const { return cover_ != nullptr; }
+
+    void Beenden1Click();
+    void Hintergrundabdecken1Click();
+    void Hintergrundfarbefestlegen1Click();
+    void Float1Click();
+    void Float2Click();
+
+    // Components, named as on the form.
+    QWidget* Texturpanel1 = nullptr;
+    QToolButton* Float1 = nullptr;
+    QToolButton* Float4 = nullptr;
+    QToolButton* Float3 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    PaintBox* PaintBox2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* vollauf = nullptr;
+    QLCDNumber* SiebenSeg1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QToolButton* Float2 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QWidget* Texturpanel2 = nullptr;
+    QFrame* Panel2 = nullptr;
+    PaintBox* PaintBox1 = nullptr;
+
+    QAction* NeuesSpiel1 = nullptr;
+    QAction* Netzwerkverbindungtrennen1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    QAction* Hintergrundabdecken1 = nullptr;
+    QAction* Hintergrundfarbefestlegen1 = nullptr;
+    QAction* SpielerStatistik1 = nullptr;
+    QAction* HighScore1 = nullptr;
+    QAction* Karteneditor1 = nullptr;
+    QAction* VerknpfungzumDesktopanlegen1 = nullptr;
+    QAction* VerknpfungzumStartmenanlegen1 = nullptr;
+    QAction* IP1 = nullptr;
+    QAction* Optionen2 = nullptr;
+    QAction* DebugDump1 = nullptr;
+    QAction* Spielanleitung1 = nullptr;
+    QAction* VukoHomepage1 = nullptr;
+    QAction* berKolibri811 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    bool FormClose();
+    void buildComponents();
+    void buildMenu();
+    void connectCommands();
+    void applyBoardSize(bool largeBoard);
+
+    bool confirmAbandonGame() override;
+    void runNewGameDialog() override;
+    void showEndDialog(const EndDialogText& text) override;
+
+    AppEnvironment env_;
+    TGameState gameState_;
+    TGameTallies gameTallies_;
+    TProgramOptions options_;
+    GameRandom random_;
+    BoardImages images_;
+    QImage image3_;     // texture of the window panels
+    QImage imageweiss_; // white texture
+    FadeEngine fadeEngine_{random_};
+    quint32 backgroundColour_ = 16711680; // pure blue
+    std::unique_ptr<BackgroundCover> cover_;
+    std::unique_ptr<BoardScreen> board_;
+    std::unique_ptr<TurnFlow> turnFlow_;
+    Tgewinnform* gewinnform_ = nullptr;
+    bool shown_ = false;
+};
+
+// The program's identity, shown in the title picture and the About dialog.
+inline constexpr const char* kProgramName = "Sorbello";
+inline constexpr const char* kVersionText = "2.60";
+inline constexpr const char* kVersionDate = "14.7.2000";

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+
+// The pictures the board is drawn from, owned by the main window for the whole run.
+// All of them are QImage::Format_RGB32.
+struct BoardImages {
+    QImage board;    // what PaintBox1 shows; sized to the paint box
+    QImage cardBack; // 40 x 40, shared by every face-down card
+    QImage texture;  // Image1, the 49 x 49 tile of the board background
+    QImage sheet;    // the current card-picture sheet; picture faces are cut from it
+    QImage status;   // what PaintBox2 shows, 377 x 33
+};

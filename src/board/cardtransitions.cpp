@@ -1,0 +1,102 @@
+#include "cardtransitions.h"
+
+#include "boardimages.h"
+#include "boardpainting.h"
+#include "cardfaces.h"
+#include "fadeengine.h"
+#include "game/gamestate.h"
+#include "records/programoptions.h"
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+// The fade itself runs on to its end once the game is gone (a 40 x 40 card costs next to
+// nothing); only its frames are dropped, so no window shows a card of a game that ended.
+FadeCallback framesUnless(FramePresenter& presenter, std::function<bool()> gone) {
+    return [&presenter, gone = std::move(gone)](const QImage& frame, qint32 userValue) {
+        if (!gone())
+            presenter.ShowFadeFrame(frame, userValue);
+    };
+}
+
+QPoint slotPosition(const TGameState& state, int slot) {
+    return {state.cards[slot].left, state.cards[slot].top};
+}
+
+bool validSlot(int slot) {
+    return slot >= 1 && slot <= kSlotCount;
+}
+
+} // namespace
+
+CardTransitions::CardTransitions(TGameState& state, BoardImages& images, const TProgramOptions& options,
+                                 const FadeEngine& engine, FramePresenter& presenter)
+    : state_(state), images_(images), options_(options), engine_(engine), presenter_(presenter) {}
+
+bool CardTransitions::cutShort(quint32 generation) const {
+    return state_.gameGeneration != generation || state_.abortRequested;
+}
+
+void CardTransitions::ShowCard(int motif, int x, int y) {
+    const quint32 generation = state_.gameGeneration;
+    const FadeCallback frames = framesUnless(presenter_, [this, generation] { return cutShort(generation); });
+
+    presenter_.presentBoard();
+    QImage face = makeCardImage();
+    DrawCardFace(face, motif, state_.settings.motifKind, images_.sheet);
+    presenter_.setFramePosition({x, y});
+    engine_.FadeTransition(images_.cardBack, face, options_.fadeShow, frames, 0);
+    if (cutShort(generation))
+        return;
+    copyCardAt(images_.board, face, x, y);
+}
+
+void CardTransitions::HideFaceUpCards() {
+    const quint32 generation = state_.gameGeneration;
+    const FadeCallback frames = framesUnless(presenter_, [this, generation] { return cutShort(generation); });
+    // A copy: a game started from inside a frame refills the list.
+    const PendingCards entries = state_.pendingCards;
+
+    QImage face = makeCardImage();
+    for (const PendingCard& entry : entries) {
+        if (!validSlot(entry.slot))
+            continue;
+        DrawCardFace(face, entry.motif, state_.settings.motifKind, images_.sheet);
+        const QPoint at = slotPosition(state_, entry.slot);
+        presenter_.setFramePosition(at);
+        engine_.FadeTransition(face, images_.cardBack, options_.fadeHide, frames, 0);
+        // The list may already belong to the next game, so it is left alone.
+        if (cutShort(generation))
+            return;
+        copyCardAt(images_.board, images_.cardBack, at.x(), at.y());
+    }
+    state_.pendingCards.clear();
+}
+
+void CardTransitions::RemoveFaceUpCards() {
+    const quint32 generation = state_.gameGeneration;
+    const FadeCallback frames = framesUnless(presenter_, [this, generation] { return cutShort(generation); });
+    const PendingCards entries = state_.pendingCards;
+
+    // Tiled over the whole board like the board itself, so the texture runs on seamlessly
+    // across the square of a removed card.
+    QImage background(images_.board.size(), QImage::Format_RGB32);
+    TileTexture(background.width(), background.height(), background, images_.texture);
+
+    QImage face = makeCardImage();
+    for (const PendingCard& entry : entries) {
+        if (!validSlot(entry.slot))
+            continue;
+        DrawCardFace(face, entry.motif, state_.settings.motifKind, images_.sheet);
+        const QPoint at = slotPosition(state_, entry.slot);
+        presenter_.setFramePosition(at);
+        const QImage piece = background.copy(at.x(), at.y(), kCardSize, kCardSize);
+        engine_.FadeTransition(face, piece, options_.fadeRemove, frames, 0);
+        if (cutShort(generation))
+            return;
+        copyCardAt(images_.board, piece, at.x(), at.y());
+    }
+    state_.pendingCards.clear();
+}

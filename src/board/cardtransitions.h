@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+class FadeEngine;
+struct BoardImages;
+struct TGameState;
+struct TProgramOptions;
+
+// Where the frames of a card transition go: the board's screen.
+class FramePresenter {
+public:
+    virtual ~FramePresenter() = default;
+    // Shows the whole board image on the screen.
+    virtual void presentBoard() = 0;
+    // Where the following frames are drawn.
+    virtual void setFramePosition(QPoint position) = 0;
+    // The fade callback: draws the 40 x 40 frame at the frame position.
+    virtual void ShowFadeFrame(const QImage& frame, qint32 userValue) = 0;
+};
+
+// The three card transitions of the board. They fade on the screen and write the final
+// picture into the board image only when the fade is done.
+class CardTransitions {
+public:
+    CardTransitions(TGameState& state, BoardImages& images, const TProgramOptions& options, const FadeEngine& engine,
+                    FramePresenter& presenter);
+
+    // Turns one card face up at (x, y), fadeShow steps.
+    void ShowCard(int motif, int x, int y);
+    // Turns every card of pendingCards face down again, one after the other; empties the list.
+    void HideFaceUpCards();
+    // Takes every card of pendingCards off the board, showing the background under it.
+    void RemoveFaceUpCards();
+
+private:
+    // True when the game the transition began in was abandoned or replaced meanwhile
+    // (the frames process window messages, so a new game can start in the middle of a fade).
+    bool cutShort(quint32 generation) const;
+
+    TGameState& state_;
+    BoardImages& images_;
+    const TProgramOptions& options_;
+    const FadeEngine& engine_;
+    FramePresenter& presenter_;
+};

@@ -1,0 +1,108 @@
+#include "fadeengine.h"
+
+#include "game/gamerandom.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kKeyRange = 10000;
+constexpr quint32 kUnusedByte = 0xff000000u;
+
+// A picture as a flat, top-down array of 32-bit pixels (bytes blue, green, red, unused).
+// It stays a QImage so that a frame can be handed to the callback without a copy: should the
+// callback keep the frame, the next write detaches and its copy stays intact.
+QImage readPixels(const QImage& picture) {
+    QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    // Forcing the unused byte lets a step copy whole words yet move only the colour bytes,
+    // and keeps every frame opaque whatever the caller's picture held there.
+    auto* words = reinterpret_cast<quint32*>(pixels.bits());
+    const qsizetype n = qsizetype(pixels.width()) * pixels.height();
+    for (qsizetype i = 0; i < n; ++i)
+        words[i] |= kUnusedByte;
+    return pixels;
+}
+
+// Equal sizes are the caller's duty; a mismatched target is cut, or padded with black, only
+// so that no step reads past its pixels.
+QImage fitTo(const QImage& picture, QSize size) {
+    if (picture.size() == size)
+        return picture;
+    if (!picture.isNull())
+        return picture.copy(QRect(QPoint(0, 0), size));
+    QImage blank(size, QImage::Format_RGB32);
+    blank.fill(0);
+    return blank;
+}
+
+// Sorts `order` along with `keys` by ascending key. Recursing only into the smaller side
+// keeps the stack depth logarithmic even for the many equal keys of a large picture.
+void sortByKey(std::vector<int>& keys, std::vector<int>& order, int lo, int hi) {
+    while (lo < hi) {
+        const int pivot = keys[(lo + hi) / 2];
+        int i = lo;
+        int j = hi;
+        while (i <= j) {
+            while (keys[i] < pivot)
+                ++i;
+            while (keys[j] > pivot)
+                --j;
+            if (i <= j) {
+                std::swap(keys[i], keys[j]);
+                std::swap(order[i], order[j]);
+                ++i;
+                --j;
+            }
+        }
+        if (j - lo < hi - i) {
+            sortByKey(keys, order, lo, j);
+            lo = i;
+        } else {
+            sortByKey(keys, order, i, hi);
+            hi = j;
+        }
+    }
+}
+
+// The pixel indices 0..n-1 in a random order: each gets a key from 1..10000, then they are
+// sorted by key.
+std::vector<int> revealOrder(int n, GameRandom& random) {
+    std::vector<int> order(n);
+    std::vector<int> keys(n);
+    for (int i = 0; i < n; ++i) {
+        order[i] = i;
+        keys[i] = random.below(kKeyRange) + 1;
+    }
+    sortByKey(keys, order, 0, n - 1);
+    return order;
+}
+
+} // namespace
+
+void FadeEngine::FadeTransition(const QImage& source, const QImage& target, qint32 steps,
+                                const FadeCallback& callback, qint32 userValue) const {
+    if (!callback)
+        throw eFadeError("Callback-Routine nicht definiert!");
+
+    QImage current = readPixels(source);
+    const QImage goal = readPixels(fitTo(target, source.size()));
+    const int n = current.width() * current.height();
+    const std::vector<int> order = revealOrder(n, random_);
+
+    callback(current, userValue);
+    if (steps > 0) {
+        const int perStep = n / steps;
+        const auto* from = reinterpret_cast<const quint32*>(goal.constBits());
+        int position = 0;
+        for (qint32 step = 0; step < steps; ++step) {
+            // Fetched anew each step: the callback may have kept the last frame.
+            auto* to = reinterpret_cast<quint32*>(current.bits());
+            for (const int end = position + perStep; position < end; ++position)
+                to[order[position]] = from[order[position]];
+            callback(current, userValue);
+        }
+    }
+    // Shows exactly the target even where n is not a multiple of steps.
+    callback(goal, userValue);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A paint box: shows a prepared picture and forwards mouse presses. Painting only copies
+// the picture; it never draws anything itself.
+class PaintBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PaintBox(QWidget* parent = nullptr);
+
+    // The whole picture goes to the screen.
+    void showImage(const QImage& image);
+    // A piece of a picture goes to the screen at `at`, at once, over what is shown there.
+    void showPiece(const QImage& piece, QPoint at);
+    // What the screen shows now.
+    const QImage& screen() const { return screen_; }
+
+Q_SIGNALS:
+    void mousePressed(Qt::MouseButton button, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QImage screen_;
+};

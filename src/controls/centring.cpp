@@ -1,0 +1,14 @@
+#include "centring.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize size = window.frameGeometry().size();
+    window.move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}

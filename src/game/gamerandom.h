@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <random>
+
+// The program's one random generator: uniform integers, re-seeded from the time of day
+// when a game is dealt and before every first-card decision of a computer player.
+class GameRandom {
+public:
+    explicit GameRandom(quint32 seed = 1) : engine_(seed) {}
+
+    void seed(quint32 value) { engine_.seed(value); }
+    void seedFromClock();
+
+    // Uniform in 0..n-1; 0 when n < 1.
+    int below(int n);
+
+private:
+    std::mt19937 engine_;
+};

@@ -1,0 +1,289 @@
+#include "turnflow.h"
+
+#include "messagewait.h"
+
+TurnFlow::TurnFlow(TGameState& state, TGameTallies& tallies, const TProgramOptions& options, MessageWait& wait,
+                   const TickClock& clock, BoardPort& board, DialogPort& dialogs)
+    : state_(state), tallies_(tallies), options_(options), wait_(wait), clock_(clock), board_(board),
+      dialogs_(dialogs) {}
+
+void TurnFlow::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
+    if (button != Qt::LeftButton)
+        return;
+    setBoardInput(false, 827);
+    if (!state_.gameRunning)
+        return;
+    const int slot = hitTest(state_, x, y);
+    if (slot == 0) {
+        if (state_.currentIsLocalHuman())
+            setBoardInput(true, 841);
+        return;
+    }
+    // Everything below may process window messages; a new game started meanwhile must not
+    // be played on by this turn.
+    const quint32 generation = state_.gameGeneration;
+    if (state_.settings.networkGame && !state_.currentIsNetwork()) {
+        waitForPeerThenReport(slot);
+        if (interrupted(generation))
+            return;
+    }
+    revealCard(slot);
+    if (interrupted(generation))
+        return;
+
+    switch (state_.turnCardCount) {
+    case 1:
+        state_.firstCard = slot;
+        if (state_.currentIsNetwork() && peer_)
+            peer_->BereitMelden();
+        if (state_.currentIsLocalHuman())
+            setBoardInput(true, 865);
+        break;
+    case 2:
+        if (!resolveSecondCard(slot, generation))
+            return;
+        break;
+    case 4:
+        if (!resolveThirdCard(slot, generation))
+            return;
+        break;
+    default:
+        break;
+    }
+    statusRefresh();
+}
+
+void TurnFlow::revealCard(int slot) {
+    TCard& card = state_.cards[slot];
+    card.faceUp = true;
+    ++card.revealCount;
+    ++state_.turnCardCount;
+    playSound(QStringLiteral("ppp1"));
+    state_.pendingCards.append(card.motif, slot);
+    board_.ShowCard(card.motif, card.left, card.top);
+}
+
+void TurnFlow::waitForPeerThenReport(int slot) {
+    wait_.waitUntil([this] { return state_.peerReady || !state_.gameRunning || state_.abortRequested; });
+    state_.peerReady = false;
+    // Sent even when the wait ended otherwise; the other computer drops it when no game runs.
+    if (peer_)
+        peer_->KarteSenden(state_.currentPlayer, slot);
+}
+
+bool TurnFlow::resolveSecondCard(int slot, quint32 generation) {
+    if (state_.cards[slot].motif != state_.cards[state_.firstCard].motif)
+        return mismatch(generation);
+    if (!pauseFor(200, generation))
+        return false;
+    playSound(QStringLiteral("ppp3"));
+    if (state_.settings.groupSize == 3) {
+        state_.secondCard = slot;
+        state_.turnCardCount = 3;
+        if (state_.currentIsNetwork() && peer_)
+            peer_->BereitMelden();
+        if (state_.currentIsLocalHuman())
+            setBoardInput(true, 992);
+        return true;
+    }
+    if (!pauseFor(500, generation))
+        return false;
+    board_.RemoveFaceUpCards();
+    if (interrupted(generation))
+        return false;
+    ++currentTally().pairsFound;
+    if (!pauseFor(300, generation))
+        return false;
+    state_.cards[state_.firstCard].present = false;
+    state_.cards[slot].present = false;
+    groupScored(956);
+    return true;
+}
+
+bool TurnFlow::resolveThirdCard(int slot, quint32 generation) {
+    if (state_.cards[slot].motif != state_.cards[state_.secondCard].motif)
+        return mismatch(generation);
+    ++currentTally().pairsFound;
+    if (!pauseFor(200, generation))
+        return false;
+    playSound(QStringLiteral("ppp3"));
+    if (!pauseFor(300, generation) || !pauseFor(500, generation))
+        return false;
+    board_.RemoveFaceUpCards();
+    if (interrupted(generation))
+        return false;
+    state_.cards[state_.firstCard].present = false;
+    state_.cards[state_.secondCard].present = false;
+    state_.cards[slot].present = false;
+    groupScored(885);
+    return true;
+}
+
+bool TurnFlow::mismatch(quint32 generation) {
+    ++currentTally().misses;
+    if (!pauseFor(100, generation))
+        return false;
+    playSound(QStringLiteral("ppp2"));
+    if (!pauseFor(mismatchPause(state_.settings.difficulty), generation))
+        return false;
+    board_.HideFaceUpCards();
+    if (interrupted(generation))
+        return false;
+    naechsterSpieler();
+    return !interrupted(generation);
+}
+
+// The same participant moves again after a found group.
+void TurnFlow::groupScored(int callSite) {
+    turnAllFaceDown(state_);
+    board_.PaintBox1Paint();
+    state_.turnCardCount = 0;
+    ++state_.players[state_.currentPlayer].score;
+    --state_.remainingGroups;
+    if (state_.currentIsNetwork() && peer_)
+        peer_->BereitMelden();
+    if (state_.currentIsLocalHuman())
+        setBoardInput(true, callSite);
+    if (state_.remainingGroups == 0)
+        endGame();
+}
+
+void TurnFlow::endGame() {
+    if (state_.playerCount >= 2 && records_) {
+        for (int p = 1; p <= state_.playerCount; ++p)
+            records_->EnterHighScore(state_.players[p].name, static_cast<quint32>(state_.players[p].score));
+    }
+    state_.gameRunning = false;
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        state_.players[p].isComputer = false;
+
+    const GameResult result = decideResult(state_);
+    EndDialogText text;
+    if (!result.draw && result.winner >= 1) {
+        ++tallies_[result.winner].wins;
+        text = {QStringLiteral("Herzlichen Glückwunsch,"), state_.players[result.winner].name,
+                QStringLiteral("Sie haben das Spiel gewonnen!")};
+        playSound(QStringLiteral("ppp4"));
+    } else {
+        text = {QStringLiteral("Dieses Spiel ist leider..."), QStringLiteral("...unentschieden!"), QString()};
+        playSound(QStringLiteral("ppp5"));
+    }
+    if (records_)
+        records_->UpdateStatisticsFile(tallies_, state_.playerCount);
+    dialogs_.showEndDialog(text);
+}
+
+void TurnFlow::naechsterSpieler() {
+    const quint32 generation = state_.gameGeneration;
+    protocolLine(QStringLiteral("In Prozedure naechsterSpieler eingetreten"));
+    turnAllFaceDown(state_);
+    board_.PaintBox1Paint();
+    if (state_.currentPlayer != 0 && state_.settings.networkGame) {
+        if (state_.currentIsNetwork()) {
+            if (peer_)
+                peer_->AlleKartenEmpfangenMelden();
+        } else {
+            wait_.waitUntil(
+                [this] { return state_.peerTurnDone || !state_.gameRunning || state_.abortRequested; });
+            state_.peerTurnDone = false;
+            if (interrupted(generation))
+                return;
+        }
+    }
+    state_.turnCardCount = 0;
+    ++state_.currentPlayer;
+    if (state_.currentPlayer > state_.playerCount || state_.currentPlayer > kMaxPlayers)
+        state_.currentPlayer = 1;
+    if (state_.currentIsLocalHuman())
+        setBoardInput(true, 769);
+    if (state_.settings.networkGame && state_.currentIsNetwork() && peer_)
+        peer_->BereitMelden();
+}
+
+void TurnFlow::NeuesSpiel1Click() {
+    if (state_.gameRunning) {
+        if (!dialogs_.confirmAbandonGame())
+            return;
+        abandonGame();
+    }
+    state_.pendingCards.clear();
+    dialogs_.runNewGameDialog();
+    state_.abortRequested = false;
+    board_.DrawFreshBoard();
+    state_.currentPlayer = 0;
+    naechsterSpieler();
+}
+
+void TurnFlow::pause(int ms) {
+    // Pauses nest when a turn runs inside another one's pause; the outer one is still active.
+    const bool outerPauseActive = state_.pauseActive;
+    state_.pauseActive = true;
+    wait_.waitFor(ms, [this] { return state_.abortRequested; });
+    state_.pauseActive = outerPauseActive;
+}
+
+void TurnFlow::playSound(const QString& name) {
+    // The sound is played at once, never held back until a running pause ends: a sound asked
+    // for inside a pause can only come from work done inside that pause.
+    wait_.processPendingMessages();
+    if (options_.soundOn && sound_)
+        sound_->PlayResource(name);
+}
+
+void TurnFlow::setBoardInput(bool on, int callSite) {
+    board_.setBoardEnabled(on);
+    protocolLine(QStringLiteral("Paintbox1 %1 (Zeile %2)")
+                     .arg(on ? QStringLiteral("eingeschaltet") : QStringLiteral("ausgeschaltet"))
+                     .arg(callSite));
+}
+
+void TurnFlow::statusRefresh() {
+    board_.showKnownGroups(knownGroups(state_));
+    board_.showRemainingGroups(state_.remainingGroups);
+    board_.DrawStatusStrip();
+    state_.lastRefreshTicks = clock_.ticks();
+}
+
+void TurnFlow::abandonGame() {
+    state_.gameRunning = false;
+    state_.abortRequested = true;
+    ++state_.gameGeneration;
+    wait_.wake();
+}
+
+void TurnFlow::requestAbort() {
+    state_.abortRequested = true;
+    wait_.wake();
+}
+
+void TurnFlow::marksChanged() { wait_.wake(); }
+
+int TurnFlow::mismatchPause(int difficulty) {
+    switch (difficulty) {
+    case 0:
+        return 1300;
+    case 2:
+        return 200;
+    default:
+        return 700;
+    }
+}
+
+bool TurnFlow::pauseFor(int ms, quint32 generation) {
+    pause(ms);
+    return !interrupted(generation);
+}
+
+bool TurnFlow::interrupted(quint32 generation) const {
+    return state_.abortRequested || state_.gameGeneration != generation;
+}
+
+TStatEntry& TurnFlow::currentTally() {
+    const int p = state_.currentPlayer;
+    return tallies_[(p >= 1 && p <= kMaxPlayers) ? p : 0];
+}
+
+void TurnFlow::protocolLine(const QString& text) {
+    if (protocol_)
+        protocol_->AddProtocolLine(text);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "gamestate.h"
+#include "records/programoptions.h"
+#include "records/statentry.h"
+#include "turnports.h"
+
+#include <Qt>
+
+class MessageWait;
+class TickClock;
+
+// The rules engine of a running game. Every turned card goes through PaintBox1MouseDown,
+// whoever turns it: a click on the board, a computer player, or the other computer.
+class TurnFlow {
+public:
+    TurnFlow(TGameState& state, TGameTallies& tallies, const TProgramOptions& options, MessageWait& wait,
+             const TickClock& clock, BoardPort& board, DialogPort& dialogs);
+
+    // Optional partners; without them the sounds, records, network reports and protocol
+    // lines go nowhere.
+    void setSound(SoundPort* sound) { sound_ = sound; }
+    void setRecords(RecordsPort* records) { records_ = records; }
+    void setPeer(PeerPort* peer) { peer_ = peer; }
+    void setProtocol(ProtocolSink* protocol) { protocol_ = protocol; }
+
+    void PaintBox1MouseDown(Qt::MouseButton button, int x, int y);
+    void naechsterSpieler();
+    void NeuesSpiel1Click();
+
+    void pause(int ms);
+    void playSound(const QString& name);
+    void setBoardInput(bool on, int callSite);
+    void statusRefresh();
+
+    // Ends the running game at once (abandoned, or the connection ended); every pause and
+    // wait of a turn in progress ends, and that turn does not go on.
+    void abandonGame();
+    // Sets abortRequested, as closing the program does.
+    void requestAbort();
+    // To be called after peerReady or peerTurnDone changed, so waiting turns look again.
+    void marksChanged();
+
+    // The mismatch pause by difficulty: 1300, 700 or 200 ms.
+    static int mismatchPause(int difficulty);
+
+private:
+    void revealCard(int slot);
+    void waitForPeerThenReport(int slot);
+    bool resolveSecondCard(int slot, quint32 generation);
+    bool resolveThirdCard(int slot, quint32 generation);
+    bool mismatch(quint32 generation);
+    void groupScored(int callSite);
+    void endGame();
+    bool pauseFor(int ms, quint32 generation);
+    bool interrupted(quint32 generation) const;
+    TStatEntry& currentTally();
+    void protocolLine(const QString& text);
+
+    TGameState& state_;
+    TGameTallies& tallies_;
+    const TProgramOptions& options_;
+    MessageWait& wait_;
+    const TickClock& clock_;
+    BoardPort& board_;
+    DialogPort& dialogs_;
+    SoundPort* sound_ = nullptr;
+    RecordsPort* records_ = nullptr;
+    PeerPort* peer_ = nullptr;
+    ProtocolSink* protocol_ = nullptr;
+};

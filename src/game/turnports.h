@@ -1,0 +1,75 @@
+#pragma once
+
+// The narrow interfaces through which the turn flow reaches the screen, the sounds, the
+// records, the other computer and the dialogs. The turn flow knows nothing else of them.
+
+#include "records/statentry.h"
+
+#include <QString>
+
+class BoardPort {
+public:
+    virtual ~BoardPort() = default;
+    // Card transitions: back to face at one slot; face to back, or face to background, for
+    // every card of pendingCards (which they empty).
+    virtual void ShowCard(int motif, int x, int y) = 0;
+    virtual void HideFaceUpCards() = 0;
+    virtual void RemoveFaceUpCards() = 0;
+    // Copies the board image to the screen.
+    virtual void PaintBox1Paint() = 0;
+    // Backs on every slot of the current board size over the background, then repaint.
+    virtual void DrawFreshBoard() = 0;
+    virtual void DrawStatusStrip() = 0;
+    // The board input switch: whether PaintBox1 takes clicks.
+    virtual void setBoardEnabled(bool on) = 0;
+    // The label vollauf and the display beside "Restpunkte".
+    virtual void showKnownGroups(int count) = 0;
+    virtual void showRemainingGroups(int count) = 0;
+};
+
+class SoundPort {
+public:
+    virtual ~SoundPort() = default;
+    virtual void PlayResource(const QString& name) = 0;
+};
+
+class RecordsPort {
+public:
+    virtual ~RecordsPort() = default;
+    virtual void EnterHighScore(const QString& name, quint32 points) = 0;
+    virtual void UpdateStatisticsFile(const TGameTallies& tallies, int playerCount) = 0;
+};
+
+// Messages to the other computer in a network game.
+class PeerPort {
+public:
+    virtual ~PeerPort() = default;
+    // Reports a turned card; the turn flow has already waited for the peer to be ready.
+    virtual void KarteSenden(int participant, int slot) = 0;
+    virtual void BereitMelden() = 0;
+    virtual void AlleKartenEmpfangenMelden() = 0;
+};
+
+// The texts of the end dialog Tgewinnform.
+struct EndDialogText {
+    QString label1;
+    QString panel1;
+    QString label2;
+};
+
+class DialogPort {
+public:
+    virtual ~DialogPort() = default;
+    // "Wollen Sie wirklich das laufende Spiel abbrechen?"; true for Yes.
+    virtual bool confirmAbandonGame() = 0;
+    // Shows the new-game dialog modally; starting a game there deals the board.
+    virtual void runNewGameDialog() = 0;
+    // Shows Tgewinnform modally with these texts and returns when it is closed.
+    virtual void showEndDialog(const EndDialogText& text) = 0;
+};
+
+class ProtocolSink {
+public:
+    virtual ~ProtocolSink() = default;
+    virtual void AddProtocolLine(const QString& text) = 0;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QtGlobal>
+
+struct TProgramOptions {
+    bool soundOn = true;
+    bool redCardBack = false;
+    qint32 fadeShow = 75;
+    qint32 fadeHide = 75;
+    qint32 fadeRemove = 75;
+};

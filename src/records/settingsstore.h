@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+#include <memory>
+
+// The program's only access to its stored settings: text values in the group "Daten".
+class SettingsStore {
+public:
+    // The real store of the current user.
+    SettingsStore();
+    // Any other store, for example an INI file in a test's temporary directory.
+    explicit SettingsStore(std::unique_ptr<QSettings> settings);
+
+    // A value that does not exist reads as the empty text.
+    QString ReadSetting(const QString& name) const;
+    void WriteSetting(const QString& name, const QString& text);
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};

@@ -1,0 +1,91 @@
+#include "records/optionsio.h"
+#include "records/settingsstore.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class OptionsIoTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    SettingsStore store{std::make_unique<QSettings>(fileName(), QSettings::IniFormat)};
+
+    // A second store on the same file sees only what was written through.
+    SettingsStore reopened() {
+        return SettingsStore(std::make_unique<QSettings>(fileName(), QSettings::IniFormat));
+    }
+    QString fileName() const { return dir.filePath(QStringLiteral("s.ini")); }
+};
+
+TEST_F(OptionsIoTest, AnEmptyStoreGivesTheDefaults) {
+    TProgramOptions options;
+    options.fadeShow = 3;
+    options.soundOn = false;
+    options.redCardBack = true;
+    readProgramOptions(store, options);
+    EXPECT_EQ(options.fadeShow, 75);
+    EXPECT_EQ(options.fadeHide, 75);
+    EXPECT_EQ(options.fadeRemove, 75);
+    EXPECT_TRUE(options.soundOn);
+    EXPECT_FALSE(options.redCardBack);
+}
+
+TEST_F(OptionsIoTest, TextsAreInterpretedExactly) {
+    const struct {
+        QString soundan, kartenruecken;
+        bool soundOn, red;
+    } cases[] = {
+        {"Nein", "rot", false, true}, {"nein", "Rot", true, false}, {"Ja", "classic", true, false},
+        {"", "", true, false},        {"NEIN", "rot ", true, false},
+    };
+    for (const auto& c : cases) {
+        store.WriteSetting(QStringLiteral("soundan"), c.soundan);
+        store.WriteSetting(QStringLiteral("Kartenruecken"), c.kartenruecken);
+        TProgramOptions options;
+        readProgramOptions(store, options);
+        EXPECT_EQ(options.soundOn, c.soundOn) << c.soundan.toStdString();
+        EXPECT_EQ(options.redCardBack, c.red) << c.kartenruecken.toStdString();
+    }
+}
+
+TEST_F(OptionsIoTest, FadeCountsAreTakenAsReadAndNonsenseKeepsTheDefault) {
+    store.WriteSetting(QStringLiteral("fadeShow"), QStringLiteral("0"));
+    store.WriteSetting(QStringLiteral("fadeHide"), QStringLiteral("abc"));
+    store.WriteSetting(QStringLiteral("fadeRemove"), QStringLiteral("1200"));
+    TProgramOptions options;
+    readProgramOptions(store, options);
+    EXPECT_EQ(options.fadeShow, 0);
+    EXPECT_EQ(options.fadeHide, 75);
+    EXPECT_EQ(options.fadeRemove, 1200);
+    EXPECT_FALSE(readDecimal(store, QStringLiteral("missing")));
+    EXPECT_EQ(readDecimal(store, QStringLiteral("fadeShow")), 0);
+}
+
+TEST_F(OptionsIoTest, WritesEveryValueAsTextAndThroughToTheFile) {
+    TProgramOptions options;
+    options.fadeShow = 10;
+    options.fadeHide = 20;
+    options.fadeRemove = 500;
+    options.soundOn = false;
+    options.redCardBack = true;
+    writeProgramOptions(store, options, true, 255);
+    const SettingsStore other = reopened();
+    EXPECT_EQ(other.ReadSetting(QStringLiteral("fadeShow")), "10");
+    EXPECT_EQ(other.ReadSetting(QStringLiteral("fadeHide")), "20");
+    EXPECT_EQ(other.ReadSetting(QStringLiteral("fadeRemove")), "500");
+    EXPECT_EQ(other.ReadSetting(QStringLiteral("soundan")), "Nein");
+    EXPECT_EQ(other.ReadSetting(QStringLiteral("Kartenruecken")), "rot");
+    EXPECT_EQ(other.ReadSetting(QStringLiteral("abdecken")), "Ja");
+    EXPECT_EQ(other.ReadSetting(QStringLiteral("higrufarbe")), "255");
+
+    writeProgramOptions(store, TProgramOptions{}, false, 16711680);
+    const SettingsStore again = reopened();
+    EXPECT_EQ(again.ReadSetting(QStringLiteral("soundan")), "Ja");
+    EXPECT_EQ(again.ReadSetting(QStringLiteral("Kartenruecken")), "classic");
+    EXPECT_EQ(again.ReadSetting(QStringLiteral("abdecken")), "Nein");
+    EXPECT_EQ(again.ReadSetting(QStringLiteral("higrufarbe")), "16711680");
+}
+
+} // namespace

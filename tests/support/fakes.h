@@ -1,0 +1,144 @@
+#pragma once
+
+// Stand-ins for the turn flow's partners. They write what happens into one journal, so a
+// test can check the exact order of pauses, sounds and transitions.
+
+#include "game/gamestate.h"
+#include "game/messagewait.h"
+#include "game/turnports.h"
+
+#include "qtprinters.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+struct Journal {
+    QStringList entries;
+    void add(const QString& entry) { entries << entry; }
+    // Only the entries starting with one of the prefixes, in order.
+    QStringList only(const QStringList& prefixes) const;
+};
+
+class FakeClock : public TickClock {
+public:
+    quint32 ticks() const override { return now; }
+    quint32 now = 1000;
+};
+
+// Waits take no time: a pause advances the fake clock and returns at once. Hooks run inside
+// waits, the way window messages would be processed there.
+class FakeWait : public MessageWait {
+public:
+    FakeWait(Journal& journal, FakeClock& clock) : journal_(journal), clock_(clock) {}
+
+    void waitFor(int ms, const std::function<bool()>& stop) override;
+    void waitUntil(const std::function<bool()>& done) override;
+    void processPendingMessages() override;
+    void wake() override { ++wakes; }
+
+    // Runs once inside the next timed wait (and is then forgotten).
+    std::function<void()> duringNextPause;
+    // Runs inside every condition wait until the condition holds.
+    std::function<void()> whileWaitingForCondition;
+    int wakes = 0;
+
+private:
+    Journal& journal_;
+    FakeClock& clock_;
+};
+
+class FakeBoard : public BoardPort {
+public:
+    FakeBoard(Journal& journal, TGameState& state) : journal_(journal), state_(state) {}
+
+    void ShowCard(int motif, int x, int y) override;
+    void HideFaceUpCards() override;
+    void RemoveFaceUpCards() override;
+    void PaintBox1Paint() override { ++repaints; }
+    void DrawFreshBoard() override { journal_.add(QStringLiteral("fresh board")); }
+    void DrawStatusStrip() override { ++statusStrips; }
+    void setBoardEnabled(bool on) override { enabled = on; }
+    void showKnownGroups(int count) override { knownGroups = count; }
+    void showRemainingGroups(int count) override { remainingGroups = count; }
+
+    bool enabled = false;
+    int knownGroups = -1;
+    int remainingGroups = -1;
+    int repaints = 0;
+    int statusStrips = 0;
+
+private:
+    int slotAt(int x, int y) const;
+    Journal& journal_;
+    TGameState& state_;
+};
+
+class FakeSound : public SoundPort {
+public:
+    explicit FakeSound(Journal& journal) : journal_(journal) {}
+    void PlayResource(const QString& name) override { journal_.add(QStringLiteral("sound ") + name); }
+
+private:
+    Journal& journal_;
+};
+
+class FakeRecords : public RecordsPort {
+public:
+    void EnterHighScore(const QString& name, quint32 points) override { highScores.push_back({name, points}); }
+    void UpdateStatisticsFile(const TGameTallies& tallies, int playerCount) override {
+        ++statisticsUpdates;
+        lastTallies = tallies;
+        lastPlayerCount = playerCount;
+    }
+
+    std::vector<std::pair<QString, quint32>> highScores;
+    int statisticsUpdates = 0;
+    TGameTallies lastTallies;
+    int lastPlayerCount = 0;
+};
+
+class FakePeer : public PeerPort {
+public:
+    explicit FakePeer(Journal& journal) : journal_(journal) {}
+    void KarteSenden(int participant, int slot) override {
+        journal_.add(QStringLiteral("send card %1 %2").arg(participant).arg(slot));
+    }
+    void BereitMelden() override { journal_.add(QStringLiteral("send ready")); }
+    void AlleKartenEmpfangenMelden() override { journal_.add(QStringLiteral("send all received")); }
+
+private:
+    Journal& journal_;
+};
+
+class FakeDialogs : public DialogPort {
+public:
+    explicit FakeDialogs(Journal& journal) : journal_(journal) {}
+    bool confirmAbandonGame() override {
+        journal_.add(QStringLiteral("ask abandon"));
+        return answerAbandon;
+    }
+    void runNewGameDialog() override {
+        journal_.add(QStringLiteral("new game dialog"));
+        if (startGame)
+            startGame();
+    }
+    void showEndDialog(const EndDialogText& text) override {
+        journal_.add(QStringLiteral("end dialog"));
+        endTexts.push_back(text);
+    }
+
+    bool answerAbandon = true;
+    std::function<void()> startGame;
+    std::vector<EndDialogText> endTexts;
+
+private:
+    Journal& journal_;
+};
+
+class FakeProtocol : public ProtocolSink {
+public:
+    void AddProtocolLine(const QString& text) override { lines << text; }
+    QStringList lines;
+};
