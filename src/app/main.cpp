@@ -7,9 +7,9 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

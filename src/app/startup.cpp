@@ -5,10 +5,12 @@
 
 std::optional<StartRefusal> startRefusal(int screenWidth, bool otherInstanceRunning) {
     if (screenWidth < 800)
-        return StartRefusal{QStringLiteral("Nur für hohe Auflösung!"),
-                            QStringLiteral("Die Auflösung muß mindestens\r800x600 Punkte für Sorbello\rbetragen!")};
+        return StartRefusal{
+            QStringLiteral("Nur für hohe Auflösung!"),
+            QStringLiteral("Die Auflösung muß mindestens\r800x600 Punkte für Sorbello\rbetragen!")};
     if (otherInstanceRunning)
-        return StartRefusal{QStringLiteral("Abbruch"), QStringLiteral("Noch ein Sorbello? Nein, eines muss reichen!")};
+        return StartRefusal{QStringLiteral("Abbruch"),
+                            QStringLiteral("Noch ein Sorbello? Nein, eines muss reichen!")};
     return std::nullopt;
 }
 
@@ -29,4 +31,6 @@ SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
     lock_.setStaleLockTime(0);
 }
 
-bool SingleInstance::acquire() { return lock_.tryLock(0); }
+bool SingleInstance::acquire() {
+    return lock_.tryLock(0);
+}

@@ -19,10 +19,16 @@
 #include <QToolButton>
 
 namespace {
-QImage loadTexture(const QString& path) { return QImage(path).convertToFormat(QImage::Format_RGB32); }
+QImage loadTexture(const QString& path) {
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
 } // namespace
 
-Tparmain::Tparmain(AppEnvironment environment) : env_(environment) {
+Tparmain::Tparmain(AppEnvironment environment)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      env_(environment) {
     setObjectName(QStringLiteral("parmain"));
     images_.texture = loadTexture(QStringLiteral(":/textures/image1.png"));
     image3_ = loadTexture(QStringLiteral(":/textures/image3.png"));
@@ -56,7 +62,8 @@ void Tparmain::connectCommands() {
     connect(NeuesSpiel1, &QAction::triggered, this, [this] { turnFlow_->NeuesSpiel1Click(); });
     connect(Beenden1, &QAction::triggered, this, &Tparmain::Beenden1Click);
     connect(Hintergrundabdecken1, &QAction::triggered, this, &Tparmain::Hintergrundabdecken1Click);
-    connect(Hintergrundfarbefestlegen1, &QAction::triggered, this, &Tparmain::Hintergrundfarbefestlegen1Click);
+    connect(Hintergrundfarbefestlegen1, &QAction::triggered, this,
+            &Tparmain::Hintergrundfarbefestlegen1Click);
     connect(Float1, &QToolButton::clicked, this, &Tparmain::Float1Click);
     connect(Float2, &QToolButton::clicked, this, &Tparmain::Float2Click);
     connect(PaintBox1, &PaintBox::mousePressed, this,
@@ -75,7 +82,8 @@ void Tparmain::showEvent(QShowEvent* event) {
 void Tparmain::FormShow() {
     board_->DrawStatusStrip();
     readProgramOptions(env_.settings, options_);
-    BuildCardBack(images_.cardBack, options_.redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau);
+    BuildCardBack(images_.cardBack,
+                  options_.redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau);
     board_->drawTitlePicture(QString::fromLatin1(kProgramName), QString::fromLatin1(kVersionText));
     if (const auto colour = readDecimal(env_.settings, QStringLiteral("higrufarbe")))
         backgroundColour_ = static_cast<quint32>(*colour);
@@ -92,10 +100,11 @@ void Tparmain::closeEvent(QCloseEvent* event) {
 
 bool Tparmain::FormClose() {
     if (gameState_.gameRunning) {
-        const auto answer = QMessageBox::question(
-            this, QStringLiteral("Schon beenden?"),
-            QStringLiteral("Wollen Sie Sorbello wirklich beenden?\rZur Zeit läuft noch ein Spiel!\rSind Sie ganz sicher?"),
-            QMessageBox::Yes | QMessageBox::No);
+        const auto answer =
+            QMessageBox::question(this, QStringLiteral("Schon beenden?"),
+                                  QStringLiteral("Wollen Sie Sorbello wirklich beenden?\rZur Zeit läuft noch "
+                                                 "ein Spiel!\rSind Sie ganz sicher?"),
+                                  QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return false;
         turnFlow_->requestAbort();
@@ -107,11 +116,17 @@ bool Tparmain::FormClose() {
     return true;
 }
 
-void Tparmain::Beenden1Click() { close(); }
+void Tparmain::Beenden1Click() {
+    close();
+}
 
-void Tparmain::Float1Click() { turnFlow_->NeuesSpiel1Click(); }
+void Tparmain::Float1Click() {
+    turnFlow_->NeuesSpiel1Click();
+}
 
-void Tparmain::Float2Click() { Beenden1Click(); }
+void Tparmain::Float2Click() {
+    Beenden1Click();
+}
 
 void Tparmain::Hintergrundabdecken1Click() {
     const bool on = cover_ == nullptr;

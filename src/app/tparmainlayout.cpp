@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLCDNumber>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QToolButton>
 
@@ -43,13 +44,16 @@ void Tparmain::buildComponents() {
     client->setFixedSize(kClientWidth, kSmallClientHeight);
     client->setFont(arialFontOfPixelSize(11)); // "MS Sans Serif", 8 points
     setCentralWidget(client);
+    // Not resizable: the window is always as large as its client area and menu need.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Texturpanel1 = new QWidget(client);
     Texturpanel1->setGeometry(0, 0, kClientWidth, 65);
     tileBackground(*Texturpanel1, image3_);
     Float1 = flatButton(Texturpanel1, QStringLiteral("Neues"), QStringLiteral("Spiel"), {8, 8, 44, 52});
     Float4 = flatButton(Texturpanel1, QStringLiteral("Karten-"), QStringLiteral("editor"), {64, 8, 46, 52});
-    Float3 = flatButton(Texturpanel1, QStringLiteral("Hilfe/"), QStringLiteral("Anleitung"), {112, 8, 56, 52});
+    Float3 =
+        flatButton(Texturpanel1, QStringLiteral("Hilfe/"), QStringLiteral("Anleitung"), {112, 8, 56, 52});
     Bevel2 = bevel(Texturpanel1, QFrame::VLine, {171, 8, 10, 50});
 
     PaintBox2 = new PaintBox(Texturpanel1);
@@ -141,5 +145,4 @@ void Tparmain::applyBoardSize(bool largeBoard) {
     Texturpanel2->resize(kClientWidth, clientHeight - 66);
     Panel2->resize(Panel2->width(), panelHeight);
     PaintBox1->resize(PaintBox1->width(), panelHeight - 2);
-    adjustSize();
 }

@@ -16,11 +16,17 @@ BoardScreen::BoardScreen(TGameState& state, BoardImages& images, const TProgramO
     frameClock_.start();
 }
 
-void BoardScreen::ShowCard(int motif, int x, int y) { transitions_.ShowCard(motif, x, y); }
+void BoardScreen::ShowCard(int motif, int x, int y) {
+    transitions_.ShowCard(motif, x, y);
+}
 
-void BoardScreen::HideFaceUpCards() { transitions_.HideFaceUpCards(); }
+void BoardScreen::HideFaceUpCards() {
+    transitions_.HideFaceUpCards();
+}
 
-void BoardScreen::RemoveFaceUpCards() { transitions_.RemoveFaceUpCards(); }
+void BoardScreen::RemoveFaceUpCards() {
+    transitions_.RemoveFaceUpCards();
+}
 
 void BoardScreen::PaintBox1Paint() {
     PaintBox* box = widgets_.paintBox1;
@@ -38,22 +44,34 @@ void BoardScreen::DrawBackAtSlot(int slot) {
         copyCardAt(images_.board, images_.cardBack, state_.cards[slot].left, state_.cards[slot].top);
 }
 
-void BoardScreen::RedrawFaceDownCards() { paintFaceDownBacks(images_.board, images_.cardBack, state_); }
+void BoardScreen::RedrawFaceDownCards() {
+    paintFaceDownBacks(images_.board, images_.cardBack, state_);
+}
 
 void BoardScreen::DrawStatusStrip() {
     paintStatusStrip(images_.status, state_);
     PaintBox2Paint();
 }
 
-void BoardScreen::PaintBox2Paint() { widgets_.paintBox2->showImage(images_.status); }
+void BoardScreen::PaintBox2Paint() {
+    widgets_.paintBox2->showImage(images_.status);
+}
 
-void BoardScreen::setBoardEnabled(bool on) { widgets_.paintBox1->setEnabled(on); }
+void BoardScreen::setBoardEnabled(bool on) {
+    widgets_.paintBox1->setEnabled(on);
+}
 
-void BoardScreen::showKnownGroups(int count) { widgets_.vollauf->setText(QString::number(count)); }
+void BoardScreen::showKnownGroups(int count) {
+    widgets_.vollauf->setText(QString::number(count));
+}
 
-void BoardScreen::showRemainingGroups(int count) { widgets_.siebenSeg1->display(count); }
+void BoardScreen::showRemainingGroups(int count) {
+    widgets_.siebenSeg1->display(count);
+}
 
-void BoardScreen::presentBoard() { widgets_.paintBox1->showImage(images_.board); }
+void BoardScreen::presentBoard() {
+    widgets_.paintBox1->showImage(images_.board);
+}
 
 void BoardScreen::ShowFadeFrame(const QImage& frame, qint32 /*userValue*/) {
     const qint64 shownAt = frameClock_.elapsed();

@@ -25,8 +25,8 @@ public:
         QLCDNumber* siebenSeg1;
     };
 
-    BoardScreen(TGameState& state, BoardImages& images, const TProgramOptions& options, const FadeEngine& engine,
-                MessageWait& wait, Widgets widgets);
+    BoardScreen(TGameState& state, BoardImages& images, const TProgramOptions& options,
+                const FadeEngine& engine, MessageWait& wait, Widgets widgets);
 
     // Shortest time a fade frame stays on the screen; 0 lets tests run fades at full speed.
     void setFramePacing(int ms) { framePacingMs_ = ms; }

@@ -54,6 +54,19 @@ void CardTransitions::ShowCard(int motif, int x, int y) {
 }
 
 void CardTransitions::HideFaceUpCards() {
+    fadeEachPendingCard(options_.fadeHide, [this](QPoint) { return images_.cardBack; });
+}
+
+void CardTransitions::RemoveFaceUpCards() {
+    // Tiled over the whole board like the board itself, so the texture runs on seamlessly
+    // across the square of a removed card.
+    QImage background(images_.board.size(), QImage::Format_RGB32);
+    TileTexture(background.width(), background.height(), background, images_.texture);
+    fadeEachPendingCard(options_.fadeRemove,
+                        [&background](QPoint at) { return background.copy(at.x(), at.y(), kCardSize, kCardSize); });
+}
+
+void CardTransitions::fadeEachPendingCard(qint32 steps, const std::function<QImage(QPoint)>& targetAt) {
     const quint32 generation = state_.gameGeneration;
     const FadeCallback frames = framesUnless(presenter_, [this, generation] { return cutShort(generation); });
     // A copy: a game started from inside a frame refills the list.
@@ -66,37 +79,12 @@ void CardTransitions::HideFaceUpCards() {
         DrawCardFace(face, entry.motif, state_.settings.motifKind, images_.sheet);
         const QPoint at = slotPosition(state_, entry.slot);
         presenter_.setFramePosition(at);
-        engine_.FadeTransition(face, images_.cardBack, options_.fadeHide, frames, 0);
+        const QImage target = targetAt(at);
+        engine_.FadeTransition(face, target, steps, frames, 0);
         // The list may already belong to the next game, so it is left alone.
         if (cutShort(generation))
             return;
-        copyCardAt(images_.board, images_.cardBack, at.x(), at.y());
-    }
-    state_.pendingCards.clear();
-}
-
-void CardTransitions::RemoveFaceUpCards() {
-    const quint32 generation = state_.gameGeneration;
-    const FadeCallback frames = framesUnless(presenter_, [this, generation] { return cutShort(generation); });
-    const PendingCards entries = state_.pendingCards;
-
-    // Tiled over the whole board like the board itself, so the texture runs on seamlessly
-    // across the square of a removed card.
-    QImage background(images_.board.size(), QImage::Format_RGB32);
-    TileTexture(background.width(), background.height(), background, images_.texture);
-
-    QImage face = makeCardImage();
-    for (const PendingCard& entry : entries) {
-        if (!validSlot(entry.slot))
-            continue;
-        DrawCardFace(face, entry.motif, state_.settings.motifKind, images_.sheet);
-        const QPoint at = slotPosition(state_, entry.slot);
-        presenter_.setFramePosition(at);
-        const QImage piece = background.copy(at.x(), at.y(), kCardSize, kCardSize);
-        engine_.FadeTransition(face, piece, options_.fadeRemove, frames, 0);
-        if (cutShort(generation))
-            return;
-        copyCardAt(images_.board, piece, at.x(), at.y());
+        copyCardAt(images_.board, target, at.x(), at.y());
     }
     state_.pendingCards.clear();
 }

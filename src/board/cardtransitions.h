@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPoint>
 
+#include <functional>
+
 class FadeEngine;
 struct BoardImages;
 struct TGameState;
@@ -24,8 +26,8 @@ public:
 // picture into the board image only when the fade is done.
 class CardTransitions {
 public:
-    CardTransitions(TGameState& state, BoardImages& images, const TProgramOptions& options, const FadeEngine& engine,
-                    FramePresenter& presenter);
+    CardTransitions(TGameState& state, BoardImages& images, const TProgramOptions& options,
+                    const FadeEngine& engine, FramePresenter& presenter);
 
     // Turns one card face up at (x, y), fadeShow steps.
     void ShowCard(int motif, int x, int y);
@@ -38,6 +40,9 @@ private:
     // True when the game the transition began in was abandoned or replaced meanwhile
     // (the frames process window messages, so a new game can start in the middle of a fade).
     bool cutShort(quint32 generation) const;
+    // Fades the pending cards one after the other from face to what `targetAt` gives for
+    // their square, and leaves that picture in the board image.
+    void fadeEachPendingCard(qint32 steps, const std::function<QImage(QPoint)>& targetAt);
 
     TGameState& state_;
     BoardImages& images_;

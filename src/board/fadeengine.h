@@ -26,8 +26,8 @@ public:
     // Shows the source, then `steps` frames each revealing the next n/steps target pixels
     // in a random order, then the target: steps + 2 frames (2 when steps <= 0).
     // Throws eFadeError("Callback-Routine nicht definiert!") when the callback is empty.
-    void FadeTransition(const QImage& source, const QImage& target, qint32 steps, const FadeCallback& callback,
-                        qint32 userValue) const;
+    void FadeTransition(const QImage& source, const QImage& target, qint32 steps,
+                        const FadeCallback& callback, qint32 userValue) const;
 
     static QString EngineVersion() { return QStringLiteral("1.03"); }
 

@@ -12,11 +12,17 @@ struct EventLoopWait::Running {
     bool endedByUs = false;
 };
 
-SteadyTickClock::SteadyTickClock() { elapsed_.start(); }
+SteadyTickClock::SteadyTickClock() {
+    elapsed_.start();
+}
 
-quint32 SteadyTickClock::ticks() const { return static_cast<quint32>(elapsed_.elapsed()); }
+quint32 SteadyTickClock::ticks() const {
+    return static_cast<quint32>(elapsed_.elapsed());
+}
 
-void EventLoopWait::processPendingMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void EventLoopWait::processPendingMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void EventLoopWait::waitFor(int ms, const std::function<bool()>& stop) {
     const QDeadlineTimer deadline(std::max(ms, 0), Qt::PreciseTimer);

@@ -2,7 +2,9 @@
 
 #include <QTime>
 
-void GameRandom::seedFromClock() { seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay())); }
+void GameRandom::seedFromClock() {
+    seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
+}
 
 int GameRandom::below(int n) {
     if (n < 1)

@@ -16,7 +16,9 @@ void PendingCards::append(qint32 motif, qint32 slot) {
         entries_[count_++] = {motif, slot};
 }
 
-TGameState::TGameState() { computeSlotPositions(*this); }
+TGameState::TGameState() {
+    computeSlotPositions(*this);
+}
 
 const TPlayer& TGameState::current() const {
     static const TPlayer nobody;
@@ -30,10 +32,16 @@ bool TGameState::currentIsLocalHuman() const {
     return !p.isComputer && !p.isNetwork;
 }
 
-bool TGameState::currentIsNetwork() const { return current().isNetwork; }
+bool TGameState::currentIsNetwork() const {
+    return current().isNetwork;
+}
 
-int slotLeft(int slot) { return ((slot - 1) % kColumns) * kPitch + kMargin; }
-int slotTop(int slot) { return ((slot - 1) / kColumns) * kPitch + kMargin; }
+int slotLeft(int slot) {
+    return ((slot - 1) % kColumns) * kPitch + kMargin;
+}
+int slotTop(int slot) {
+    return ((slot - 1) / kColumns) * kPitch + kMargin;
+}
 
 void computeSlotPositions(TGameState& state) {
     for (int k = 1; k <= kSlotCount; ++k) {

@@ -61,4 +61,6 @@ void Tgewinnform::showResult(const EndDialogText& text) {
     exec(); // Escape rejects, which closes it just the same
 }
 
-void Tgewinnform::VKButton1Click() { accept(); }
+void Tgewinnform::VKButton1Click() {
+    accept();
+}

@@ -2,8 +2,8 @@
 
 #include "messagewait.h"
 
-TurnFlow::TurnFlow(TGameState& state, TGameTallies& tallies, const TProgramOptions& options, MessageWait& wait,
-                   const TickClock& clock, BoardPort& board, DialogPort& dialogs)
+TurnFlow::TurnFlow(TGameState& state, TGameTallies& tallies, const TProgramOptions& options,
+                   MessageWait& wait, const TickClock& clock, BoardPort& board, DialogPort& dialogs)
     : state_(state), tallies_(tallies), options_(options), wait_(wait), clock_(clock), board_(board),
       dialogs_(dialogs) {}
 
@@ -256,7 +256,9 @@ void TurnFlow::requestAbort() {
     wait_.wake();
 }
 
-void TurnFlow::marksChanged() { wait_.wake(); }
+void TurnFlow::marksChanged() {
+    wait_.wake();
+}
 
 int TurnFlow::mismatchPause(int difficulty) {
     switch (difficulty) {

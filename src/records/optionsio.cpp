@@ -21,7 +21,8 @@ void readProgramOptions(const SettingsStore& store, TProgramOptions& options) {
     options.redCardBack = store.ReadSetting(QStringLiteral("Kartenruecken")) == QStringLiteral("rot");
 }
 
-void writeProgramOptions(SettingsStore& store, const TProgramOptions& options, bool coverOn, quint32 coverColour) {
+void writeProgramOptions(SettingsStore& store, const TProgramOptions& options, bool coverOn,
+                         quint32 coverColour) {
     const auto yesNo = [](bool on) { return on ? QStringLiteral("Ja") : QStringLiteral("Nein"); };
     store.WriteSetting(QStringLiteral("fadeShow"), QString::number(options.fadeShow));
     store.WriteSetting(QStringLiteral("fadeHide"), QString::number(options.fadeHide));

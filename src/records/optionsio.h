@@ -17,4 +17,5 @@ void readProgramOptions(const SettingsStore& store, TProgramOptions& options);
 
 // The options and the background settings, in the order the main window writes them when it
 // closes.
-void writeProgramOptions(SettingsStore& store, const TProgramOptions& options, bool coverOn, quint32 coverColour);
+void writeProgramOptions(SettingsStore& store, const TProgramOptions& options, bool coverOn,
+                         quint32 coverColour);

@@ -6,7 +6,8 @@ const QString kGroup = QStringLiteral("Daten");
 
 SettingsStore::SettingsStore()
     : SettingsStore(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                QStringLiteral("Vuko-Software"), QStringLiteral("Sorbello"))) {}
+                                                QStringLiteral("Vuko-Software"),
+                                                QStringLiteral("Sorbello"))) {}
 
 SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
 

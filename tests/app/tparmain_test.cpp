@@ -22,7 +22,9 @@
 
 namespace {
 
-QImage cardAt(const QImage& screen, const TCard& card) { return screen.copy(card.left, card.top, 40, 40); }
+QImage cardAt(const QImage& screen, const TCard& card) {
+    return screen.copy(card.left, card.top, 40, 40);
+}
 
 class TparmainTest : public ::testing::Test {
 protected:
@@ -34,7 +36,8 @@ protected:
     }
 
     SettingsStore reopened() const {
-        return SettingsStore(std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat));
+        return SettingsStore(
+            std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat));
     }
 
     void clickSlot(int slot) {
@@ -51,7 +54,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    SettingsStore settings{std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)};
+    SettingsStore settings{
+        std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)};
     Journal journal;
     FakeClock clock;
     FakeWait wait{journal, clock};
@@ -74,16 +78,36 @@ TEST_F(TparmainTest, ShowsTheFormWithItsMenuAndKeys) {
             if (action->isSeparator())
                 items << QStringLiteral("-");
             else if (action->isVisible())
-                items << action->text() + (action->shortcut().isEmpty() ? QString()
-                                                                        : QLatin1Char(' ') + action->shortcut().toString());
+                items << action->text() + (action->shortcut().isEmpty()
+                                               ? QString()
+                                               : QLatin1Char(' ') + action->shortcut().toString());
         }
     }
-    EXPECT_EQ(items, QStringList({"&Datei", "&Neues Spiel F2", "Netzwerkverbindung &trennen", "-", "&Beenden",
-                                  "E&xtras", "&Hintergrund abdecken", "Hintergrund&farbe festlegen", "-",
-                                  "Spieler-&Statistik anzeigen F3", "&HighScore anzeigen", "-", "&Karteneditor F4", "-",
-                                  "Verknüpfung zum &Desktop anlegen", "Verknüpfung zum Start&menü anlegen", "-",
-                                  "Eigene IP-Adresse anzeigen", "-", "&Optionen", "&Hilfe", "&Spielanleitung F1",
-                                  "&Vuko-Homepage aufsuchen", "-", "Über &Sorbello F9"}));
+    EXPECT_EQ(items, QStringList({"&Datei",
+                                  "&Neues Spiel F2",
+                                  "Netzwerkverbindung &trennen",
+                                  "-",
+                                  "&Beenden",
+                                  "E&xtras",
+                                  "&Hintergrund abdecken",
+                                  "Hintergrund&farbe festlegen",
+                                  "-",
+                                  "Spieler-&Statistik anzeigen F3",
+                                  "&HighScore anzeigen",
+                                  "-",
+                                  "&Karteneditor F4",
+                                  "-",
+                                  "Verknüpfung zum &Desktop anlegen",
+                                  "Verknüpfung zum Start&menü anlegen",
+                                  "-",
+                                  "Eigene IP-Adresse anzeigen",
+                                  "-",
+                                  "&Optionen",
+                                  "&Hilfe",
+                                  "&Spielanleitung F1",
+                                  "&Vuko-Homepage aufsuchen",
+                                  "-",
+                                  "Über &Sorbello F9"}));
     EXPECT_FALSE(window->DebugDump1->isVisible());
 }
 

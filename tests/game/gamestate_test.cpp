@@ -31,7 +31,8 @@ TEST(BoardGeometry, SlotsLieOnA43PixelGridFromTen) {
         EXPECT_FALSE(state.cards[k].present);
         EXPECT_FALSE(state.cards[k].faceUp);
     }
-    EXPECT_EQ(state.cards[120].left + kCardSize, 652) << "the right-most card ends inside the 662-pixel board";
+    EXPECT_EQ(state.cards[120].left + kCardSize, 652)
+        << "the right-most card ends inside the 662-pixel board";
 }
 
 TEST(HitTest, OnlyTheStrictInteriorOfATurnableCardCounts) {
@@ -119,7 +120,7 @@ TEST(DecideResult, HighestScoreWinsAndASharedTopScoreIsADraw) {
         int winner;
         bool draw;
     } cases[] = {
-        {{15, 15}, 1, true},     {{16, 7, 7}, 1, false}, {{3, 9, 9, 9}, 2, true},
+        {{15, 15}, 1, true},      {{16, 7, 7}, 1, false}, {{3, 9, 9, 9}, 2, true},
         {{1, 2, 3, 4}, 4, false}, {{12}, 1, false},       {{4, 9, 2}, 2, false},
     };
     for (const auto& c : cases) {

@@ -7,9 +7,15 @@
 
 namespace {
 
-TPlayer human(const QString& name) { return TPlayer{name, 0, false, false, 0}; }
-TPlayer computer(const QString& name) { return TPlayer{name, 0, true, false, 2}; }
-TPlayer remote(const QString& name) { return TPlayer{name, 0, false, true, 0}; }
+TPlayer human(const QString& name) {
+    return TPlayer{name, 0, false, false, 0};
+}
+TPlayer computer(const QString& name) {
+    return TPlayer{name, 0, true, false, 2};
+}
+TPlayer remote(const QString& name) {
+    return TPlayer{name, 0, false, true, 0};
+}
 
 class TurnFlowTest : public ::testing::Test {
 protected:
@@ -82,8 +88,8 @@ TEST_F(TurnFlowTest, APairFoundIsRemovedScoredAndTheSameParticipantGoesOn) {
     startGame({human("Anna"), human("Bert")});
     click(1);
     click(31);
-    EXPECT_EQ(turnSteps(), QStringList({"sound ppp1", "show 1 motif 1", "sound ppp1", "show 31 motif 1", "pause 200",
-                                        "sound ppp3", "pause 500", "remove 1,31", "pause 300"}));
+    EXPECT_EQ(turnSteps(), QStringList({"sound ppp1", "show 1 motif 1", "sound ppp1", "show 31 motif 1",
+                                        "pause 200", "sound ppp3", "pause 500", "remove 1,31", "pause 300"}));
     EXPECT_EQ(state.players[1].score, 1);
     EXPECT_EQ(state.remainingGroups, 29);
     EXPECT_FALSE(state.cards[1].present);
@@ -105,7 +111,8 @@ TEST_F(TurnFlowTest, AMismatchWaitsByDifficultyTurnsBackAndPassesTheTurn) {
         click(2);
         EXPECT_EQ(turnSteps(),
                   QStringList({"sound ppp1", "show 1 motif 1", "sound ppp1", "show 2 motif 2", "pause 100",
-                               "sound ppp2", QStringLiteral("pause %1").arg(expectedPause[difficulty]), "hide 1,2"}))
+                               "sound ppp2", QStringLiteral("pause %1").arg(expectedPause[difficulty]),
+                               "hide 1,2"}))
             << "difficulty " << difficulty;
         EXPECT_EQ(state.currentPlayer, 2);
         EXPECT_FALSE(state.cards[1].faceUp);
@@ -126,9 +133,10 @@ TEST_F(TurnFlowTest, ATripleIsAnnouncedAtTheSecondCardAndRemovedAtTheThird) {
     EXPECT_EQ(state.turnCardCount, 3);
     EXPECT_EQ(protocol.lines.last(), "Paintbox1 eingeschaltet (Zeile 992)");
     click(41);
-    EXPECT_EQ(turnSteps(), QStringList({"sound ppp1", "show 1 motif 1", "sound ppp1", "show 21 motif 1", "pause 200",
-                                        "sound ppp3", "sound ppp1", "show 41 motif 1", "pause 200", "sound ppp3",
-                                        "pause 300", "pause 500", "remove 1,21,41"}));
+    EXPECT_EQ(turnSteps(),
+              QStringList({"sound ppp1", "show 1 motif 1", "sound ppp1", "show 21 motif 1", "pause 200",
+                           "sound ppp3", "sound ppp1", "show 41 motif 1", "pause 200", "sound ppp3",
+                           "pause 300", "pause 500", "remove 1,21,41"}));
     EXPECT_EQ(state.players[1].score, 1);
     EXPECT_EQ(state.remainingGroups, 19);
     EXPECT_EQ(tallies[1].pairsFound, 1);

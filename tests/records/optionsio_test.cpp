@@ -37,7 +37,7 @@ TEST_F(OptionsIoTest, TextsAreInterpretedExactly) {
         QString soundan, kartenruecken;
         bool soundOn, red;
     } cases[] = {
-        {"Nein", "rot", false, true}, {"nein", "Rot", true, false}, {"Ja", "classic", true, false},
+        {"Nein", "rot", false, true}, {"nein", "Rot", true, false},  {"Ja", "classic", true, false},
         {"", "", true, false},        {"NEIN", "rot ", true, false},
     };
     for (const auto& c : cases) {

@@ -45,19 +45,16 @@ void FakeBoard::ShowCard(int motif, int x, int y) {
     journal_.add(QStringLiteral("show %1 motif %2").arg(slotAt(x, y)).arg(motif));
 }
 
-void FakeBoard::HideFaceUpCards() {
-    QStringList slots;
-    for (const PendingCard& card : state_.pendingCards)
-        slots << QString::number(card.slot);
-    journal_.add(QStringLiteral("hide ") + slots.join(QLatin1Char(',')));
-    state_.pendingCards.clear();
-}
+void FakeBoard::HideFaceUpCards() { takePendingCards(QStringLiteral("hide ")); }
 
-void FakeBoard::RemoveFaceUpCards() {
+void FakeBoard::RemoveFaceUpCards() { takePendingCards(QStringLiteral("remove ")); }
+
+// Like the real transitions, hiding and removing empty the list of turned cards.
+void FakeBoard::takePendingCards(const QString& what) {
     QStringList slots;
     for (const PendingCard& card : state_.pendingCards)
         slots << QString::number(card.slot);
-    journal_.add(QStringLiteral("remove ") + slots.join(QLatin1Char(',')));
+    journal_.add(what + slots.join(QLatin1Char(',')));
     state_.pendingCards.clear();
 }
 

@@ -71,6 +71,7 @@ public:
 
 private:
     int slotAt(int x, int y) const;
+    void takePendingCards(const QString& what);
     Journal& journal_;
     TGameState& state_;
 };
@@ -86,7 +87,9 @@ private:
 
 class FakeRecords : public RecordsPort {
 public:
-    void EnterHighScore(const QString& name, quint32 points) override { highScores.push_back({name, points}); }
+    void EnterHighScore(const QString& name, quint32 points) override {
+        highScores.push_back({name, points});
+    }
     void UpdateStatisticsFile(const TGameTallies& tallies, int playerCount) override {
         ++statisticsUpdates;
         lastTallies = tallies;

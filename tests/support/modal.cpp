@@ -17,7 +17,9 @@ void poll(std::function<void(QWidget*)> handle, int triesLeft) {
 }
 } // namespace
 
-void onNextModal(std::function<void(QWidget*)> handle) { poll(std::move(handle), 400); }
+void onNextModal(std::function<void(QWidget*)> handle) {
+    poll(std::move(handle), 400);
+}
 
 void answerNextMessageBox(int standardButton) {
     onNextModal([standardButton](QWidget* modal) {

@@ -10,7 +10,8 @@ int main(int argc, char** argv) {
     // Whatever Qt itself stores (a colour dialog's custom colours, say) goes to a scratch
     // home, never to the user's own configuration.
     QTemporaryDir home;
-    for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+    for (const char* variable :
+         {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
         qputenv(variable, home.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,62 @@
+// Times the card transitions as the player sees them: frames go to a real paint box and are
+// paced as in the program. Prints milliseconds per transition for several step counts.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/screen_fade_timing
+
+#include "board/boardimages.h"
+#include "board/boardscreen.h"
+#include "board/cardfaces.h"
+#include "board/fadeengine.h"
+#include "board/paintbox.h"
+#include "game/eventloopwait.h"
+#include "game/gamerandom.h"
+#include "game/gamestate.h"
+#include "records/programoptions.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLCDNumber>
+#include <QLabel>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TGameState state;
+    state.settings.motifKind = MotifKind::Numbers;
+    BoardImages images;
+    images.board = QImage(662, 183, QImage::Format_RGB32);
+    images.board.fill(Qt::darkGreen);
+    images.texture = QImage(49, 49, QImage::Format_RGB32);
+    images.texture.fill(Qt::green);
+    images.cardBack = makeCardImage();
+    BuildCardBack(images.cardBack, CardBackStyle::ClassicGrau);
+    images.status = QImage(377, 33, QImage::Format_RGB32);
+
+    PaintBox paintBox1;
+    paintBox1.resize(662, 183);
+    PaintBox paintBox2;
+    QLabel vollauf;
+    QLCDNumber display;
+    paintBox1.show();
+
+    TProgramOptions options;
+    GameRandom random(1);
+    FadeEngine engine(random);
+    EventLoopWait wait;
+    BoardScreen screen(state, images, options, engine, wait, {&paintBox1, &paintBox2, &vollauf, &display});
+
+    std::printf("%-8s %-12s %s\n", "steps", "pacing ms", "ms per ShowCard (mean of 10)");
+    for (const int pacing : {0, 4}) {
+        screen.setFramePacing(pacing);
+        for (const int steps : {1, 75, 150, 500}) {
+            options.fadeShow = steps;
+            QElapsedTimer timer;
+            timer.start();
+            for (int i = 0; i < 10; ++i)
+                screen.ShowCard(7, state.cards[1].left, state.cards[1].top);
+            std::printf("%-8d %-12d %.1f\n", steps, pacing, static_cast<double>(timer.elapsed()) / 10.0);
+        }
+    }
+    return 0;
+}

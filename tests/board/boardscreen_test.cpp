@@ -1,0 +1,70 @@
+#include "board/boardimages.h"
+#include "board/boardscreen.h"
+#include "board/fadeengine.h"
+#include "board/paintbox.h"
+#include "game/gamerandom.h"
+#include "records/programoptions.h"
+#include "support/fakes.h"
+
+#include <QLCDNumber>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class BoardScreenTest : public ::testing::Test {
+protected:
+    BoardScreenTest() {
+        paintBox1.resize(662, 183);
+        images.board = QImage(662, 183, QImage::Format_RGB32);
+        images.board.fill(Qt::darkGreen);
+    }
+
+    TGameState state;
+    BoardImages images;
+    TProgramOptions options;
+    GameRandom random{3};
+    FadeEngine engine{random};
+    Journal journal;
+    FakeClock clock;
+    FakeWait wait{journal, clock};
+    PaintBox paintBox1;
+    PaintBox paintBox2;
+    QLabel vollauf;
+    QLCDNumber siebenSeg1;
+    BoardScreen screen{state, images, options, engine, wait, {&paintBox1, &paintBox2, &vollauf, &siebenSeg1}};
+};
+
+TEST_F(BoardScreenTest, EveryFrameReachesTheScreenAndStaysThereForItsPacing) {
+    screen.setFramePacing(4);
+    screen.presentBoard();
+    QImage frame(40, 40, QImage::Format_RGB32);
+    frame.fill(Qt::red);
+    screen.setFramePosition({53, 96});
+    screen.ShowFadeFrame(frame, 0);
+    EXPECT_EQ(paintBox1.screen().copy(53, 96, 40, 40), frame);
+    EXPECT_EQ(paintBox1.screen().pixel(52, 96), QColor(Qt::darkGreen).rgb())
+        << "only the frame's square changes";
+    EXPECT_EQ(images.board.pixel(60, 100), QColor(Qt::darkGreen).rgb())
+        << "frames never touch the board image";
+    ASSERT_EQ(journal.entries.size(), 1);
+    const int rest = journal.entries[0].section(QLatin1Char(' '), 1).toInt();
+    EXPECT_GT(rest, 0);
+    EXPECT_LE(rest, 4);
+
+    journal.entries.clear();
+    screen.setFramePacing(0);
+    screen.ShowFadeFrame(frame, 0);
+    EXPECT_TRUE(journal.entries.isEmpty()) << "unpaced frames do not wait";
+}
+
+TEST_F(BoardScreenTest, RepaintingFollowsTheSizeOfTheBoardAndKeepsItsPicture) {
+    paintBox1.resize(662, 357);
+    screen.PaintBox1Paint();
+    EXPECT_EQ(images.board.size(), QSize(662, 357));
+    EXPECT_EQ(images.board.pixel(661, 182), QColor(Qt::darkGreen).rgb());
+    EXPECT_EQ(paintBox1.screen(), images.board);
+}
+
+} // namespace
