@@ -33,14 +33,20 @@ Tgewinnform::Tgewinnform(const QImage& panelTexture, const QImage& boardTexture,
     texturpanel2->setGeometry(8, 48, 369, 57);
     tileBackground(*texturpanel2, boardTexture);
     texturpanel2->setFrameStyle(QFrame::Box | QFrame::Plain);
-    texturpanel2->setStyleSheet(QStringLiteral("QFrame { border: 1px solid black; }"));
+    QPalette border = texturpanel2->palette();
+    border.setColor(QPalette::WindowText, Qt::black);
+    texturpanel2->setPalette(border);
 
     Panel1 = new QLabel(texturpanel2);
     Panel1->setGeometry(8, 8, 353, 41);
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setFont(arialFontOfPixelSize(24));
-    Panel1->setStyleSheet(QStringLiteral("QLabel { background: rgb(0,255,0); color: black; "
-                                         "border: 1px inset rgb(0,128,0); }"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setAutoFillBackground(true);
+    QPalette lime = Panel1->palette();
+    lime.setColor(QPalette::Window, QColor(0, 255, 0));
+    lime.setColor(QPalette::WindowText, Qt::black);
+    Panel1->setPalette(lime);
 
     Label2 = boldLabel(this, QStringLiteral("Sie haben das Spiel gewonnen!"), QRect(74, 120, 253, 20));
 
