@@ -40,5 +40,3 @@ void fadeCard(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(fadeCard)->Arg(1)->Arg(75)->Arg(500)->Arg(1600)->Unit(benchmark::kMicrosecond);
-
-BENCHMARK_MAIN();

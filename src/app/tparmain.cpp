@@ -4,6 +4,7 @@
 #include "board/boardscreen.h"
 #include "board/cardfaces.h"
 #include "board/paintbox.h"
+#include "game/computerplayer.h"
 #include "game/dealing.h"
 #include "game/messagewait.h"
 #include "game/tgewinnform.h"
@@ -16,6 +17,7 @@
 #include <QColorDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -40,8 +42,13 @@ Tparmain::Tparmain(AppEnvironment environment)
     board_->setFramePacing(env_.framePacingMs);
     turnFlow_ = std::make_unique<TurnFlow>(gameState_, gameTallies_, options_, env_.wait, env_.clock, *board_,
                                            static_cast<DialogPort&>(*this));
+    computerPlayer_ = std::make_unique<ComputerPlayer>(gameState_, *turnFlow_, random_, env_.clock);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(10);
+    computerPlayer_->setTimer(Timer1);
     connectCommands();
     FormCreate();
+    Timer1->start();
 }
 
 Tparmain::~Tparmain() = default;
@@ -66,6 +73,7 @@ void Tparmain::connectCommands() {
             &Tparmain::Hintergrundfarbefestlegen1Click);
     connect(Float1, &QToolButton::clicked, this, &Tparmain::Float1Click);
     connect(Float2, &QToolButton::clicked, this, &Tparmain::Float2Click);
+    connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
     connect(PaintBox1, &PaintBox::mousePressed, this,
             [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
 }

@@ -15,11 +15,13 @@
 
 class BackgroundCover;
 class BoardScreen;
+class ComputerPlayer;
 class PaintBox;
 class QAction;
 class QFrame;
 class QLabel;
 class QLCDNumber;
+class QTimer;
 class QToolButton;
 class Tgewinnform;
 class TurnFlow;
@@ -66,6 +68,7 @@ public:
     QWidget* Texturpanel2 = nullptr;
     QFrame* Panel2 = nullptr;
     PaintBox* PaintBox1 = nullptr;
+    QTimer* Timer1 = nullptr;
 
     QAction* NeuesSpiel1 = nullptr;
     QAction* Netzwerkverbindungtrennen1 = nullptr;
@@ -114,6 +117,7 @@ private:
     std::unique_ptr<BackgroundCover> cover_;
     std::unique_ptr<BoardScreen> board_;
     std::unique_ptr<TurnFlow> turnFlow_;
+    std::unique_ptr<ComputerPlayer> computerPlayer_;
     Tgewinnform* gewinnform_ = nullptr;
     bool shown_ = false;
 };

@@ -3,7 +3,7 @@
 #include <QTime>
 
 void GameRandom::seedFromClock() {
-    seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
+    seed(timeOfDay_ ? timeOfDay_() : static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
 }
 
 int GameRandom::below(int n) {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QtGlobal>
+
+class GameRandom;
+class QTimer;
+class TickClock;
+class TurnFlow;
+struct TGameState;
+
+// Plays the local computer participants. Every 10 ms Timer1 asks it to move; it chooses cards
+// and turns them through the turn flow, exactly as a click would.
+class ComputerPlayer {
+public:
+    ComputerPlayer(TGameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock);
+
+    // Timer1, which is stopped while a move is being made (the move's pauses process messages).
+    void setTimer(QTimer* timer) { timer_ = timer; }
+
+    void Timer1Timer();
+
+    // A move starts only this long after the last status refresh.
+    static constexpr quint32 kThinkingMs = 500;
+
+private:
+    bool mayMove() const;
+    void playPairs(int n, int threshold);
+    void playTriples(int n, int threshold);
+    // Turns the card in `slot`; false when the game moved on meanwhile and the move must end.
+    bool turn(int slot, quint32 generation);
+    int randomFreeCard(int n);
+
+    TGameState& state_;
+    TurnFlow& flow_;
+    GameRandom& random_;
+    const TickClock& clock_;
+    QTimer* timer_ = nullptr;
+};

@@ -1,0 +1,170 @@
+#include "game/computerplayer.h"
+#include "game/dealing.h"
+#include "game/gamerandom.h"
+#include "game/turnflow.h"
+#include "support/fakes.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ComputerPlayerTest : public ::testing::Test {
+protected:
+    // Motif m lies on slots m and m + g (and m + 2g for triples), g being the number of groups.
+    void startGame(std::vector<TPlayer> players, int groupSize = 2) {
+        dialogs.startGame = [=, this] {
+            state.settings.groupSize = groupSize;
+            state.playerCount = static_cast<int>(players.size());
+            for (int p = 1; p <= state.playerCount; ++p)
+                state.players[p] = players[p - 1];
+            dealBoard(state, random);
+            for (int k = 1; k <= 60; ++k)
+                state.cards[k].motif = (k - 1) % (60 / groupSize) + 1;
+            prepareTallies(state, tallies);
+            beginGame(state);
+            flow.statusRefresh();
+        };
+        flow.NeuesSpiel1Click();
+        journal.entries.clear();
+    }
+
+    void tickAfterThinking() {
+        clock.now = state.lastRefreshTicks + ComputerPlayer::kThinkingMs + 1;
+        computer.Timer1Timer();
+    }
+
+    QStringList shown() const { return journal.only({"show"}); }
+
+    TGameState state;
+    TGameTallies tallies;
+    TProgramOptions options;
+    Journal journal;
+    FakeClock clock;
+    FakeWait wait{journal, clock};
+    FakeBoard board{journal, state};
+    FakeDialogs dialogs{journal};
+    GameRandom random{17};
+    TurnFlow flow{state, tallies, options, wait, clock, board, dialogs};
+    ComputerPlayer computer{state, flow, random, clock};
+};
+
+TPlayer computerOf(int level, bool network = false) {
+    return TPlayer{QStringLiteral("Robo"), 0, true, network, level};
+}
+TPlayer human() {
+    return TPlayer{QStringLiteral("Anna"), 0, false, false, 0};
+}
+
+TEST_F(ComputerPlayerTest, TheUnbeatableTakesKnownPairsHighestSlotFirst) {
+    startGame({computerOf(3), human()});
+    for (int k : {3, 33, 10, 40})
+        state.cards[k].revealCount = 1;
+    tickAfterThinking();
+    EXPECT_EQ(shown(), QStringList({"show 40 motif 10", "show 10 motif 10"}));
+    const QStringList pauses = journal.only({"pause"});
+    ASSERT_FALSE(pauses.isEmpty());
+    const int thinking = pauses.first().section(QLatin1Char(' '), 1).toInt();
+    EXPECT_GE(thinking, 200);
+    EXPECT_LE(thinking, 499);
+    EXPECT_EQ(state.players[1].score, 1);
+    EXPECT_EQ(state.currentPlayer, 1) << "a found pair lets the computer go on";
+
+    journal.entries.clear();
+    tickAfterThinking();
+    EXPECT_EQ(shown(), QStringList({"show 33 motif 3", "show 3 motif 3"}));
+}
+
+TEST_F(ComputerPlayerTest, TheDumbPlayerKnowsACardOnlyAfterSixSightings) {
+    startGame({computerOf(1), human()});
+    state.cards[12].revealCount = 6;
+    state.cards[42].revealCount = 6;
+    tickAfterThinking();
+    EXPECT_EQ(shown(), QStringList({"show 42 motif 12", "show 12 motif 12"}));
+}
+
+TEST_F(ComputerPlayerTest, ARandomFirstCardIsMatchedWhenItsPartnerIsKnown) {
+    int partnerTaken = 0;
+    for (quint32 seed = 0; seed < 60; ++seed) {
+        startGame({computerOf(2), human()});
+        for (int k = 1; k <= 60; ++k)
+            state.cards[k].present = (k == 5 || k == 35 || k == 6 || k == 36);
+        state.cards[35].revealCount = 3; // known to "Normal"; its partner 5 is not
+        state.remainingGroups = 2;
+        random.setTimeOfDaySource([seed] { return seed; });
+        tickAfterThinking();
+        const QStringList cards = shown();
+        ASSERT_EQ(cards.size(), 2);
+        if (cards[0] == "show 5 motif 5") {
+            EXPECT_EQ(cards[1], "show 35 motif 5");
+            ++partnerTaken;
+        }
+    }
+    EXPECT_GT(partnerTaken, 0) << "some seed must start with slot 5";
+}
+
+TEST_F(ComputerPlayerTest, AKnownTripleIsPlayedFromItsHighestSlotDown) {
+    startGame({computerOf(3), human()}, 3);
+    for (int k : {1, 21, 41})
+        state.cards[k].revealCount = 1;
+    tickAfterThinking();
+    EXPECT_EQ(shown(), QStringList({"show 41 motif 1", "show 21 motif 1", "show 1 motif 1"}));
+    EXPECT_EQ(state.players[1].score, 1);
+}
+
+TEST_F(ComputerPlayerTest, MovesOnlyForLocalComputersAndOnlyAfterThinking) {
+    startGame({computerOf(3, true), human()});
+    tickAfterThinking();
+    EXPECT_TRUE(shown().isEmpty()) << "a computer at the other computer is moved there";
+
+    startGame({computerOf(3), human()});
+    clock.now = state.lastRefreshTicks + ComputerPlayer::kThinkingMs;
+    computer.Timer1Timer();
+    EXPECT_TRUE(shown().isEmpty()) << "exactly 500 ms is not more than 500 ms";
+    clock.now += 1;
+    computer.Timer1Timer();
+    EXPECT_EQ(shown().size(), 2);
+
+    startGame({human(), computerOf(3)});
+    tickAfterThinking();
+    EXPECT_TRUE(shown().isEmpty()) << "a human is to move";
+}
+
+TEST_F(ComputerPlayerTest, TheTimerRestsWhileAMoveIsMade) {
+    QTimer timer;
+    timer.setInterval(10);
+    timer.start();
+    computer.setTimer(&timer);
+    startGame({computerOf(3), human()});
+    bool activeDuringMove = true;
+    wait.duringNextPause = [&] { activeDuringMove = timer.isActive(); };
+    tickAfterThinking();
+    EXPECT_FALSE(activeDuringMove);
+    EXPECT_TRUE(timer.isActive());
+}
+
+TEST_F(ComputerPlayerTest, TwoComputersFinishAGameAndEachMoveWaitsForThinking) {
+    startGame({computerOf(2), computerOf(1)});
+    int ticks = 0;
+    int moves = 0;
+    while (state.gameRunning && ticks < 100000) {
+        clock.now += 10; // the timer's interval
+        const quint32 lastEnded = state.lastRefreshTicks;
+        const quint32 startedAt = clock.now;
+        const int before = journal.only({"show"}).size();
+        computer.Timer1Timer();
+        ++ticks;
+        if (journal.only({"show"}).size() > before) {
+            ++moves;
+            ASSERT_GT(startedAt - lastEnded, ComputerPlayer::kThinkingMs);
+        }
+    }
+    EXPECT_FALSE(state.gameRunning);
+    EXPECT_EQ(state.remainingGroups, 0);
+    EXPECT_EQ(state.players[1].score + state.players[2].score, 30);
+    EXPECT_EQ(dialogs.endTexts.size(), 1u);
+    EXPECT_GT(moves, 15);
+}
+
+} // namespace
