@@ -2,7 +2,7 @@
 #include "game/dealing.h"
 #include "game/gamerandom.h"
 #include "game/turnflow.h"
-#include "support/fakes.h"
+#include "support/gametable.h"
 
 #include <QTimer>
 
@@ -10,24 +10,10 @@
 
 namespace {
 
-class ComputerPlayerTest : public ::testing::Test {
+class ComputerPlayerTest : public ::testing::Test, protected GameTable {
 protected:
-    // Motif m lies on slots m and m + g (and m + 2g for triples), g being the number of groups.
-    void startGame(std::vector<TPlayer> players, int groupSize = 2) {
-        dialogs.startGame = [=, this] {
-            state.settings.groupSize = groupSize;
-            state.playerCount = static_cast<int>(players.size());
-            for (int p = 1; p <= state.playerCount; ++p)
-                state.players[p] = players[p - 1];
-            dealBoard(state, random);
-            for (int k = 1; k <= 60; ++k)
-                state.cards[k].motif = (k - 1) % (60 / groupSize) + 1;
-            prepareTallies(state, tallies);
-            beginGame(state);
-            flow.statusRefresh();
-        };
-        flow.NeuesSpiel1Click();
-        journal.entries.clear();
+    void startGame(const std::vector<TPlayer>& players, int groupSize = 2) {
+        GameTable::startGame(players, GameTable::Setup{groupSize});
     }
 
     void tickAfterThinking() {
@@ -37,24 +23,15 @@ protected:
 
     QStringList shown() const { return journal.only({"show"}); }
 
-    TGameState state;
-    TGameTallies tallies;
-    TProgramOptions options;
-    Journal journal;
-    FakeClock clock;
-    FakeWait wait{journal, clock};
-    FakeBoard board{journal, state};
-    FakeDialogs dialogs{journal};
     GameRandom random{17};
-    TurnFlow flow{state, tallies, options, wait, clock, board, dialogs};
     ComputerPlayer computer{state, flow, random, clock};
 };
 
 TPlayer computerOf(int level, bool network = false) {
-    return TPlayer{QStringLiteral("Robo"), 0, true, network, level};
+    return computerPlayer(QStringLiteral("Robo"), level, network);
 }
 TPlayer human() {
-    return TPlayer{QStringLiteral("Anna"), 0, false, false, 0};
+    return humanPlayer(QStringLiteral("Anna"));
 }
 
 TEST_F(ComputerPlayerTest, TheUnbeatableTakesKnownPairsHighestSlotFirst) {

@@ -1,23 +1,23 @@
 #include "game/dealing.h"
 #include "game/gamerandom.h"
 #include "game/turnflow.h"
-#include "support/fakes.h"
+#include "support/gametable.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TPlayer human(const QString& name) {
-    return TPlayer{name, 0, false, false, 0};
+    return humanPlayer(name);
 }
 TPlayer computer(const QString& name) {
-    return TPlayer{name, 0, true, false, 2};
+    return computerPlayer(name);
 }
 TPlayer remote(const QString& name) {
-    return TPlayer{name, 0, false, true, 0};
+    return remotePlayer(name);
 }
 
-class TurnFlowTest : public ::testing::Test {
+class TurnFlowTest : public ::testing::Test, protected GameTable {
 protected:
     void SetUp() override {
         flow.setSound(&sound);
@@ -26,34 +26,9 @@ protected:
         flow.setProtocol(&protocol);
     }
 
-    // Starts a game through the new-game command. Motif m lies on slots m, m + g (and m + 2g
-    // for triples), g being the number of groups, so tests know where the partners are.
     void startGame(const std::vector<TPlayer>& players, int groupSize = 2, int difficulty = 1,
                    bool network = false) {
-        dialogs.startGame = [=, this] {
-            state.settings.largeBoard = false;
-            state.settings.groupSize = groupSize;
-            state.settings.difficulty = static_cast<quint8>(difficulty);
-            state.settings.networkGame = network;
-            state.playerCount = static_cast<int>(players.size());
-            for (int p = 1; p <= state.playerCount; ++p)
-                state.players[p] = players[p - 1];
-            GameRandom random(99);
-            dealBoard(state, random);
-            const int groups = 60 / groupSize;
-            for (int k = 1; k <= 60; ++k)
-                state.cards[k].motif = (k - 1) % groups + 1;
-            prepareTallies(state, tallies);
-            beginGame(state);
-            flow.statusRefresh();
-        };
-        flow.NeuesSpiel1Click();
-        journal.entries.clear();
-        protocol.lines.clear();
-    }
-
-    void click(int slot) {
-        flow.PaintBox1MouseDown(Qt::LeftButton, state.cards[slot].left + 20, state.cards[slot].top + 20);
+        GameTable::startGame(players, GameTable::Setup{groupSize, difficulty, network});
     }
 
     QStringList turnSteps() const {
@@ -69,19 +44,9 @@ protected:
         state.remainingGroups = 1;
     }
 
-    TGameState state;
-    TGameTallies tallies;
-    TProgramOptions options;
-    Journal journal;
-    FakeClock clock;
-    FakeWait wait{journal, clock};
-    FakeBoard board{journal, state};
-    FakeDialogs dialogs{journal};
     FakeSound sound{journal};
     FakeRecords records;
     FakePeer peer{journal};
-    FakeProtocol protocol;
-    TurnFlow flow{state, tallies, options, wait, clock, board, dialogs};
 };
 
 TEST_F(TurnFlowTest, APairFoundIsRemovedScoredAndTheSameParticipantGoesOn) {

@@ -45,9 +45,13 @@ void FakeBoard::ShowCard(int motif, int x, int y) {
     journal_.add(QStringLiteral("show %1 motif %2").arg(slotAt(x, y)).arg(motif));
 }
 
-void FakeBoard::HideFaceUpCards() { takePendingCards(QStringLiteral("hide ")); }
+void FakeBoard::HideFaceUpCards() {
+    takePendingCards(QStringLiteral("hide "));
+}
 
-void FakeBoard::RemoveFaceUpCards() { takePendingCards(QStringLiteral("remove ")); }
+void FakeBoard::RemoveFaceUpCards() {
+    takePendingCards(QStringLiteral("remove "));
+}
 
 // Like the real transitions, hiding and removing empty the list of turned cards.
 void FakeBoard::takePendingCards(const QString& what) {
