@@ -1,0 +1,136 @@
+#include "gamemessages.h"
+
+#include "game/gamestate.h"
+
+#include <QtEndian>
+
+namespace {
+
+constexpr int kEntrySize = 23;
+constexpr int kNameBytes = 20;
+
+void putLittle32(QByteArray& out, qint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+qint32 little32(const QByteArray& bytes, int offset) {
+    return qFromLittleEndian<qint32>(bytes.constData() + offset);
+}
+
+quint8 byteAt(const QByteArray& bytes, int offset) {
+    return static_cast<quint8>(bytes.at(offset));
+}
+
+} // namespace
+
+QByteArray encodeInvitation(const TGameState& state) {
+    QByteArray out(kInvitationSize, '\0');
+    out[0] = static_cast<char>(state.playerCount);
+    for (int i = 1; i <= 4; ++i) {
+        const TPlayer& player = state.players[i];
+        const QByteArray name = player.name.left(kNameBytes).toLatin1();
+        const int entry = 1 + kEntrySize * (i - 1);
+        out[entry] = static_cast<char>(name.size());
+        out.replace(entry + 1, name.size(), name);
+        out[entry + 21] = player.isComputer ? 1 : 0;
+        out[entry + 22] = player.isNetwork ? 1 : 0;
+    }
+    return out;
+}
+
+QByteArray encodeAnswer(bool accepted) {
+    return QByteArray(1, accepted ? 1 : 0);
+}
+
+QByteArray encodeGameData(const TGameState& state, quint16 cardCount, bool triples, bool pictures) {
+    QByteArray out;
+    out.reserve(kGameDataSize);
+    char count[2];
+    qToLittleEndian(cardCount, count);
+    out.append(count, 2);
+    out.append(static_cast<char>(cardCount == 120 ? 1 : 0));
+    out.append(static_cast<char>(triples ? 1 : 0));
+    out.append(static_cast<char>(pictures ? 1 : 0));
+    for (int k = 1; k <= kSlotCount; ++k)
+        putLittle32(out, state.cards[k].motif);
+    return out;
+}
+
+QByteArray encodeCardTurned(int participant, int slot) {
+    QByteArray out(3, '\0');
+    out[0] = static_cast<char>(participant);
+    qToLittleEndian(static_cast<quint16>(slot), out.data() + 1);
+    return out;
+}
+
+QByteArray encodeSignal() {
+    QByteArray out;
+    putLittle32(out, 1);
+    return out;
+}
+
+std::optional<Invitation> decodeInvitation(const QByteArray& payload) {
+    if (payload.size() != kInvitationSize)
+        return std::nullopt;
+    Invitation invitation;
+    invitation.playerCount = byteAt(payload, 0);
+    if (invitation.playerCount < 1 || invitation.playerCount > 4)
+        return std::nullopt;
+    for (int i = 0; i < 4; ++i) {
+        const int entry = 1 + kEntrySize * i;
+        const int length = byteAt(payload, entry);
+        if (length > kNameBytes)
+            return std::nullopt;
+        InvitedPlayer& player = invitation.players[i];
+        player.name = QString::fromLatin1(payload.mid(entry + 1, length));
+        player.isComputer = byteAt(payload, entry + 21) != 0;
+        player.isNetwork = byteAt(payload, entry + 22) != 0;
+    }
+    return invitation;
+}
+
+std::optional<bool> decodeAnswer(const QByteArray& payload) {
+    if (payload.size() != 1)
+        return std::nullopt;
+    return byteAt(payload, 0) == 1;
+}
+
+std::optional<GameData> decodeGameData(const QByteArray& payload) {
+    if (payload.size() != kGameDataSize)
+        return std::nullopt;
+    GameData data;
+    data.cardCount = qFromLittleEndian<quint16>(payload.constData());
+    data.largeBoard = byteAt(payload, 2) == 1;
+    data.triples = byteAt(payload, 3) == 1;
+    data.pictures = byteAt(payload, 4) == 1;
+    for (int k = 1; k <= kSlotCount; ++k)
+        data.motifs[k] = little32(payload, 5 + 4 * (k - 1));
+
+    const int n = data.largeBoard ? 120 : 60;
+    const int groupSize = data.triples ? 3 : 2;
+    const int groups = n / groupSize;
+    std::array<int, 61> seen{};
+    for (int k = 1; k <= n; ++k) {
+        const qint32 motif = data.motifs[k];
+        if (motif < 1 || motif > groups || ++seen[motif] > groupSize)
+            return std::nullopt;
+    }
+    return data;
+}
+
+std::optional<CardTurned> decodeCardTurned(const QByteArray& payload) {
+    if (payload.size() != 3)
+        return std::nullopt;
+    CardTurned card;
+    card.participant = byteAt(payload, 0);
+    card.slot = qFromLittleEndian<quint16>(payload.constData() + 1);
+    if (card.participant < 1 || card.participant > 4 || card.slot < 1 || card.slot > kSlotCount)
+        return std::nullopt;
+    return card;
+}
+
+bool isSignal(const QByteArray& payload) {
+    return payload.size() == 4;
+}

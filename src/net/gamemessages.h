@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+struct TGameState;
+
+// The messages two games exchange, one block each; the block type is the message type.
+enum class MessageType : quint8 {
+    dbEinladung = 1,
+    dbAntwort = 2,
+    dbSpielDaten = 3,
+    dbKarteGeklickt = 4,
+    dbAlleKartenEmpfangen = 5,
+    dbBereitFuerKarte = 6,
+};
+
+inline constexpr int kInvitationSize = 93;
+inline constexpr int kGameDataSize = 485;
+inline constexpr int kLargestMessage = kGameDataSize;
+
+struct InvitedPlayer {
+    QString name; // at most 20 characters
+    bool isComputer = false;
+    bool isNetwork = false;
+};
+
+struct Invitation {
+    int playerCount = 0;
+    std::array<InvitedPlayer, 4> players;
+};
+
+struct GameData {
+    quint16 cardCount = 0;
+    bool largeBoard = false;
+    bool triples = false;
+    bool pictures = true;
+    std::array<qint32, 121> motifs{}; // 1-based, [0] unused
+};
+
+struct CardTurned {
+    int participant = 0;
+    int slot = 0;
+};
+
+// Every participant record 1..4 goes out; those beyond playerCount carry what they hold.
+QByteArray encodeInvitation(const TGameState& state);
+QByteArray encodeAnswer(bool accepted);
+QByteArray encodeGameData(const TGameState& state, quint16 cardCount, bool triples, bool pictures);
+QByteArray encodeCardTurned(int participant, int slot);
+// dbAlleKartenEmpfangen and dbBereitFuerKarte carry the number 1 and nothing else.
+QByteArray encodeSignal();
+
+// Decoding checks everything a game will rely on; a message that fails is to be ignored.
+std::optional<Invitation> decodeInvitation(const QByteArray& payload);
+std::optional<bool> decodeAnswer(const QByteArray& payload);
+// The board must be one a game can be played on: every motif of the board's slots within the
+// board's groups, each exactly as often as a group has cards.
+std::optional<GameData> decodeGameData(const QByteArray& payload);
+std::optional<CardTurned> decodeCardTurned(const QByteArray& payload);
+bool isSignal(const QByteArray& payload);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// One block: a type byte chosen by the user of the network component and a payload.
+struct TNetzBlock {
+    quint8 Typ = 0;
+    quint8 Zustand = 0; // slot state: 0 free, 1 being sent, 2 being received
+    qint32 Kennung = 0; // tells the blocks in transfer apart
+    quint32 Laenge = 0;
+    quint32 Position = 0;
+    QByteArray Daten;
+};

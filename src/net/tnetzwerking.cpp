@@ -1,0 +1,153 @@
+#include "tnetzwerking.h"
+
+#include <QApplication>
+
+#include <algorithm>
+
+namespace {
+constexpr quint32 kDefaultMaxBlockLength = 1 << 20;
+}
+
+TNetzWerking::TNetzWerking(QObject* parent, quint16 port)
+    : QObject(parent), port_(port), reader_(kDefaultMaxBlockLength) {
+    connect(&server_, &QTcpServer::newConnection, this, &TNetzWerking::acceptConnection);
+    connect(&outgoing_, &QTcpSocket::connected, this, &TNetzWerking::outgoingConnected);
+    connect(&outgoing_, &QTcpSocket::disconnected, this, &TNetzWerking::connectionEnded);
+    connect(&outgoing_, &QTcpSocket::readyRead, this, [this] { receive(&outgoing_); });
+    connect(&outgoing_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        // The other side closing is the normal end of a connection, not an error.
+        if (error != QAbstractSocket::RemoteHostClosedError)
+            Q_EMIT socketFehler(outgoing_.errorString());
+    });
+    sendTimer_.setInterval(5);
+    connect(&sendTimer_, &QTimer::timeout, this, &TNetzWerking::sendTick);
+    sendTimer_.start();
+}
+
+TNetzWerking::~TNetzWerking() {
+    sendTimer_.stop();
+    // Closing the sockets must not call back into a half-destroyed owner.
+    disconnect(&outgoing_, nullptr, this, nullptr);
+    if (accepted_)
+        disconnect(accepted_, nullptr, this, nullptr);
+}
+
+bool TNetzWerking::listen() {
+    if (server_.listen(QHostAddress::Any, port_))
+        return true;
+    Q_EMIT socketFehler(server_.errorString());
+    return false;
+}
+
+void TNetzWerking::setMaxBlockLength(quint32 bytes) {
+    reader_ = FrameReader(bytes);
+}
+
+void TNetzWerking::Verbinden(const QString& address) {
+    if (outgoing_.state() != QAbstractSocket::UnconnectedState)
+        outgoing_.abort();
+    outgoing_.connectToHost(address, port_);
+}
+
+void TNetzWerking::Trennen() {
+    server_.close();
+    if (accepted_)
+        accepted_->abort();
+    outgoing_.abort();
+}
+
+void TNetzWerking::BlockSenden(const TNetzBlock& block) {
+    // A block with no payload could never be framed; one without a peer has nobody to go to.
+    if (block.Laenge == 0 || static_cast<quint32>(block.Daten.size()) < block.Laenge || !online_)
+        return;
+    queueBusy_ = true;
+    // With all 100 slots busy the block is lost: a queue that full means the peer is gone.
+    slots_.queue(block);
+    queueBusy_ = false;
+}
+
+int TNetzWerking::busySlots() const {
+    return slots_.busy();
+}
+
+void TNetzWerking::sendTick() {
+    QTcpSocket* socket = peer();
+    if (queueBusy_ || !online_ || !socket || socket->state() != QAbstractSocket::ConnectedState)
+        return;
+    slots_.takeFrames([socket](const QByteArray& frame) { socket->write(frame); });
+}
+
+QTcpSocket* TNetzWerking::peer() const {
+    return acceptedRole_ ? accepted_.data() : const_cast<QTcpSocket*>(&outgoing_);
+}
+
+void TNetzWerking::receive(QTcpSocket* socket) {
+    // All bytes are taken first: a block handler may run the message loop, during which this
+    // socket can be closed and deleted.
+    reader_.append(socket->readAll());
+    while (online_) {
+        const std::optional<Frame> frame = reader_.next();
+        if (!frame)
+            break;
+        const auto result =
+            slots_.receive(*frame, [this](const TNetzBlock& block) { Q_EMIT OnBlockEmpfangen(block); });
+        if (result == SlotTable::Received::NoFreeSlot)
+            QApplication::beep();
+        if (result == SlotTable::Received::Broken) {
+            endBrokenConnection();
+            return;
+        }
+    }
+    if (reader_.broken())
+        endBrokenConnection();
+}
+
+void TNetzWerking::acceptConnection() {
+    while (QTcpSocket* incoming = server_.nextPendingConnection()) {
+        // One peer at a time: a second caller is turned away.
+        if (accepted_ && accepted_->state() == QAbstractSocket::ConnectedState) {
+            incoming->abort();
+            incoming->deleteLater();
+            continue;
+        }
+        if (accepted_)
+            accepted_->deleteLater();
+        accepted_ = incoming;
+        acceptedRole_ = true;
+        outgoingRole_ = false;
+        connect(incoming, &QTcpSocket::readyRead, this, [this, incoming] { receive(incoming); });
+        connect(incoming, &QTcpSocket::disconnected, this, &TNetzWerking::connectionEnded);
+        setOnline(true);
+    }
+}
+
+void TNetzWerking::outgoingConnected() {
+    acceptedRole_ = false;
+    outgoingRole_ = true;
+    setOnline(true);
+}
+
+void TNetzWerking::connectionEnded() {
+    discardTransfers();
+    setOnline(false);
+}
+
+void TNetzWerking::endBrokenConnection() {
+    if (QTcpSocket* socket = peer())
+        socket->abort();
+    connectionEnded();
+}
+
+// What was on its way belongs to the connection that ended; nothing of it may be taken for
+// data of a later one.
+void TNetzWerking::discardTransfers() {
+    slots_.clear();
+    reader_.clear();
+}
+
+void TNetzWerking::setOnline(bool online) {
+    if (online == online_)
+        return;
+    online_ = online;
+    Q_EMIT OnlineStatusGeaendert();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "framecodec.h"
+#include "slottable.h"
+#include "tnetzblock.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+// Lets two running games exchange blocks over TCP: one peer at a time, reached by listening
+// on port 1024 or by connecting to the other computer's port 1024. Blocks are queued in a
+// table of 100 slots and go out in frames of at most 5000 bytes from a 5 ms send tick;
+// received frames are joined into blocks again.
+class TNetzWerking : public QObject {
+    Q_OBJECT
+public:
+    static constexpr quint16 kPort = 1024;
+
+    // The port is fixed in the game; tests use their own to run two components on one machine.
+    explicit TNetzWerking(QObject* parent = nullptr, quint16 port = kPort);
+    ~TNetzWerking() override;
+
+    // Starts listening on all local addresses; false (with socketFehler) when the port is taken.
+    bool listen();
+    bool listening() const { return server_.isListening(); }
+    quint16 serverPort() const { return server_.serverPort(); }
+
+    void Verbinden(const QString& address);
+    // Ends every connection and stops listening for the rest of the run.
+    void Trennen();
+    void BlockSenden(const TNetzBlock& block);
+    bool Online() const { return online_; }
+
+    // A received block longer than this is taken for garbage and ends the connection.
+    void setMaxBlockLength(quint32 bytes);
+
+    static QString EngineVersion() { return QStringLiteral("1.01"); }
+
+    // Blocks waiting to be sent or being received, for the curious (and the tests).
+    int busySlots() const;
+
+Q_SIGNALS:
+    void OnlineStatusGeaendert();
+    void OnBlockEmpfangen(const TNetzBlock& DatenBlock);
+    // What the socket layer reports: unreachable host, refused connection, port taken.
+    void socketFehler(const QString& text);
+
+private:
+    void sendTick();
+    void receive(QTcpSocket* socket);
+    void acceptConnection();
+    void outgoingConnected();
+    void connectionEnded();
+    void endBrokenConnection();
+    void setOnline(bool online);
+    void discardTransfers();
+    QTcpSocket* peer() const;
+
+    quint16 port_;
+    QTcpServer server_;
+    QTcpSocket outgoing_;
+    QPointer<QTcpSocket> accepted_;
+    QTimer sendTimer_;
+    SlotTable slots_;
+    bool queueBusy_ = false;
+    bool acceptedRole_ = false;
+    bool outgoingRole_ = false;
+    bool online_ = false;
+    FrameReader reader_;
+};
