@@ -3,8 +3,9 @@
 #include "records/playernamelist.h"
 #include "records/stattable.h"
 
+#include "datafiles.h"
 #include <QDir>
-#include <QFile>
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,11 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Writes beyond `bytes` fail as on a full disk, whoever runs the tests (root ignores
 // read-only directories).

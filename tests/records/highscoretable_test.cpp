@@ -1,6 +1,7 @@
 #include "records/highscoretable.h"
 
-#include <QFile>
+#include "datafiles.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,22 +12,13 @@ namespace {
 
 const QDate kDay(2000, 3, 5);
 
-QByteArray zeros(int count) {
-    return QByteArray(count, '\0');
-}
-
 QByteArray unusedEntry() {
-    return QByteArray("\x08Unbelegt") + zeros(22) +
-           QByteArray("\x0A"
-                      "00.00.0000") +
-           zeros(2) + zeros(4);
+    return QByteArray("\x08Unbelegt") + zeros(22) + "\x0A" + QByteArray("00.00.0000") + zeros(2) + zeros(4);
 }
 
 QByteArray joergEntry() {
-    return QByteArray("\x04J\xF6rg") + zeros(26) +
-           QByteArray("\x0A"
-                      "05.03.2000") +
-           zeros(2) + QByteArray::fromHex("2c010000");
+    return QByteArray("\x04J\xF6rg") + zeros(26) + "\x0A" + QByteArray("05.03.2000") + zeros(2) +
+           QByteArray::fromHex("2c010000");
 }
 
 class HighScoreTableTest : public ::testing::Test {
@@ -35,15 +27,6 @@ protected:
     QString path = dir.filePath(u"HighScore.dat"_s);
     HighScoreTable table;
 
-    void writeFile(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray fileBytes() const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     QStringList names(int from, int to) const {
         QStringList result;
         for (int n = from; n <= to; ++n)
@@ -63,7 +46,7 @@ TEST_F(HighScoreTableTest, IsStoredAs31EntriesOf48Bytes) {
     QByteArray expected = joergEntry();
     for (int n = 2; n <= 31; ++n)
         expected += unusedEntry();
-    EXPECT_EQ(fileBytes(), expected);
+    EXPECT_EQ(fileBytes(path), expected);
 }
 
 TEST_F(HighScoreTableTest, ANewResultRanksBelowEqualOnesAndEntry31HoldsTheWeakest) {
@@ -90,8 +73,7 @@ TEST_F(HighScoreTableTest, AShortFileOverwritesOnlyTheBytesItCovers) {
     EXPECT_EQ(table.entry(1).name, u"Unbelegt"_s);
 
     // Entry 2 is cut after its length byte and first character: the rest of "Unbelegt" shows.
-    writeFile(joergEntry() + QByteArray("\x05"
-                                        "A"));
+    ASSERT_TRUE(writeBytes(path, joergEntry() + QByteArray::fromHex("0541")));
     ASSERT_TRUE(LoadScoreTable(table, path));
     EXPECT_EQ(table.entry(1), (THighScoreEntry{u"Jörg"_s, u"05.03.2000"_s, 300}));
     EXPECT_EQ(table.entry(2), (THighScoreEntry{u"Anbel"_s, u"00.00.0000"_s, 0}));
@@ -102,13 +84,13 @@ TEST_F(HighScoreTableTest, AShortFileOverwritesOnlyTheBytesItCovers) {
 TEST_F(HighScoreTableTest, DamagedLengthBytesStayWithinTheirFields) {
     const QByteArray damaged =
         "\xFF" + QByteArray(30, 'x') + "\xC8" + QByteArray(12, '1') + QByteArray::fromHex("05000000");
-    writeFile(damaged.repeated(40));
+    ASSERT_TRUE(writeBytes(path, damaged.repeated(40)));
     ASSERT_TRUE(LoadScoreTable(table, path));
     for (const int n : {1, 31})
         EXPECT_EQ(table.entry(n), (THighScoreEntry{QString(30, u'x'), QString(12, u'1'), 5}));
 
     ASSERT_TRUE(SaveScoreTable(table, path));
-    const QByteArray saved = fileBytes();
+    const QByteArray saved = fileBytes(path);
     ASSERT_EQ(saved.size(), 1488);
     EXPECT_EQ(saved.left(48),
               "\x1E" + QByteArray(30, 'x') + "\x0C" + QByteArray(12, '1') + QByteArray::fromHex("05000000"));

@@ -1,6 +1,7 @@
 #include "records/playernamelist.h"
 
-#include <QFile>
+#include "datafiles.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,16 +15,6 @@ protected:
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("spielernamen.dat"));
     PlayerNameList list{path};
-
-    void writeFile(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray fileBytes() const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 };
 
 TEST_F(PlayerNameListTest, SavesCrLfLinesInTheWindowsCodePageAndReadsThemBack) {
@@ -31,7 +22,7 @@ TEST_F(PlayerNameListTest, SavesCrLfLinesInTheWindowsCodePageAndReadsThemBack) {
         list.AddName(QString::fromUtf16(name));
     ASSERT_EQ(list.count(), 4) << "the empty text is not added";
     ASSERT_TRUE(list.SavePlayerNames());
-    EXPECT_EQ(fileBytes(), QByteArray("M\xFCller\r\n Anna Maria \r\n\x80uro\r\n?ukasz\r\n"));
+    EXPECT_EQ(fileBytes(path), QByteArray("M\xFCller\r\n Anna Maria \r\n\x80uro\r\n?ukasz\r\n"));
 
     PlayerNameList reread(path);
     reread.LoadPlayerNames();
@@ -41,7 +32,7 @@ TEST_F(PlayerNameListTest, SavesCrLfLinesInTheWindowsCodePageAndReadsThemBack) {
 }
 
 TEST_F(PlayerNameListTest, EveryLineIsAnEntryWhateverItsLineEnd) {
-    writeFile("Anna\r\n\r\nBert\nCarl");
+    ASSERT_TRUE(writeBytes(path, "Anna\r\n\r\nBert\nCarl"));
     list.AddName(QStringLiteral("stale"));
     list.LoadPlayerNames();
     EXPECT_EQ(list.names(), (QStringList{"Anna", "", "Bert", "Carl"}));
@@ -64,7 +55,7 @@ TEST_F(PlayerNameListTest, HoldsAtMostOneHundredNames) {
     QByteArray bytes;
     for (int i = 1; i <= 101; ++i)
         bytes += "Name" + QByteArray::number(i) + "\r\n";
-    writeFile(bytes);
+    ASSERT_TRUE(writeBytes(path, bytes));
     list.LoadPlayerNames();
     ASSERT_EQ(list.count(), 100);
     EXPECT_EQ(list.names().last(), "Name100");

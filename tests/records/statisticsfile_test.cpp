@@ -1,7 +1,8 @@
 #include "records/statisticsfile.h"
 #include "records/stattable.h"
 
-#include <QFile>
+#include "datafiles.h"
+
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -12,10 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray zeros(int count) {
-    return QByteArray(count, '\0');
-}
 
 struct Tally {
     QString name;
@@ -34,15 +31,6 @@ protected:
             tallies[p + 1] = {game[p].name, 1, game[p].wins, game[p].pairs, game[p].misses};
         ASSERT_TRUE(UpdateStatisticsFile(path, tallies, static_cast<int>(game.size())));
     }
-    void writeFile(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray fileBytes() const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     std::vector<TStatEntry> entries() const { return readStatTable(path).value_or(TStatTable{}).entries; }
 };
 
@@ -53,10 +41,9 @@ TEST_F(StatisticsFileTest, IsStoredAsCountAnd1000EntriesOf27Bytes) {
                                                     "01000000"
                                                     "0a000000"
                                                     "feffffff") +
-                                QByteArray("\x02"
-                                           "Bo") +
-                                zeros(8) + QByteArray::fromHex("01000000") + zeros(12) + zeros(998 * 27);
-    EXPECT_EQ(fileBytes(), expected);
+                                "\x02" + QByteArray("Bo") + zeros(8) + QByteArray::fromHex("01000000") +
+                                zeros(12) + zeros(998 * 27);
+    EXPECT_EQ(fileBytes(path), expected);
 }
 
 TEST_F(StatisticsFileTest, MergesEqualNamesAsTheGamesEnd) {
@@ -99,7 +86,7 @@ TEST_F(StatisticsFileTest, TheThousandAndFirstNameIsNotRecorded) {
     const std::vector<TStatEntry> after = entries();
     ASSERT_EQ(after.size(), 1000u);
     EXPECT_EQ(after.back(), (TStatEntry{u"N999"_s, 2}));
-    EXPECT_EQ(fileBytes().size(), 27004);
+    EXPECT_EQ(fileBytes(path).size(), 27004);
 }
 
 TEST_F(StatisticsFileTest, DamagedFilesAreReadWithinBounds) {
@@ -108,9 +95,8 @@ TEST_F(StatisticsFileTest, DamagedFilesAreReadWithinBounds) {
         qToLittleEndian(n, bytes.data());
         return bytes;
     };
-    const QByteArray eva = QByteArray("\x03"
-                                      "Eva") +
-                           zeros(7) + QByteArray::fromHex("07000000") + zeros(12);
+    const QByteArray eva =
+        "\x03" + QByteArray("Eva") + zeros(7) + QByteArray::fromHex("07000000") + zeros(12);
     const QByteArray wideName = "\xFF" + QByteArray(10, 'w') + QByteArray::fromHex("02000000") + zeros(12);
     const struct {
         const char* what;
@@ -127,14 +113,14 @@ TEST_F(StatisticsFileTest, DamagedFilesAreReadWithinBounds) {
         {"name length above 10", count(1) + wideName, 1, {QString(10, u'w'), 2}},
     };
     for (const auto& c : cases) {
-        writeFile(c.bytes);
+        ASSERT_TRUE(writeBytes(path, c.bytes));
         const std::vector<TStatEntry> read = entries();
         ASSERT_EQ(read.size(), c.count) << c.what;
         if (c.count > 0) {
             EXPECT_EQ(read.front(), c.first) << c.what;
         }
         play({{u"Eva"_s}});
-        EXPECT_EQ(fileBytes().size(), 27004) << c.what;
+        EXPECT_EQ(fileBytes(path).size(), 27004) << c.what;
     }
 }
 
