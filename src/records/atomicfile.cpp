@@ -1,0 +1,40 @@
+#include "atomicfile.h"
+
+#include "recordslog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    // A short write on a full disk can pass unnoticed through the write buffer, so the size
+    // on disk is checked before the new file replaces the old one.
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush() &&
+                         file.size() == bytes.size();
+    if (!written) {
+        qCWarning(lcRecords) << "could not write" << path << file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        qCWarning(lcRecords) << "could not replace" << path << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+std::optional<QByteArray> readFileStart(const QString& path, qint64 maxBytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError) {
+        qCWarning(lcRecords) << "could not read" << path << file.errorString();
+        return std::nullopt;
+    }
+    return bytes;
+}

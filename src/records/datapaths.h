@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Where the data files live: the player names and the high scores beside the program, the
+// statistics in the user's data directory.
+struct DataPaths {
+    QString besideProgram; // directory
+    QString userData;      // directory
+
+    QString playerNamesFile() const;
+    QString highScoreFile() const;
+    QString statisticsFile() const;
+};
+
+// The executable's directory when a file can be created there; otherwise (an installed
+// program) the user's data directory, so that no result is silently lost.
+QString besideProgramDirectory(const QString& executableDir, const QString& userDataDir);
+
+DataPaths dataPathsFor(const QString& executableDir, const QString& userDataDir);
+
+// The real directories of this program and user.
+DataPaths defaultDataPaths();

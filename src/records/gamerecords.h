@@ -1,0 +1,33 @@
+#pragma once
+
+#include "game/turnports.h"
+#include "highscoretable.h"
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+// The records a finished game reaches: the high-score table, held for the whole run, and the
+// statistics file, rewritten at every game end.
+class GameRecords : public RecordsPort {
+public:
+    using DateSource = std::function<QDate()>;
+
+    GameRecords(QString highScoreFile, QString statisticsFile, DateSource today = &QDate::currentDate);
+
+    // At program start: the table from its file (defaults when there is none).
+    void loadHighScores();
+    // At program end; results of the run reach the file only here.
+    bool saveHighScores() const;
+    const HighScoreTable& highScores() const { return highScores_; }
+
+    void EnterHighScore(const QString& name, quint32 points) override;
+    void UpdateStatisticsFile(const TGameTallies& tallies, int playerCount) override;
+
+private:
+    QString highScoreFile_;
+    QString statisticsFile_;
+    DateSource today_;
+    HighScoreTable highScores_;
+};

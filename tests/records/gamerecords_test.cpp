@@ -1,0 +1,112 @@
+#include "records/datapaths.h"
+#include "records/gamerecords.h"
+#include "records/playernamelist.h"
+#include "records/stattable.h"
+
+#include "datafiles.h"
+#include <QDir>
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Writes beyond `bytes` fail as on a full disk, whoever runs the tests (root ignores
+// read-only directories).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    void (*previousHandler_)(int);
+    rlimit saved_{};
+};
+
+class GameRecordsTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString highScores = dir.filePath(u"HighScore.dat"_s);
+    QString statistics = dir.filePath(u"data/Sorbello.dat"_s);
+    GameRecords records{highScores, statistics, [] { return QDate(2024, 5, 3); }};
+
+    static TGameTallies tallies(const QString& first, const QString& second) {
+        TGameTallies result;
+        result[1] = {first, 1, 1, 18, 4};
+        result[2] = {second, 1, 0, 12, 5};
+        return result;
+    }
+};
+
+TEST_F(GameRecordsTest, AFirstTwoPlayerGameReachesBothFiles) {
+    records.loadHighScores();
+    records.EnterHighScore(u"Anna"_s, 18);
+    records.EnterHighScore(u"Bert"_s, 12);
+    records.UpdateStatisticsFile(tallies(u"Anna"_s, u"Bert"_s), 2);
+    ASSERT_TRUE(records.saveHighScores());
+
+    GameRecords nextRun(highScores, statistics);
+    nextRun.loadHighScores();
+    const HighScoreTable& table = nextRun.highScores();
+    EXPECT_EQ(table.entry(1), (THighScoreEntry{u"Anna"_s, u"03.05.2024"_s, 18}));
+    EXPECT_EQ(table.entry(2), (THighScoreEntry{u"Bert"_s, u"03.05.2024"_s, 12}));
+    EXPECT_EQ(table.entry(3), (THighScoreEntry{u"Unbelegt"_s, u"00.00.0000"_s, 0}));
+    const auto stats = readStatTable(statistics);
+    ASSERT_TRUE(stats);
+    EXPECT_EQ(stats->entries, (std::vector<TStatEntry>{{u"Anna"_s, 1, 1, 18, 4}, {u"Bert"_s, 1, 0, 12, 5}}));
+}
+
+TEST_F(GameRecordsTest, AFailedWriteLeavesTheOldFileIntact) {
+    PlayerNameList names(dir.filePath(u"spielernamen.dat"_s));
+    names.AddName(u"Anna"_s);
+    records.EnterHighScore(u"Anna"_s, 18);
+    records.UpdateStatisticsFile(tallies(u"Anna"_s, u"Bert"_s), 2);
+    ASSERT_TRUE(names.SavePlayerNames());
+    ASSERT_TRUE(records.saveHighScores());
+    const QStringList paths{dir.filePath(u"spielernamen.dat"_s), highScores, statistics};
+    QList<QByteArray> before;
+    for (const QString& path : paths)
+        before << fileBytes(path);
+
+    names.AddName(u"Bert"_s);
+    records.EnterHighScore(u"Carl"_s, 30);
+    {
+        const FileSizeLimit limit(8);
+        EXPECT_FALSE(names.SavePlayerNames());
+        EXPECT_FALSE(records.saveHighScores());
+        records.UpdateStatisticsFile(tallies(u"Carl"_s, u"Dora"_s), 2);
+    }
+    for (int i = 0; i < paths.size(); ++i)
+        EXPECT_EQ(fileBytes(paths[i]), before[i]) << paths[i].toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
+}
+
+TEST(DataPathsTest, FilesBesideTheProgramMoveWhereTheyCanBeCreated) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(u"data"_s);
+    const DataPaths usable = dataPathsFor(dir.path(), data);
+    EXPECT_EQ(usable.highScoreFile(), dir.filePath(u"HighScore.dat"_s));
+    EXPECT_EQ(usable.playerNamesFile(), dir.filePath(u"spielernamen.dat"_s));
+    EXPECT_EQ(usable.statisticsFile(), data + u"/Sorbello.dat"_s);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "the probe leaves nothing behind";
+
+    // /proc takes no new files even from root.
+    for (const QString& unusable : {u"/proc"_s, dir.filePath(u"missing"_s)})
+        EXPECT_EQ(dataPathsFor(unusable, data).highScoreFile(), data + u"/HighScore.dat"_s);
+}
+
+} // namespace
