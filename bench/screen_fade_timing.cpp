@@ -13,9 +13,9 @@
 #include "game/gamestate.h"
 #include "records/programoptions.h"
 
+#include "controls/tsiebenseg.h"
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLCDNumber>
 #include <QLabel>
 
 #include <cstdio>
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     paintBox1.resize(662, 183);
     PaintBox paintBox2;
     QLabel vollauf;
-    QLCDNumber display;
+    TSiebenSeg display;
     paintBox1.show();
 
     TProgramOptions options;

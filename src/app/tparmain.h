@@ -20,7 +20,7 @@ class PaintBox;
 class QAction;
 class QFrame;
 class QLabel;
-class QLCDNumber;
+class TSiebenSeg;
 class QTimer;
 class QToolButton;
 class Tgewinnform;
@@ -61,7 +61,7 @@ public:
     PaintBox* PaintBox2 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* vollauf = nullptr;
-    QLCDNumber* SiebenSeg1 = nullptr;
+    TSiebenSeg* SiebenSeg1 = nullptr;
     QLabel* Label1 = nullptr;
     QToolButton* Float2 = nullptr;
     QFrame* Bevel1 = nullptr;

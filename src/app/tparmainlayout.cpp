@@ -5,10 +5,10 @@
 #include "board/fonts.h"
 #include "board/paintbox.h"
 #include "controls/tiledbackground.h"
+#include "controls/tsiebenseg.h"
 
 #include <QAction>
 #include <QFrame>
-#include <QLCDNumber>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -66,16 +66,14 @@ void Tparmain::buildComponents() {
     vollauf->setFont(arialFontOfPixelSize(13));
     vollauf->setGeometry(463, 43, 34, 16);
 
-    SiebenSeg1 = new QLCDNumber(2, Texturpanel1);
+    SiebenSeg1 = new TSiebenSeg(Texturpanel1);
     SiebenSeg1->setGeometry(568, 8, 57, 39);
-    SiebenSeg1->setSegmentStyle(QLCDNumber::Flat);
-    SiebenSeg1->setFrameShape(QFrame::NoFrame);
-    SiebenSeg1->setAutoFillBackground(true);
-    QPalette digits = SiebenSeg1->palette();
-    digits.setColor(QPalette::Window, Qt::black);
-    digits.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    SiebenSeg1->setPalette(digits);
-    SiebenSeg1->display(0);
+    SiebenSeg1->setStellen(2);
+    SiebenSeg1->setSkalFaktor(0.34f);
+    SiebenSeg1->setSkipNull(true);
+    SiebenSeg1->setZifferFarbe(TSiebenSeg::zfGruen);
+    SiebenSeg1->setModus(TSiebenSeg::mNormal);
+    SiebenSeg1->setWert(0);
 
     Label1 = new QLabel(QStringLiteral("Restpunkte"), Texturpanel1);
     Label1->move(568, 48);

@@ -2,11 +2,11 @@
 
 #include "boardimages.h"
 #include "boardpainting.h"
+#include "controls/tsiebenseg.h"
 #include "game/gamestate.h"
 #include "game/messagewait.h"
 #include "paintbox.h"
 
-#include <QLCDNumber>
 #include <QLabel>
 
 BoardScreen::BoardScreen(TGameState& state, BoardImages& images, const TProgramOptions& options,
@@ -66,7 +66,7 @@ void BoardScreen::showKnownGroups(int count) {
 }
 
 void BoardScreen::showRemainingGroups(int count) {
-    widgets_.siebenSeg1->display(count);
+    widgets_.siebenSeg1->setWert(count);
 }
 
 void BoardScreen::presentBoard() {

@@ -9,7 +9,7 @@ class FadeEngine;
 class MessageWait;
 class PaintBox;
 class QLabel;
-class QLCDNumber;
+class TSiebenSeg;
 struct BoardImages;
 struct TGameState;
 struct TProgramOptions;
@@ -22,7 +22,7 @@ public:
         PaintBox* paintBox1;
         PaintBox* paintBox2;
         QLabel* vollauf;
-        QLCDNumber* siebenSeg1;
+        TSiebenSeg* siebenSeg1;
     };
 
     BoardScreen(TGameState& state, BoardImages& images, const TProgramOptions& options,

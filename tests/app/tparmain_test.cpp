@@ -8,9 +8,9 @@
 #include "support/fakes.h"
 #include "support/modal.h"
 
+#include "controls/tsiebenseg.h"
 #include <QAction>
 #include <QColorDialog>
-#include <QLCDNumber>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -164,7 +164,7 @@ TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     const TGameState& state = window->gameState();
     ASSERT_TRUE(state.gameRunning);
     EXPECT_TRUE(window->PaintBox1->isEnabled());
-    EXPECT_EQ(window->SiebenSeg1->intValue(), 30);
+    EXPECT_EQ(window->SiebenSeg1->Wert(), 30);
     EXPECT_EQ(cardAt(window->PaintBox1->screen(), state.cards[60]), window->images().cardBack);
 
     clickSlot(1);
@@ -177,7 +177,7 @@ TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     clickSlot(partnerOf(1));
     EXPECT_FALSE(state.cards[1].present);
     EXPECT_EQ(state.players[1].score, 1);
-    EXPECT_EQ(window->SiebenSeg1->intValue(), 29);
+    EXPECT_EQ(window->SiebenSeg1->Wert(), 29);
     EXPECT_NE(cardAt(window->PaintBox1->screen(), state.cards[1]), face) << "the found card is gone";
 }
 
@@ -211,7 +211,7 @@ TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
     QImage strip(377, 33, QImage::Format_RGB32);
     paintStatusStrip(strip, state);
     EXPECT_EQ(window->PaintBox2->screen(), strip);
-    EXPECT_EQ(window->SiebenSeg1->intValue(), 0);
+    EXPECT_EQ(window->SiebenSeg1->Wert(), 0);
 }
 
 TEST_F(TparmainTest, ClosingDuringAGameAsksAndNoKeepsEverything) {

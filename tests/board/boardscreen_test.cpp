@@ -6,7 +6,7 @@
 #include "records/programoptions.h"
 #include "support/fakes.h"
 
-#include <QLCDNumber>
+#include "controls/tsiebenseg.h"
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ protected:
     PaintBox paintBox1;
     PaintBox paintBox2;
     QLabel vollauf;
-    QLCDNumber siebenSeg1;
+    TSiebenSeg siebenSeg1;
     BoardScreen screen{state, images, options, engine, wait, {&paintBox1, &paintBox2, &vollauf, &siebenSeg1}};
 };
 
