@@ -1,5 +1,6 @@
 #pragma once
 
+#include "blockport.h"
 #include "framecodec.h"
 #include "slottable.h"
 #include "tnetzblock.h"
@@ -14,7 +15,7 @@
 // on port 1024 or by connecting to the other computer's port 1024. Blocks are queued in a
 // table of 100 slots and go out in frames of at most 5000 bytes from a 5 ms send tick;
 // received frames are joined into blocks again.
-class TNetzWerking : public QObject {
+class TNetzWerking : public QObject, public BlockPort {
     Q_OBJECT
 public:
     static constexpr quint16 kPort = 1024;
@@ -30,9 +31,9 @@ public:
 
     void Verbinden(const QString& address);
     // Ends every connection and stops listening for the rest of the run.
-    void Trennen();
-    void BlockSenden(const TNetzBlock& block);
-    bool Online() const { return online_; }
+    void Trennen() override;
+    void BlockSenden(const TNetzBlock& block) override;
+    bool Online() const override { return online_; }
 
     // A received block longer than this is taken for garbage and ends the connection.
     void setMaxBlockLength(quint32 bytes);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "tnetzblock.h"
+
+// The network component as the game sees it.
+class BlockPort {
+public:
+    virtual ~BlockPort() = default;
+    virtual void BlockSenden(const TNetzBlock& block) = 0;
+    virtual bool Online() const = 0;
+    virtual void Trennen() = 0;
+};

@@ -1,0 +1,186 @@
+#include "networkgame.h"
+
+#include "blockport.h"
+#include "game/dealing.h"
+#include "game/gamestate.h"
+#include "game/messagewait.h"
+#include "game/turnflow.h"
+#include "tnetzblock.h"
+
+NetworkGame::NetworkGame(TGameState& state, TGameTallies& tallies, TurnFlow& flow, BoardPort& board,
+                         MessageWait& wait, BlockPort& net, NetworkGameHost& host)
+    : state_(state), tallies_(tallies), flow_(flow), board_(board), wait_(wait), net_(net), host_(host) {}
+
+void NetworkGame::send(MessageType type, const QByteArray& payload) {
+    TNetzBlock block;
+    block.Typ = static_cast<quint8>(type);
+    block.Laenge = static_cast<quint32>(payload.size());
+    block.Daten = payload;
+    net_.BlockSenden(block);
+}
+
+void NetworkGame::KarteSenden(int participant, int slot) {
+    send(MessageType::dbKarteGeklickt, encodeCardTurned(participant, slot));
+    protocolLine(QStringLiteral("Habe dem Gegner eine Karte geschickt"));
+}
+
+void NetworkGame::BereitMelden() {
+    send(MessageType::dbBereitFuerKarte, encodeSignal());
+    protocolLine(
+        QStringLiteral("Habe Meldung abgesetzt, dass ich bereit fuer den Empfang der naechsten Karte bin"));
+}
+
+void NetworkGame::AlleKartenEmpfangenMelden() {
+    send(MessageType::dbAlleKartenEmpfangen, encodeSignal());
+    protocolLine(QStringLiteral("Habe Meldung abgesetzt, dass alle Karten empfangen wurden"));
+}
+
+void NetworkGame::SpielDatenSenden(quint16 cardCount, bool triples, bool pictures) {
+    send(MessageType::dbSpielDaten, encodeGameData(state_, cardCount, triples, pictures));
+}
+
+void NetworkGame::AntwortSenden(bool accepted) {
+    send(MessageType::dbAntwort, encodeAnswer(accepted));
+}
+
+void NetworkGame::EinladungSenden() {
+    send(MessageType::dbEinladung, encodeInvitation(state_));
+}
+
+void NetworkGame::NetzWerking1BlockEmpfangen(const TNetzBlock& DatenBlock) {
+    const QByteArray& payload = DatenBlock.Daten;
+    switch (static_cast<MessageType>(DatenBlock.Typ)) {
+    case MessageType::dbEinladung:
+        invitationReceived(payload);
+        break;
+    case MessageType::dbAntwort:
+        if (const auto accepted = decodeAnswer(payload)) {
+            (*accepted ? inviteAccepted : inviteDeclined) = true;
+            wait_.wake();
+        }
+        break;
+    case MessageType::dbSpielDaten:
+        gameDataReceived(payload);
+        break;
+    case MessageType::dbKarteGeklickt:
+        cardReceived(payload);
+        break;
+    case MessageType::dbAlleKartenEmpfangen:
+        if (isSignal(payload)) {
+            protocolLine(QStringLiteral("Alle Karten wurden empfangen..."));
+            state_.peerTurnDone = true;
+            flow_.marksChanged();
+        }
+        break;
+    case MessageType::dbBereitFuerKarte:
+        if (isSignal(payload)) {
+            protocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
+            state_.peerReady = true;
+            flow_.marksChanged();
+        }
+        break;
+    default:
+        break; // other types are not ours
+    }
+}
+
+void NetworkGame::invitationReceived(const QByteArray& payload) {
+    const auto invitation = decodeInvitation(payload);
+    if (!invitation)
+        return;
+    if (!host_.askToJoin()) {
+        AntwortSenden(false);
+        return;
+    }
+    AntwortSenden(true);
+    // The participants are replaced at once; a game of this computer's own cannot go on
+    // with them.
+    if (state_.gameRunning)
+        flow_.abandonGame();
+    state_.playerCount = invitation->playerCount;
+    for (int i = 1; i <= 4; ++i) {
+        const InvitedPlayer& invited = invitation->players[i - 1];
+        TPlayer& player = state_.players[i];
+        player.name = invited.name;
+        player.isComputer = invited.isComputer;
+        player.isNetwork = !invited.isNetwork;
+        // The invitation carries no strength: computers played here play as "Normal".
+        player.level = invited.isComputer ? 2 : 0;
+        player.score = 0;
+    }
+    state_.settings.networkGame = true;
+    awaitingGameData_ = true;
+}
+
+void NetworkGame::gameDataReceived(const QByteArray& payload) {
+    const auto data = decodeGameData(payload);
+    if (!data || !awaitingGameData_)
+        return;
+    awaitingGameData_ = false;
+    protocolLine(QStringLiteral("dbSpielDaten empfangen..."));
+    if (state_.gameRunning)
+        flow_.abandonGame();
+    for (int k = 1; k <= kSlotCount; ++k) {
+        TCard& card = state_.cards[k];
+        card.motif = data->motifs[k];
+        card.present = true;
+        card.faceUp = false;
+        card.revealCount = 0;
+    }
+    state_.settings.motifKind = data->pictures ? MotifKind::Pictures : MotifKind::Numbers;
+    state_.settings.groupSize = data->triples ? 3 : 2;
+    state_.settings.largeBoard = data->largeBoard;
+    host_.prepareOfferedGame(data->largeBoard, data->triples, data->pictures);
+    state_.remainingGroups = groupsForBoard(data->largeBoard, state_.settings.groupSize);
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        state_.players[p].score = 0;
+    prepareTallies(state_, tallies_);
+    state_.pendingCards.clear();
+    state_.abortRequested = false;
+    beginGame(state_);
+    board_.PaintBox1Paint();
+    flow_.statusRefresh();
+    board_.DrawFreshBoard();
+    state_.currentPlayer = 0;
+    flow_.naechsterSpieler();
+}
+
+void NetworkGame::cardReceived(const QByteArray& payload) {
+    protocolLine(QStringLiteral("dbKarteGeklickt empfangen..."));
+    const auto card = decodeCardTurned(payload);
+    if (!card || !state_.gameRunning || !state_.currentIsNetwork())
+        return;
+    protocolLine(QStringLiteral("dbKarteGeklickt wurde weitergeleitet..."));
+    if (card->participant != state_.currentPlayer)
+        protocolLine(QStringLiteral("dbKarteGeklickt: falscher Spieler: %1!").arg(card->participant));
+    // Only a card that can be turned on this board is replayed.
+    const TCard& target = state_.cards[card->slot];
+    if (card->slot > state_.cardCount() || !target.present || target.faceUp)
+        return;
+    flow_.PaintBox1MouseDown(Qt::LeftButton, target.left + 1, target.top + 1);
+}
+
+void NetworkGame::NetzWerking1lineStatusGeaendert() {
+    if (net_.Online()) {
+        peerConnected = true;
+        wait_.wake();
+        return;
+    }
+    awaitingGameData_ = false;
+    // Only a game played with the other computer ends with its connection.
+    if (state_.settings.networkGame) {
+        state_.settings.networkGame = false;
+        flow_.abandonGame();
+    }
+    host_.showConnectionLost();
+}
+
+void NetworkGame::Netzwerkverbindungtrennen1Click() {
+    if (net_.Online())
+        net_.Trennen();
+}
+
+void NetworkGame::protocolLine(const QString& text) {
+    if (protocol_)
+        protocol_->AddProtocolLine(text);
+}

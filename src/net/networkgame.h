@@ -1,0 +1,69 @@
+#pragma once
+
+#include "game/turnports.h"
+#include "gamemessages.h"
+#include "records/statentry.h"
+
+class BlockPort;
+class MessageWait;
+class TurnFlow;
+struct TGameState;
+struct TNetzBlock;
+
+// What the network game needs of the windows.
+class NetworkGameHost {
+public:
+    virtual ~NetworkGameHost() = default;
+    // "Wollen Sie ein Netzwerkspiel spielen?"; true for Yes.
+    virtual bool askToJoin() = 0;
+    // "Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."
+    virtual void showConnectionLost() = 0;
+    // A game offered by the other computer begins: the new-game dialog's lamps follow its
+    // choice, the window takes the board's size and the built-in pictures are used.
+    virtual void prepareOfferedGame(bool largeBoard, bool triples, bool pictures) = 0;
+};
+
+// The game protocol between two computers: the messages going out for the turn flow, and
+// every block coming in. Each side replays the other side's cards through the same turn flow,
+// so both reach the same state.
+class NetworkGame : public PeerPort {
+public:
+    NetworkGame(TGameState& state, TGameTallies& tallies, TurnFlow& flow, BoardPort& board, MessageWait& wait,
+                BlockPort& net, NetworkGameHost& host);
+
+    void setProtocol(ProtocolSink* protocol) { protocol_ = protocol; }
+
+    void KarteSenden(int participant, int slot) override;
+    void BereitMelden() override;
+    void AlleKartenEmpfangenMelden() override;
+    void SpielDatenSenden(quint16 cardCount, bool triples, bool pictures);
+    void AntwortSenden(bool accepted);
+    void EinladungSenden();
+
+    void NetzWerking1BlockEmpfangen(const TNetzBlock& DatenBlock);
+    void NetzWerking1lineStatusGeaendert();
+    void Netzwerkverbindungtrennen1Click();
+
+    // Marks of an invitation in progress, set by the handlers above.
+    bool peerConnected = false;
+    bool inviteAccepted = false;
+    bool inviteDeclined = false;
+
+private:
+    void invitationReceived(const QByteArray& payload);
+    void gameDataReceived(const QByteArray& payload);
+    void cardReceived(const QByteArray& payload);
+    void send(MessageType type, const QByteArray& payload);
+    void protocolLine(const QString& text);
+
+    TGameState& state_;
+    TGameTallies& tallies_;
+    TurnFlow& flow_;
+    BoardPort& board_;
+    MessageWait& wait_;
+    BlockPort& net_;
+    NetworkGameHost& host_;
+    ProtocolSink* protocol_ = nullptr;
+    // Game data is taken only after this side accepted an invitation on this connection.
+    bool awaitingGameData_ = false;
+};

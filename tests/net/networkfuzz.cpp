@@ -1,0 +1,118 @@
+#include "networkfuzz.h"
+
+#include "game/gamestate.h"
+#include "game/headlessboard.h"
+#include "game/messagewait.h"
+#include "game/turnflow.h"
+#include "net/blockport.h"
+#include "net/framecodec.h"
+#include "net/gamemessages.h"
+#include "net/networkgame.h"
+#include "net/slottable.h"
+
+namespace {
+
+class NoWait : public MessageWait {
+public:
+    void waitFor(int, const std::function<bool()>&) override {}
+    void waitUntil(const std::function<bool()>&) override {}
+    void processPendingMessages() override {}
+    void wake() override {}
+};
+
+class StillClock : public TickClock {
+public:
+    quint32 ticks() const override { return 0; }
+};
+
+class SilentNet : public BlockPort {
+public:
+    void BlockSenden(const TNetzBlock&) override {}
+    bool Online() const override { return true; }
+    void Trennen() override {}
+};
+
+class AgreeingHost : public NetworkGameHost, public DialogPort {
+public:
+    bool askToJoin() override { return true; }
+    void showConnectionLost() override {}
+    void prepareOfferedGame(bool, bool, bool) override {}
+    bool confirmAbandonGame() override { return true; }
+    void runNewGameDialog() override {}
+    void showEndDialog(const EndDialogText&) override {}
+};
+
+} // namespace
+
+struct NetworkFuzzWorld::Parts {
+    TGameState state;
+    TGameTallies tallies;
+    TProgramOptions options;
+    NoWait wait;
+    StillClock clock;
+    HeadlessBoard board{state};
+    AgreeingHost host;
+    SilentNet net;
+    TurnFlow flow{state, tallies, options, wait, clock, board, host};
+    NetworkGame game{state, tallies, flow, board, wait, net, host};
+    FrameReader reader{kLargestMessage};
+    SlotTable slots;
+};
+
+NetworkFuzzWorld::NetworkFuzzWorld() : parts_(std::make_unique<Parts>()) {
+    parts_->flow.setPeer(&parts_->game);
+}
+
+NetworkFuzzWorld::~NetworkFuzzWorld() = default;
+
+void NetworkFuzzWorld::feed(const QByteArray& bytes) {
+    Parts& p = *parts_;
+    p.reader.append(bytes);
+    while (const auto frame = p.reader.next()) {
+        const auto received = p.slots.receive(
+            *frame, [&p](const TNetzBlock& block) { p.game.NetzWerking1BlockEmpfangen(block); });
+        if (received == SlotTable::Received::Broken)
+            break;
+    }
+    if (p.reader.broken()) // the real component ends the connection here; start afresh
+        p.reader.clear();
+}
+
+bool NetworkFuzzWorld::consistent(const char** broken) const {
+    const TGameState& s = parts_->state;
+    const auto fail = [broken](const char* what) {
+        if (broken)
+            *broken = what;
+        return false;
+    };
+    int faceUp = 0;
+    for (int k = 1; k <= kSlotCount; ++k)
+        faceUp += s.cards[k].faceUp;
+    if (faceUp > 3)
+        return fail("more than three cards face up");
+    if (s.pendingCards.count() > 3)
+        return fail("more than three cards pending");
+    if (s.currentPlayer < 0 || s.currentPlayer > kMaxPlayers)
+        return fail("current participant out of range");
+    if (s.playerCount < 0 || s.playerCount > kMaxPlayers)
+        return fail("participant count out of range");
+    if (s.gameRunning && (s.remainingGroups < 1 || s.remainingGroups > 60))
+        return fail("remaining groups out of range");
+    return true;
+}
+
+int NetworkFuzzWorld::cardsTurned() const {
+    int turned = 0;
+    for (int k = 1; k <= kSlotCount; ++k)
+        turned += parts_->state.cards[k].revealCount;
+    return turned;
+}
+
+QByteArray framedMessage(quint8 type, const QByteArray& payload, qint32 kennung) {
+    TNetzBlock block;
+    block.Typ = type;
+    block.Kennung = kennung;
+    block.Laenge = static_cast<quint32>(payload.size());
+    block.Daten = payload;
+    return encodeFrame(block, 0, block.Laenge);
+}

@@ -1,0 +1,200 @@
+#include "net/blockport.h"
+#include "net/networkgame.h"
+#include "support/gametable.h"
+
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FakeNet : public BlockPort {
+public:
+    void BlockSenden(const TNetzBlock& block) override { sent.push_back({block.Typ, block.Daten}); }
+    bool Online() const override { return online; }
+    void Trennen() override { ++trennen; }
+
+    std::vector<std::pair<int, QByteArray>> sent;
+    bool online = true;
+    int trennen = 0;
+};
+
+class FakeHost : public NetworkGameHost {
+public:
+    bool askToJoin() override {
+        ++asked;
+        return join;
+    }
+    void showConnectionLost() override { ++lostShown; }
+    void prepareOfferedGame(bool large, bool triples, bool pictures) override {
+        prepared = {large, triples, pictures};
+    }
+    bool join = true;
+    int asked = 0;
+    int lostShown = 0;
+    std::array<bool, 3> prepared{};
+};
+
+TNetzBlock message(MessageType type, const QByteArray& payload) {
+    TNetzBlock block;
+    block.Typ = static_cast<quint8>(type);
+    block.Laenge = static_cast<quint32>(payload.size());
+    block.Daten = payload;
+    return block;
+}
+
+// The invitation and game data an inviting computer sends: Anna plays there, Bert here.
+QByteArray invitationOfAnnaAndBert() {
+    TGameState inviting;
+    inviting.playerCount = 2;
+    inviting.players[1] = TPlayer{QStringLiteral("Anna"), 0, false, false, 0};
+    inviting.players[2] = TPlayer{QStringLiteral("Bert"), 0, true, true, 1};
+    return encodeInvitation(inviting);
+}
+
+QByteArray largeTriplesBoard() {
+    TGameState inviting;
+    for (int k = 1; k <= 120; ++k)
+        inviting.cards[k].motif = (k - 1) % 40 + 1;
+    return encodeGameData(inviting, 120, true, true);
+}
+
+class NetworkGameTest : public ::testing::Test, protected GameTable {
+protected:
+    void SetUp() override {
+        flow.setPeer(&game);
+        flow.setProtocol(&protocol);
+        game.setProtocol(&protocol);
+    }
+
+    void receive(MessageType type, const QByteArray& payload) {
+        game.NetzWerking1BlockEmpfangen(message(type, payload));
+    }
+
+    void joinLargeTriplesGame() {
+        receive(MessageType::dbEinladung, invitationOfAnnaAndBert());
+        receive(MessageType::dbSpielDaten, largeTriplesBoard());
+    }
+
+    QList<int> sentTypes() const {
+        QList<int> types;
+        for (const auto& [type, payload] : net.sent)
+            types << type;
+        return types;
+    }
+
+    FakeNet net;
+    FakeHost host;
+    NetworkGame game{state, tallies, flow, board, wait, net, host};
+};
+
+TEST_F(NetworkGameTest, AnAcceptedInvitationTurnsTheParticipantsAround) {
+    receive(MessageType::dbEinladung, invitationOfAnnaAndBert());
+    EXPECT_EQ(host.asked, 1);
+    ASSERT_EQ(net.sent.size(), 1u);
+    EXPECT_EQ(net.sent[0], std::make_pair(2, QByteArray(1, 1)));
+    EXPECT_TRUE(state.settings.networkGame);
+    EXPECT_EQ(state.playerCount, 2);
+    EXPECT_EQ(state.players[1].name, "Anna");
+    EXPECT_TRUE(state.players[1].isNetwork) << "Anna plays at the inviting computer";
+    EXPECT_FALSE(state.players[2].isNetwork) << "Bert, the computer player, is played here";
+    EXPECT_TRUE(state.players[2].isComputer);
+    EXPECT_EQ(state.players[2].level, 2);
+}
+
+TEST_F(NetworkGameTest, ADeclinedInvitationChangesNothing) {
+    host.join = false;
+    state.playerCount = 3;
+    receive(MessageType::dbEinladung, invitationOfAnnaAndBert());
+    ASSERT_EQ(net.sent.size(), 1u);
+    EXPECT_EQ(net.sent[0].second, QByteArray(1, 0));
+    EXPECT_EQ(state.playerCount, 3);
+    EXPECT_FALSE(state.settings.networkGame);
+    receive(MessageType::dbSpielDaten, largeTriplesBoard());
+    EXPECT_FALSE(state.gameRunning) << "game data nobody asked for is ignored";
+}
+
+TEST_F(NetworkGameTest, GameDataStartsTheSameGameAndAnswersTheFirstRemoteTurn) {
+    joinLargeTriplesGame();
+    EXPECT_TRUE(state.gameRunning);
+    EXPECT_EQ(state.remainingGroups, 40);
+    EXPECT_EQ(state.settings.groupSize, 3);
+    EXPECT_TRUE(state.settings.largeBoard);
+    EXPECT_EQ(host.prepared, (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(state.cards[41].motif, 1);
+    EXPECT_EQ(state.currentPlayer, 1);
+    EXPECT_EQ(tallies[2].name, "Bert");
+    EXPECT_EQ(sentTypes(), QList<int>({2, 6})) << "Anna is remote here, so this side is ready for her card";
+    EXPECT_TRUE(protocol.lines.contains("dbSpielDaten empfangen..."));
+}
+
+TEST_F(NetworkGameTest, ReportedCardsAreReplayedOnlyWhenTheyCanBe) {
+    joinLargeTriplesGame();
+    receive(MessageType::dbKarteGeklickt, encodeCardTurned(2, 37));
+    EXPECT_TRUE(state.cards[37].faceUp) << "the wrong participant number is noted, the card replayed";
+    EXPECT_TRUE(protocol.lines.contains("dbKarteGeklickt: falscher Spieler: 2!"));
+
+    receive(MessageType::dbKarteGeklickt, encodeCardTurned(1, 37));
+    EXPECT_EQ(state.turnCardCount, 1) << "a face-up card is not turned again";
+    receive(MessageType::dbKarteGeklickt, QByteArray::fromHex("017900"));
+    EXPECT_EQ(state.turnCardCount, 1) << "slot 121 does not exist";
+
+    state.currentPlayer = 2; // Bert's turn: his cards come from here, not from the network
+    protocol.lines.clear();
+    receive(MessageType::dbKarteGeklickt, encodeCardTurned(2, 38));
+    EXPECT_FALSE(state.cards[38].faceUp);
+    EXPECT_EQ(protocol.lines, QStringList({"dbKarteGeklickt empfangen..."}));
+}
+
+TEST_F(NetworkGameTest, SignalsSetTheMarksOfTheExchange) {
+    receive(MessageType::dbBereitFuerKarte, encodeSignal());
+    receive(MessageType::dbAlleKartenEmpfangen, encodeSignal());
+    EXPECT_TRUE(state.peerReady);
+    EXPECT_TRUE(state.peerTurnDone);
+    receive(MessageType::dbAntwort, encodeAnswer(false));
+    EXPECT_TRUE(game.inviteDeclined);
+    EXPECT_FALSE(game.inviteAccepted);
+    receive(MessageType::dbAntwort, QByteArray(2, 1));
+    EXPECT_FALSE(game.inviteAccepted) << "an answer of the wrong size is ignored";
+}
+
+TEST_F(NetworkGameTest, OutgoingMessagesCarryTheirPayloadsAndProtocolLines) {
+    game.KarteSenden(2, 37);
+    game.BereitMelden();
+    game.AlleKartenEmpfangenMelden();
+    ASSERT_EQ(net.sent.size(), 3u);
+    EXPECT_EQ(net.sent[0], std::make_pair(4, QByteArray::fromHex("022500")));
+    EXPECT_EQ(net.sent[1], std::make_pair(6, QByteArray::fromHex("01000000")));
+    EXPECT_EQ(net.sent[2], std::make_pair(5, QByteArray::fromHex("01000000")));
+    EXPECT_EQ(protocol.lines,
+              QStringList({"Habe dem Gegner eine Karte geschickt",
+                           "Habe Meldung abgesetzt, dass ich bereit fuer den Empfang der naechsten Karte bin",
+                           "Habe Meldung abgesetzt, dass alle Karten empfangen wurden"}));
+}
+
+TEST_F(NetworkGameTest, ALostConnectionEndsOnlyANetworkGame) {
+    startGame({humanPlayer(QStringLiteral("Eva")), humanPlayer(QStringLiteral("Udo"))});
+    net.online = false;
+    game.NetzWerking1lineStatusGeaendert();
+    EXPECT_EQ(host.lostShown, 1);
+    EXPECT_TRUE(state.gameRunning) << "a game of this computer alone goes on";
+
+    net.online = true;
+    game.NetzWerking1lineStatusGeaendert();
+    EXPECT_TRUE(game.peerConnected);
+    joinLargeTriplesGame();
+    net.online = false;
+    game.NetzWerking1lineStatusGeaendert();
+    EXPECT_EQ(host.lostShown, 2);
+    EXPECT_FALSE(state.gameRunning);
+    EXPECT_FALSE(state.settings.networkGame);
+    EXPECT_TRUE(state.abortRequested);
+
+    game.Netzwerkverbindungtrennen1Click();
+    EXPECT_EQ(net.trennen, 0) << "nothing to end while offline";
+    net.online = true;
+    game.Netzwerkverbindungtrennen1Click();
+    EXPECT_EQ(net.trennen, 1);
+}
+
+} // namespace
