@@ -40,6 +40,8 @@ Tparmain::Tparmain(AppEnvironment environment)
     board_->setFramePacing(env_.framePacingMs);
     turnFlow_ = std::make_unique<TurnFlow>(gameState_, gameTallies_, options_, env_.wait, env_.clock, *board_,
                                            static_cast<DialogPort&>(*this));
+    SoundAusgabe1.setShowMMErrors(false);
+    turnFlow_->setSound(&SoundAusgabe1);
     connectCommands();
     FormCreate();
 }

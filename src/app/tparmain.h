@@ -8,6 +8,7 @@
 #include "game/turnports.h"
 #include "records/programoptions.h"
 #include "records/statentry.h"
+#include "sound/tsoundausgabe.h"
 
 #include <QMainWindow>
 
@@ -66,6 +67,7 @@ public:
     QWidget* Texturpanel2 = nullptr;
     QFrame* Panel2 = nullptr;
     PaintBox* PaintBox1 = nullptr;
+    TSoundAusgabe SoundAusgabe1;
 
     QAction* NeuesSpiel1 = nullptr;
     QAction* Netzwerkverbindungtrennen1 = nullptr;
