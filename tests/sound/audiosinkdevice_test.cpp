@@ -1,9 +1,6 @@
-#include "messageboxcatcher.h"
 #include "sound/audiosinkdevice.h"
-#include "sound/tsoundausgabe.h"
 
 #include <QAudioDevice>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
 #include <QTest>
@@ -34,15 +31,10 @@ TEST(AudioSinkDevice, PlaysABufferToItsEnd) {
     EXPECT_EQ(done, 1);
 }
 
-TEST(AudioSinkDevice, WithoutAudioOutputTheGameStaysSilentAndQuiet) {
+TEST(AudioSinkDevice, WithoutAudioOutputThereIsNoDevice) {
     if (!QMediaDevices::defaultAudioOutput().isNull())
         GTEST_SKIP() << "this machine has an audio output";
     AudioSinkDevice device;
     EXPECT_EQ(device.open(makePcmWaveFormat(1, 11025, 8), [] {}), kNoDevice);
-
-    MessageBoxCatcher boxes;
-    TSoundAusgabe sound; // shows errors, unlike the game's own instance
-    sound.PlayResource(QStringLiteral("ppp1"));
-    EXPECT_TRUE(boxes.seen.empty());
-    EXPECT_EQ(sound.state(), TSoundAusgabe::State::Idle);
+    EXPECT_EQ(device.write("\x80"), kDeviceNotOpen);
 }

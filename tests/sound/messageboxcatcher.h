@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
-#include <QObject>
-#include <QString>
+#include <QTimer>
 
 #include <vector>
 
@@ -11,17 +12,22 @@
 class MessageBoxCatcher : public QObject {
 public:
     struct Seen {
-        QString caption;
-        QString text;
+        QString caption, text;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
     };
-
-    MessageBoxCatcher();
-    ~MessageBoxCatcher() override;
-
     std::vector<Seen> seen;
 
+    MessageBoxCatcher() { qApp->installEventFilter(this); }
+    ~MessageBoxCatcher() override { qApp->removeEventFilter(this); }
+
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box && event->type() == QEvent::Show) {
+            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            QTimer::singleShot(0, box, [box] { box->done(QMessageBox::Ok); });
+        }
+        return false;
+    }
 };
