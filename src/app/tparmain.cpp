@@ -46,6 +46,8 @@ Tparmain::Tparmain(AppEnvironment environment)
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);
     computerPlayer_->setTimer(Timer1);
+    SoundAusgabe1.setShowMMErrors(false);
+    turnFlow_->setSound(&SoundAusgabe1);
     connectCommands();
     FormCreate();
     Timer1->start();

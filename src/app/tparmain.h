@@ -8,6 +8,7 @@
 #include "game/turnports.h"
 #include "records/programoptions.h"
 #include "records/statentry.h"
+#include "sound/tsoundausgabe.h"
 
 #include <QMainWindow>
 
@@ -69,6 +70,7 @@ public:
     QFrame* Panel2 = nullptr;
     PaintBox* PaintBox1 = nullptr;
     QTimer* Timer1 = nullptr;
+    TSoundAusgabe SoundAusgabe1;
 
     QAction* NeuesSpiel1 = nullptr;
     QAction* Netzwerkverbindungtrennen1 = nullptr;
