@@ -1,5 +1,6 @@
 #include "palette.h"
 
+#include <cstring>
 #include <limits>
 
 QList<QRgb> sheetPalette() {
@@ -39,6 +40,8 @@ QImage quantised(const QImage& image, const QList<QRgb>& palette) {
     const QImage source = image.convertToFormat(QImage::Format_RGB32);
     QImage result(source.size(), QImage::Format_Indexed8);
     result.setColorTable(palette);
+    // The BMP writer copies each row's padding too; zeroed, the file is the same on every run.
+    std::memset(result.bits(), 0, static_cast<size_t>(result.sizeInBytes()));
     for (int y = 0; y < source.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         uchar* out = result.scanLine(y);
