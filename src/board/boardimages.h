@@ -3,7 +3,8 @@
 #include <QImage>
 
 // The pictures the board is drawn from, owned by the main window for the whole run.
-// All of them are QImage::Format_RGB32.
+// All of them are QImage::Format_RGB32, except the sheet, which keeps the format of its file
+// (the built-in one is 8-bit with a palette).
 struct BoardImages {
     QImage board;    // what PaintBox1 shows; sized to the paint box
     QImage cardBack; // 40 x 40, shared by every face-down card
