@@ -10,10 +10,7 @@
 
 namespace {
 
-struct Span {
-    int left = 0;
-    int right = -1; // inclusive; right < left means empty
-};
+using Span = Canvas::Span;
 
 // Row spans of the ellipse inscribed in a width x height box: a pixel belongs to it when its
 // centre lies inside or on the ellipse. Exact integer test, so equal boxes always give equal
@@ -96,13 +93,36 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
-    const std::vector<Span> rows = ellipseSpans(right - left, bottom - top);
+    fillRows(left, top, ellipseSpans(right - left, bottom - top));
+}
+
+void Canvas::roundRectangle(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    const int width = right - left;
+    const int height = bottom - top;
+    cornerWidth = std::clamp(cornerWidth, 0, width);
+    cornerHeight = std::clamp(cornerHeight, 0, height);
+    // The corners are the quarters of a cornerWidth x cornerHeight ellipse; the straight
+    // edges between them run at full width.
+    const std::vector<Span> corner = ellipseSpans(cornerWidth, cornerHeight);
+    std::vector<Span> rows(height, Span{0, width - 1});
+    for (int j = 0; j < cornerHeight / 2; ++j) {
+        rows[j] = {corner[j].left, width - 1 - corner[j].left};
+        rows[height - 1 - j] = rows[j];
+    }
+    fillRows(left, top, rows);
+}
+
+void Canvas::fillRows(int left, int top, const std::vector<Span>& rows) {
     const int height = int(rows.size());
     for (int j = 0; j < height; ++j) {
         const Span& row = rows[j];
         const Span above = j > 0 ? rows[j - 1] : Span{};
         const Span below = j + 1 < height ? rows[j + 1] : Span{};
-        // A pixel is outline when one of its four neighbours lies outside the ellipse.
+        // A pixel is outline when one of its four neighbours lies outside the shape.
         const Span inner{std::max({row.left + 1, above.left, below.left}),
                          std::min({row.right - 1, above.right, below.right})};
         const int y = top + j;

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // Draws on a QImage with the raster rules the game's pictures were designed for:
 // - a rectangle or ellipse with bounds (left, top)-(right, bottom) covers left..right-1 and
@@ -24,6 +25,12 @@
 // be gone before the image is painted or shown elsewhere.
 class Canvas {
 public:
+    // The pixels left..right of one row of a shape, relative to its bounds.
+    struct Span {
+        int left = 0;
+        int right = -1; // inclusive; right < left means empty
+    };
+
     explicit Canvas(QImage& image);
 
     void setPen(const QColor& colour) { pen_ = colour; }
@@ -33,6 +40,8 @@ public:
 
     void rectangle(int left, int top, int right, int bottom);
     void ellipse(int left, int top, int right, int bottom);
+    // A rectangle whose corners are quarters of a cornerWidth x cornerHeight ellipse.
+    void roundRectangle(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
     void moveTo(int x, int y) { position_ = {x, y}; }
     void lineTo(int x, int y);
     void polygon(const QPolygon& corners);
@@ -46,6 +55,7 @@ public:
 private:
     void fillSpan(int left, int right, int y, const QColor& colour);
     void plot(int x, int y, const QColor& colour);
+    void fillRows(int left, int top, const std::vector<Span>& rows);
     void drawLine(QPoint from, QPoint to);
 
     QPainter painter_;

@@ -112,6 +112,22 @@ TEST(Canvas, EllipseFillsItsBoundsAndItsOutlineSeparatesFillFromOutside) {
     EXPECT_EQ(picture(hollow.copy(0, 4, 13, 1)), ".R.........R.");
 }
 
+TEST(Canvas, RoundRectangleBendsOnlyItsCornersAndWithFullCornersIsTheEllipse) {
+    const QImage rounded = drawn(16, 14, [](Canvas& c) { c.roundRectangle(1, 1, 15, 13, 10, 10); });
+    EXPECT_EQ(picture(rounded.copy(0, 0, 16, 5)), "................|....RRRRRRRR....|..RRBBBBBBBBRR..|"
+                                                  "..RBBBBBBBBBBR..|.RBBBBBBBBBBBBR.");
+    EXPECT_EQ(picture(rounded.copy(0, 5, 16, 4)), picture(rounded.copy(0, 4, 16, 4)));
+    EXPECT_EQ(picture(rounded.mirrored(true, true)), picture(rounded));
+    for (const QSize size : {QSize(9, 6), QSize(13, 10)}) {
+        const auto full = drawn(15, 12, [&](Canvas& c) {
+            c.roundRectangle(1, 1, 1 + size.width(), 1 + size.height(), size.width(), size.height());
+        });
+        const auto ellipse =
+            drawn(15, 12, [&](Canvas& c) { c.ellipse(1, 1, 1 + size.width(), 1 + size.height()); });
+        EXPECT_EQ(picture(full), picture(ellipse)) << size.width();
+    }
+}
+
 TEST(Canvas, PolygonOutlineTakesItsCornersAndFillTakesPixelCentresInside) {
     const QImage square = drawn(6, 6, [](Canvas& c) {
         c.polygon(QPolygon({QPoint(1, 1), QPoint(4, 1), QPoint(4, 4), QPoint(1, 4)}));

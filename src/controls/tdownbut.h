@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A picture button that stays down once clicked and releases the other buttons of its group
+// (same parent, same `GroupIndex`), like the card editor's drawing tools. It sizes itself to
+// its picture plus 5 pixels. Disabled (QWidget's enabled property), the picture is blended.
+class TDownBut : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QImage Bitmap READ Bitmap WRITE setBitmap)
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE setGroupIndex)
+    Q_PROPERTY(bool Rand READ Rand WRITE setRand)
+
+public:
+    explicit TDownBut(QWidget* parent = nullptr);
+
+    // Pure white pixels of the picture are see-through.
+    QImage Bitmap() const { return bitmap_; }
+    void setBitmap(const QImage& bitmap);
+    int GroupIndex() const { return group_; }
+    void setGroupIndex(int group) { group_ = group; }
+    // Down; putting it down releases the rest of its group.
+    bool Rand() const { return down_; }
+    void setRand(bool down);
+
+    // The button as the next paint shows it.
+    QImage render() const;
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // Raised on every click, also when the button was already down.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void releaseGroup();
+
+    QImage bitmap_;
+    int group_ = 0;
+    bool down_ = false;
+    bool pressed_ = false;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+// A label that opens a web address when clicked: blue, bold and underlined, italic while the
+// mouse is over it, with the pointing-hand cursor.
+class THyperLink : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString URL READ URL WRITE setURL)
+
+public:
+    // Asks the desktop to open the address; false when nothing could.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    explicit THyperLink(QWidget* parent = nullptr);
+
+    QString URL() const { return url_; }
+    void setURL(const QString& url) { url_ = url; }
+    // Tests replace the desktop's browser with their own opener.
+    void setUrlOpener(UrlOpener opener) { opener_ = std::move(opener); }
+
+Q_SIGNALS:
+    // Raised instead of opening anything when the label has no address.
+    void clicked();
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void setItalic(bool on);
+    void follow();
+
+    QString url_;
+    UrlOpener opener_;
+    bool pressed_ = false;
+};
