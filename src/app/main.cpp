@@ -36,8 +36,10 @@ int main(int argc, char** argv) {
 
     // Every window of the program, created once, in this order.
     Tparmain parmain(AppEnvironment{settings, wait, clock});
+    SorbelloWindows windows;
     Tgewinnform gewinnform(parmain.image3(), parmain.images().texture);
-    parmain.attachEndDialog(&gewinnform);
+    windows.gewinnform = &gewinnform;
+    parmain.attachWindows(windows);
 
     parmain.show();
     centreOnScreen(parmain);

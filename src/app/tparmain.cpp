@@ -4,6 +4,7 @@
 #include "board/boardscreen.h"
 #include "board/cardfaces.h"
 #include "board/paintbox.h"
+#include "controls/tfloat.h"
 #include "game/computerplayer.h"
 #include "game/dealing.h"
 #include "game/messagewait.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
-#include <QToolButton>
 
 namespace {
 QImage loadTexture(const QString& path) {
@@ -73,8 +73,8 @@ void Tparmain::connectCommands() {
     connect(Hintergrundabdecken1, &QAction::triggered, this, &Tparmain::Hintergrundabdecken1Click);
     connect(Hintergrundfarbefestlegen1, &QAction::triggered, this,
             &Tparmain::Hintergrundfarbefestlegen1Click);
-    connect(Float1, &QToolButton::clicked, this, &Tparmain::Float1Click);
-    connect(Float2, &QToolButton::clicked, this, &Tparmain::Float2Click);
+    connect(Float1, &TFloat::clicked, this, &Tparmain::Float1Click);
+    connect(Float2, &TFloat::clicked, this, &Tparmain::Float2Click);
     connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
     connect(PaintBox1, &PaintBox::mousePressed, this,
             [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
@@ -188,6 +188,6 @@ void Tparmain::runNewGameDialog() {
 }
 
 void Tparmain::showEndDialog(const EndDialogText& text) {
-    if (gewinnform_)
-        gewinnform_->showResult(text);
+    if (windows_.gewinnform)
+        windows_.gewinnform->showResult(text);
 }

@@ -8,6 +8,7 @@
 #include "game/turnports.h"
 #include "records/programoptions.h"
 #include "records/statentry.h"
+#include "sorbellowindows.h"
 #include "sound/tsoundausgabe.h"
 
 #include <QMainWindow>
@@ -23,7 +24,8 @@ class QFrame;
 class QLabel;
 class TSiebenSeg;
 class QTimer;
-class QToolButton;
+class TFloat;
+class TTexturpanel;
 class Tgewinnform;
 class TurnFlow;
 
@@ -35,7 +37,8 @@ public:
     explicit Tparmain(AppEnvironment environment);
     ~Tparmain() override;
 
-    void attachEndDialog(Tgewinnform* gewinnform) { gewinnform_ = gewinnform; }
+    // The other windows, once they exist.
+    void attachWindows(const SorbelloWindows& windows) { windows_ = windows; }
 
     TGameState& gameState() { return gameState_; }
     TGameTallies& gameTallies() { return gameTallies_; }
@@ -54,19 +57,19 @@ public:
     void Float2Click();
 
     // Components, named as on the form.
-    QWidget* Texturpanel1 = nullptr;
-    QToolButton* Float1 = nullptr;
-    QToolButton* Float4 = nullptr;
-    QToolButton* Float3 = nullptr;
+    TTexturpanel* Texturpanel1 = nullptr;
+    TFloat* Float1 = nullptr;
+    TFloat* Float4 = nullptr;
+    TFloat* Float3 = nullptr;
     QFrame* Bevel2 = nullptr;
     PaintBox* PaintBox2 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* vollauf = nullptr;
     TSiebenSeg* SiebenSeg1 = nullptr;
     QLabel* Label1 = nullptr;
-    QToolButton* Float2 = nullptr;
+    TFloat* Float2 = nullptr;
     QFrame* Bevel1 = nullptr;
-    QWidget* Texturpanel2 = nullptr;
+    TTexturpanel* Texturpanel2 = nullptr;
     QFrame* Panel2 = nullptr;
     PaintBox* PaintBox1 = nullptr;
     QTimer* Timer1 = nullptr;
@@ -120,7 +123,7 @@ private:
     std::unique_ptr<BoardScreen> board_;
     std::unique_ptr<TurnFlow> turnFlow_;
     std::unique_ptr<ComputerPlayer> computerPlayer_;
-    Tgewinnform* gewinnform_ = nullptr;
+    SorbelloWindows windows_;
     bool shown_ = false;
 };
 

@@ -4,28 +4,29 @@
 
 #include "board/fonts.h"
 #include "board/paintbox.h"
-#include "controls/tiledbackground.h"
+#include "controls/tfloat.h"
 #include "controls/tsiebenseg.h"
+#include "controls/ttexturpanel.h"
 
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QToolButton>
 
 namespace {
 
 constexpr int kClientWidth = 697;
 constexpr int kSmallClientHeight = 264;
 
-QToolButton* flatButton(QWidget* parent, const QString& caption1, const QString& caption2, QRect geometry) {
-    auto* button = new QToolButton(parent);
-    button->setText(caption1 + QLatin1Char('\n') + caption2);
-    button->setAutoRaise(true);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setGeometry(geometry);
-    button->setFocusPolicy(Qt::NoFocus);
+TFloat* flatButton(TTexturpanel* panel, const QString& icon, const QString& caption1, const QString& caption2,
+                   QPoint at) {
+    auto* button = new TFloat(panel);
+    button->setTexturpanel(panel);
+    button->setBitmap(QImage(QStringLiteral(":/icons/%1.png").arg(icon)));
+    button->setCaption1(caption1);
+    button->setCaption2(caption2);
+    button->move(at);
     return button;
 }
 
@@ -47,13 +48,15 @@ void Tparmain::buildComponents() {
     // Not resizable: the window is always as large as its client area and menu need.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Texturpanel1 = new QWidget(client);
+    Texturpanel1 = new TTexturpanel(client);
     Texturpanel1->setGeometry(0, 0, kClientWidth, 65);
-    tileBackground(*Texturpanel1, image3_);
-    Float1 = flatButton(Texturpanel1, QStringLiteral("Neues"), QStringLiteral("Spiel"), {8, 8, 44, 52});
-    Float4 = flatButton(Texturpanel1, QStringLiteral("Karten-"), QStringLiteral("editor"), {64, 8, 46, 52});
-    Float3 =
-        flatButton(Texturpanel1, QStringLiteral("Hilfe/"), QStringLiteral("Anleitung"), {112, 8, 56, 52});
+    Texturpanel1->setTexturbild(image3_);
+    Float1 = flatButton(Texturpanel1, QStringLiteral("newgame"), QStringLiteral("Neues"),
+                        QStringLiteral("Spiel"), {8, 8});
+    Float4 = flatButton(Texturpanel1, QStringLiteral("cardeditor"), QStringLiteral("Karten-"),
+                        QStringLiteral("editor"), {62, 8});
+    Float3 = flatButton(Texturpanel1, QStringLiteral("help"), QStringLiteral("Hilfe/"),
+                        QStringLiteral("Anleitung"), {111, 8});
     Bevel2 = bevel(Texturpanel1, QFrame::VLine, {171, 8, 10, 50});
 
     PaintBox2 = new PaintBox(Texturpanel1);
@@ -78,13 +81,14 @@ void Tparmain::buildComponents() {
     Label1 = new QLabel(QStringLiteral("Restpunkte"), Texturpanel1);
     Label1->move(568, 48);
     Label1->adjustSize();
-    Float2 = flatButton(Texturpanel1, QStringLiteral("Spiel"), QStringLiteral("beenden"), {640, 8, 54, 52});
+    Float2 = flatButton(Texturpanel1, QStringLiteral("quit"), QStringLiteral("Spiel"),
+                        QStringLiteral("beenden"), {638, 8});
 
     Bevel1 = bevel(client, QFrame::HLine, {0, 65, kClientWidth, 1});
 
-    Texturpanel2 = new QWidget(client);
+    Texturpanel2 = new TTexturpanel(client);
     Texturpanel2->setGeometry(0, 66, kClientWidth, kSmallClientHeight - 66);
-    tileBackground(*Texturpanel2, image3_);
+    Texturpanel2->setTexturbild(image3_);
 
     Panel2 = new QFrame(Texturpanel2);
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -2,11 +2,10 @@
 
 #include "board/fonts.h"
 #include "controls/centring.h"
-#include "controls/tiledbackground.h"
+#include "controls/ttexturpanel.h"
+#include "controls/tvkbutton.h"
 
-#include <QFrame>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -14,7 +13,9 @@ QLabel* boldLabel(QWidget* parent, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
     label->setFont(arialFontOfPixelSize(16, true));
     label->setGeometry(geometry);
-    label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
     return label;
 }
 
@@ -25,17 +26,18 @@ Tgewinnform::Tgewinnform(const QImage& panelTexture, const QImage& boardTexture,
     setObjectName(QStringLiteral("gewinnform"));
     setWindowTitle(QStringLiteral("Dieses Spiel ist beendet"));
     setFixedSize(391, 208);
-    tileBackground(*this, panelTexture);
 
-    Label1 = boldLabel(this, QStringLiteral("Herzlichen Glückwunsch,"), QRect(88, 24, 202, 20));
+    auto* background = new TTexturpanel(this);
+    background->setGeometry(0, 0, 391, 208);
+    background->setTexturbild(panelTexture);
 
-    auto* texturpanel2 = new QFrame(this);
+    Label1 = boldLabel(background, QStringLiteral("Herzlichen Glückwunsch,"), QRect(88, 24, 202, 20));
+
+    auto* texturpanel2 = new TTexturpanel(background);
     texturpanel2->setGeometry(8, 48, 369, 57);
-    tileBackground(*texturpanel2, boardTexture);
-    texturpanel2->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QPalette border = texturpanel2->palette();
-    border.setColor(QPalette::WindowText, Qt::black);
-    texturpanel2->setPalette(border);
+    texturpanel2->setTexturbild(boardTexture);
+    texturpanel2->setRand(true);
+    texturpanel2->setRandFarbe(Qt::black);
 
     Panel1 = new QLabel(texturpanel2);
     Panel1->setGeometry(8, 8, 353, 41);
@@ -48,15 +50,17 @@ Tgewinnform::Tgewinnform(const QImage& panelTexture, const QImage& boardTexture,
     lime.setColor(QPalette::WindowText, Qt::black);
     Panel1->setPalette(lime);
 
-    Label2 = boldLabel(this, QStringLiteral("Sie haben das Spiel gewonnen!"), QRect(74, 120, 253, 20));
+    Label2 = boldLabel(background, QStringLiteral("Sie haben das Spiel gewonnen!"), QRect(74, 120, 253, 20));
 
-    VKButton1 = new QPushButton(QStringLiteral("Sehr schön!"), this);
+    VKButton1 = new TVKButton(background);
+    VKButton1->setObjectName(QStringLiteral("VKButton1"));
+    VKButton1->setCaption(QStringLiteral("Sehr schön!"));
     VKButton1->setGeometry(136, 179, 120, 22);
     VKButton1->setFont(arialFontOfPixelSize(12));
+    VKButton1->setColor(QColor(0, 255, 0));
     VKButton1->setDefault(true);
-    VKButton1->setStyleSheet(QStringLiteral("QPushButton { background: rgb(0,255,0); color: black; "
-                                            "border: 1px solid black; }"));
-    connect(VKButton1, &QPushButton::clicked, this, &Tgewinnform::VKButton1Click);
+    VKButton1->setCancel(true);
+    connect(VKButton1, &TVKButton::clicked, this, &Tgewinnform::VKButton1Click);
 }
 
 void Tgewinnform::showResult(const EndDialogText& text) {
@@ -64,7 +68,7 @@ void Tgewinnform::showResult(const EndDialogText& text) {
     Panel1->setText(text.panel1);
     Label2->setText(text.label2);
     centreOnScreen(*this);
-    exec(); // Escape rejects, which closes it just the same
+    exec();
 }
 
 void Tgewinnform::VKButton1Click() {

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 class QLabel;
-class QPushButton;
+class TVKButton;
 
 // The end dialog: announces the winner or the draw.
 class Tgewinnform : public QDialog {
@@ -19,7 +19,7 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Panel1 = nullptr;
     QLabel* Label2 = nullptr;
-    QPushButton* VKButton1 = nullptr;
+    TVKButton* VKButton1 = nullptr;
 
 private:
     void VKButton1Click();

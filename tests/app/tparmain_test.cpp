@@ -9,12 +9,12 @@
 #include "support/modal.h"
 
 #include "controls/tsiebenseg.h"
+#include "controls/tvkbutton.h"
 #include <QAction>
 #include <QColorDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,7 +31,9 @@ protected:
     void open() {
         window = std::make_unique<Tparmain>(AppEnvironment{settings, wait, clock, 0});
         gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
-        window->attachEndDialog(gewinnform.get());
+        SorbelloWindows windows;
+        windows.gewinnform = gewinnform.get();
+        window->attachWindows(windows);
         window->show();
     }
 
