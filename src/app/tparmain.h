@@ -8,6 +8,7 @@
 #include "game/turnports.h"
 #include "records/programoptions.h"
 #include "records/statentry.h"
+#include "shell/helprequest.h"
 #include "sorbellowindows.h"
 #include "sound/tsoundausgabe.h"
 
@@ -36,6 +37,16 @@ class Tparmain : public QMainWindow, private DialogPort {
 public:
     explicit Tparmain(AppEnvironment environment);
     ~Tparmain() override;
+
+    // Opens a help topic; set once the help viewer exists.
+    HelpRequest ShowHelpTopic;
+    // For the other windows: forwards to ShowHelpTopic, whenever that is set.
+    HelpRequest helpRequest() {
+        return [this](const QString& topic) {
+            if (ShowHelpTopic)
+                ShowHelpTopic(topic);
+        };
+    }
 
     // The other windows, once they exist.
     void attachWindows(const SorbelloWindows& windows) { windows_ = windows; }
