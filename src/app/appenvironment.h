@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/datapaths.h"
+
 class MessageWait;
 class SettingsStore;
 class TickClock;
@@ -10,6 +12,12 @@ struct AppEnvironment {
     SettingsStore& settings;
     MessageWait& wait;
     const TickClock& clock;
+    // Where the player names, high scores and statistics live.
+    DataPaths dataPaths;
+    // The game listens on one port and calls the other computer on the other; both are 1024
+    // except for tests running two games on one machine (0 listens on any free port).
+    quint16 listenPort = 1024;
+    quint16 connectPort = 1024;
     // Shortest time a fade frame stays on the screen.
     int framePacingMs = 4;
 };

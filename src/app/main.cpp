@@ -3,6 +3,9 @@
 #include "controls/centring.h"
 #include "game/eventloopwait.h"
 #include "game/tgewinnform.h"
+#include "game/tparneu.h"
+#include "net/tformablauf.h"
+#include "net/tformnetzadresseeingeben.h"
 #include "records/settingsstore.h"
 
 #include <QApplication>
@@ -35,11 +38,18 @@ int main(int argc, char** argv) {
     SteadyTickClock clock;
 
     // Every window of the program, created once, in this order.
-    Tparmain parmain(AppEnvironment{settings, wait, clock});
+    Tparmain parmain(AppEnvironment{settings, wait, clock, defaultDataPaths()});
     SorbelloWindows windows;
+    Tparneu parneu(parmain.newGameContext(), parmain.image3());
+    windows.parneu = &parneu;
     Tgewinnform gewinnform(parmain.image3(), parmain.images().texture);
     windows.gewinnform = &gewinnform;
+    TformAblauf formAblauf(parmain.image3());
+    windows.formAblauf = &formAblauf;
+    TformNetzAdresseEingeben formNetzAdresseEingeben(parmain.image3());
+    windows.formNetzAdresseEingeben = &formNetzAdresseEingeben;
     parmain.attachWindows(windows);
+    parneu.attachNetwork(parmain.newGameNetwork());
 
     parmain.show();
     centreOnScreen(parmain);

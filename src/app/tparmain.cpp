@@ -4,12 +4,14 @@
 #include "board/boardscreen.h"
 #include "board/cardfaces.h"
 #include "board/paintbox.h"
+#include "cards/sheetloading.h"
+#include "controls/tbool.h"
 #include "controls/tfloat.h"
 #include "game/computerplayer.h"
-#include "game/dealing.h"
 #include "game/messagewait.h"
 #include "game/tgewinnform.h"
 #include "game/turnflow.h"
+#include "records/invalidsettingmessage.h"
 #include "records/optionsio.h"
 #include "records/settingsstore.h"
 
@@ -30,7 +32,7 @@ Tparmain::Tparmain(AppEnvironment environment)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      env_(environment) {
+      NetzWerking1(nullptr, environment.listenPort), env_(environment) {
     setObjectName(QStringLiteral("parmain"));
     images_.texture = loadTexture(QStringLiteral(":/textures/image1.png"));
     image3_ = loadTexture(QStringLiteral(":/textures/image3.png"));
@@ -43,6 +45,9 @@ Tparmain::Tparmain(AppEnvironment environment)
     turnFlow_ = std::make_unique<TurnFlow>(gameState_, gameTallies_, options_, env_.wait, env_.clock, *board_,
                                            static_cast<DialogPort&>(*this));
     computerPlayer_ = std::make_unique<ComputerPlayer>(gameState_, *turnFlow_, random_, env_.clock);
+    networkGame_ = std::make_unique<NetworkGame>(gameState_, gameTallies_, *turnFlow_, *board_, env_.wait,
+                                                 NetzWerking1, static_cast<NetworkGameHost&>(*this));
+    turnFlow_->setPeer(networkGame_.get());
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);
     computerPlayer_->setTimer(Timer1);
@@ -65,6 +70,10 @@ void Tparmain::FormCreate() {
     images_.board = QImage(PaintBox1->size(), QImage::Format_RGB32);
     images_.board.fill(Qt::white);
     computeSlotPositions(gameState_);
+    UseBuiltInSheet(images_.sheet);
+    NetzWerking1.setConnectPort(env_.connectPort);
+    NetzWerking1.setMaxBlockLength(kLargestMessage);
+    NetzWerking1.listen();
 }
 
 void Tparmain::connectCommands() {
@@ -75,6 +84,14 @@ void Tparmain::connectCommands() {
             &Tparmain::Hintergrundfarbefestlegen1Click);
     connect(Float1, &TFloat::clicked, this, &Tparmain::Float1Click);
     connect(Float2, &TFloat::clicked, this, &Tparmain::Float2Click);
+    connect(Netzwerkverbindungtrennen1, &QAction::triggered, this,
+            &Tparmain::Netzwerkverbindungtrennen1Click);
+    connect(&NetzWerking1, &TNetzWerking::OnBlockEmpfangen, this,
+            [this](const TNetzBlock& block) { networkGame_->NetzWerking1BlockEmpfangen(block); });
+    connect(&NetzWerking1, &TNetzWerking::OnlineStatusGeaendert, this,
+            [this] { networkGame_->NetzWerking1lineStatusGeaendert(); });
+    connect(&NetzWerking1, &TNetzWerking::socketFehler, this,
+            [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); });
     connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
     connect(PaintBox1, &PaintBox::mousePressed, this,
             [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
@@ -91,11 +108,14 @@ void Tparmain::showEvent(QShowEvent* event) {
 
 void Tparmain::FormShow() {
     board_->DrawStatusStrip();
-    readProgramOptions(env_.settings, options_);
+    const InvalidSetting warn = [this](const QString& name, const QString& text) {
+        showInvalidSetting(this, name, text);
+    };
+    readProgramOptions(env_.settings, options_, warn);
     BuildCardBack(images_.cardBack,
                   options_.redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau);
     board_->drawTitlePicture(QString::fromLatin1(kProgramName), QString::fromLatin1(kVersionText));
-    if (const auto colour = readDecimal(env_.settings, QStringLiteral("higrufarbe")))
+    if (const auto colour = readDecimal(env_.settings, QStringLiteral("higrufarbe"), warn))
         backgroundColour_ = static_cast<quint32>(*colour);
     if (env_.settings.ReadSetting(QStringLiteral("abdecken")) == QStringLiteral("Ja"))
         Hintergrundabdecken1Click();
@@ -167,24 +187,56 @@ bool Tparmain::confirmAbandonGame() {
 }
 
 void Tparmain::runNewGameDialog() {
-    // Until the new-game dialog exists, a new game is two human players on the small board
-    // with numbered cards.
-    vollauf->setText(QStringLiteral("0"));
-    random_.seedFromClock();
-    TGameSettings& settings = gameState_.settings;
-    settings.largeBoard = false;
-    settings.groupSize = 2;
-    settings.motifKind = MotifKind::Numbers;
-    settings.networkGame = false;
-    gameState_.playerCount = 2;
-    gameState_.players[1] = TPlayer{QStringLiteral("Spieler 1"), 0, false, false, 0};
-    gameState_.players[2] = TPlayer{QStringLiteral("Spieler 2"), 0, false, false, 0};
-    applyBoardSize(settings.largeBoard);
-    dealBoard(gameState_, random_);
-    prepareTallies(gameState_, gameTallies_);
+    if (windows_.parneu)
+        windows_.parneu->exec();
+}
+
+Tparneu::Context Tparmain::newGameContext() {
+    return Tparneu::Context{env_.settings, env_.dataPaths.playerNamesFile(),
+                            gameState_,    gameTallies_,
+                            random_,       *turnFlow_,
+                            env_.wait,     *this,
+                            helpRequest()};
+}
+
+Tparneu::Network Tparmain::newGameNetwork() {
+    return Tparneu::Network{&NetzWerking1, networkGame_.get(), windows_.formNetzAdresseEingeben,
+                            windows_.formAblauf};
+}
+
+void Tparmain::showKnownGroupsText(const QString& text) {
+    vollauf->setText(text);
+}
+
+void Tparmain::repaintBoard() {
     board_->PaintBox1Paint();
-    beginGame(gameState_);
-    turnFlow_->statusRefresh();
+}
+
+bool Tparmain::askToJoin() {
+    return QMessageBox::question(this, QStringLiteral("Frage aus dem Netzwerk"),
+                                 QStringLiteral("Wollen Sie ein Netzwerkspiel spielen?"),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void Tparmain::showConnectionLost() {
+    QMessageBox::information(this, QStringLiteral("Hinweis"),
+                             QStringLiteral("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."));
+}
+
+void Tparmain::prepareOfferedGame(bool largeBoard, bool triples, bool pictures) {
+    if (Tparneu* parneu = windows_.parneu) {
+        parneu->Alsbilder->setStatus(pictures);
+        parneu->Alszahlen->setStatus(!pictures);
+        parneu->dreigleiche->setStatus(triples);
+        parneu->zweigleiche->setStatus(!triples);
+    }
+    applyBoardSize(largeBoard);
+    // A game joined over the network always uses the built-in pictures.
+    UseBuiltInSheet(images_.sheet);
+}
+
+void Tparmain::Netzwerkverbindungtrennen1Click() {
+    networkGame_->Netzwerkverbindungtrennen1Click();
 }
 
 void Tparmain::showEndDialog(const EndDialogText& text) {

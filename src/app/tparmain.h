@@ -5,7 +5,10 @@
 #include "board/fadeengine.h"
 #include "game/gamerandom.h"
 #include "game/gamestate.h"
+#include "game/tparneu.h"
 #include "game/turnports.h"
+#include "net/networkgame.h"
+#include "net/tnetzwerking.h"
 #include "records/programoptions.h"
 #include "records/statentry.h"
 #include "shell/helprequest.h"
@@ -32,7 +35,7 @@ class TurnFlow;
 
 // The main window: the board, the status displays, the menu and the tool buttons. It owns
 // the one game state and everything a game is played with.
-class Tparmain : public QMainWindow, private DialogPort {
+class Tparmain : public QMainWindow, private DialogPort, private NewGameHost, private NetworkGameHost {
     Q_OBJECT
 public:
     explicit Tparmain(AppEnvironment environment);
@@ -47,6 +50,11 @@ public:
                 ShowHelpTopic(topic);
         };
     }
+
+    // What the new-game dialog works with.
+    Tparneu::Context newGameContext();
+    // The network windows and parts, for the new-game dialog.
+    Tparneu::Network newGameNetwork();
 
     // The other windows, once they exist.
     void attachWindows(const SorbelloWindows& windows) { windows_ = windows; }
@@ -84,6 +92,7 @@ public:
     QFrame* Panel2 = nullptr;
     PaintBox* PaintBox1 = nullptr;
     QTimer* Timer1 = nullptr;
+    TNetzWerking NetzWerking1;
     TSoundAusgabe SoundAusgabe1;
 
     QAction* NeuesSpiel1 = nullptr;
@@ -114,7 +123,14 @@ private:
     void buildComponents();
     void buildMenu();
     void connectCommands();
-    void applyBoardSize(bool largeBoard);
+    void applyBoardSize(bool largeBoard) override;
+    void showKnownGroupsText(const QString& text) override;
+    void repaintBoard() override;
+    QImage& currentSheet() override { return images_.sheet; }
+    bool askToJoin() override;
+    void showConnectionLost() override;
+    void prepareOfferedGame(bool largeBoard, bool triples, bool pictures) override;
+    void Netzwerkverbindungtrennen1Click();
 
     bool confirmAbandonGame() override;
     void runNewGameDialog() override;
@@ -134,6 +150,7 @@ private:
     std::unique_ptr<BoardScreen> board_;
     std::unique_ptr<TurnFlow> turnFlow_;
     std::unique_ptr<ComputerPlayer> computerPlayer_;
+    std::unique_ptr<NetworkGame> networkGame_;
     SorbelloWindows windows_;
     bool shown_ = false;
 };

@@ -9,7 +9,7 @@ constexpr quint32 kDefaultMaxBlockLength = 1 << 20;
 }
 
 TNetzWerking::TNetzWerking(QObject* parent, quint16 port)
-    : QObject(parent), port_(port), reader_(kDefaultMaxBlockLength) {
+    : QObject(parent), port_(port), connectPort_(port), reader_(kDefaultMaxBlockLength) {
     connect(&server_, &QTcpServer::newConnection, this, &TNetzWerking::acceptConnection);
     connect(&outgoing_, &QTcpSocket::connected, this, &TNetzWerking::outgoingConnected);
     connect(&outgoing_, &QTcpSocket::disconnected, this, &TNetzWerking::connectionEnded);
@@ -46,7 +46,7 @@ void TNetzWerking::setMaxBlockLength(quint32 bytes) {
 void TNetzWerking::Verbinden(const QString& address) {
     if (outgoing_.state() != QAbstractSocket::UnconnectedState)
         outgoing_.abort();
-    outgoing_.connectToHost(address, port_);
+    outgoing_.connectToHost(address, connectPort_);
 }
 
 void TNetzWerking::Trennen() {

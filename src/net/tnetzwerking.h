@@ -22,6 +22,8 @@ public:
 
     // The port is fixed in the game; tests use their own to run two components on one machine.
     explicit TNetzWerking(QObject* parent = nullptr, quint16 port = kPort);
+    // The other computer's port, for tests whose two instances cannot both listen on one.
+    void setConnectPort(quint16 port) { connectPort_ = port; }
     ~TNetzWerking() override;
 
     // Starts listening on all local addresses; false (with socketFehler) when the port is taken.
@@ -61,6 +63,7 @@ private:
     QTcpSocket* peer() const;
 
     quint16 port_;
+    quint16 connectPort_;
     QTcpServer server_;
     QTcpSocket outgoing_;
     QPointer<QTcpSocket> accepted_;

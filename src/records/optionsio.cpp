@@ -2,21 +2,26 @@
 
 #include "settingsstore.h"
 
-std::optional<qint32> readDecimal(const SettingsStore& store, const QString& name) {
-    const QString text = store.ReadSetting(name).trimmed();
+std::optional<qint32> readDecimal(const SettingsStore& store, const QString& name,
+                                  const InvalidSetting& onInvalid) {
+    const QString text = store.ReadSetting(name);
     if (text.isEmpty())
         return std::nullopt;
     bool ok = false;
-    const qint32 value = text.toInt(&ok, 10);
-    if (!ok)
+    const qint32 value = text.trimmed().toInt(&ok, 10);
+    if (!ok) {
+        if (onInvalid)
+            onInvalid(name, text);
         return std::nullopt;
+    }
     return value;
 }
 
-void readProgramOptions(const SettingsStore& store, TProgramOptions& options) {
-    options.fadeShow = readDecimal(store, QStringLiteral("fadeShow")).value_or(75);
-    options.fadeHide = readDecimal(store, QStringLiteral("fadeHide")).value_or(75);
-    options.fadeRemove = readDecimal(store, QStringLiteral("fadeRemove")).value_or(75);
+void readProgramOptions(const SettingsStore& store, TProgramOptions& options,
+                        const InvalidSetting& onInvalid) {
+    options.fadeShow = readDecimal(store, QStringLiteral("fadeShow"), onInvalid).value_or(75);
+    options.fadeHide = readDecimal(store, QStringLiteral("fadeHide"), onInvalid).value_or(75);
+    options.fadeRemove = readDecimal(store, QStringLiteral("fadeRemove"), onInvalid).value_or(75);
     options.soundOn = store.ReadSetting(QStringLiteral("soundan")) != QStringLiteral("Nein");
     options.redCardBack = store.ReadSetting(QStringLiteral("Kartenruecken")) == QStringLiteral("rot");
 }

@@ -3,6 +3,7 @@
 #include "board/cardfaces.h"
 #include "board/paintbox.h"
 #include "game/tgewinnform.h"
+#include "game/tparneu.h"
 #include "game/turnflow.h"
 #include "records/settingsstore.h"
 #include "support/fakes.h"
@@ -28,13 +29,33 @@ QImage cardAt(const QImage& screen, const TCard& card) {
 
 class TparmainTest : public ::testing::Test {
 protected:
+    TparmainTest() {
+        settings.WriteSetting(QStringLiteral("sp1"), QStringLiteral("Spieler 1"));
+        settings.WriteSetting(QStringLiteral("sp2"), QStringLiteral("Spieler 2"));
+        settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("0"));
+    }
+
     void open() {
-        window = std::make_unique<Tparmain>(AppEnvironment{settings, wait, clock, 0});
+        window = std::make_unique<Tparmain>(
+            AppEnvironment{settings, wait, clock, dataPathsFor(dir.path(), dir.path()), 0, 0, 0});
+        parneu = std::make_unique<Tparneu>(window->newGameContext(), window->image3());
         gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
         SorbelloWindows windows;
+        windows.parneu = parneu.get();
         windows.gewinnform = gewinnform.get();
         window->attachWindows(windows);
         window->show();
+    }
+
+    // "Neues Spiel" and "Spiel beginnen!" with what the dialog shows: by default two humans on
+    // the small board with numbered cards (the fixture stores that set-up).
+    void startGame() {
+        onNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<Tparneu*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->VKButton1->click();
+        });
+        window->NeuesSpiel1->trigger();
     }
 
     SettingsStore reopened() const {
@@ -62,6 +83,7 @@ protected:
     FakeClock clock;
     FakeWait wait{journal, clock};
     std::unique_ptr<Tparmain> window;
+    std::unique_ptr<Tparneu> parneu;
     std::unique_ptr<Tgewinnform> gewinnform;
 };
 
@@ -162,7 +184,7 @@ TEST_F(TparmainTest, TheFirstShowTakesTheStoredSettings) {
 
 TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     open();
-    window->NeuesSpiel1->trigger();
+    startGame();
     const TGameState& state = window->gameState();
     ASSERT_TRUE(state.gameRunning);
     EXPECT_TRUE(window->PaintBox1->isEnabled());
@@ -172,7 +194,7 @@ TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     clickSlot(1);
     EXPECT_TRUE(state.cards[1].faceUp);
     QImage face = makeCardImage();
-    DrawNumberFace(face, state.cards[1].motif);
+    DrawCardFace(face, state.cards[1].motif, state.settings.motifKind, window->images().sheet);
     EXPECT_EQ(cardAt(window->PaintBox1->screen(), state.cards[1]), face);
     EXPECT_EQ(cardAt(window->images().board, state.cards[1]), face);
 
@@ -185,7 +207,7 @@ TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
 
 TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
     open();
-    window->NeuesSpiel1->trigger();
+    startGame();
     const TGameState& state = window->gameState();
     EndDialogText shown;
     bool dialogSeen = false;
@@ -218,7 +240,7 @@ TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
 
 TEST_F(TparmainTest, ClosingDuringAGameAsksAndNoKeepsEverything) {
     open();
-    window->NeuesSpiel1->trigger();
+    startGame();
     answerNextMessageBox(QMessageBox::No);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
@@ -247,7 +269,7 @@ TEST_F(TparmainTest, ClosingWithoutAGameWritesTheSettings) {
 
 TEST_F(TparmainTest, RefusingToAbandonAGameKeepsIt) {
     open();
-    window->NeuesSpiel1->trigger();
+    startGame();
     clickSlot(1);
     answerNextMessageBox(QMessageBox::No);
     window->NeuesSpiel1->trigger();

@@ -1,0 +1,45 @@
+#include "newgamesetup.h"
+
+#include "dealing.h"
+#include "gamerandom.h"
+
+void buildParticipants(TGameState& state, const std::array<ParticipantRow, 4>& rows) {
+    int count = 0;
+    for (const ParticipantRow& row : rows) {
+        if (row.name.isEmpty())
+            continue;
+        TPlayer& player = state.players[++count];
+        player.name = row.name;
+        player.isComputer = row.kindText.contains(QStringLiteral("Computer"));
+        player.isNetwork = row.network;
+        player.level = row.kindIndex;
+        player.score = 0;
+    }
+    state.playerCount = count;
+}
+
+ParticipantCheck checkParticipants(const TGameState& state) {
+    int network = 0;
+    for (int p = 1; p <= state.playerCount; ++p)
+        network += state.players[p].isNetwork;
+    ParticipantCheck check;
+    check.nobody = state.playerCount < 1;
+    check.allNetwork = network == state.playerCount;
+    return check;
+}
+
+bool anyNetworkParticipant(const TGameState& state) {
+    for (int p = 1; p <= state.playerCount; ++p)
+        if (state.players[p].isNetwork)
+            return true;
+    return false;
+}
+
+void setUpBoard(TGameState& state, bool largeBoard, bool triples, bool pictures, GameRandom& random,
+                TGameTallies& tallies) {
+    state.settings.largeBoard = largeBoard;
+    state.settings.groupSize = triples ? 3 : 2;
+    state.settings.motifKind = pictures ? MotifKind::Pictures : MotifKind::Numbers;
+    dealBoard(state, random);
+    prepareTallies(state, tallies);
+}

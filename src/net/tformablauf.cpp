@@ -1,0 +1,67 @@
+#include "tformablauf.h"
+
+#include "board/fonts.h"
+#include "controls/centring.h"
+#include "controls/ttexturpanel.h"
+#include "controls/tvkbutton.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+TformAblauf::TformAblauf(const QImage& texture, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("formAblauf"));
+    setWindowTitle(QStringLiteral("Ablauf..."));
+    setModal(false);
+    resize(424, 54);
+
+    auto* background = new TTexturpanel(this);
+    background->setObjectName(QStringLiteral("background"));
+    background->setTexturbild(texture);
+    background->setGeometry(rect());
+
+    Label1 = new QLabel(background);
+    Label1->setFont(arialFontOfPixelSize(12));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);
+
+    VKButton1 = new TVKButton(background);
+    VKButton1->setObjectName(QStringLiteral("VKButton1"));
+    VKButton1->setCaption(QStringLiteral("Abbruch"));
+    VKButton1->setColor(QColor(255, 0, 0));
+    VKButton1->setCancel(true);
+    connect(VKButton1, &TVKButton::clicked, this, &TformAblauf::VKButton1Click);
+}
+
+void TformAblauf::AblaufZeigen(const QString& text) {
+    abgebrochen = false;
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Label1->setText(shown);
+    if (!isVisible()) {
+        centreOnScreen(*this);
+        show();
+    }
+    raise();
+}
+
+void TformAblauf::VKButton1Click() {
+    abgebrochen = true;
+    if (onAbort_)
+        onAbort_();
+}
+
+void TformAblauf::closeEvent(QCloseEvent* event) {
+    // Closing the window counts as "Abbruch", so that no wait is left without a way out.
+    VKButton1Click();
+    QDialog::closeEvent(event);
+}
+
+void TformAblauf::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // The debug dump shows long text in the same window made taller.
+    findChild<TTexturpanel*>(QStringLiteral("background"))->setGeometry(rect());
+    Label1->setGeometry(8, 6, width() - 16, height() - 34);
+    VKButton1->move(width() - VKButton1->width() - 8, height() - VKButton1->height() - 6);
+}

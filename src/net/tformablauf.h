@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class TLabel90;
+class TVKButton;
+
+// The progress window of a network start: one line of text and "Abbruch". It stays on top
+// and does not block; whoever waits on it looks at `abgebrochen`.
+class TformAblauf : public QDialog {
+    Q_OBJECT
+public:
+    TformAblauf(const QImage& texture, QWidget* parent = nullptr);
+
+    // Shows the window with this text, or only changes the text when it is open; clears the
+    // abort mark.
+    void AblaufZeigen(const QString& text);
+
+    // Called when the user aborts, so that waits can look at the mark at once.
+    void setOnAbort(std::function<void()> onAbort) { onAbort_ = std::move(onAbort); }
+
+    bool abgebrochen = false;
+    QLabel* Label1 = nullptr;
+    TVKButton* VKButton1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void VKButton1Click();
+
+    std::function<void()> onAbort_;
+};
