@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "app/tparmain.h"
+#include "cards/tkarted.h"
 #include "controls/centring.h"
 #include "game/eventloopwait.h"
 #include "game/tgewinnform.h"
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
     SorbelloWindows windows;
     Tgewinnform gewinnform(parmain.image3(), parmain.images().texture);
     windows.gewinnform = &gewinnform;
+    Tkarted karted(parmain.image3(), parmain.helpRequest());
+    windows.karted = &karted;
     parmain.attachWindows(windows);
 
     parmain.show();

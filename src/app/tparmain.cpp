@@ -4,6 +4,8 @@
 #include "board/boardscreen.h"
 #include "board/cardfaces.h"
 #include "board/paintbox.h"
+#include "cards/tkarted.h"
+#include "controls/centring.h"
 #include "controls/tfloat.h"
 #include "game/computerplayer.h"
 #include "game/dealing.h"
@@ -75,6 +77,8 @@ void Tparmain::connectCommands() {
             &Tparmain::Hintergrundfarbefestlegen1Click);
     connect(Float1, &TFloat::clicked, this, &Tparmain::Float1Click);
     connect(Float2, &TFloat::clicked, this, &Tparmain::Float2Click);
+    connect(Karteneditor1, &QAction::triggered, this, &Tparmain::Karteneditor1Click);
+    connect(Float4, &TFloat::clicked, this, &Tparmain::Float4Click);
     connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
     connect(PaintBox1, &PaintBox::mousePressed, this,
             [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
@@ -136,6 +140,17 @@ void Tparmain::Float1Click() {
 
 void Tparmain::Float2Click() {
     Beenden1Click();
+}
+
+void Tparmain::Karteneditor1Click() {
+    if (!windows_.karted)
+        return;
+    centreOnScreen(*windows_.karted);
+    windows_.karted->exec();
+}
+
+void Tparmain::Float4Click() {
+    Karteneditor1Click();
 }
 
 void Tparmain::Hintergrundabdecken1Click() {
