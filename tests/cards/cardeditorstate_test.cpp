@@ -190,20 +190,4 @@ TEST(CardEditorState, APaletteSheetStoresTheNearestColourWhileThePreviewKeepsThe
         << "selecting again shows the stored colour";
 }
 
-TEST(SheetEditing, PicturesBeyondASmallSheetAreBlackAndPuttingStopsAtItsEdge) {
-    QImage sheet(60, 50, QImage::Format_RGB32);
-    sheet.fill(Qt::white);
-    QImage picture = cutPicture(sheet, 2);
-    EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(18, 39), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(19, 0), qRgb(0, 0, 0));
-    EXPECT_TRUE(cutPicture(sheet, 65).isNull());
-
-    picture.fill(Qt::red);
-    putPicture(sheet, picture, motifRect(2).topLeft());
-    EXPECT_EQ(sheet.size(), QSize(60, 50));
-    EXPECT_EQ(sheet.pixel(59, 39), qRgb(255, 0, 0));
-    EXPECT_EQ(sheet.pixel(40, 0), qRgb(255, 255, 255));
-}
-
 } // namespace
