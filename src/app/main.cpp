@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "app/tparmain.h"
+#include "cards/tkarted.h"
 #include "controls/centring.h"
 #include "game/eventloopwait.h"
 #include "game/tgewinnform.h"
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
     windows.parneu = &parneu;
     Tgewinnform gewinnform(parmain.image3(), parmain.images().texture);
     windows.gewinnform = &gewinnform;
+    Tkarted karted(parmain.image3(), parmain.helpRequest());
+    windows.karted = &karted;
     TformAblauf formAblauf(parmain.image3());
     windows.formAblauf = &formAblauf;
     TformNetzAdresseEingeben formNetzAdresseEingeben(parmain.image3());

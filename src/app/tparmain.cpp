@@ -6,6 +6,8 @@
 #include "board/paintbox.h"
 #include "cards/sheetloading.h"
 #include "controls/tbool.h"
+#include "cards/tkarted.h"
+#include "controls/centring.h"
 #include "controls/tfloat.h"
 #include "game/computerplayer.h"
 #include "game/messagewait.h"
@@ -92,6 +94,8 @@ void Tparmain::connectCommands() {
             [this] { networkGame_->NetzWerking1lineStatusGeaendert(); });
     connect(&NetzWerking1, &TNetzWerking::socketFehler, this,
             [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); });
+    connect(Karteneditor1, &QAction::triggered, this, &Tparmain::Karteneditor1Click);
+    connect(Float4, &TFloat::clicked, this, &Tparmain::Float4Click);
     connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
     connect(PaintBox1, &PaintBox::mousePressed, this,
             [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
@@ -156,6 +160,17 @@ void Tparmain::Float1Click() {
 
 void Tparmain::Float2Click() {
     Beenden1Click();
+}
+
+void Tparmain::Karteneditor1Click() {
+    if (!windows_.karted)
+        return;
+    centreOnScreen(*windows_.karted);
+    windows_.karted->exec();
+}
+
+void Tparmain::Float4Click() {
+    Karteneditor1Click();
 }
 
 void Tparmain::Hintergrundabdecken1Click() {

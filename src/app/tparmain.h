@@ -74,6 +74,8 @@ public:
     void Hintergrundfarbefestlegen1Click();
     void Float1Click();
     void Float2Click();
+    void Karteneditor1Click();
+    void Float4Click();
 
     // Components, named as on the form.
     TTexturpanel* Texturpanel1 = nullptr;

@@ -1,0 +1,29 @@
+#include "colourpanel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ColourPanel::ColourPanel(int tag, QWidget* parent) : QFrame(parent), tag_(tag) {
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+}
+
+void ColourPanel::setColour(const QColor& colour) {
+    colour_ = colour;
+    update();
+}
+
+void ColourPanel::paintEvent(QPaintEvent* event) {
+    QPainter(this).fillRect(rect(), colour_);
+    QFrame::paintEvent(event);
+}
+
+void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked(tag_);
+}
+
+void ColourPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT doubleClicked(tag_);
+}
