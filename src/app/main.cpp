@@ -1,12 +1,6 @@
+#include "app/sorbelloprogram.h"
 #include "app/startup.h"
-#include "app/tparmain.h"
-#include "cards/tkarted.h"
-#include "controls/centring.h"
 #include "game/eventloopwait.h"
-#include "game/tgewinnform.h"
-#include "game/tparneu.h"
-#include "net/tformablauf.h"
-#include "net/tformnetzadresseeingeben.h"
 #include "records/settingsstore.h"
 
 #include <QApplication>
@@ -38,23 +32,7 @@ int main(int argc, char** argv) {
     EventLoopWait wait;
     SteadyTickClock clock;
 
-    // Every window of the program, created once, in this order.
-    Tparmain parmain(AppEnvironment{settings, wait, clock, defaultDataPaths()});
-    SorbelloWindows windows;
-    Tparneu parneu(parmain.newGameContext(), parmain.image3());
-    windows.parneu = &parneu;
-    Tgewinnform gewinnform(parmain.image3(), parmain.images().texture);
-    windows.gewinnform = &gewinnform;
-    Tkarted karted(parmain.image3(), parmain.helpRequest());
-    windows.karted = &karted;
-    TformAblauf formAblauf(parmain.image3());
-    windows.formAblauf = &formAblauf;
-    TformNetzAdresseEingeben formNetzAdresseEingeben(parmain.image3());
-    windows.formNetzAdresseEingeben = &formNetzAdresseEingeben;
-    parmain.attachWindows(windows);
-    parneu.attachNetwork(parmain.newGameNetwork());
-
-    parmain.show();
-    centreOnScreen(parmain);
+    SorbelloProgram program(AppEnvironment{settings, wait, clock, defaultDataPaths()});
+    program.show();
     return app.exec();
 }

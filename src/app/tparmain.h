@@ -63,6 +63,7 @@ public:
     TGameTallies& gameTallies() { return gameTallies_; }
     TProgramOptions& options() { return options_; }
     TurnFlow& turnFlow() { return *turnFlow_; }
+    NetworkGame& networkGame() { return *networkGame_; }
     BoardScreen& boardScreen() { return *board_; }
     const BoardImages& images() const { return images_; }
     const QImage& image3() const { return image3_; }
