@@ -4,6 +4,7 @@
 #include "game/eventloopwait.h"
 #include "game/tgewinnform.h"
 #include "records/settingsstore.h"
+#include "records/tformhighscore.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -39,6 +40,9 @@ int main(int argc, char** argv) {
     SorbelloWindows windows;
     Tgewinnform gewinnform(parmain.image3(), parmain.images().texture);
     windows.gewinnform = &gewinnform;
+    // Loads the high-score table now and writes it back when it is destroyed, at the end.
+    TFormHighScore formHighScore(parmain.records(), parmain.image3());
+    windows.formHighScore = &formHighScore;
     parmain.attachWindows(windows);
 
     parmain.show();

@@ -10,8 +10,10 @@
 #include "game/messagewait.h"
 #include "game/tgewinnform.h"
 #include "game/turnflow.h"
+#include "records/gamerecords.h"
 #include "records/optionsio.h"
 #include "records/settingsstore.h"
+#include "records/tformhighscore.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,13 +26,19 @@ namespace {
 QImage loadTexture(const QString& path) {
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
+
+CardBackStyle backStyleOf(const TProgramOptions& options) {
+    return options.redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau;
+}
 } // namespace
 
 Tparmain::Tparmain(AppEnvironment environment)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      env_(environment) {
+      env_(environment), dataPaths_(env_.dataPaths ? *env_.dataPaths : defaultDataPaths()),
+      records_(std::make_unique<GameRecords>(dataPaths_.highScoreFile(), dataPaths_.statisticsFile(),
+                                             env_.today)) {
     setObjectName(QStringLiteral("parmain"));
     images_.texture = loadTexture(QStringLiteral(":/textures/image1.png"));
     image3_ = loadTexture(QStringLiteral(":/textures/image3.png"));
@@ -48,6 +56,7 @@ Tparmain::Tparmain(AppEnvironment environment)
     computerPlayer_->setTimer(Timer1);
     SoundAusgabe1.setShowMMErrors(false);
     turnFlow_->setSound(&SoundAusgabe1);
+    turnFlow_->setRecords(records_.get());
     connectCommands();
     FormCreate();
     Timer1->start();
@@ -73,6 +82,7 @@ void Tparmain::connectCommands() {
     connect(Hintergrundabdecken1, &QAction::triggered, this, &Tparmain::Hintergrundabdecken1Click);
     connect(Hintergrundfarbefestlegen1, &QAction::triggered, this,
             &Tparmain::Hintergrundfarbefestlegen1Click);
+    connect(HighScore1, &QAction::triggered, this, &Tparmain::HighScore1Click);
     connect(Float1, &TFloat::clicked, this, &Tparmain::Float1Click);
     connect(Float2, &TFloat::clicked, this, &Tparmain::Float2Click);
     connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
@@ -92,8 +102,7 @@ void Tparmain::showEvent(QShowEvent* event) {
 void Tparmain::FormShow() {
     board_->DrawStatusStrip();
     readProgramOptions(env_.settings, options_);
-    BuildCardBack(images_.cardBack,
-                  options_.redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau);
+    BuildCardBack(images_.cardBack, backStyleOf(options_));
     board_->drawTitlePicture(QString::fromLatin1(kProgramName), QString::fromLatin1(kVersionText));
     if (const auto colour = readDecimal(env_.settings, QStringLiteral("higrufarbe")))
         backgroundColour_ = static_cast<quint32>(*colour);
@@ -136,6 +145,11 @@ void Tparmain::Float1Click() {
 
 void Tparmain::Float2Click() {
     Beenden1Click();
+}
+
+void Tparmain::HighScore1Click() {
+    if (windows_.formHighScore)
+        windows_.formHighScore->showTable();
 }
 
 void Tparmain::Hintergrundabdecken1Click() {

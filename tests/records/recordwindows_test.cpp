@@ -1,0 +1,123 @@
+#include "app/tparmain.h"
+#include "board/paintbox.h"
+#include "controls/tlabel90.h"
+#include "controls/tvkbutton.h"
+#include "game/tgewinnform.h"
+#include "records/gamerecords.h"
+#include "records/highscoredrawing.h"
+#include "records/settingsstore.h"
+#include "records/tformhighscore.h"
+#include "support/fakes.h"
+#include "support/modal.h"
+
+#include <QAction>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class RecordWindowsTest : public ::testing::Test {
+protected:
+    RecordWindowsTest() {
+        AppEnvironment environment{settings, wait, clock, 0};
+        environment.dataPaths = paths;
+        environment.today = [] { return QDate(2024, 5, 3); };
+        window = std::make_unique<Tparmain>(environment);
+        gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
+        formHighScore = std::make_unique<TFormHighScore>(window->records(), window->image3());
+        SorbelloWindows windows;
+        windows.gewinnform = gewinnform.get();
+        windows.formHighScore = formHighScore.get();
+        window->attachWindows(windows);
+        window->show();
+    }
+
+    void clickSlot(int slot) {
+        const TCard& card = window->gameState().cards[slot];
+        QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
+    }
+
+    int firstPresent() const {
+        int slot = 1;
+        while (!window->gameState().cards[slot].present)
+            ++slot;
+        return slot;
+    }
+
+    int presentWhere(int slot, bool sameMotif) const {
+        const TGameState& state = window->gameState();
+        for (int k = 1; k <= state.cardCount(); ++k)
+            if (k != slot && state.cards[k].present &&
+                (state.cards[k].motif == state.cards[slot].motif) == sameMotif)
+                return k;
+        return 0;
+    }
+
+    // Player 1 finds one pair and misses; player 2 finds all the rest.
+    void playGameEndingOneToTwentyNine() {
+        window->NeuesSpiel1->trigger();
+        const TGameState& state = window->gameState();
+        int first = firstPresent();
+        clickSlot(first);
+        clickSlot(presentWhere(first, true));
+        first = firstPresent();
+        clickSlot(first);
+        clickSlot(presentWhere(first, false));
+        while (state.gameRunning) {
+            if (state.remainingGroups == 1)
+                onNextModal([](QWidget* modal) { qobject_cast<Tgewinnform*>(modal)->VKButton1->click(); });
+            first = firstPresent();
+            clickSlot(first);
+            clickSlot(presentWhere(first, true));
+        }
+    }
+
+    QTemporaryDir dir;
+    DataPaths paths{dir.path(), dir.path()};
+    SettingsStore settings{std::make_unique<QSettings>(dir.filePath(u"s.ini"_s), QSettings::IniFormat)};
+    Journal journal;
+    FakeClock clock;
+    FakeWait wait{journal, clock};
+    std::unique_ptr<Tparmain> window;
+    std::unique_ptr<Tgewinnform> gewinnform;
+    std::unique_ptr<TFormHighScore> formHighScore;
+};
+
+TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuringTheNextGame) {
+    EXPECT_EQ(formHighScore->Label901->width(), 23);
+    EXPECT_EQ(formHighScore->PaintBox1->size(), QSize(589, 361));
+    playGameEndingOneToTwentyNine();
+    const HighScoreTable& table = window->records().highScores();
+    EXPECT_EQ(table.entry(1), (THighScoreEntry{u"Spieler 2"_s, u"03.05.2024"_s, 29}));
+    EXPECT_EQ(table.entry(2), (THighScoreEntry{u"Spieler 1"_s, u"03.05.2024"_s, 1}));
+    EXPECT_EQ(table.entry(3).name, u"Unbelegt"_s);
+
+    QImage shown;
+    onNextModal([&](QWidget* modal) {
+        auto* highScores = qobject_cast<TFormHighScore*>(modal);
+        ASSERT_NE(highScores, nullptr);
+        shown = highScores->PaintBox1->screen();
+        highScores->VKButton1->click();
+    });
+    window->HighScore1->trigger();
+    QImage expected(589, 361, QImage::Format_RGB32);
+    DrawHighScoreTable(expected, table);
+    EXPECT_EQ(shown, expected) << "drawn afresh with this run's results";
+
+    window->NeuesSpiel1->trigger();
+    answerNextMessageBox(QMessageBox::Yes);
+    ASSERT_TRUE(window->close());
+    EXPECT_FALSE(QFile::exists(paths.highScoreFile())) << "results reach the file only at the end";
+    formHighScore.reset();
+
+    GameRecords nextRun(paths.highScoreFile(), paths.statisticsFile());
+    nextRun.loadHighScores();
+    EXPECT_EQ(nextRun.highScores().toBytes(), table.toBytes());
+}
+
+} // namespace
