@@ -5,6 +5,7 @@
 #include "game/tgewinnform.h"
 #include "records/settingsstore.h"
 #include "records/tformhighscore.h"
+#include "records/tstatisti.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
     SorbelloWindows windows;
     Tgewinnform gewinnform(parmain.image3(), parmain.images().texture);
     windows.gewinnform = &gewinnform;
+    Tstatisti statisti(parmain.dataPaths().statisticsFile(), parmain.image3());
+    windows.statisti = &statisti;
     // Loads the high-score table now and writes it back when it is destroyed, at the end.
     TFormHighScore formHighScore(parmain.records(), parmain.image3());
     windows.formHighScore = &formHighScore;

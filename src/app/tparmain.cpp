@@ -14,6 +14,7 @@
 #include "records/optionsio.h"
 #include "records/settingsstore.h"
 #include "records/tformhighscore.h"
+#include "records/tstatisti.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -82,6 +83,7 @@ void Tparmain::connectCommands() {
     connect(Hintergrundabdecken1, &QAction::triggered, this, &Tparmain::Hintergrundabdecken1Click);
     connect(Hintergrundfarbefestlegen1, &QAction::triggered, this,
             &Tparmain::Hintergrundfarbefestlegen1Click);
+    connect(SpielerStatistik1, &QAction::triggered, this, &Tparmain::SpielerStatistik1Click);
     connect(HighScore1, &QAction::triggered, this, &Tparmain::HighScore1Click);
     connect(Float1, &TFloat::clicked, this, &Tparmain::Float1Click);
     connect(Float2, &TFloat::clicked, this, &Tparmain::Float2Click);
@@ -145,6 +147,11 @@ void Tparmain::Float1Click() {
 
 void Tparmain::Float2Click() {
     Beenden1Click();
+}
+
+void Tparmain::SpielerStatistik1Click() {
+    if (windows_.statisti)
+        windows_.statisti->showStatistics();
 }
 
 void Tparmain::HighScore1Click() {

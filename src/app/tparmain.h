@@ -70,6 +70,7 @@ public:
     void Hintergrundfarbefestlegen1Click();
     void Float1Click();
     void Float2Click();
+    void SpielerStatistik1Click();
     void HighScore1Click();
 
     // Components, named as on the form.

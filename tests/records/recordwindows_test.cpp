@@ -6,11 +6,15 @@
 #include "records/gamerecords.h"
 #include "records/highscoredrawing.h"
 #include "records/settingsstore.h"
+#include "records/stattable.h"
 #include "records/tformhighscore.h"
+#include "records/tstatisti.h"
 #include "support/fakes.h"
 #include "support/modal.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,12 +33,39 @@ protected:
         environment.today = [] { return QDate(2024, 5, 3); };
         window = std::make_unique<Tparmain>(environment);
         gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
+        statisti = std::make_unique<Tstatisti>(paths.statisticsFile(), window->image3());
         formHighScore = std::make_unique<TFormHighScore>(window->records(), window->image3());
         SorbelloWindows windows;
         windows.gewinnform = gewinnform.get();
+        windows.statisti = statisti.get();
         windows.formHighScore = formHighScore.get();
         window->attachWindows(windows);
         window->show();
+    }
+
+    // What the statistics dialog shows, read while it is open; `choose` is clicked first.
+    struct StatisticsView {
+        QStringList names;
+        QStringList counters;
+    };
+    StatisticsView showStatistics(int choose = -1) {
+        StatisticsView view;
+        onNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<Tstatisti*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            for (int i = 0; i < dialog->ListBox1->count(); ++i)
+                view.names << dialog->ListBox1->item(i)->text();
+            if (choose >= 0) {
+                const QRect row = dialog->ListBox1->visualItemRect(dialog->ListBox1->item(choose));
+                QTest::mouseClick(dialog->ListBox1->viewport(), Qt::LeftButton, {}, row.center());
+            }
+            for (const QLabel* value :
+                 {dialog->stat_teil, dialog->stat_gew, dialog->stat_aufged, dialog->stat_nichtauf})
+                view.counters << value->text();
+            dialog->VKButton1->click();
+        });
+        window->SpielerStatistik1->trigger();
+        return view;
     }
 
     void clickSlot(int slot) {
@@ -85,8 +116,35 @@ protected:
     FakeWait wait{journal, clock};
     std::unique_ptr<Tparmain> window;
     std::unique_ptr<Tgewinnform> gewinnform;
+    std::unique_ptr<Tstatisti> statisti;
     std::unique_ptr<TFormHighScore> formHighScore;
 };
+
+TEST_F(RecordWindowsTest, StatisticsListUpperCasedNamesInTableOrderAndShowTheChosenCounters) {
+    TStatTable table;
+    table.entries = {{u"Zora"_s, 2, 1, 20, 9}, {u"anna"_s, 12, 5, 96, 41}, {u"Jörg"_s, 3, 0, 18, 15}};
+    ASSERT_TRUE(writeStatTable(paths.statisticsFile(), table));
+
+    const StatisticsView unchosen = showStatistics();
+    EXPECT_EQ(unchosen.names, QStringList({u"ZORA"_s, u"ANNA"_s, u"JöRG"_s}));
+    EXPECT_EQ(unchosen.counters, QStringList(4, u"00000"_s)) << "showing chooses no entry";
+
+    EXPECT_EQ(showStatistics(1).counters, QStringList({u"12"_s, u"5"_s, u"96"_s, u"41"_s}));
+    EXPECT_EQ(showStatistics().counters, QStringList({u"12"_s, u"5"_s, u"96"_s, u"41"_s}))
+        << "the counters stay until another entry is chosen";
+}
+
+TEST_F(RecordWindowsTest, AnUnreadableStatisticsFileKeepsThePreviousTable) {
+    TStatTable table;
+    table.entries = {{u"Anna"_s, 1, 1, 10, 2}};
+    ASSERT_TRUE(writeStatTable(paths.statisticsFile(), table));
+    showStatistics();
+    ASSERT_TRUE(QFile::remove(paths.statisticsFile()));
+
+    const StatisticsView view = showStatistics(0);
+    EXPECT_EQ(view.names, QStringList({u"ANNA"_s}));
+    EXPECT_EQ(view.counters, QStringList({u"1"_s, u"1"_s, u"10"_s, u"2"_s}));
+}
 
 TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuringTheNextGame) {
     EXPECT_EQ(formHighScore->Label901->width(), 23);
