@@ -6,6 +6,7 @@
 #include "records/settingsstore.h"
 #include "records/tformhighscore.h"
 #include "records/tstatisti.h"
+#include "shell/tformoption.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
     windows.gewinnform = &gewinnform;
     Tstatisti statisti(parmain.dataPaths().statisticsFile(), parmain.image3());
     windows.statisti = &statisti;
+    TformOption formOption(parmain.options(), parmain.image3(), parmain.helpRequest());
+    windows.formOption = &formOption;
     // Loads the high-score table now and writes it back when it is destroyed, at the end.
     TFormHighScore formHighScore(parmain.records(), parmain.image3());
     windows.formHighScore = &formHighScore;

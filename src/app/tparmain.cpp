@@ -15,6 +15,7 @@
 #include "records/settingsstore.h"
 #include "records/tformhighscore.h"
 #include "records/tstatisti.h"
+#include "shell/tformoption.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -85,6 +86,7 @@ void Tparmain::connectCommands() {
             &Tparmain::Hintergrundfarbefestlegen1Click);
     connect(SpielerStatistik1, &QAction::triggered, this, &Tparmain::SpielerStatistik1Click);
     connect(HighScore1, &QAction::triggered, this, &Tparmain::HighScore1Click);
+    connect(Optionen2, &QAction::triggered, this, &Tparmain::Optionen2Click);
     connect(Float1, &TFloat::clicked, this, &Tparmain::Float1Click);
     connect(Float2, &TFloat::clicked, this, &Tparmain::Float2Click);
     connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
@@ -157,6 +159,16 @@ void Tparmain::SpielerStatistik1Click() {
 void Tparmain::HighScore1Click() {
     if (windows_.formHighScore)
         windows_.formHighScore->showTable();
+}
+
+void Tparmain::Optionen2Click() {
+    if (!windows_.formOption)
+        return;
+    windows_.formOption->Open();
+    // Also after "Abbruch": the back always shows the choice in force.
+    BuildCardBack(images_.cardBack, backStyleOf(options_));
+    board_->RedrawFaceDownCards();
+    board_->PaintBox1Paint();
 }
 
 void Tparmain::Hintergrundabdecken1Click() {

@@ -72,6 +72,7 @@ public:
     void Float2Click();
     void SpielerStatistik1Click();
     void HighScore1Click();
+    void Optionen2Click();
 
     // Components, named as on the form.
     TTexturpanel* Texturpanel1 = nullptr;
