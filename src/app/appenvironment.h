@@ -2,6 +2,10 @@
 
 #include "records/datapaths.h"
 
+#include <QDate>
+
+#include <functional>
+
 class MessageWait;
 class SettingsStore;
 class TickClock;
@@ -20,4 +24,6 @@ struct AppEnvironment {
     quint16 connectPort = 1024;
     // Shortest time a fade frame stays on the screen.
     int framePacingMs = 4;
+    // Today, as the high-score table dates a result.
+    std::function<QDate()> today = &QDate::currentDate;
 };

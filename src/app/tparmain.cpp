@@ -5,17 +5,21 @@
 #include "board/cardfaces.h"
 #include "board/paintbox.h"
 #include "cards/sheetloading.h"
-#include "controls/tbool.h"
 #include "cards/tkarted.h"
 #include "controls/centring.h"
+#include "controls/tbool.h"
 #include "controls/tfloat.h"
 #include "game/computerplayer.h"
 #include "game/messagewait.h"
 #include "game/tgewinnform.h"
 #include "game/turnflow.h"
+#include "records/gamerecords.h"
 #include "records/invalidsettingmessage.h"
 #include "records/optionsio.h"
 #include "records/settingsstore.h"
+#include "records/tformhighscore.h"
+#include "records/tstatisti.h"
+#include "shell/tformoption.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,13 +32,19 @@ namespace {
 QImage loadTexture(const QString& path) {
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
+
+CardBackStyle backStyleOf(const TProgramOptions& options) {
+    return options.redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau;
+}
 } // namespace
 
 Tparmain::Tparmain(AppEnvironment environment)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      NetzWerking1(nullptr, environment.listenPort), env_(environment) {
+      NetzWerking1(nullptr, environment.listenPort), env_(environment), dataPaths_(env_.dataPaths),
+      records_(std::make_unique<GameRecords>(dataPaths_.highScoreFile(), dataPaths_.statisticsFile(),
+                                             env_.today)) {
     setObjectName(QStringLiteral("parmain"));
     images_.texture = loadTexture(QStringLiteral(":/textures/image1.png"));
     image3_ = loadTexture(QStringLiteral(":/textures/image3.png"));
@@ -55,6 +65,7 @@ Tparmain::Tparmain(AppEnvironment environment)
     computerPlayer_->setTimer(Timer1);
     SoundAusgabe1.setShowMMErrors(false);
     turnFlow_->setSound(&SoundAusgabe1);
+    turnFlow_->setRecords(records_.get());
     connectCommands();
     FormCreate();
     Timer1->start();
@@ -84,6 +95,9 @@ void Tparmain::connectCommands() {
     connect(Hintergrundabdecken1, &QAction::triggered, this, &Tparmain::Hintergrundabdecken1Click);
     connect(Hintergrundfarbefestlegen1, &QAction::triggered, this,
             &Tparmain::Hintergrundfarbefestlegen1Click);
+    connect(SpielerStatistik1, &QAction::triggered, this, &Tparmain::SpielerStatistik1Click);
+    connect(HighScore1, &QAction::triggered, this, &Tparmain::HighScore1Click);
+    connect(Optionen2, &QAction::triggered, this, &Tparmain::Optionen2Click);
     connect(Float1, &TFloat::clicked, this, &Tparmain::Float1Click);
     connect(Float2, &TFloat::clicked, this, &Tparmain::Float2Click);
     connect(Netzwerkverbindungtrennen1, &QAction::triggered, this,
@@ -116,8 +130,7 @@ void Tparmain::FormShow() {
         showInvalidSetting(this, name, text);
     };
     readProgramOptions(env_.settings, options_, warn);
-    BuildCardBack(images_.cardBack,
-                  options_.redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau);
+    BuildCardBack(images_.cardBack, backStyleOf(options_));
     board_->drawTitlePicture(QString::fromLatin1(kProgramName), QString::fromLatin1(kVersionText));
     if (const auto colour = readDecimal(env_.settings, QStringLiteral("higrufarbe"), warn))
         backgroundColour_ = static_cast<quint32>(*colour);
@@ -171,6 +184,26 @@ void Tparmain::Karteneditor1Click() {
 
 void Tparmain::Float4Click() {
     Karteneditor1Click();
+}
+
+void Tparmain::SpielerStatistik1Click() {
+    if (windows_.statisti)
+        windows_.statisti->showStatistics();
+}
+
+void Tparmain::HighScore1Click() {
+    if (windows_.formHighScore)
+        windows_.formHighScore->showTable();
+}
+
+void Tparmain::Optionen2Click() {
+    if (!windows_.formOption)
+        return;
+    windows_.formOption->Open();
+    // Also after "Abbruch": the back always shows the choice in force.
+    BuildCardBack(images_.cardBack, backStyleOf(options_));
+    board_->RedrawFaceDownCards();
+    board_->PaintBox1Paint();
 }
 
 void Tparmain::Hintergrundabdecken1Click() {

@@ -22,6 +22,7 @@
 class BackgroundCover;
 class BoardScreen;
 class ComputerPlayer;
+class GameRecords;
 class PaintBox;
 class QAction;
 class QFrame;
@@ -68,6 +69,9 @@ public:
     const BoardImages& images() const { return images_; }
     const QImage& image3() const { return image3_; }
     quint32 backgroundColour() const { return backgroundColour_; }
+    const DataPaths& dataPaths() const { return dataPaths_; }
+    // The high-score table of the run and the statistics file, as finished games reach them.
+    GameRecords& records() { return *records_; }
     bool coverShown() const { return cover_ != nullptr; }
 
     void Beenden1Click();
@@ -77,6 +81,9 @@ public:
     void Float2Click();
     void Karteneditor1Click();
     void Float4Click();
+    void SpielerStatistik1Click();
+    void HighScore1Click();
+    void Optionen2Click();
 
     // Components, named as on the form.
     TTexturpanel* Texturpanel1 = nullptr;
@@ -150,6 +157,8 @@ private:
     FadeEngine fadeEngine_{random_};
     quint32 backgroundColour_ = 16711680; // pure blue
     std::unique_ptr<BackgroundCover> cover_;
+    DataPaths dataPaths_;
+    std::unique_ptr<GameRecords> records_;
     std::unique_ptr<BoardScreen> board_;
     std::unique_ptr<TurnFlow> turnFlow_;
     std::unique_ptr<ComputerPlayer> computerPlayer_;

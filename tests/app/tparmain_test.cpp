@@ -8,6 +8,7 @@
 #include "records/settingsstore.h"
 #include "support/fakes.h"
 #include "support/modal.h"
+#include "support/newgame.h"
 
 #include "controls/tsiebenseg.h"
 #include "controls/tvkbutton.h"
@@ -29,16 +30,10 @@ QImage cardAt(const QImage& screen, const TCard& card) {
 
 class TparmainTest : public ::testing::Test {
 protected:
-    TparmainTest() {
-        settings.WriteSetting(QStringLiteral("sp1"), QStringLiteral("Spieler 1"));
-        settings.WriteSetting(QStringLiteral("sp2"), QStringLiteral("Spieler 2"));
-        settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("0"));
-    }
-
     void open() {
         window = std::make_unique<Tparmain>(
             AppEnvironment{settings, wait, clock, dataPathsFor(dir.path(), dir.path()), 0, 0, 0});
-        parneu = std::make_unique<Tparneu>(window->newGameContext(), window->image3());
+        parneu = makeNewGameDialog(*window, settings);
         gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
         SorbelloWindows windows;
         windows.parneu = parneu.get();
@@ -47,16 +42,8 @@ protected:
         window->show();
     }
 
-    // "Neues Spiel" and "Spiel beginnen!" with what the dialog shows: by default two humans on
-    // the small board with numbered cards (the fixture stores that set-up).
-    void startGame() {
-        onNextModal([](QWidget* modal) {
-            auto* dialog = qobject_cast<Tparneu*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            dialog->VKButton1->click();
-        });
-        window->NeuesSpiel1->trigger();
-    }
+    // Two human players on the small pairs board.
+    void startGame() { startGameThroughDialog(*window); }
 
     SettingsStore reopened() const {
         return SettingsStore(

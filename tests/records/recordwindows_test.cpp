@@ -1,0 +1,186 @@
+#include "app/tparmain.h"
+#include "board/paintbox.h"
+#include "controls/tlabel90.h"
+#include "controls/tvkbutton.h"
+#include "game/tgewinnform.h"
+#include "records/gamerecords.h"
+#include "records/highscoredrawing.h"
+#include "records/settingsstore.h"
+#include "records/stattable.h"
+#include "records/tformhighscore.h"
+#include "records/tstatisti.h"
+#include "support/fakes.h"
+#include "support/modal.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "game/tparneu.h"
+#include "support/newgame.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class RecordWindowsTest : public ::testing::Test {
+protected:
+    RecordWindowsTest() {
+        AppEnvironment environment{settings, wait, clock, paths, 0, 0, 0};
+        environment.today = [] { return QDate(2024, 5, 3); };
+        window = std::make_unique<Tparmain>(environment);
+        gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
+        statisti = std::make_unique<Tstatisti>(paths.statisticsFile(), window->image3());
+        formHighScore = std::make_unique<TFormHighScore>(window->records(), window->image3());
+        parneu = makeNewGameDialog(*window, settings);
+        SorbelloWindows windows;
+        windows.parneu = parneu.get();
+        windows.gewinnform = gewinnform.get();
+        windows.statisti = statisti.get();
+        windows.formHighScore = formHighScore.get();
+        window->attachWindows(windows);
+        window->show();
+    }
+
+    // What the statistics dialog shows, read while it is open; `choose` is clicked first.
+    struct StatisticsView {
+        QStringList names;
+        QStringList counters;
+    };
+    StatisticsView showStatistics(int choose = -1) {
+        StatisticsView view;
+        onNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<Tstatisti*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            for (int i = 0; i < dialog->ListBox1->count(); ++i)
+                view.names << dialog->ListBox1->item(i)->text();
+            if (choose >= 0) {
+                const QRect row = dialog->ListBox1->visualItemRect(dialog->ListBox1->item(choose));
+                QTest::mouseClick(dialog->ListBox1->viewport(), Qt::LeftButton, {}, row.center());
+            }
+            for (const QLabel* value :
+                 {dialog->stat_teil, dialog->stat_gew, dialog->stat_aufged, dialog->stat_nichtauf})
+                view.counters << value->text();
+            dialog->VKButton1->click();
+        });
+        window->SpielerStatistik1->trigger();
+        return view;
+    }
+
+    void clickSlot(int slot) {
+        const TCard& card = window->gameState().cards[slot];
+        QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
+    }
+
+    int firstPresent() const {
+        int slot = 1;
+        while (!window->gameState().cards[slot].present)
+            ++slot;
+        return slot;
+    }
+
+    int presentWhere(int slot, bool sameMotif) const {
+        const TGameState& state = window->gameState();
+        for (int k = 1; k <= state.cardCount(); ++k)
+            if (k != slot && state.cards[k].present &&
+                (state.cards[k].motif == state.cards[slot].motif) == sameMotif)
+                return k;
+        return 0;
+    }
+
+    // Player 1 finds one pair and misses; player 2 finds all the rest.
+    void playGameEndingOneToTwentyNine() {
+        startGameThroughDialog(*window);
+        const TGameState& state = window->gameState();
+        int first = firstPresent();
+        clickSlot(first);
+        clickSlot(presentWhere(first, true));
+        first = firstPresent();
+        clickSlot(first);
+        clickSlot(presentWhere(first, false));
+        while (state.gameRunning) {
+            if (state.remainingGroups == 1)
+                onNextModal([](QWidget* modal) { qobject_cast<Tgewinnform*>(modal)->VKButton1->click(); });
+            first = firstPresent();
+            clickSlot(first);
+            clickSlot(presentWhere(first, true));
+        }
+    }
+
+    QTemporaryDir dir;
+    DataPaths paths{dir.path(), dir.path()};
+    SettingsStore settings{std::make_unique<QSettings>(dir.filePath(u"s.ini"_s), QSettings::IniFormat)};
+    Journal journal;
+    FakeClock clock;
+    FakeWait wait{journal, clock};
+    std::unique_ptr<Tparmain> window;
+    std::unique_ptr<Tparneu> parneu;
+    std::unique_ptr<Tgewinnform> gewinnform;
+    std::unique_ptr<Tstatisti> statisti;
+    std::unique_ptr<TFormHighScore> formHighScore;
+};
+
+TEST_F(RecordWindowsTest, StatisticsListUpperCasedNamesInTableOrderAndShowTheChosenCounters) {
+    TStatTable table;
+    table.entries = {{u"Zora"_s, 2, 1, 20, 9}, {u"anna"_s, 12, 5, 96, 41}, {u"Jörg"_s, 3, 0, 18, 15}};
+    ASSERT_TRUE(writeStatTable(paths.statisticsFile(), table));
+
+    const StatisticsView unchosen = showStatistics();
+    EXPECT_EQ(unchosen.names, QStringList({u"ZORA"_s, u"ANNA"_s, u"JöRG"_s}));
+    EXPECT_EQ(unchosen.counters, QStringList(4, u"00000"_s)) << "showing chooses no entry";
+
+    EXPECT_EQ(showStatistics(1).counters, QStringList({u"12"_s, u"5"_s, u"96"_s, u"41"_s}));
+    EXPECT_EQ(showStatistics().counters, QStringList({u"12"_s, u"5"_s, u"96"_s, u"41"_s}))
+        << "the counters stay until another entry is chosen";
+}
+
+TEST_F(RecordWindowsTest, AnUnreadableStatisticsFileKeepsThePreviousTable) {
+    TStatTable table;
+    table.entries = {{u"Anna"_s, 1, 1, 10, 2}};
+    ASSERT_TRUE(writeStatTable(paths.statisticsFile(), table));
+    showStatistics();
+    ASSERT_TRUE(QFile::remove(paths.statisticsFile()));
+
+    const StatisticsView view = showStatistics(0);
+    EXPECT_EQ(view.names, QStringList({u"ANNA"_s}));
+    EXPECT_EQ(view.counters, QStringList({u"1"_s, u"1"_s, u"10"_s, u"2"_s}));
+}
+
+TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuringTheNextGame) {
+    EXPECT_EQ(formHighScore->Label901->width(), 23);
+    EXPECT_EQ(formHighScore->PaintBox1->size(), QSize(589, 361));
+    playGameEndingOneToTwentyNine();
+    const HighScoreTable& table = window->records().highScores();
+    EXPECT_EQ(table.entry(1), (THighScoreEntry{u"Spieler 2"_s, u"03.05.2024"_s, 29}));
+    EXPECT_EQ(table.entry(2), (THighScoreEntry{u"Spieler 1"_s, u"03.05.2024"_s, 1}));
+    EXPECT_EQ(table.entry(3).name, u"Unbelegt"_s);
+
+    QImage shown;
+    onNextModal([&](QWidget* modal) {
+        auto* highScores = qobject_cast<TFormHighScore*>(modal);
+        ASSERT_NE(highScores, nullptr);
+        shown = highScores->PaintBox1->screen();
+        highScores->VKButton1->click();
+    });
+    window->HighScore1->trigger();
+    QImage expected(589, 361, QImage::Format_RGB32);
+    DrawHighScoreTable(expected, table);
+    EXPECT_EQ(shown, expected) << "drawn afresh with this run's results";
+
+    startGameThroughDialog(*window);
+    answerNextMessageBox(QMessageBox::Yes);
+    ASSERT_TRUE(window->close());
+    EXPECT_FALSE(QFile::exists(paths.highScoreFile())) << "results reach the file only at the end";
+    formHighScore.reset();
+
+    GameRecords nextRun(paths.highScoreFile(), paths.statisticsFile());
+    nextRun.loadHighScores();
+    EXPECT_EQ(nextRun.highScores().toBytes(), table.toBytes());
+}
+
+} // namespace

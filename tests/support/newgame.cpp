@@ -1,0 +1,28 @@
+#include "newgame.h"
+
+#include "app/tparmain.h"
+#include "controls/tvkbutton.h"
+#include "game/tparneu.h"
+#include "modal.h"
+#include "records/settingsstore.h"
+
+#include <QAction>
+
+#include <gtest/gtest.h>
+
+std::unique_ptr<Tparneu> makeNewGameDialog(Tparmain& window, SettingsStore& settings) {
+    settings.WriteSetting(QStringLiteral("sp1"), QStringLiteral("Spieler 1"));
+    settings.WriteSetting(QStringLiteral("geg1"), QStringLiteral("0"));
+    settings.WriteSetting(QStringLiteral("sp2"), QStringLiteral("Spieler 2"));
+    settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("0"));
+    return std::make_unique<Tparneu>(window.newGameContext(), window.image3());
+}
+
+void startGameThroughDialog(Tparmain& window) {
+    onNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<Tparneu*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->VKButton1->click();
+    });
+    window.NeuesSpiel1->trigger();
+}
