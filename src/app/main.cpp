@@ -3,7 +3,12 @@
 #include "controls/centring.h"
 #include "game/eventloopwait.h"
 #include "game/tgewinnform.h"
+#include "game/turnflow.h"
 #include "records/settingsstore.h"
+#include "shell/dumpwindow.h"
+#include "shell/helpwindow.h"
+#include "shell/tinfopar.h"
+#include "shell/tprotokoll.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -37,9 +42,20 @@ int main(int argc, char** argv) {
     // Every window of the program, created once, in this order.
     Tparmain parmain(AppEnvironment{settings, wait, clock});
     SorbelloWindows windows;
+    Tinfopar infopar(parmain.imageweiss(), parmain.images().texture, parmain.currentSheet(),
+                     storedPictureSource(settings));
+    windows.infopar = &infopar;
     Tgewinnform gewinnform(parmain.image3(), parmain.images().texture);
     windows.gewinnform = &gewinnform;
+    TProtokoll protokoll;
+    windows.protokoll = &protokoll;
     parmain.attachWindows(windows);
+    parmain.turnFlow().setProtocol(&protokoll);
+
+    HelpWindow help;
+    parmain.ShowHelpTopic = [&help](const QString& topic) { help.ShowHelpTopic(topic); };
+    // Until the progress window exists the dump gets a window of its own.
+    parmain.showDebugDump = showDumpInOwnWindow;
 
     parmain.show();
     centreOnScreen(parmain);

@@ -4,6 +4,7 @@
 #include "board/boardscreen.h"
 #include "board/cardfaces.h"
 #include "board/paintbox.h"
+#include "controls/centring.h"
 #include "controls/tfloat.h"
 #include "game/computerplayer.h"
 #include "game/dealing.h"
@@ -12,6 +13,8 @@
 #include "game/turnflow.h"
 #include "records/optionsio.h"
 #include "records/settingsstore.h"
+#include "shell/shellcommands.h"
+#include "shell/tinfopar.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -75,6 +78,16 @@ void Tparmain::connectCommands() {
             &Tparmain::Hintergrundfarbefestlegen1Click);
     connect(Float1, &TFloat::clicked, this, &Tparmain::Float1Click);
     connect(Float2, &TFloat::clicked, this, &Tparmain::Float2Click);
+    connect(Float3, &TFloat::clicked, this, &Tparmain::Float3Click);
+    connect(Spielanleitung1, &QAction::triggered, this, &Tparmain::Spielanleitung1Click);
+    connect(berKolibri811, &QAction::triggered, this, &Tparmain::berKolibri811Click);
+    connect(VerknpfungzumDesktopanlegen1, &QAction::triggered, this,
+            &Tparmain::VerknpfungzumDesktopanlegen1Click);
+    connect(VerknpfungzumStartmenanlegen1, &QAction::triggered, this,
+            &Tparmain::VerknpfungzumStartmenanlegen1Click);
+    connect(VukoHomepage1, &QAction::triggered, this, &Tparmain::VukoHomepage1Click);
+    connect(IP1, &QAction::triggered, this, &Tparmain::IP1Click);
+    connect(DebugDump1, &QAction::triggered, this, &Tparmain::DebugDump1Click);
     connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
     connect(PaintBox1, &PaintBox::mousePressed, this,
             [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
@@ -136,6 +149,42 @@ void Tparmain::Float1Click() {
 
 void Tparmain::Float2Click() {
     Beenden1Click();
+}
+
+void Tparmain::Float3Click() {
+    Spielanleitung1Click();
+}
+
+void Tparmain::Spielanleitung1Click() {
+    helpRequest()(QStringLiteral("hauptue"));
+}
+
+void Tparmain::berKolibri811Click() {
+    if (!windows_.infopar)
+        return;
+    centreOnScreen(*windows_.infopar);
+    windows_.infopar->exec();
+}
+
+void Tparmain::VerknpfungzumDesktopanlegen1Click() {
+    offerShortcut(ShortcutPlace::Desktop, shell_, this);
+}
+
+void Tparmain::VerknpfungzumStartmenanlegen1Click() {
+    offerShortcut(ShortcutPlace::StartMenu, shell_, this);
+}
+
+void Tparmain::VukoHomepage1Click() {
+    openHomepage(shell_);
+}
+
+void Tparmain::IP1Click() {
+    showOwnAddress(shell_, this);
+}
+
+void Tparmain::DebugDump1Click() {
+    if (showDebugDump)
+        showDebugDump(debugDumpText(gameState_));
 }
 
 void Tparmain::Hintergrundabdecken1Click() {

@@ -8,7 +8,9 @@
 #include "game/turnports.h"
 #include "records/programoptions.h"
 #include "records/statentry.h"
+#include "shell/debugdump.h"
 #include "shell/helprequest.h"
+#include "shell/shellenvironment.h"
 #include "sorbellowindows.h"
 #include "sound/tsoundausgabe.h"
 
@@ -48,6 +50,9 @@ public:
         };
     }
 
+    // Where the debug dump is shown.
+    DumpDisplay showDebugDump;
+
     // The other windows, once they exist.
     void attachWindows(const SorbelloWindows& windows) { windows_ = windows; }
 
@@ -58,6 +63,11 @@ public:
     BoardScreen& boardScreen() { return *board_; }
     const BoardImages& images() const { return images_; }
     const QImage& image3() const { return image3_; }
+    const QImage& imageweiss() const { return imageweiss_; }
+    // The card-picture sheet the game draws from; the About dialog reloads it.
+    QImage& currentSheet() { return images_.sheet; }
+    // The desktop, network and browser as the shell commands reach them.
+    ShellEnvironment& shellEnvironment() { return shell_; }
     quint32 backgroundColour() const { return backgroundColour_; }
     bool coverShown() const { return cover_ != nullptr; }
 
@@ -66,6 +76,14 @@ public:
     void Hintergrundfarbefestlegen1Click();
     void Float1Click();
     void Float2Click();
+    void Float3Click();
+    void Spielanleitung1Click();
+    void berKolibri811Click();
+    void VerknpfungzumDesktopanlegen1Click();
+    void VerknpfungzumStartmenanlegen1Click();
+    void VukoHomepage1Click();
+    void IP1Click();
+    void DebugDump1Click();
 
     // Components, named as on the form.
     TTexturpanel* Texturpanel1 = nullptr;
@@ -135,6 +153,7 @@ private:
     std::unique_ptr<TurnFlow> turnFlow_;
     std::unique_ptr<ComputerPlayer> computerPlayer_;
     SorbelloWindows windows_;
+    ShellEnvironment shell_ = realShellEnvironment();
     bool shown_ = false;
 };
 
