@@ -1,16 +1,13 @@
 #include "drivetype.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 
-#include <array>
-
 namespace {
 
 bool isNetworkFileSystem(const QByteArray& type) {
-    static constexpr std::array<const char*, 19> kNetworkTypes = {
+    static const char* const kNetworkTypes[] = {
         "nfs",         "nfs4",        "cifs",      "smb3",           "smbfs",           "ncpfs", "afs",
         "9p",          "ceph",        "glusterfs", "lustre",         "sshfs",           "davfs", "fuse.sshfs",
         "fuse.davfs2", "fuse.rclone", "fuse.s3fs", "fuse.curlftpfs", "fuse.gvfsd-fuse",
