@@ -2,10 +2,6 @@
 #include "shell/drivetype.h"
 #include "support/qtprinters.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,20 +45,6 @@ TEST(DesktopEntry, NamesTheProgramAndTheMaker) {
     for (const char* line : {"Type=Application", "Name=Sorbello", "Exec=/usr/games/sorbello",
                              "Comment=Link by Vuko", "Icon=sorbello"})
         EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
-}
-
-TEST(DesktopEntry, WritingAgainReplacesTheEntryAndCreatesTheFolder) {
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("share/applications/Sorbello.desktop"));
-    ASSERT_TRUE(writeDesktopEntry(link, QStringLiteral("/a/much/longer/path/to/an/old/sorbello")));
-    ASSERT_TRUE(writeDesktopEntry(link, QStringLiteral("/usr/games/sorbello")));
-
-    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("share/applications"))).entryList(QDir::Files),
-              QStringList{"Sorbello.desktop"});
-    QFile file(link);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(file.readAll()), desktopEntryText(QStringLiteral("/usr/games/sorbello")));
-    EXPECT_TRUE(file.permissions() & QFile::ExeOwner) << "desktops launch only executable entries";
 }
 
 } // namespace

@@ -1,11 +1,7 @@
 #include "app/tparmain.h"
-#include "cards/cardsheet.h"
 #include "controls/tfloat.h"
-#include "modalanswers.h"
 #include "records/settingsstore.h"
-#include "shell/tinfopar.h"
 #include "support/fakes.h"
-#include "support/modal.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -44,23 +40,6 @@ TEST_F(MainWindowWiringTest, TheHiddenDumpCommandShowsTheGameState) {
     window.DebugDump1->trigger();
     ASSERT_EQ(dumps.size(), 1);
     EXPECT_TRUE(dumps[0].startsWith("Anzahl Spieler: 0\r\nKarten: \r\n1: () 2: ()"));
-}
-
-TEST_F(MainWindowWiringTest, TheKeyF9ShowsTheAboutDialogModally) {
-    QImage texture(32, 32, QImage::Format_RGB32);
-    QImage sheet;
-    Tinfopar infopar(texture, texture, sheet, [] { return builtInSheetMarker(); });
-    SorbelloWindows windows;
-    windows.infopar = &infopar;
-    window.attachWindows(windows);
-
-    QWidget* shown = nullptr;
-    onNextModal([&](QWidget* modal) {
-        shown = modal;
-        modal->close();
-    });
-    window.berKolibri811->trigger();
-    EXPECT_EQ(shown, &infopar);
 }
 
 } // namespace

@@ -1,13 +1,11 @@
 #include "cards/cardsheet.h"
 #include "controls/tvkbutton.h"
 #include "modalanswers.h"
-#include "records/settingsstore.h"
 #include "shell/tinfopar.h"
 #include "support/modal.h"
 #include "support/qtprinters.h"
 
 #include <QLabel>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -46,17 +44,6 @@ TEST_F(TinfoparTest, ActivationFillsTheVersionLines) {
     EXPECT_EQ(dialog.Label13->text(), "Version der Bild-Effekt-Engine: 1.03");
 }
 
-TEST_F(TinfoparTest, ActivationLoadsTheChosenSheetAndShowsItStretched) {
-    dialog.FormActivate();
-    EXPECT_EQ(sheet, builtInSheet());
-
-    source = sheetFile(QColor(10, 200, 30));
-    dialog.FormActivate();
-    EXPECT_EQ(sheet.size(), QSize(330, 330));
-    EXPECT_EQ(dialog.Image1->pixmap().size(), QSize(320, 320));
-    EXPECT_EQ(shownPixel(), qRgb(10, 200, 30));
-}
-
 TEST_F(TinfoparTest, AMissingFileIsReportedAndTheBuiltInSymbolsAreShown) {
     source = dir.filePath(QStringLiteral("verschwunden.pbd"));
     ModalAnswers answers;
@@ -72,6 +59,7 @@ TEST_F(TinfoparTest, EveryOpeningReloadsTheSheet) {
         source = sheetFile(colour);
         QRgb shown = 0;
         onNextModal([&](QWidget*) {
+            EXPECT_EQ(dialog.Image1->pixmap().size(), QSize(320, 320));
             shown = shownPixel();
             dialog.VKButton1->click();
         });
@@ -79,16 +67,6 @@ TEST_F(TinfoparTest, EveryOpeningReloadsTheSheet) {
         EXPECT_EQ(shown, colour.rgb()) << colour.name().toStdString();
     }
     EXPECT_EQ(sourceReads, 2);
-}
-
-TEST(StoredPictureSource, IsTheBuiltInMarkerUntilAFileIsChosen) {
-    QTemporaryDir dir;
-    SettingsStore settings(
-        std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat));
-    const auto source = storedPictureSource(settings);
-    EXPECT_EQ(source(), builtInSheetMarker());
-    settings.WriteSetting(QStringLiteral("Standardbilddatei"), QStringLiteral("/home/anna/tiere.pbd"));
-    EXPECT_EQ(source(), "/home/anna/tiere.pbd");
 }
 
 } // namespace
