@@ -5,16 +5,27 @@
 #include "game/tgewinnform.h"
 #include "game/tparneu.h"
 #include "net/tformablauf.h"
+
+#include "game/turnflow.h"
 #include "net/tformnetzadresseeingeben.h"
 #include "records/tformhighscore.h"
 #include "records/tstatisti.h"
+#include "shell/helpwindow.h"
 #include "shell/tformoption.h"
+#include "shell/tinfopar.h"
+#include "shell/tprotokoll.h"
 #include "tparmain.h"
+#include <QLabel>
+
+#include <QLabel>
+#include <QLineEdit>
 
 // Members in the order the windows are created; they are destroyed the other way round.
 struct SorbelloProgram::Windows {
     explicit Windows(Tparmain& parmain)
         : parneu(parmain.newGameContext(), parmain.image3()),
+          infopar(parmain.imageweiss(), parmain.images().texture, parmain.currentSheet(),
+                  [this] { return parneu.Edit1->text(); }),
           gewinnform(parmain.image3(), parmain.images().texture),
           statisti(parmain.dataPaths().statisticsFile(), parmain.image3()),
           karted(parmain.image3(), parmain.helpRequest()),
@@ -23,27 +34,41 @@ struct SorbelloProgram::Windows {
           formHighScore(parmain.records(), parmain.image3()) {}
 
     Tparneu parneu;
+    Tinfopar infopar;
     Tgewinnform gewinnform;
     Tstatisti statisti;
     Tkarted karted;
     TformOption formOption;
     TformAblauf formAblauf;
     TformNetzAdresseEingeben formNetzAdresseEingeben;
+    TProtokoll protokoll;
     // Loads the high-score table when it is made and writes it back when it goes, at the end.
     TFormHighScore formHighScore;
+    HelpWindow help; // not one of the forms: the help viewer
 };
 
 SorbelloProgram::SorbelloProgram(const AppEnvironment& environment)
     : parmain_(std::make_unique<Tparmain>(environment)), owned_(std::make_unique<Windows>(*parmain_)) {
     windows_.parneu = &owned_->parneu;
+    windows_.infopar = &owned_->infopar;
     windows_.gewinnform = &owned_->gewinnform;
     windows_.statisti = &owned_->statisti;
     windows_.karted = &owned_->karted;
     windows_.formOption = &owned_->formOption;
     windows_.formAblauf = &owned_->formAblauf;
     windows_.formNetzAdresseEingeben = &owned_->formNetzAdresseEingeben;
+    windows_.protokoll = &owned_->protokoll;
     windows_.formHighScore = &owned_->formHighScore;
     parmain_->attachWindows(windows_);
+    parmain_->turnFlow().setProtocol(&owned_->protokoll);
+    parmain_->networkGame().setProtocol(&owned_->protokoll);
+    parmain_->ShowHelpTopic = [help = &owned_->help](const QString& topic) { help->ShowHelpTopic(topic); };
+    // The dump shows in the progress window, made taller for it.
+    parmain_->showDebugDump = [ablauf = &owned_->formAblauf](const QString& text) {
+        ablauf->AblaufZeigen(QString());
+        ablauf->resize(ablauf->width(), 400);
+        ablauf->Label1->setText(text);
+    };
     owned_->parneu.attachNetwork(parmain_->newGameNetwork());
 }
 

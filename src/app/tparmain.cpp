@@ -19,7 +19,9 @@
 #include "records/settingsstore.h"
 #include "records/tformhighscore.h"
 #include "records/tstatisti.h"
+#include "shell/shellcommands.h"
 #include "shell/tformoption.h"
+#include "shell/tinfopar.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -110,6 +112,16 @@ void Tparmain::connectCommands() {
             [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); });
     connect(Karteneditor1, &QAction::triggered, this, &Tparmain::Karteneditor1Click);
     connect(Float4, &TFloat::clicked, this, &Tparmain::Float4Click);
+    connect(Float3, &TFloat::clicked, this, &Tparmain::Float3Click);
+    connect(Spielanleitung1, &QAction::triggered, this, &Tparmain::Spielanleitung1Click);
+    connect(berKolibri811, &QAction::triggered, this, &Tparmain::berKolibri811Click);
+    connect(VerknpfungzumDesktopanlegen1, &QAction::triggered, this,
+            &Tparmain::VerknpfungzumDesktopanlegen1Click);
+    connect(VerknpfungzumStartmenanlegen1, &QAction::triggered, this,
+            &Tparmain::VerknpfungzumStartmenanlegen1Click);
+    connect(VukoHomepage1, &QAction::triggered, this, &Tparmain::VukoHomepage1Click);
+    connect(IP1, &QAction::triggered, this, &Tparmain::IP1Click);
+    connect(DebugDump1, &QAction::triggered, this, &Tparmain::DebugDump1Click);
     connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
     connect(PaintBox1, &PaintBox::mousePressed, this,
             [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
@@ -204,6 +216,42 @@ void Tparmain::Optionen2Click() {
     BuildCardBack(images_.cardBack, backStyleOf(options_));
     board_->RedrawFaceDownCards();
     board_->PaintBox1Paint();
+}
+
+void Tparmain::Float3Click() {
+    Spielanleitung1Click();
+}
+
+void Tparmain::Spielanleitung1Click() {
+    helpRequest()(QStringLiteral("hauptue"));
+}
+
+void Tparmain::berKolibri811Click() {
+    if (!windows_.infopar)
+        return;
+    centreOnScreen(*windows_.infopar);
+    windows_.infopar->exec();
+}
+
+void Tparmain::VerknpfungzumDesktopanlegen1Click() {
+    offerShortcut(ShortcutPlace::Desktop, shell_, this);
+}
+
+void Tparmain::VerknpfungzumStartmenanlegen1Click() {
+    offerShortcut(ShortcutPlace::StartMenu, shell_, this);
+}
+
+void Tparmain::VukoHomepage1Click() {
+    openHomepage(shell_);
+}
+
+void Tparmain::IP1Click() {
+    showOwnAddress(shell_, this);
+}
+
+void Tparmain::DebugDump1Click() {
+    if (showDebugDump)
+        showDebugDump(debugDumpText(gameState_));
 }
 
 void Tparmain::Hintergrundabdecken1Click() {

@@ -11,7 +11,9 @@
 #include "net/tnetzwerking.h"
 #include "records/programoptions.h"
 #include "records/statentry.h"
+#include "shell/debugdump.h"
 #include "shell/helprequest.h"
+#include "shell/shellenvironment.h"
 #include "sorbellowindows.h"
 #include "sound/tsoundausgabe.h"
 
@@ -56,6 +58,8 @@ public:
     Tparneu::Context newGameContext();
     // The network windows and parts, for the new-game dialog.
     Tparneu::Network newGameNetwork();
+    // Where the debug dump is shown.
+    DumpDisplay showDebugDump;
 
     // The other windows, once they exist.
     void attachWindows(const SorbelloWindows& windows) { windows_ = windows; }
@@ -68,6 +72,11 @@ public:
     BoardScreen& boardScreen() { return *board_; }
     const BoardImages& images() const { return images_; }
     const QImage& image3() const { return image3_; }
+    const QImage& imageweiss() const { return imageweiss_; }
+    // The card-picture sheet the game draws from; the About dialog reloads it.
+    QImage& currentSheet() override { return images_.sheet; }
+    // The desktop, network and browser as the shell commands reach them.
+    ShellEnvironment& shellEnvironment() { return shell_; }
     quint32 backgroundColour() const { return backgroundColour_; }
     const DataPaths& dataPaths() const { return dataPaths_; }
     // The high-score table of the run and the statistics file, as finished games reach them.
@@ -84,6 +93,14 @@ public:
     void SpielerStatistik1Click();
     void HighScore1Click();
     void Optionen2Click();
+    void Float3Click();
+    void Spielanleitung1Click();
+    void berKolibri811Click();
+    void VerknpfungzumDesktopanlegen1Click();
+    void VerknpfungzumStartmenanlegen1Click();
+    void VukoHomepage1Click();
+    void IP1Click();
+    void DebugDump1Click();
 
     // Components, named as on the form.
     TTexturpanel* Texturpanel1 = nullptr;
@@ -136,7 +153,6 @@ private:
     void applyBoardSize(bool largeBoard) override;
     void showKnownGroupsText(const QString& text) override;
     void repaintBoard() override;
-    QImage& currentSheet() override { return images_.sheet; }
     bool askToJoin() override;
     void showConnectionLost() override;
     void prepareOfferedGame(bool largeBoard, bool triples, bool pictures) override;
@@ -164,6 +180,7 @@ private:
     std::unique_ptr<ComputerPlayer> computerPlayer_;
     std::unique_ptr<NetworkGame> networkGame_;
     SorbelloWindows windows_;
+    ShellEnvironment shell_ = realShellEnvironment();
     bool shown_ = false;
 };
 

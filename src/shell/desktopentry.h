@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The file name of the program's desktop entry on the desktop and in the applications menu.
+inline constexpr const char* kShortcutFileName = "Sorbello.desktop";
+
+// A desktop entry that starts the program at `executablePath`, with the description
+// "Link by Vuko".
+QString desktopEntryText(const QString& executablePath);
+
+// The Exec value for one program path, quoted and escaped so that launchers run exactly
+// that file whatever characters its path holds.
+QString desktopExecValue(const QString& executablePath);
+
+// Writes (or rewrites) the desktop entry at `linkPath`, creating its folder. The file is
+// marked executable, which desktops ask of launchers placed on the desktop.
+bool writeDesktopEntry(const QString& linkPath, const QString& executablePath);

@@ -1,0 +1,45 @@
+#include "app/tparmain.h"
+#include "controls/tfloat.h"
+#include "records/settingsstore.h"
+#include "support/fakes.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowWiringTest : public ::testing::Test {
+protected:
+    MainWindowWiringTest() {
+        window.ShowHelpTopic = [this](const QString& topic) { topics << topic; };
+        window.showDebugDump = [this](const QString& text) { dumps << text; };
+    }
+
+    QTemporaryDir dir;
+    SettingsStore settings{
+        std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)};
+    Journal journal;
+    FakeClock clock;
+    FakeWait wait{journal, clock};
+    Tparmain window{AppEnvironment{settings, wait, clock, dataPathsFor(dir.path(), dir.path()), 0, 0, 0}};
+    QStringList topics;
+    QStringList dumps;
+};
+
+TEST_F(MainWindowWiringTest, TheKeyF1AndTheHelpToolButtonOpenTheGameInstructions) {
+    window.Spielanleitung1->trigger();
+    QTest::mouseClick(window.Float3, Qt::LeftButton);
+    EXPECT_EQ(topics, QStringList({"hauptue", "hauptue"}));
+}
+
+TEST_F(MainWindowWiringTest, TheHiddenDumpCommandShowsTheGameState) {
+    EXPECT_FALSE(window.DebugDump1->isVisible());
+    window.DebugDump1->trigger();
+    ASSERT_EQ(dumps.size(), 1);
+    EXPECT_TRUE(dumps[0].startsWith("Anzahl Spieler: 0\r\nKarten: \r\n1: () 2: ()"));
+}
+
+} // namespace

@@ -1,0 +1,54 @@
+#!/bin/sh
+# Installs Sorbello from ./build into a temporary prefix and runs the installed program under
+# Xvfb: as root it runs as the user "nobody", who cannot write to the prefix, the way a program
+# installed for the whole system runs. It opens the About dialog (F9) and the help (F1) and
+# saves pictures of both windows.
+#
+#   tools/check_install.sh [OUTPUT_DIRECTORY]     (default: a new temporary directory)
+set -eu
+cd "$(dirname "$0")/.."
+out="${1:-$(mktemp -d)}"
+mkdir -p "$out"
+work="$(mktemp -d)"
+prefix="$work/prefix"
+home="$work/home"
+display=":$((90 + $$ % 9))"
+
+cmake --install build --prefix "$prefix" >/dev/null
+for file in bin/sorbello share/applications/sorbello.desktop share/icons/hicolor/48x48/apps/sorbello.png \
+            share/icons/hicolor/256x256/apps/sorbello.png; do
+    test -f "$prefix/$file" || { echo "not installed: $file"; exit 1; }
+done
+grep -qx "Exec=$prefix/bin/sorbello" "$prefix/share/applications/sorbello.desktop"
+
+mkdir -p "$home"
+chmod 755 "$work"
+run=""
+if [ "$(id -u)" = 0 ]; then
+    chown nobody "$home"
+    run="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+fi
+
+Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $program $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+sleep 1
+export DISPLAY="$display"
+$run env HOME="$home" XDG_RUNTIME_DIR="$home" "$prefix/bin/sorbello" >"$work/log" 2>&1 &
+program=$!
+sleep 2
+
+window() { xdotool search --onlyvisible --name "$1" | head -n 1; }
+main="$(window '^Sorbello$')"
+test -n "$main" || { echo "the installed program shows no window"; cat "$work/log"; exit 1; }
+xdotool mousemove --window "$main" 400 200 click 1
+xdotool key F9
+sleep 1
+import -window "$(window '^Info über Sorbello')" -depth 8 "$out/about.png"
+xdotool key Escape
+sleep 0.5
+xdotool mousemove --window "$main" 400 200 click 1
+xdotool key F1
+sleep 1
+import -window "$(window '^Sorbello-Hilfe$')" -depth 8 "$out/help.png"
+echo "installed program runs; pictures in $out"
