@@ -5,6 +5,7 @@
 #include "board/fonts.h"
 #include "cardnumberfield.h"
 #include "colourpanel.h"
+#include "controls/dialogframe.h"
 #include "controls/tdownbut.h"
 #include "controls/tfloat.h"
 #include "controls/tlabel90.h"
@@ -41,14 +42,6 @@ TDownBut* drawingTool(TTexturpanel* panel, const QString& icon, const QString& h
     button->setGroupIndex(1);
     button->setToolTip(hint);
     button->move(8, y);
-    return button;
-}
-
-TVKButton* pushButton(QWidget* parent, const QString& caption, const QColor& colour, QPoint at) {
-    auto* button = new TVKButton(parent);
-    button->setCaption(caption);
-    button->setColor(colour);
-    button->move(at);
     return button;
 }
 
@@ -91,7 +84,8 @@ void Tkarted::buildComponents(const QImage& panelTexture) {
     Panel1->setGeometry(376, 56, 44, 44);
     Image1 = new QLabel(Panel1);
     Image1->setGeometry(2, 2, 40, 40);
-    VKButton2 = pushButton(Texturpanel1, QStringLiteral("Bild ersetzen"), QColor(255, 255, 0), {376, 120});
+    VKButton2 =
+        makeButton(Texturpanel1, QStringLiteral("Bild ersetzen"), QColor(255, 255, 0), QPoint(376, 120));
 
     Label1 = new QLabel(QStringLiteral("Karte Nummer"), Texturpanel1);
     Label1->move(392, 152);
@@ -110,7 +104,7 @@ void Tkarted::buildComponents(const QImage& panelTexture) {
     Label2->move(392, 360);
     Label2->adjustSize();
 
-    VKButton1 = pushButton(Texturpanel1, QStringLiteral("Schließen"), QColor(0, 255, 0), {8, 400});
+    VKButton1 = makeButton(Texturpanel1, QStringLiteral("Schließen"), QColor(0, 255, 0), QPoint(8, 400));
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
 }

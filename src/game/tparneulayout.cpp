@@ -3,6 +3,7 @@
 #include "tparneu.h"
 
 #include "board/fonts.h"
+#include "controls/dialogframe.h"
 #include "controls/tbool.h"
 #include "controls/tlabel90.h"
 #include "controls/ttexturpanel.h"
@@ -37,25 +38,13 @@ QGroupBox* box(QWidget* parent, const QString& title, QRect geometry) {
     return b;
 }
 
-TVKButton* button(QWidget* parent, const QString& caption, const QColor& colour, QRect geometry) {
-    auto* b = new TVKButton(parent);
-    b->setCaption(caption);
-    b->setColor(colour);
-    b->setGeometry(geometry);
-    return b;
-}
-
 } // namespace
 
 void Tparneu::buildLayout(const QImage& texture) {
     setFont(arialFontOfPixelSize(11)); // "MS Sans Serif", 8 points
-    Label901 = new TLabel90(this);
-    Label901->setCaption(QStringLiteral(" Neues Spiel beginnen..."));
-    Label901->setGeometry(0, 0, Label901->sizeHint().width(), height());
-
-    Texturpanel1 = new TTexturpanel(this);
-    Texturpanel1->setTexturbild(texture);
-    Texturpanel1->setGeometry(Label901->width(), 0, width() - Label901->width(), height());
+    const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Neues Spiel beginnen..."), texture);
+    Label901 = frame.band;
+    Texturpanel1 = frame.panel;
     QWidget* panel = Texturpanel1;
 
     auto* heading =
@@ -96,15 +85,16 @@ void Tparneu::buildLayout(const QImage& texture) {
     Edit1 = new QLineEdit(Texturpanel2);
     Edit1->setReadOnly(true);
     Edit1->setGeometry(10, 22, 220, 22);
-    VKButton3 = button(Texturpanel2, QStringLiteral("Ändern"), QColor(255, 255, 0), {10, 56, 106, 22});
-    VKButton4 = button(Texturpanel2, QStringLiteral("Standard"), QColor(255, 255, 0), {124, 56, 106, 22});
+    VKButton3 = makeButton(Texturpanel2, QStringLiteral("Ändern"), QColor(255, 255, 0), {10, 56, 106, 22});
+    VKButton4 = makeButton(Texturpanel2, QStringLiteral("Standard"), QColor(255, 255, 0), {124, 56, 106, 22});
 
     const int buttonsY = height() - 36;
-    VKButton1 = button(panel, QStringLiteral("Spiel beginnen!"), QColor(0, 255, 0), {8, buttonsY, 136, 24});
+    VKButton1 =
+        makeButton(panel, QStringLiteral("Spiel beginnen!"), QColor(0, 255, 0), {8, buttonsY, 136, 24});
     VKButton1->setDefault(true);
-    VKButton2 = button(panel, QStringLiteral("Abbruch"), QColor(255, 0, 0), {152, buttonsY, 128, 24});
+    VKButton2 = makeButton(panel, QStringLiteral("Abbruch"), QColor(255, 0, 0), {152, buttonsY, 128, 24});
     VKButton2->setCancel(true);
-    VKButton5 = button(panel, QStringLiteral("Hilfe"), QColor(255, 255, 0), {288, buttonsY, 128, 24});
+    VKButton5 = makeButton(panel, QStringLiteral("Hilfe"), QColor(255, 255, 0), {288, buttonsY, 128, 24});
 
     zweigleiche->setStatus(true);
     sp30->setStatus(true);

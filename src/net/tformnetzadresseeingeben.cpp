@@ -2,6 +2,7 @@
 
 #include "board/fonts.h"
 #include "controls/centring.h"
+#include "controls/dialogframe.h"
 #include "controls/tlabel90.h"
 #include "controls/ttexturpanel.h"
 #include "controls/tvkbutton.h"
@@ -10,31 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-TVKButton* button(QWidget* parent, const QString& caption, const QColor& colour, QPoint at) {
-    auto* b = new TVKButton(parent);
-    b->setCaption(caption);
-    b->setColor(colour);
-    b->move(at);
-    return b;
-}
-
-} // namespace
-
 TformNetzAdresseEingeben::TformNetzAdresseEingeben(const QImage& texture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("formNetzAdresseEingeben"));
     setWindowTitle(QStringLiteral("Verbinden..."));
     setFixedSize(440, 212);
 
-    auto* band = new TLabel90(this);
-    band->setCaption(QStringLiteral(" Netzwerkadresse..."));
-    band->setGeometry(0, 0, band->sizeHint().width(), height());
-
-    auto* panel = new TTexturpanel(this);
-    panel->setTexturbild(texture);
-    panel->setGeometry(band->width(), 0, width() - band->width(), height());
+    TTexturpanel* panel = buildDialogFrame(*this, QStringLiteral(" Netzwerkadresse..."), texture).panel;
 
     auto* text = new QLabel(QStringLiteral("Bitte geben Sie hier die Adresse des Computers ein,\n"
                                            "mit dem Sie eine Netzwerkverbindung etablieren möchten:"),
@@ -47,11 +30,11 @@ TformNetzAdresseEingeben::TformNetzAdresseEingeben(const QImage& texture, QWidge
     ComboBox1->setFont(arialFontOfPixelSize(13));
     ComboBox1->setGeometry(16, 80, panel->width() - 32, 24);
 
-    VKButton1 = button(panel, QStringLiteral("Verbinden"), QColor(0, 255, 0), {16, 170});
+    VKButton1 = makeButton(panel, QStringLiteral("Verbinden"), QColor(0, 255, 0), QRect(16, 170, 120, 22));
     VKButton1->setDefault(true);
-    VKButton2 = button(panel, QStringLiteral("Abbruch"), QColor(255, 0, 0), {142, 170});
+    VKButton2 = makeButton(panel, QStringLiteral("Abbruch"), QColor(255, 0, 0), QRect(142, 170, 120, 22));
     VKButton2->setCancel(true);
-    VKButton3 = button(panel, QStringLiteral("Hilfe"), QColor(255, 255, 0), {268, 170});
+    VKButton3 = makeButton(panel, QStringLiteral("Hilfe"), QColor(255, 255, 0), QRect(268, 170, 120, 22));
 
     connect(VKButton1, &TVKButton::clicked, this, &TformNetzAdresseEingeben::VKButton1Click);
     connect(VKButton2, &TVKButton::clicked, this, &QDialog::reject);

@@ -2,6 +2,7 @@
 
 #include "board/fonts.h"
 #include "controls/centring.h"
+#include "controls/dialogframe.h"
 #include "controls/tlabel90.h"
 #include "controls/ttexturpanel.h"
 #include "controls/tvkbutton.h"
@@ -58,14 +59,9 @@ Tstatisti::Tstatisti(QString statisticsFile, const QImage& panelTexture, QWidget
     setWindowTitle(QStringLiteral("Spielerstatistik"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    Label901 = new TLabel90(this);
-    Label901->setObjectName(QStringLiteral("Label901"));
-    Label901->setCaption(QStringLiteral(" Statistik"));
-    Label901->setGeometry(0, 0, Label901->sizeHint().width(), kClientHeight);
-
-    Texturpanel1 = new TTexturpanel(this);
-    Texturpanel1->setGeometry(Label901->width(), 0, kClientWidth - Label901->width(), kClientHeight);
-    Texturpanel1->setTexturbild(panelTexture);
+    const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Statistik"), panelTexture);
+    Label901 = frame.band;
+    Texturpanel1 = frame.panel;
 
     ListBox1 = new QListWidget(Texturpanel1);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));

@@ -3,6 +3,7 @@
 #include "board/cardfaces.h"
 #include "board/fonts.h"
 #include "controls/centring.h"
+#include "controls/dialogframe.h"
 #include "controls/tbool.h"
 #include "controls/tlabel90.h"
 #include "controls/ttexturpanel.h"
@@ -90,14 +91,9 @@ TformOption::TformOption(TProgramOptions& options, const QImage& panelTexture, H
     setWindowTitle(QStringLiteral("Optionen einstellen"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    Label901 = new TLabel90(this);
-    Label901->setObjectName(QStringLiteral("Label901"));
-    Label901->setCaption(QStringLiteral(" Optionen"));
-    Label901->setGeometry(0, 0, Label901->sizeHint().width(), kClientHeight);
-
-    Texturpanel1 = new TTexturpanel(this);
-    Texturpanel1->setGeometry(Label901->width(), 0, kClientWidth - Label901->width(), kClientHeight);
-    Texturpanel1->setTexturbild(panelTexture);
+    const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Optionen"), panelTexture);
+    Label901 = frame.band;
+    Texturpanel1 = frame.panel;
 
     buildSoundSection(Texturpanel1);
     buildBackSection(Texturpanel1);

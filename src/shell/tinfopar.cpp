@@ -5,6 +5,7 @@
 #include "board/fonts.h"
 #include "cards/cardsheet.h"
 #include "cards/sheetloading.h"
+#include "controls/dialogframe.h"
 #include "controls/thyperlink.h"
 #include "controls/tlabel90.h"
 #include "controls/ttexturpanel.h"
@@ -52,14 +53,9 @@ Tinfopar::Tinfopar(const QImage& whiteTexture, const QImage& squareTexture, QIma
     setWindowTitle(QStringLiteral("Info über Sorbello...."));
     setFixedSize(kClientWidth, kClientHeight);
 
-    Label901 = new TLabel90(this);
-    Label901->setObjectName(QStringLiteral("Label901"));
-    Label901->setCaption(QStringLiteral(" Über Kolibri8"));
-    Label901->setGeometry(0, 0, Label901->sizeHint().width(), kClientHeight);
-
-    Texturpanel1 = new TTexturpanel(this);
-    Texturpanel1->setGeometry(Label901->width(), 0, kClientWidth - Label901->width(), kClientHeight);
-    Texturpanel1->setTexturbild(whiteTexture);
+    const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Über Kolibri8"), whiteTexture);
+    Label901 = frame.band;
+    Texturpanel1 = frame.panel;
 
     Image2 = pictureLabel(Texturpanel1, QStringLiteral(":/logos/sorbello.png"), QRect(8, 8, 456, 76));
     buildLeftColumn();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QImage;
+class QWidget;
+class TLabel90;
+class TTexturpanel;
+class TVKButton;
+
+// What every dialog of the program looks like: the caption band down the left edge and a
+// texture panel over the rest of the window.
+struct DialogFrame {
+    TLabel90* band = nullptr;
+    TTexturpanel* panel = nullptr;
+};
+DialogFrame buildDialogFrame(QWidget& dialog, const QString& caption, const QImage& texture);
+
+// A coloured push button, placed and sized, or only placed (at its default size).
+TVKButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QRect geometry);
+TVKButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QPoint at);
