@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -140,6 +141,10 @@ void Canvas::fillRows(int left, int top, const std::vector<Span>& rows) {
 }
 
 void Canvas::drawLine(QPoint from, QPoint to) {
+    forEachLinePixel(from, to, [this](int x, int y) { plot(x, y, *pen_); });
+}
+
+void Canvas::forEachLinePixel(QPoint from, QPoint to, const std::function<void(int, int)>& visit) {
     const int dx = std::abs(to.x() - from.x());
     const int dy = std::abs(to.y() - from.y());
     const int sx = from.x() < to.x() ? 1 : -1;
@@ -150,7 +155,7 @@ void Canvas::drawLine(QPoint from, QPoint to) {
     // One step along the major axis per pixel; stopping before the last step leaves the
     // end point to whatever is drawn next from there.
     for (int step = std::max(dx, dy); step > 0; --step) {
-        plot(x, y, *pen_);
+        visit(x, y);
         const int twice = 2 * error;
         if (twice > -dy) {
             error -= dy;
@@ -173,10 +178,12 @@ void Canvas::lineTo(int x, int y) {
 void Canvas::polygon(const QPolygon& corners) {
     const int n = int(corners.size());
     if (brush_ && n >= 3) {
-        const QRect bounds = corners.boundingRect();
-        for (int y = bounds.top(); y <= bounds.bottom(); ++y)
-            for (const Span& span : polygonRowSpans(corners, y))
-                fillSpan(span.left, span.right, y, *brush_);
+        if (pen_ && isConvex(corners))
+            fillConvex(corners);
+        else
+            for (int y = corners.boundingRect().top(); y <= corners.boundingRect().bottom(); ++y)
+                for (const Span& span : polygonRowSpans(corners, y))
+                    fillSpan(span.left, span.right, y, *brush_);
     }
     if (!pen_ || n == 0)
         return;
@@ -184,6 +191,45 @@ void Canvas::polygon(const QPolygon& corners) {
         drawLine(corners[k], corners[(k + 1) % n]);
     if (n == 1)
         plot(corners[0].x(), corners[0].y(), *pen_);
+}
+
+bool Canvas::isConvex(const QPolygon& corners) {
+    const int n = int(corners.size());
+    int sign = 0;
+    for (int k = 0; k < n; ++k) {
+        const QPoint a = corners[(k + 1) % n] - corners[k];
+        const QPoint b = corners[(k + 2) % n] - corners[(k + 1) % n];
+        const qint64 cross = qint64(a.x()) * b.y() - qint64(a.y()) * b.x();
+        if (cross == 0)
+            continue;
+        if (sign == 0)
+            sign = cross > 0 ? 1 : -1;
+        else if ((cross > 0 ? 1 : -1) != sign)
+            return false;
+    }
+    return true;
+}
+
+// An outlined convex polygon is filled on each row from its leftmost to its rightmost pixel,
+// counting the pixels of its outline: a thin slanted shape would otherwise keep holes between
+// its edges, where neither a pixel centre lies inside nor an edge line passes.
+void Canvas::fillConvex(const QPolygon& corners) {
+    const QRect bounds = corners.boundingRect();
+    std::vector<Span> rows(size_t(bounds.height()), Span{INT_MAX, INT_MIN});
+    const auto widen = [&](int x, int y) {
+        Span& row = rows[size_t(y - bounds.top())];
+        row.left = std::min(row.left, x);
+        row.right = std::max(row.right, x);
+    };
+    for (int y = bounds.top(); y <= bounds.bottom(); ++y)
+        for (const Span& span : polygonRowSpans(corners, y)) {
+            widen(span.left, y);
+            widen(span.right, y);
+        }
+    for (int k = 0; k < int(corners.size()); ++k)
+        forEachLinePixel(corners[k], corners[(k + 1) % corners.size()], widen);
+    for (int y = bounds.top(); y <= bounds.bottom(); ++y)
+        fillSpan(rows[size_t(y - bounds.top())].left, rows[size_t(y - bounds.top())].right, y, *brush_);
 }
 
 void Canvas::setFont(const QFont& font) {

@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,7 +19,8 @@
 //   its interior is in the brush colour;
 // - a line covers its start point but not its end point; lineTo continues from the last end;
 // - a polygon is filled where pixel centres lie inside (even-odd) and outlined by lines
-//   through all its corners, so the corners themselves are covered;
+//   through all its corners, so the corners themselves are covered; an outlined convex
+//   polygon has no holes between its outline and its fill, however thin it is;
 // - text is placed by the top-left corner of its cell and drawn without a background.
 // Shapes are never antialiased. Without a pen the outline pixels are left alone, without a
 // brush the interior is. The canvas paints on the image for its whole lifetime, so it should
@@ -57,6 +59,9 @@ private:
     void plot(int x, int y, const QColor& colour);
     void fillRows(int left, int top, const std::vector<Span>& rows);
     void drawLine(QPoint from, QPoint to);
+    void fillConvex(const QPolygon& corners);
+    static bool isConvex(const QPolygon& corners);
+    static void forEachLinePixel(QPoint from, QPoint to, const std::function<void(int, int)>& visit);
 
     QPainter painter_;
     std::optional<QColor> pen_ = QColor(Qt::black);

@@ -249,6 +249,8 @@ void TurnFlow::abandonGame() {
     state_.abortRequested = true;
     ++state_.gameGeneration;
     wait_.wake();
+    // The strip would otherwise show the players of a game that is over.
+    board_.DrawStatusStrip();
 }
 
 void TurnFlow::requestAbort() {

@@ -62,6 +62,6 @@ void TformAblauf::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     // The debug dump shows long text in the same window made taller.
     findChild<TTexturpanel*>(QStringLiteral("background"))->setGeometry(rect());
-    Label1->setGeometry(8, 6, width() - 16, height() - 34);
     VKButton1->move(width() - VKButton1->width() - 8, height() - VKButton1->height() - 6);
+    Label1->setGeometry(8, 6, VKButton1->x() - 16, height() - 12);
 }

@@ -141,6 +141,25 @@ TEST(Canvas, PolygonOutlineTakesItsCornersAndFillTakesPixelCentresInside) {
     EXPECT_EQ(picture(triangle), "BBBBB..|BBBB...|BBB....|BB.....|B......|.......|.......");
 }
 
+TEST(Canvas, AThinSlantedOutlinedPolygonHasNoHoles) {
+    // A segment of a seven-segment digit at a small scale: about three pixels wide.
+    const QImage bar = drawn(12, 16, [](Canvas& c) {
+        c.setPen(kBlue);
+        c.polygon(QPolygon({QPoint(7, 1), QPoint(10, 1), QPoint(5, 14), QPoint(2, 14)}));
+    });
+    for (int y = 1; y < 15; ++y) {
+        int first = -1, last = -1;
+        for (int x = 0; x < bar.width(); ++x)
+            if (bar.pixel(x, y) == kBlue.rgb()) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        ASSERT_GE(first, 0) << "row " << y;
+        for (int x = first; x <= last; ++x)
+            EXPECT_EQ(bar.pixel(x, y), kBlue.rgb()) << "hole at " << x << "," << y;
+    }
+}
+
 TEST(Canvas, TextSitsInItsCellFromTheTopLeftWithoutBackground) {
     const QFont font = arialFontOfPixelSize(20);
     const QFontMetrics metrics(font);
