@@ -205,6 +205,9 @@ int main(int argc, char** argv) {
         program.mainWindow().networkGame().setProtocol(&protocol);
     }
     program.show();
+    // The other program may call only now: this one listens from its start.
+    std::printf("READY\n");
+    std::fflush(stdout);
     Driver driver(program, inviting, parser.value(QStringLiteral("address")));
     QTimer::singleShot(parser.value(QStringLiteral("timeout")).toInt() * 1000, &app, [] {
         std::printf("TIMEOUT\n");

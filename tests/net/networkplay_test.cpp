@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -83,13 +82,16 @@ TEST(NetworkPlay, TwoProgramsPlayAWholeGameToTheSameScores) {
     starting.setProcessChannelMode(QProcess::MergedChannels);
     joining.start(invited.first(), invited.mid(1));
     ASSERT_TRUE(joining.waitForStarted());
-    QThread::msleep(500); // until it listens
+    QByteArray joiningOutput;
+    while (!joiningOutput.contains("READY") && joining.waitForReadyRead(30000))
+        joiningOutput += joining.readAll();
+    ASSERT_TRUE(joiningOutput.contains("READY")) << "the invited program must be listening";
     starting.start(inviting.first(), inviting.mid(1));
     ASSERT_TRUE(starting.waitForFinished(110000));
     ASSERT_TRUE(joining.waitForFinished(10000));
 
     const QString invitingOutput = QString::fromUtf8(starting.readAll());
-    const QString invitedOutput = QString::fromUtf8(joining.readAll());
+    const QString invitedOutput = QString::fromUtf8(joiningOutput + joining.readAll());
     EXPECT_TRUE(invitedOutput.contains(QStringLiteral("MESSAGE Wollen Sie ein Netzwerkspiel spielen?")));
     const QString result = resultLine(invitingOutput);
     ASSERT_FALSE(result.isEmpty()) << invitingOutput.right(2000).toStdString();
