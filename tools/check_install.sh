@@ -2,7 +2,9 @@
 # Installs Sorbello from ./build into a temporary prefix and runs the installed program under
 # Xvfb: as root it runs as the user "nobody", who cannot write to the prefix, the way a program
 # installed for the whole system runs. It opens the About dialog (F9) and the help (F1) and
-# saves pictures of both windows.
+# saves pictures of both windows, then opens and cancels the new-game dialog and ends the
+# program, and checks that the player names and the high scores went to the user's data
+# directory.
 #
 #   tools/check_install.sh [OUTPUT_DIRECTORY]     (default: a new temporary directory)
 set -eu
@@ -51,4 +53,21 @@ xdotool mousemove --window "$main" 400 200 click 1
 xdotool key F1
 sleep 1
 import -window "$(window '^Sorbello-Hilfe$')" -depth 8 "$out/help.png"
-echo "installed program runs; pictures in $out"
+xdotool key Escape
+sleep 0.5
+xdotool mousemove --window "$main" 400 200 click 1
+xdotool key F2
+sleep 1
+xdotool key Escape
+sleep 0.5
+xdotool mousemove --window "$main" 400 200 click 1
+xdotool key alt+d
+sleep 0.3
+xdotool key b
+sleep 1.5
+data="$home/.local/share/Vuko-Software/Sorbello"
+for file in spielernamen.dat HighScore.dat; do
+    test -f "$data/$file" || { echo "not in the user's data directory: $file"; ls -la "$data" "$prefix/bin"; exit 1; }
+    test ! -e "$prefix/bin/$file" || { echo "written beside the installed program: $file"; exit 1; }
+done
+echo "installed program runs and keeps its data in $data; pictures in $out"

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -60,6 +61,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    // Like every dialog of the game, the help goes away with Escape.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
 }

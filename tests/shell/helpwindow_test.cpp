@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
@@ -76,6 +77,19 @@ TEST(HelpWindow, AskedFromAModalDialogItCanBeUsedThere) {
 
     help.ShowHelpTopic(QStringLiteral("hauptue"));
     EXPECT_EQ(help.windowModality(), Qt::NonModal) << "from the main window the help does not block the game";
+}
+
+} // namespace
+
+namespace {
+
+TEST(HelpWindowKeys, EscapeClosesTheHelp) {
+    HelpWindow help;
+    help.ShowHelpTopic(QStringLiteral("hauptue"));
+    ASSERT_TRUE(help.isVisible());
+    QApplication::setActiveWindow(&help);
+    QTest::keyClick(help.browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
 }
 
 } // namespace
