@@ -4,6 +4,8 @@
 #include "ttexturpanel.h"
 #include "tvkbutton.h"
 
+#include <QLabel>
+
 DialogFrame buildDialogFrame(QWidget& dialog, const QString& caption, const QImage& texture) {
     DialogFrame frame;
     frame.band = new TLabel90(&dialog);
@@ -29,4 +31,16 @@ TVKButton* makeButton(QWidget* parent, const QString& caption, const QColor& col
     TVKButton* button = makeButton(parent, caption, colour, geometry.topLeft());
     button->resize(geometry.size());
     return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
+                  Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    return label;
 }

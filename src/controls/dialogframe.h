@@ -3,8 +3,11 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <Qt>
 
+class QFont;
 class QImage;
+class QLabel;
 class QWidget;
 class TLabel90;
 class TTexturpanel;
@@ -21,3 +24,7 @@ DialogFrame buildDialogFrame(QWidget& dialog, const QString& caption, const QIma
 // A coloured push button, placed and sized, or only placed (at its default size).
 TVKButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QRect geometry);
 TVKButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QPoint at);
+
+// Black text on a dialog's texture.
+QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);

@@ -2,24 +2,11 @@
 
 #include "board/fonts.h"
 #include "controls/centring.h"
+#include "controls/dialogframe.h"
 #include "controls/ttexturpanel.h"
 #include "controls/tvkbutton.h"
 
 #include <QLabel>
-
-namespace {
-
-QLabel* boldLabel(QWidget* parent, const QString& text, QRect geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(arialFontOfPixelSize(16, true));
-    label->setGeometry(geometry);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    return label;
-}
-
-} // namespace
 
 Tgewinnform::Tgewinnform(const QImage& panelTexture, const QImage& boardTexture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -31,7 +18,8 @@ Tgewinnform::Tgewinnform(const QImage& panelTexture, const QImage& boardTexture,
     background->setGeometry(0, 0, 391, 208);
     background->setTexturbild(panelTexture);
 
-    Label1 = boldLabel(background, QStringLiteral("Herzlichen Glückwunsch,"), QRect(88, 24, 202, 20));
+    Label1 = makeLabel(background, QStringLiteral("Herzlichen Glückwunsch,"), QRect(88, 24, 202, 20),
+                       arialFontOfPixelSize(16, true));
 
     auto* texturpanel2 = new TTexturpanel(background);
     texturpanel2->setGeometry(8, 48, 369, 57);
@@ -50,7 +38,8 @@ Tgewinnform::Tgewinnform(const QImage& panelTexture, const QImage& boardTexture,
     lime.setColor(QPalette::WindowText, Qt::black);
     Panel1->setPalette(lime);
 
-    Label2 = boldLabel(background, QStringLiteral("Sie haben das Spiel gewonnen!"), QRect(74, 120, 253, 20));
+    Label2 = makeLabel(background, QStringLiteral("Sie haben das Spiel gewonnen!"), QRect(74, 120, 253, 20),
+                       arialFontOfPixelSize(16, true));
 
     VKButton1 = new TVKButton(background);
     VKButton1->setObjectName(QStringLiteral("VKButton1"));

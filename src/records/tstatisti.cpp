@@ -38,18 +38,6 @@ protected:
     }
 };
 
-QLabel* label(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
-              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* result = new QLabel(text, parent);
-    result->setFont(font);
-    result->setGeometry(geometry);
-    result->setAlignment(alignment);
-    QPalette palette = result->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    result->setPalette(palette);
-    return result;
-}
-
 } // namespace
 
 Tstatisti::Tstatisti(QString statisticsFile, const QImage& panelTexture, QWidget* parent)
@@ -69,7 +57,7 @@ Tstatisti::Tstatisti(QString statisticsFile, const QImage& panelTexture, QWidget
     ListBox1->setFont(arialFontOfPixelSize(13));
     // Only a chosen entry shows its counters; the list getting the focus chooses none.
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &Tstatisti::ListBox1Click);
-    label(Texturpanel1, QStringLiteral("Spieler"), {8, 221, 161, 16}, arialFontOfPixelSize(13, true));
+    makeLabel(Texturpanel1, QStringLiteral("Spieler"), {8, 221, 161, 16}, arialFontOfPixelSize(13, true));
 
     buildCounters(Texturpanel1);
 
@@ -96,11 +84,11 @@ void Tstatisti::buildCounters(QWidget* parent) {
     const QFont value = arialFontOfPixelSize(15, true);
     const auto row = [&](int i, const QString& caption, const QString& unit) {
         const int y = 20 + 44 * i;
-        label(plate, caption, {16, y, 188, 20}, text);
-        QLabel* number =
-            label(plate, QStringLiteral("00000"), {198, y, 50, 20}, value, Qt::AlignRight | Qt::AlignVCenter);
+        makeLabel(plate, caption, {16, y, 188, 20}, text);
+        QLabel* number = makeLabel(plate, QStringLiteral("00000"), {198, y, 50, 20}, value,
+                                   Qt::AlignRight | Qt::AlignVCenter);
         if (!unit.isEmpty())
-            label(plate, unit, {254, y, 52, 20}, text);
+            makeLabel(plate, unit, {254, y, 52, 20}, text);
         return number;
     };
     stat_teil = row(0, QStringLiteral("Teilgenommen an:"), QStringLiteral("Spielen"));

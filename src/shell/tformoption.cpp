@@ -33,18 +33,6 @@ QFrame* section(QWidget* parent, QRect geometry) {
     return frame;
 }
 
-QLabel* label(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
-              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* result = new QLabel(text, parent);
-    result->setFont(font);
-    result->setGeometry(geometry);
-    result->setAlignment(alignment);
-    QPalette palette = result->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    result->setPalette(palette);
-    return result;
-}
-
 QToolButton* backButton(QWidget* parent, const QString& text, CardBackStyle style, QRect geometry) {
     QImage back = makeCardImage();
     BuildCardBack(back, style);
@@ -113,8 +101,8 @@ void TformOption::buildSoundSection(QWidget* panel) {
 
 void TformOption::buildBackSection(QWidget* panel) {
     QFrame* frame = section(panel, {8, 49, kSectionWidth, 82});
-    label(frame, QStringLiteral("Erscheinungsbild für Kartenrücken:"), {10, 5, 300, 18},
-          arialFontOfPixelSize(13, true));
+    makeLabel(frame, QStringLiteral("Erscheinungsbild für Kartenrücken:"), {10, 5, 300, 18},
+              arialFontOfPixelSize(13, true));
     krClassic =
         backButton(frame, QStringLiteral("Classic Grau"), CardBackStyle::ClassicGrau, {10, 26, 173, 48});
     krClassic->setObjectName(QStringLiteral("krClassic"));
@@ -136,11 +124,11 @@ void TformOption::buildStepsSection(QWidget* panel) {
                             QStringLiteral("Spezialeffekt (Überblenden) ein."),
                             QStringLiteral("Je mehr Schritte, desto mehr Zeit wird in Anspruch genommen")};
     for (int i = 0; i < lines.size(); ++i)
-        label(frame, lines[i], {10, 5 + 14 * i, 354, 14}, text);
+        makeLabel(frame, lines[i], {10, 5 + 14 * i, 354, 14}, text);
 
     const auto field = [&](int column, const QString& name, const QString& caption) {
         const int x = 10 + 120 * column;
-        label(frame, caption, {x, 54, 114, 16}, arialFontOfPixelSize(13, true), Qt::AlignCenter);
+        makeLabel(frame, caption, {x, 54, 114, 16}, arialFontOfPixelSize(13, true), Qt::AlignCenter);
         auto* spin = new SpinField(kLowestSteps, kMostSteps, frame);
         spin->setObjectName(name);
         spin->setFont(arialFontOfPixelSize(13));
