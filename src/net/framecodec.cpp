@@ -1,28 +1,14 @@
 #include "framecodec.h"
 
-#include <QtEndian>
-
-namespace {
-
-void putLittle32(QByteArray& out, quint32 value) {
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-quint32 little32(const QByteArray& bytes, int offset) {
-    return qFromLittleEndian<quint32>(bytes.constData() + offset);
-}
-
-} // namespace
+#include "littleendian.h"
 
 QByteArray encodeFrame(const TNetzBlock& block, quint32 position, quint32 count) {
     QByteArray frame;
     frame.reserve(kFrameHeaderSize + static_cast<int>(count));
-    putLittle32(frame, static_cast<quint32>(block.Kennung));
+    appendLittle32(frame, static_cast<quint32>(block.Kennung));
     frame.append(static_cast<char>(block.Typ));
-    putLittle32(frame, block.Laenge);
-    putLittle32(frame, count);
+    appendLittle32(frame, block.Laenge);
+    appendLittle32(frame, count);
     frame.append(block.Daten.constData() + position, static_cast<int>(count));
     return frame;
 }
@@ -36,8 +22,8 @@ std::optional<Frame> FrameReader::next() {
     // Exactly 13 bytes never make a frame: a frame carries at least one payload byte.
     if (broken_ || buffer_.size() <= kFrameHeaderSize)
         return std::nullopt;
-    const quint32 laenge = little32(buffer_, 5);
-    const quint32 count = little32(buffer_, 9);
+    const quint32 laenge = readLittle32<quint32>(buffer_, 5);
+    const quint32 count = readLittle32<quint32>(buffer_, 9);
     if (count == 0 || count > kMaxFramePayload || count > laenge || laenge > maxBlockLength_) {
         broken_ = true;
         buffer_.clear();
@@ -46,7 +32,7 @@ std::optional<Frame> FrameReader::next() {
     if (static_cast<quint32>(buffer_.size()) < kFrameHeaderSize + count)
         return std::nullopt;
     Frame frame;
-    frame.kennung = static_cast<qint32>(little32(buffer_, 0));
+    frame.kennung = static_cast<qint32>(readLittle32<quint32>(buffer_, 0));
     frame.typ = static_cast<quint8>(buffer_.at(4));
     frame.laenge = laenge;
     frame.payload = buffer_.mid(kFrameHeaderSize, static_cast<int>(count));

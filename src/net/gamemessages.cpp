@@ -1,6 +1,7 @@
 #include "gamemessages.h"
 
 #include "game/gamestate.h"
+#include "littleendian.h"
 
 #include <QtEndian>
 
@@ -8,16 +9,6 @@ namespace {
 
 constexpr int kEntrySize = 23;
 constexpr int kNameBytes = 20;
-
-void putLittle32(QByteArray& out, qint32 value) {
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-qint32 little32(const QByteArray& bytes, int offset) {
-    return qFromLittleEndian<qint32>(bytes.constData() + offset);
-}
 
 quint8 byteAt(const QByteArray& bytes, int offset) {
     return static_cast<quint8>(bytes.at(offset));
@@ -54,7 +45,7 @@ QByteArray encodeGameData(const TGameState& state, quint16 cardCount, bool tripl
     out.append(static_cast<char>(triples ? 1 : 0));
     out.append(static_cast<char>(pictures ? 1 : 0));
     for (int k = 1; k <= kSlotCount; ++k)
-        putLittle32(out, state.cards[k].motif);
+        appendLittle32(out, static_cast<quint32>(state.cards[k].motif));
     return out;
 }
 
@@ -67,7 +58,7 @@ QByteArray encodeCardTurned(int participant, int slot) {
 
 QByteArray encodeSignal() {
     QByteArray out;
-    putLittle32(out, 1);
+    appendLittle32(out, 1);
     return out;
 }
 
@@ -106,7 +97,7 @@ std::optional<GameData> decodeGameData(const QByteArray& payload) {
     data.triples = byteAt(payload, 3) == 1;
     data.pictures = byteAt(payload, 4) == 1;
     for (int k = 1; k <= kSlotCount; ++k)
-        data.motifs[k] = little32(payload, 5 + 4 * (k - 1));
+        data.motifs[k] = readLittle32<qint32>(payload, 5 + 4 * (k - 1));
 
     const int n = data.largeBoard ? 120 : 60;
     const int groupSize = data.triples ? 3 : 2;
