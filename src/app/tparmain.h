@@ -65,7 +65,6 @@ public:
     void attachWindows(const SorbelloWindows& windows) { windows_ = windows; }
 
     TGameState& gameState() { return gameState_; }
-    TGameTallies& gameTallies() { return gameTallies_; }
     TProgramOptions& options() { return options_; }
     TurnFlow& turnFlow() { return *turnFlow_; }
     NetworkGame& networkGame() { return *networkGame_; }

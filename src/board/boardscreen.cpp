@@ -39,11 +39,6 @@ void BoardScreen::DrawFreshBoard() {
     PaintBox1Paint();
 }
 
-void BoardScreen::DrawBackAtSlot(int slot) {
-    if (slot >= 1 && slot <= kSlotCount)
-        copyCardAt(images_.board, images_.cardBack, state_.cards[slot].left, state_.cards[slot].top);
-}
-
 void BoardScreen::RedrawFaceDownCards() {
     paintFaceDownBacks(images_.board, images_.cardBack, state_);
 }

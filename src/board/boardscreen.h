@@ -45,7 +45,6 @@ public:
     void setFramePosition(QPoint position) override { framePosition_ = position; }
     void ShowFadeFrame(const QImage& frame, qint32 userValue) override;
 
-    void DrawBackAtSlot(int slot);
     void RedrawFaceDownCards();
     void PaintBox2Paint();
     // The picture before the first game.

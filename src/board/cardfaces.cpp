@@ -1,14 +1,13 @@
 #include "cardfaces.h"
 
 #include "canvas.h"
+#include "cards/cardsheet.h"
 #include "fonts.h"
 
 #include <QPainter>
 
 namespace {
 
-constexpr int kSheetPitch = 41;
-constexpr int kSheetColumns = 8;
 constexpr int kNumberCellHeight = 30;
 
 void buildClassicGrau(Canvas& canvas) {
@@ -59,15 +58,14 @@ void DrawCardFace(QImage& target, int motif, MotifKind kind, const QImage& sheet
 }
 
 void DrawPictureFace(QImage& target, int motif, const QImage& sheet) {
-    const int cell = motif - 1;
-    const QPoint corner(kSheetPitch * (cell % kSheetColumns), kSheetPitch * (cell / kSheetColumns));
+    const QRect cell = motifRect(motif);
     QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(QRect(0, 0, kCardSize, kCardSize), Qt::white);
     // Only the part of the cell the sheet really has; a short or empty sheet leaves white.
-    const QRect source = QRect(corner, QSize(kCardSize, kCardSize)).intersected(sheet.rect());
+    const QRect source = cell.intersected(sheet.rect());
     if (!source.isEmpty())
-        painter.drawImage(source.topLeft() - corner, sheet, source);
+        painter.drawImage(source.topLeft() - cell.topLeft(), sheet, source);
 }
 
 void DrawNumberFace(QImage& target, int number) {
