@@ -9,7 +9,8 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
 }
 
 void PaintBox::showImage(const QImage& image) {
-    screen_ = image.copy();
+    // Shared until a frame is drawn onto the screen, which then gets a copy of its own.
+    screen_ = image;
     repaint();
 }
 

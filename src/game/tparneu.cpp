@@ -43,7 +43,7 @@ QString nameSetting(int row) {
 Tparneu::Tparneu(Context context, const QImage& texture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      ctx_(std::move(context)) {
+      ctx_(std::move(context)), names_(ctx_.playerNamesFile) {
     setObjectName(QStringLiteral("parneu"));
     setWindowTitle(QStringLiteral("Neues Spiel..."));
     setFixedSize(460, 386);
@@ -83,12 +83,11 @@ void Tparneu::showEvent(QShowEvent* event) {
 }
 
 void Tparneu::FormShow() {
-    PlayerNameList names(ctx_.playerNamesFile);
-    names.LoadPlayerNames();
+    names_.LoadPlayerNames();
     for (TVKEdit* edit : sp) {
         edit->ClearEntries();
         edit->SuspendSorting();
-        for (const QString& name : names.names())
+        for (const QString& name : names_.names())
             edit->AddEntry(name);
         edit->SortEntries();
     }
@@ -121,12 +120,11 @@ void Tparneu::done(int result) {
 }
 
 void Tparneu::FormClose() {
-    PlayerNameList names(ctx_.playerNamesFile);
-    names.LoadPlayerNames();
+    // The list as it was read when the dialog opened, with the names typed since.
     for (const TVKEdit* edit : sp)
-        if (!names.ContainsName(edit->text()))
-            names.AddName(edit->text());
-    names.SavePlayerNames();
+        if (!names_.ContainsName(edit->text()))
+            names_.AddName(edit->text());
+    names_.SavePlayerNames();
     ctx_.settings.WriteSetting(QStringLiteral("gesamtlevel"),
                                QString::number(std::abs(ComboBox1->currentIndex())));
     for (int row = 0; row < 4; ++row)

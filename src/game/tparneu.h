@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/playernamelist.h"
 #include "records/statentry.h"
 #include "shell/helprequest.h"
 
@@ -112,6 +113,7 @@ private:
     void information(const QString& text);
 
     Context ctx_;
+    PlayerNameList names_;
     Network network_;
     FileChooser chooseFile_;
 };

@@ -16,17 +16,16 @@ TformAblauf::TformAblauf(const QImage& texture, QWidget* parent)
     setModal(false);
     resize(424, 54);
 
-    auto* background = new TTexturpanel(this);
-    background->setObjectName(QStringLiteral("background"));
-    background->setTexturbild(texture);
-    background->setGeometry(rect());
+    background_ = new TTexturpanel(this);
+    background_->setTexturbild(texture);
+    background_->setGeometry(rect());
 
-    Label1 = new QLabel(background);
+    Label1 = new QLabel(background_);
     Label1->setFont(arialFontOfPixelSize(12));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);
 
-    VKButton1 = new TVKButton(background);
+    VKButton1 = new TVKButton(background_);
     VKButton1->setObjectName(QStringLiteral("VKButton1"));
     VKButton1->setCaption(QStringLiteral("Abbruch"));
     VKButton1->setColor(QColor(255, 0, 0));
@@ -61,7 +60,7 @@ void TformAblauf::closeEvent(QCloseEvent* event) {
 void TformAblauf::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     // The debug dump shows long text in the same window made taller.
-    findChild<TTexturpanel*>(QStringLiteral("background"))->setGeometry(rect());
+    background_->setGeometry(rect());
     VKButton1->move(width() - VKButton1->width() - 8, height() - VKButton1->height() - 6);
     Label1->setGeometry(8, 6, VKButton1->x() - 16, height() - 12);
 }

@@ -6,6 +6,7 @@
 
 class QLabel;
 class TLabel90;
+class TTexturpanel;
 class TVKButton;
 
 // The progress window of a network start: one line of text and "Abbruch". It stays on top
@@ -33,5 +34,6 @@ protected:
 private:
     void VKButton1Click();
 
+    TTexturpanel* background_ = nullptr;
     std::function<void()> onAbort_;
 };
