@@ -7,6 +7,7 @@
 #include "game/turnflow.h"
 #include "records/settingsstore.h"
 #include "support/fakes.h"
+#include "support/mainwindowsurroundings.h"
 #include "support/modal.h"
 #include "support/newgame.h"
 
@@ -28,11 +29,10 @@ QImage cardAt(const QImage& screen, const TCard& card) {
     return screen.copy(card.left, card.top, 40, 40);
 }
 
-class TparmainTest : public ::testing::Test {
+class TparmainTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     void open() {
-        window = std::make_unique<Tparmain>(
-            AppEnvironment{settings, wait, clock, dataPathsFor(dir.path(), dir.path()), 0, 0, 0});
+        window = std::make_unique<Tparmain>(appEnvironment());
         parneu = makeNewGameDialog(*window, settings);
         gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
         SorbelloWindows windows;
@@ -44,11 +44,6 @@ protected:
 
     // Two human players on the small pairs board.
     void startGame() { startGameThroughDialog(*window); }
-
-    SettingsStore reopened() const {
-        return SettingsStore(
-            std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat));
-    }
 
     void clickSlot(int slot) {
         const TCard& card = window->gameState().cards[slot];
@@ -63,12 +58,6 @@ protected:
         return 0;
     }
 
-    QTemporaryDir dir;
-    SettingsStore settings{
-        std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)};
-    Journal journal;
-    FakeClock clock;
-    FakeWait wait{journal, clock};
     std::unique_ptr<Tparmain> window;
     std::unique_ptr<Tparneu> parneu;
     std::unique_ptr<Tgewinnform> gewinnform;
@@ -232,12 +221,12 @@ TEST_F(TparmainTest, ClosingDuringAGameAsksAndNoKeepsEverything) {
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->gameState().gameRunning);
-    EXPECT_TRUE(reopened().ReadSetting(QStringLiteral("fadeShow")).isEmpty()) << "nothing is written";
+    EXPECT_TRUE(reopenedSettings().ReadSetting(QStringLiteral("fadeShow")).isEmpty()) << "nothing is written";
 
     answerNextMessageBox(QMessageBox::Yes);
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(window->gameState().abortRequested);
-    EXPECT_EQ(reopened().ReadSetting(QStringLiteral("fadeShow")), "75");
+    EXPECT_EQ(reopenedSettings().ReadSetting(QStringLiteral("fadeShow")), "75");
 }
 
 TEST_F(TparmainTest, ClosingWithoutAGameWritesTheSettings) {
@@ -245,7 +234,7 @@ TEST_F(TparmainTest, ClosingWithoutAGameWritesTheSettings) {
     window->options().fadeHide = 300;
     window->options().soundOn = false;
     EXPECT_TRUE(window->close());
-    const SettingsStore stored = reopened();
+    const SettingsStore stored = reopenedSettings();
     EXPECT_EQ(stored.ReadSetting(QStringLiteral("fadeShow")), "75");
     EXPECT_EQ(stored.ReadSetting(QStringLiteral("fadeHide")), "300");
     EXPECT_EQ(stored.ReadSetting(QStringLiteral("soundan")), "Nein");

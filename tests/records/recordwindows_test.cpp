@@ -10,6 +10,7 @@
 #include "records/tformhighscore.h"
 #include "records/tstatisti.h"
 #include "support/fakes.h"
+#include "support/mainwindowsurroundings.h"
 #include "support/modal.h"
 
 #include <QAction>
@@ -28,10 +29,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class RecordWindowsTest : public ::testing::Test {
+class RecordWindowsTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     RecordWindowsTest() {
-        AppEnvironment environment{settings, wait, clock, paths, 0, 0, 0};
+        AppEnvironment environment = appEnvironment();
         environment.today = [] { return QDate(2024, 5, 3); };
         window = std::make_unique<Tparmain>(environment);
         gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
@@ -112,12 +113,7 @@ protected:
         }
     }
 
-    QTemporaryDir dir;
     DataPaths paths{dir.path(), dir.path()};
-    SettingsStore settings{std::make_unique<QSettings>(dir.filePath(u"s.ini"_s), QSettings::IniFormat)};
-    Journal journal;
-    FakeClock clock;
-    FakeWait wait{journal, clock};
     std::unique_ptr<Tparmain> window;
     std::unique_ptr<Tparneu> parneu;
     std::unique_ptr<Tgewinnform> gewinnform;

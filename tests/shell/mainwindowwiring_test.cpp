@@ -2,6 +2,7 @@
 #include "controls/tfloat.h"
 #include "records/settingsstore.h"
 #include "support/fakes.h"
+#include "support/mainwindowsurroundings.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -11,20 +12,14 @@
 
 namespace {
 
-class MainWindowWiringTest : public ::testing::Test {
+class MainWindowWiringTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     MainWindowWiringTest() {
         window.ShowHelpTopic = [this](const QString& topic) { topics << topic; };
         window.showDebugDump = [this](const QString& text) { dumps << text; };
     }
 
-    QTemporaryDir dir;
-    SettingsStore settings{
-        std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)};
-    Journal journal;
-    FakeClock clock;
-    FakeWait wait{journal, clock};
-    Tparmain window{AppEnvironment{settings, wait, clock, dataPathsFor(dir.path(), dir.path()), 0, 0, 0}};
+    Tparmain window{appEnvironment()};
     QStringList topics;
     QStringList dumps;
 };

@@ -7,6 +7,7 @@
 #include "shell/spinfield.h"
 #include "shell/tformoption.h"
 #include "support/fakes.h"
+#include "support/mainwindowsurroundings.h"
 #include "support/modal.h"
 
 #include <QAction>
@@ -35,11 +36,10 @@ void typeInto(SpinField* field, const QString& text) {
     QTest::keyClicks(field, text);
 }
 
-class TformOptionTest : public ::testing::Test {
+class TformOptionTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     TformOptionTest() {
-        AppEnvironment environment{settings, wait, clock, DataPaths{dir.path(), dir.path()}, 0, 0, 0};
-        window = std::make_unique<Tparmain>(environment);
+        window = std::make_unique<Tparmain>(appEnvironment());
         formOption = std::make_unique<TformOption>(window->options(), window->image3(),
                                                    [this](const QString& topic) { helpTopics << topic; });
         parneu = makeNewGameDialog(*window, settings);
@@ -67,11 +67,6 @@ protected:
         return window->PaintBox1->screen().copy(card.left, card.top, 40, 40);
     }
 
-    QTemporaryDir dir;
-    SettingsStore settings{std::make_unique<QSettings>(dir.filePath(u"s.ini"_s), QSettings::IniFormat)};
-    Journal journal;
-    FakeClock clock;
-    FakeWait wait{journal, clock};
     std::unique_ptr<Tparmain> window;
     std::unique_ptr<Tparneu> parneu;
     std::unique_ptr<TformOption> formOption;
