@@ -12,11 +12,7 @@ NetworkGame::NetworkGame(TGameState& state, TGameTallies& tallies, TurnFlow& flo
     : state_(state), tallies_(tallies), flow_(flow), board_(board), wait_(wait), net_(net), host_(host) {}
 
 void NetworkGame::send(MessageType type, const QByteArray& payload) {
-    TNetzBlock block;
-    block.Typ = static_cast<quint8>(type);
-    block.Laenge = static_cast<quint32>(payload.size());
-    block.Daten = payload;
-    net_.BlockSenden(block);
+    net_.BlockSenden(makeBlock(static_cast<quint8>(type), payload));
 }
 
 void NetworkGame::KarteSenden(int participant, int slot) {

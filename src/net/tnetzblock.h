@@ -12,3 +12,12 @@ struct TNetzBlock {
     quint32 Position = 0;
     QByteArray Daten;
 };
+
+// A block of this type carrying this payload, ready to be queued.
+inline TNetzBlock makeBlock(quint8 typ, const QByteArray& payload) {
+    TNetzBlock block;
+    block.Typ = typ;
+    block.Laenge = static_cast<quint32>(payload.size());
+    block.Daten = payload;
+    return block;
+}

@@ -3,6 +3,8 @@
 
 #include <QImage>
 
+#include "support/imagecompare.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,14 +34,6 @@ QImage patternTarget() {
         for (int x = 0; x < kSide; ++x)
             image.setPixel(x, y, qRgb(x * 6, y * 6, 200));
     return image;
-}
-
-int differingPixels(const QImage& a, const QImage& b) {
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            count += a.pixel(x, y) != b.pixel(x, y);
-    return count;
 }
 
 // The pixel indices in the order they turned from source to target; needs one pixel per step.

@@ -3,6 +3,8 @@
 
 #include <QFile>
 
+#include "support/imagecompare.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,14 +21,6 @@ QList<QImage> pictures(const QImage& sheet) {
     for (int motif = 1; motif <= kSheetMotifCount; ++motif)
         cells.append(sheet.copy(motifRect(motif)).convertToFormat(QImage::Format_RGB32));
     return cells;
-}
-
-int differingPixels(const QImage& a, const QImage& b) {
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            count += a.pixel(x, y) != b.pixel(x, y);
-    return count;
 }
 
 TEST(BuiltInSheet, IsAnUncompressed8BitPaletteBitmapOf330Pixels) {

@@ -14,22 +14,14 @@ QByteArray bytes(std::initializer_list<int> values) {
     return out;
 }
 
-TNetzBlock block(quint8 typ, const QByteArray& payload) {
-    TNetzBlock b;
-    b.Typ = typ;
-    b.Laenge = static_cast<quint32>(payload.size());
-    b.Daten = payload;
-    return b;
-}
-
 TEST(Frame, HeaderIsIdentifierTypeTotalLengthAndPieceLengthLittleEndian) {
-    TNetzBlock b = block(2, bytes({1}));
+    TNetzBlock b = makeBlock(2, bytes({1}));
     b.Kennung = 7;
     EXPECT_EQ(encodeFrame(b, 0, 1), bytes({7, 0, 0, 0, 2, 1, 0, 0, 0, 1, 0, 0, 0, 1}));
 }
 
 TEST(FrameReader, CutsWholeFramesOnlyWhateverTheReadsLookLike) {
-    TNetzBlock b = block(4, QByteArray(300, 'x'));
+    TNetzBlock b = makeBlock(4, QByteArray(300, 'x'));
     b.Kennung = 9;
     const QByteArray first = encodeFrame(b, 0, 200);
     const QByteArray second = encodeFrame(b, 200, 100);
@@ -59,15 +51,15 @@ TEST(FrameReader, ImplausibleLengthsBreakTheStream) {
         reader.append(header + QByteArray(8, 'z'));
         EXPECT_FALSE(reader.next());
         EXPECT_TRUE(reader.broken()) << c.total << "/" << c.piece;
-        reader.append(encodeFrame(block(1, bytes({1})), 0, 1));
+        reader.append(encodeFrame(makeBlock(1, bytes({1})), 0, 1));
         EXPECT_FALSE(reader.next()) << "nothing more comes out of a broken stream";
     }
 }
 
 TEST(SlotTable, TakesSlotsFromTheTopAndSendsUpwardsOneFramePerTick) {
     SlotTable table;
-    ASSERT_TRUE(table.queue(block(1, QByteArray(5001, 'a'))));
-    ASSERT_TRUE(table.queue(block(2, QByteArray(5000, 'b'))));
+    ASSERT_TRUE(table.queue(makeBlock(1, QByteArray(5001, 'a'))));
+    ASSERT_TRUE(table.queue(makeBlock(2, QByteArray(5000, 'b'))));
     EXPECT_EQ(table.slot(100).Typ, 1);
     EXPECT_EQ(table.slot(99).Typ, 2);
 
@@ -88,14 +80,14 @@ TEST(SlotTable, TakesSlotsFromTheTopAndSendsUpwardsOneFramePerTick) {
 TEST(SlotTable, AHundredAndFirstBlockIsDropped) {
     SlotTable table;
     for (int i = 0; i < 100; ++i)
-        ASSERT_TRUE(table.queue(block(1, bytes({i}))));
-    EXPECT_FALSE(table.queue(block(1, bytes({1}))));
+        ASSERT_TRUE(table.queue(makeBlock(1, bytes({i}))));
+    EXPECT_FALSE(table.queue(makeBlock(1, bytes({1}))));
     EXPECT_EQ(table.busy(), 100);
 }
 
 TEST(SlotTable, JoinsPiecesAndFreesTheSlotAfterDelivery) {
     SlotTable sender;
-    sender.queue(block(3, QByteArray(7000, 'q')));
+    sender.queue(makeBlock(3, QByteArray(7000, 'q')));
     QList<QByteArray> frames;
     sender.takeFrames([&](const QByteArray& f) { frames << f; });
     sender.takeFrames([&](const QByteArray& f) { frames << f; });

@@ -109,10 +109,7 @@ int NetworkFuzzWorld::cardsTurned() const {
 }
 
 QByteArray framedMessage(quint8 type, const QByteArray& payload, qint32 kennung) {
-    TNetzBlock block;
-    block.Typ = type;
+    TNetzBlock block = makeBlock(type, payload);
     block.Kennung = kennung;
-    block.Laenge = static_cast<quint32>(payload.size());
-    block.Daten = payload;
     return encodeFrame(block, 0, block.Laenge);
 }

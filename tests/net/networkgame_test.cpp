@@ -36,11 +36,7 @@ public:
 };
 
 TNetzBlock message(MessageType type, const QByteArray& payload) {
-    TNetzBlock block;
-    block.Typ = static_cast<quint8>(type);
-    block.Laenge = static_cast<quint32>(payload.size());
-    block.Daten = payload;
-    return block;
+    return makeBlock(static_cast<quint8>(type), payload);
 }
 
 // The invitation and game data an inviting computer sends: Anna plays there, Bert here.

@@ -12,14 +12,6 @@ namespace {
 
 constexpr int kWait = 5000;
 
-TNetzBlock block(quint8 typ, const QByteArray& payload) {
-    TNetzBlock b;
-    b.Typ = typ;
-    b.Laenge = static_cast<quint32>(payload.size());
-    b.Daten = payload;
-    return b;
-}
-
 // Records what a component reports.
 struct Listener {
     explicit Listener(TNetzWerking& net) {
@@ -58,14 +50,14 @@ TEST_F(NetzWerkingTest, TwoComponentsExchangeBlocksOfAnyLength) {
     QByteArray big(12345, '\0');
     for (int i = 0; i < big.size(); ++i)
         big[i] = static_cast<char>(i * 7);
-    guest.BlockSenden(block(3, big));
-    guest.BlockSenden(block(4, QByteArray::fromHex("022500")));
+    guest.BlockSenden(makeBlock(3, big));
+    guest.BlockSenden(makeBlock(4, QByteArray::fromHex("022500")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 2; }, kWait));
     // Small blocks overtake large ones; nobody may rely on the order between blocks.
     EXPECT_EQ(hostSeen.blocks[0].Typ, 4);
     EXPECT_EQ(hostSeen.blocks[1].Daten, big);
 
-    host.BlockSenden(block(6, QByteArray::fromHex("01000000")));
+    host.BlockSenden(makeBlock(6, QByteArray::fromHex("01000000")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return guestSeen.blocks.size() == 1; }, kWait));
     EXPECT_EQ(guestSeen.blocks[0].Typ, 6);
     EXPECT_EQ(host.busySlots(), 0);
@@ -80,7 +72,7 @@ TEST_F(NetzWerkingTest, ABlockGoesOutAsOneFrameOnTheWire) {
     ASSERT_TRUE(peer.waitForNewConnection(kWait));
     QTcpSocket* wire = peer.nextPendingConnection();
     ASSERT_TRUE(QTest::qWaitFor([&] { return net.Online(); }, kWait));
-    net.BlockSenden(block(2, QByteArray::fromHex("01")));
+    net.BlockSenden(makeBlock(2, QByteArray::fromHex("01")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return wire->bytesAvailable() >= 14; }, kWait));
     EXPECT_EQ(wire->readAll().toHex(), "01000000020100000001000000"
                                        "01");
@@ -88,7 +80,7 @@ TEST_F(NetzWerkingTest, ABlockGoesOutAsOneFrameOnTheWire) {
 
 TEST_F(NetzWerkingTest, FramesArriveWholeHoweverTheBytesAreSplit) {
     auto raw = rawClient();
-    TNetzBlock first = block(4, QByteArray::fromHex("022500"));
+    TNetzBlock first = makeBlock(4, QByteArray::fromHex("022500"));
     first.Kennung = 11;
     const QByteArray frame = encodeFrame(first, 0, 3);
     raw->write(frame.left(13));
@@ -98,7 +90,7 @@ TEST_F(NetzWerkingTest, FramesArriveWholeHoweverTheBytesAreSplit) {
     raw->write(frame.mid(13));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 1; }, kWait));
 
-    TNetzBlock second = block(5, QByteArray::fromHex("01000000"));
+    TNetzBlock second = makeBlock(5, QByteArray::fromHex("01000000"));
     second.Kennung = 12;
     raw->write(encodeFrame(second, 0, 4) + encodeFrame(first, 0, 3));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 3; }, kWait));
@@ -142,7 +134,7 @@ TEST_F(NetzWerkingTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothi
         QTest::qWaitFor([&] { return intruder.state() == QAbstractSocket::UnconnectedState; }, kWait));
     EXPECT_TRUE(host.Online());
 
-    TNetzBlock half = block(3, QByteArray(6000, 'o'));
+    TNetzBlock half = makeBlock(3, QByteArray(6000, 'o'));
     half.Kennung = 1;
     raw->write(encodeFrame(half, 0, 5000));
     raw->flush();
@@ -152,7 +144,7 @@ TEST_F(NetzWerkingTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothi
     EXPECT_EQ(host.busySlots(), 0) << "the partly received block went with its connection";
 
     auto next = rawClient();
-    TNetzBlock fresh = block(3, QByteArray(1000, 'n'));
+    TNetzBlock fresh = makeBlock(3, QByteArray(1000, 'n'));
     fresh.Kennung = 1;
     next->write(encodeFrame(fresh, 0, 1000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 1; }, kWait));
