@@ -5,31 +5,11 @@
 #include "gamerandom.h"
 #include "gamestate.h"
 #include "headlessboard.h"
+#include "instantwait.h"
 #include "messagewait.h"
 #include "turnflow.h"
 
 namespace {
-
-// Time passes only when the game waits, so a whole game takes no time at all.
-class ArenaClock : public TickClock {
-public:
-    quint32 ticks() const override { return now; }
-    quint32 now = 0;
-};
-
-class ArenaWait : public MessageWait {
-public:
-    explicit ArenaWait(ArenaClock& clock) : clock_(clock) {}
-    void waitFor(int ms, const std::function<bool()>&) override {
-        clock_.now += static_cast<quint32>(std::max(ms, 0));
-    }
-    void waitUntil(const std::function<bool()>&) override {}
-    void processPendingMessages() override {}
-    void wake() override {}
-
-private:
-    ArenaClock& clock_;
-};
 
 // Deals each game with the participants seated in turn, so nobody always moves first.
 class ArenaTable : public DialogPort {
@@ -107,8 +87,8 @@ ArenaResult runArena(const ArenaConfig& config) {
     TGameState state;
     TGameTallies tallies;
     TProgramOptions options;
-    ArenaClock clock;
-    ArenaWait wait(clock);
+    ManualClock clock;
+    InstantWait wait(clock);
     HeadlessBoard board(state);
     GameRandom random(config.seed);
     quint32 reseeds = 0;

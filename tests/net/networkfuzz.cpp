@@ -2,7 +2,7 @@
 
 #include "game/gamestate.h"
 #include "game/headlessboard.h"
-#include "game/messagewait.h"
+#include "game/instantwait.h"
 #include "game/turnflow.h"
 #include "net/blockport.h"
 #include "net/framecodec.h"
@@ -11,19 +11,6 @@
 #include "net/slottable.h"
 
 namespace {
-
-class NoWait : public MessageWait {
-public:
-    void waitFor(int, const std::function<bool()>&) override {}
-    void waitUntil(const std::function<bool()>&) override {}
-    void processPendingMessages() override {}
-    void wake() override {}
-};
-
-class StillClock : public TickClock {
-public:
-    quint32 ticks() const override { return 0; }
-};
 
 class SilentNet : public BlockPort {
 public:
@@ -48,8 +35,8 @@ struct NetworkFuzzWorld::Parts {
     TGameState state;
     TGameTallies tallies;
     TProgramOptions options;
-    NoWait wait;
-    StillClock clock;
+    ManualClock clock;
+    InstantWait wait{clock};
     HeadlessBoard board{state};
     AgreeingHost host;
     SilentNet net;
