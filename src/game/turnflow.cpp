@@ -64,11 +64,17 @@ void TurnFlow::revealCard(int slot) {
 }
 
 void TurnFlow::waitForPeerThenReport(int slot) {
-    wait_.waitUntil([this] { return state_.peerReady || !state_.gameRunning || state_.abortRequested; });
-    state_.peerReady = false;
+    useUpPeerMark(state_.peerReady);
     // Sent even when the wait ended otherwise; the other computer drops it when no game runs.
     if (peer_)
         peer_->KarteSenden(state_.currentPlayer, slot);
+}
+
+// Waits, processing messages, until the other computer has set the mark (or the game ended),
+// then clears it: the marks are not counters.
+void TurnFlow::useUpPeerMark(bool& mark) {
+    wait_.waitUntil([this, &mark] { return mark || !state_.gameRunning || state_.abortRequested; });
+    mark = false;
 }
 
 bool TurnFlow::resolveSecondCard(int slot, quint32 generation) {
@@ -183,9 +189,7 @@ void TurnFlow::naechsterSpieler() {
             if (peer_)
                 peer_->AlleKartenEmpfangenMelden();
         } else {
-            wait_.waitUntil(
-                [this] { return state_.peerTurnDone || !state_.gameRunning || state_.abortRequested; });
-            state_.peerTurnDone = false;
+            useUpPeerMark(state_.peerTurnDone);
             if (interrupted(generation))
                 return;
         }

@@ -47,6 +47,7 @@ public:
 private:
     void revealCard(int slot);
     void waitForPeerThenReport(int slot);
+    void useUpPeerMark(bool& mark);
     bool resolveSecondCard(int slot, quint32 generation);
     bool resolveThirdCard(int slot, quint32 generation);
     bool mismatch(quint32 generation);
