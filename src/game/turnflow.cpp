@@ -214,6 +214,13 @@ void TurnFlow::NeuesSpiel1Click() {
     dialogs_.runNewGameDialog();
     state_.abortRequested = false;
     board_.DrawFreshBoard();
+    startFirstTurn();
+}
+
+// The board may still take clicks from the game before; until naechsterSpieler hands the
+// first turn to a local human, nobody may turn a card here.
+void TurnFlow::startFirstTurn() {
+    setBoardInput(false, 760);
     state_.currentPlayer = 0;
     naechsterSpieler();
 }

@@ -27,6 +27,8 @@ public:
     void PaintBox1MouseDown(Qt::MouseButton button, int x, int y);
     void naechsterSpieler();
     void NeuesSpiel1Click();
+    // Hands the first turn of a freshly dealt game to participant 1.
+    void startFirstTurn();
 
     void pause(int ms);
     void playSound(const QString& name);

@@ -137,8 +137,7 @@ void NetworkGame::gameDataReceived(const QByteArray& payload) {
     board_.PaintBox1Paint();
     flow_.statusRefresh();
     board_.DrawFreshBoard();
-    state_.currentPlayer = 0;
-    flow_.naechsterSpieler();
+    flow_.startFirstTurn();
 }
 
 void NetworkGame::cardReceived(const QByteArray& payload) {

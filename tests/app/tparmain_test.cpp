@@ -15,6 +15,7 @@
 #include "controls/tvkbutton.h"
 #include <QAction>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -251,6 +252,26 @@ TEST_F(TparmainTest, RefusingToAbandonAGameKeepsIt) {
     window->NeuesSpiel1->trigger();
     EXPECT_TRUE(window->gameState().gameRunning);
     EXPECT_TRUE(window->gameState().cards[1].faceUp);
+}
+
+TEST_F(TparmainTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
+    open();
+    startGame();
+    ASSERT_TRUE(window->PaintBox1->isEnabled()) << "a human was to move";
+    answerNextMessageBox(QMessageBox::Yes);
+    onNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<Tparneu*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->geg[0]->setCurrentIndex(2);
+        dialog->VKButton1->click();
+    });
+    window->NeuesSpiel1->trigger();
+    const TGameState& state = window->gameState();
+    ASSERT_TRUE(state.gameRunning);
+    ASSERT_TRUE(state.players[1].isComputer);
+    clickSlot(1);
+    EXPECT_FALSE(state.cards[1].faceUp) << "the computer's turn";
+    EXPECT_FALSE(window->PaintBox1->isEnabled());
 }
 
 TEST_F(TparmainTest, TheCoverTogglesAndAChosenColourWaitsForIt) {
