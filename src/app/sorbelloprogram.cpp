@@ -30,7 +30,9 @@ struct SorbelloProgram::Windows {
           statisti(parmain.dataPaths().statisticsFile(), parmain.image3()),
           karted(parmain.image3(), parmain.helpRequest()),
           formOption(parmain.options(), parmain.image3(), parmain.helpRequest()),
-          formAblauf(parmain.image3()), formNetzAdresseEingeben(parmain.image3()),
+          // A window of the new-game dialog, so that its "Abbruch" can be used while the
+          // dialog runs modally. Destroyed before the dialog, it is never deleted by it.
+          formAblauf(parmain.image3(), &parneu), formNetzAdresseEingeben(parmain.image3()),
           formHighScore(parmain.records(), parmain.image3()) {}
 
     Tparneu parneu;

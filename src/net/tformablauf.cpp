@@ -29,6 +29,7 @@ TformAblauf::TformAblauf(const QImage& texture, QWidget* parent)
     VKButton1->setObjectName(QStringLiteral("VKButton1"));
     VKButton1->setCaption(QStringLiteral("Abbruch"));
     VKButton1->setColor(QColor(255, 0, 0));
+    VKButton1->setDefault(true);
     VKButton1->setCancel(true);
     connect(VKButton1, &TVKButton::clicked, this, &TformAblauf::VKButton1Click);
 }

@@ -1,0 +1,138 @@
+#include "app/sorbelloprogram.h"
+#include "app/tparmain.h"
+#include "controls/tbool.h"
+#include "controls/tvkbutton.h"
+#include "game/eventloopwait.h"
+#include "game/tparneu.h"
+#include "net/tformablauf.h"
+#include "net/tformnetzadresseeingeben.h"
+#include "records/settingsstore.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs `act` once a visible top-level window of type T satisfies `ready`.
+template <typename T>
+void whenShown(std::function<bool(T*)> ready, std::function<void(T*)> act, int triesLeft = 1000) {
+    QTimer::singleShot(10, [=] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<T*>(widget);
+            if (window && window->isVisible() && ready(window)) {
+                act(window);
+                return;
+            }
+        }
+        if (triesLeft > 0)
+            whenShown<T>(ready, act, triesLeft - 1);
+    });
+}
+
+// The whole program with real waits, starting a network game with a second computer that
+// never answers: the user must still be able to give up through the progress window.
+class NetworkStartTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(silentPeer.listen(QHostAddress::LocalHost, 0));
+        settings.WriteSetting(QStringLiteral("sp1"), QStringLiteral("Anna"));
+        settings.WriteSetting(QStringLiteral("sp2"), QStringLiteral("Bert"));
+        settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("0"));
+        program = std::make_unique<SorbelloProgram>(AppEnvironment{
+            settings, wait, clock, dataPathsFor(dir.path(), dir.path()), 0, silentPeer.serverPort(), 0});
+        program->show();
+    }
+
+    // Bert plays at the other computer; the start waits in the progress window showing
+    // `waitingText` until `abort` gives up there. Returns the message the user then sees.
+    QString abortNetworkStart(const QString& waitingText, std::function<void(TformAblauf*)> abort) {
+        QString message;
+        bool aborted = false;
+        bool stuck = false;
+        whenShown<Tparneu>([](Tparneu*) { return true; },
+                           [](Tparneu* dialog) {
+                               dialog->Netz[1]->setStatus(true);
+                               dialog->VKButton1->click();
+                           });
+        whenShown<TformNetzAdresseEingeben>([](TformNetzAdresseEingeben*) { return true; },
+                                            [](TformNetzAdresseEingeben* address) {
+                                                address->ComboBox1->setEditText(QStringLiteral("127.0.0.1"));
+                                                address->VKButton1->click();
+                                            });
+        whenShown<TformAblauf>(
+            [waitingText](TformAblauf* progress) { return progress->Label1->text() == waitingText; },
+            [&](TformAblauf* progress) {
+                whenShown<QMessageBox>([](QMessageBox*) { return true; },
+                                       [&](QMessageBox* box) {
+                                           aborted = true;
+                                           message = box->text();
+                                           box->accept();
+                                           whenShown<Tparneu>(
+                                               [](Tparneu*) { return true; },
+                                               [](Tparneu* dialog) { dialog->VKButton2->click(); });
+                                       });
+                abort(progress);
+                // Should the window not take the input, the test must not hang.
+                QTimer::singleShot(3000, progress, [progress, &aborted, &stuck] {
+                    if (aborted)
+                        return;
+                    stuck = true;
+                    progress->abgebrochen = true;
+                    progress->close();
+                });
+            });
+        program->mainWindow().NeuesSpiel1->trigger();
+        EXPECT_FALSE(program->mainWindow().gameState().gameRunning);
+        EXPECT_FALSE(program->windows().formAblauf->isVisible());
+        return stuck ? QStringLiteral("(the progress window took no input)") : message;
+    }
+
+    QTemporaryDir dir;
+    SettingsStore settings{
+        std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)};
+    EventLoopWait wait;
+    SteadyTickClock clock;
+    QTcpServer silentPeer;
+    std::unique_ptr<SorbelloProgram> program;
+};
+
+void clickAbort(TformAblauf* progress) {
+    QTest::mouseClick(progress->windowHandle(), Qt::LeftButton, {},
+                      progress->VKButton1->mapTo(progress, progress->VKButton1->rect().center()));
+}
+
+const QString kFound = QStringLiteral("Computer gefunden.\nTeilnehmer werden gefragt...");
+
+TEST_F(NetworkStartTest, AClickOnAbortEndsTheWaitForTheAnswer) {
+    EXPECT_EQ(abortNetworkStart(kFound, clickAbort), "Aktion wurde abgebrochen.");
+}
+
+TEST_F(NetworkStartTest, EnterInTheProgressWindowEndsTheWaitForTheAnswer) {
+    EXPECT_EQ(
+        abortNetworkStart(
+            kFound, [](TformAblauf* progress) { QTest::keyClick(progress->windowHandle(), Qt::Key_Return); }),
+        "Aktion wurde abgebrochen.");
+}
+
+TEST_F(NetworkStartTest, EscapeInTheProgressWindowEndsTheSearchForTheComputer) {
+    // A computer that is already connected here reaches no new online state by calling out,
+    // so the start keeps searching.
+    QTcpSocket caller;
+    caller.connectToHost(QHostAddress::LocalHost, program->mainWindow().NetzWerking1.serverPort());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return program->mainWindow().NetzWerking1.Online(); }));
+    EXPECT_EQ(abortNetworkStart(
+                  QStringLiteral("Computer wird gesucht..."),
+                  [](TformAblauf* progress) { QTest::keyClick(progress->windowHandle(), Qt::Key_Escape); }),
+              "Aktion wurde abgebrochen.");
+}
+
+} // namespace
