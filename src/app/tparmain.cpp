@@ -53,7 +53,7 @@ Tparmain::Tparmain(AppEnvironment environment)
     imageweiss_ = loadTexture(QStringLiteral(":/textures/imageweiss.png"));
     buildComponents();
     buildMenu();
-    board_ = std::make_unique<BoardScreen>(gameState_, images_, options_, fadeEngine_, env_.wait,
+    board_ = std::make_unique<BoardScreen>(gameState_, images_, options_, fadeEngine_, env_.wait, env_.clock,
                                            BoardScreen::Widgets{PaintBox1, PaintBox2, vollauf, SiebenSeg1});
     board_->setFramePacing(env_.framePacingMs);
     turnFlow_ = std::make_unique<TurnFlow>(gameState_, gameTallies_, options_, env_.wait, env_.clock, *board_,
