@@ -15,7 +15,6 @@
 #include "shell/tinfopar.h"
 #include "shell/tprotokoll.h"
 #include "tparmain.h"
-#include <QLabel>
 
 #include <QLabel>
 #include <QLineEdit>
