@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
@@ -25,6 +26,27 @@ bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
         return false;
     }
     return true;
+}
+
+int removeLeftoverTemporaryFiles(const QString& path) {
+    const QFileInfo target(path);
+    // QSaveFile's temporary name: the file's own name with six random characters appended.
+    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDir directory = target.absoluteDir();
+    const QFileInfoList candidates =
+        directory.entryInfoList({target.fileName() + QStringLiteral(".??????")},
+                                QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
+    int removed = 0;
+    for (const QFileInfo& candidate : candidates) {
+        if (!temporaryName.match(candidate.fileName()).hasMatch())
+            continue;
+        if (QFile::remove(candidate.filePath())) {
+            qCInfo(lcRecords) << "removed the leftover" << candidate.filePath();
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 std::optional<QByteArray> readFileStart(const QString& path, qint64 maxBytes) {
