@@ -19,6 +19,7 @@
 #include "records/settingsstore.h"
 #include "records/tformhighscore.h"
 #include "records/tstatisti.h"
+#include "records/writefailuremessage.h"
 #include "shell/shellcommands.h"
 #include "shell/tformoption.h"
 #include "shell/tinfopar.h"
@@ -68,6 +69,8 @@ Tparmain::Tparmain(AppEnvironment environment)
     SoundAusgabe1.setShowMMErrors(false);
     turnFlow_->setSound(&SoundAusgabe1);
     turnFlow_->setRecords(records_.get());
+    records_->setWriteFailure(
+        [this](const QString& path, const QString& reason) { showWriteFailure(this, path, reason); });
     connectCommands();
     FormCreate();
     Timer1->start();
