@@ -44,7 +44,9 @@ int main(int argc, char** argv) {
     GameRandom random(1);
     FadeEngine engine(random);
     EventLoopWait wait;
-    BoardScreen screen(state, images, options, engine, wait, {&paintBox1, &paintBox2, &vollauf, &display});
+    SteadyTickClock clock;
+    BoardScreen screen(state, images, options, engine, wait, clock,
+                       {&paintBox1, &paintBox2, &vollauf, &display});
 
     std::printf("%-8s %-12s %s\n", "steps", "pacing ms", "ms per ShowCard (mean of 10)");
     for (const int pacing : {0, 4}) {

@@ -8,6 +8,7 @@
 
 #include "game/turnflow.h"
 #include "net/tformnetzadresseeingeben.h"
+#include "records/atomicfile.h"
 #include "records/tformhighscore.h"
 #include "records/tstatisti.h"
 #include "shell/helpwindow.h"
@@ -15,7 +16,6 @@
 #include "shell/tinfopar.h"
 #include "shell/tprotokoll.h"
 #include "tparmain.h"
-#include <QLabel>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +51,10 @@ struct SorbelloProgram::Windows {
 
 SorbelloProgram::SorbelloProgram(const AppEnvironment& environment)
     : parmain_(std::make_unique<Tparmain>(environment)), owned_(std::make_unique<Windows>(*parmain_)) {
+    // A run killed while it replaced a data file may have left the temporary file behind; the
+    // data file itself is always whole, old or new.
+    for (const QString& file : environment.dataPaths.files())
+        removeLeftoverTemporaryFiles(file);
     windows_.parneu = &owned_->parneu;
     windows_.infopar = &owned_->infopar;
     windows_.gewinnform = &owned_->gewinnform;

@@ -19,6 +19,7 @@
 #include "records/settingsstore.h"
 #include "records/tformhighscore.h"
 #include "records/tstatisti.h"
+#include "records/writefailuremessage.h"
 #include "shell/shellcommands.h"
 #include "shell/tformoption.h"
 #include "shell/tinfopar.h"
@@ -53,7 +54,7 @@ Tparmain::Tparmain(AppEnvironment environment)
     imageweiss_ = loadTexture(QStringLiteral(":/textures/imageweiss.png"));
     buildComponents();
     buildMenu();
-    board_ = std::make_unique<BoardScreen>(gameState_, images_, options_, fadeEngine_, env_.wait,
+    board_ = std::make_unique<BoardScreen>(gameState_, images_, options_, fadeEngine_, env_.wait, env_.clock,
                                            BoardScreen::Widgets{PaintBox1, PaintBox2, vollauf, SiebenSeg1});
     board_->setFramePacing(env_.framePacingMs);
     turnFlow_ = std::make_unique<TurnFlow>(gameState_, gameTallies_, options_, env_.wait, env_.clock, *board_,
@@ -68,6 +69,8 @@ Tparmain::Tparmain(AppEnvironment environment)
     SoundAusgabe1.setShowMMErrors(false);
     turnFlow_->setSound(&SoundAusgabe1);
     turnFlow_->setRecords(records_.get());
+    records_->setWriteFailure(
+        [this](const QString& path, const QString& reason) { showWriteFailure(this, path, reason); });
     connectCommands();
     FormCreate();
     Timer1->start();

@@ -68,14 +68,11 @@ public:
     TProgramOptions& options() { return options_; }
     TurnFlow& turnFlow() { return *turnFlow_; }
     NetworkGame& networkGame() { return *networkGame_; }
-    BoardScreen& boardScreen() { return *board_; }
     const BoardImages& images() const { return images_; }
     const QImage& image3() const { return image3_; }
     const QImage& imageweiss() const { return imageweiss_; }
     // The card-picture sheet the game draws from; the About dialog reloads it.
     QImage& currentSheet() override { return images_.sheet; }
-    // The desktop, network and browser as the shell commands reach them.
-    ShellEnvironment& shellEnvironment() { return shell_; }
     quint32 backgroundColour() const { return backgroundColour_; }
     const DataPaths& dataPaths() const { return dataPaths_; }
     // The high-score table of the run and the statistics file, as finished games reach them.

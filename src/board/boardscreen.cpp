@@ -10,11 +10,9 @@
 #include <QLabel>
 
 BoardScreen::BoardScreen(TGameState& state, BoardImages& images, const TProgramOptions& options,
-                         const FadeEngine& engine, MessageWait& wait, Widgets widgets)
-    : state_(state), images_(images), wait_(wait), widgets_(widgets),
-      transitions_(state, images, options, engine, *this) {
-    frameClock_.start();
-}
+                         const FadeEngine& engine, MessageWait& wait, const TickClock& clock, Widgets widgets)
+    : state_(state), images_(images), wait_(wait), clock_(clock), widgets_(widgets),
+      transitions_(state, images, options, engine, *this) {}
 
 void BoardScreen::ShowCard(int motif, int x, int y) {
     transitions_.ShowCard(motif, x, y);
@@ -69,10 +67,10 @@ void BoardScreen::presentBoard() {
 }
 
 void BoardScreen::ShowFadeFrame(const QImage& frame, qint32 /*userValue*/) {
-    const qint64 shownAt = frameClock_.elapsed();
+    const quint32 shownAt = clock_.ticks();
     widgets_.paintBox1->showPiece(frame, framePosition_);
     // Each frame stays on the screen for a moment, or a dissolve would flash by unseen.
-    const int rest = framePacingMs_ - static_cast<int>(frameClock_.elapsed() - shownAt);
+    const int rest = framePacingMs_ - static_cast<int>(clock_.ticks() - shownAt);
     if (rest > 0)
         wait_.waitFor(rest, nullptr);
     else

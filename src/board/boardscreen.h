@@ -3,13 +3,12 @@
 #include "cardtransitions.h"
 #include "game/turnports.h"
 
-#include <QElapsedTimer>
-
 class FadeEngine;
 class MessageWait;
 class PaintBox;
 class QLabel;
 class TSiebenSeg;
+class TickClock;
 struct BoardImages;
 struct TGameState;
 struct TProgramOptions;
@@ -26,7 +25,7 @@ public:
     };
 
     BoardScreen(TGameState& state, BoardImages& images, const TProgramOptions& options,
-                const FadeEngine& engine, MessageWait& wait, Widgets widgets);
+                const FadeEngine& engine, MessageWait& wait, const TickClock& clock, Widgets widgets);
 
     // Shortest time a fade frame stays on the screen; 0 lets tests run fades at full speed.
     void setFramePacing(int ms) { framePacingMs_ = ms; }
@@ -54,9 +53,9 @@ private:
     TGameState& state_;
     BoardImages& images_;
     MessageWait& wait_;
+    const TickClock& clock_;
     Widgets widgets_;
     CardTransitions transitions_;
     QPoint framePosition_;
     int framePacingMs_ = 4;
-    QElapsedTimer frameClock_;
 };

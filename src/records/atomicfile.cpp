@@ -5,26 +5,64 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
-bool writeFileAtomically(const QString& path, QByteArrayView bytes) {
+namespace {
+
+// A full disk first takes part of the bytes without an error; only writing the rest tells why.
+bool writeAll(QSaveFile& file, QByteArrayView bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 count = file.write(bytes.data() + done, bytes.size() - done);
+        if (count <= 0)
+            return false;
+        done += count;
+    }
+    return true;
+}
+
+} // namespace
+
+FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    // A short write on a full disk can pass unnoticed through the write buffer, so the size
-    // on disk is checked before the new file replaces the old one.
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush() &&
-                         file.size() == bytes.size();
+    // Unbuffered, so that a full disk shows in the writes themselves; the size on disk is
+    // checked too before the new file replaces the old one.
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, bytes) &&
+                         file.flush() && file.size() == bytes.size();
     if (!written) {
-        qCWarning(lcRecords) << "could not write" << path << file.errorString();
+        const QString reason = file.errorString();
+        qCWarning(lcRecords) << "could not write" << path << reason;
         file.cancelWriting();
-        return false;
+        return {false, reason};
     }
     if (!file.commit()) {
         qCWarning(lcRecords) << "could not replace" << path << file.errorString();
-        return false;
+        return {false, file.errorString()};
     }
-    return true;
+    return {true, QString()};
+}
+
+int removeLeftoverTemporaryFiles(const QString& path) {
+    const QFileInfo target(path);
+    // QSaveFile's temporary name: the file's own name with six random characters appended.
+    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDir directory = target.absoluteDir();
+    const QFileInfoList candidates =
+        directory.entryInfoList({target.fileName() + QStringLiteral(".??????")},
+                                QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
+    int removed = 0;
+    for (const QFileInfo& candidate : candidates) {
+        if (!temporaryName.match(candidate.fileName()).hasMatch())
+            continue;
+        if (QFile::remove(candidate.filePath())) {
+            qCInfo(lcRecords) << "removed the leftover" << candidate.filePath();
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 std::optional<QByteArray> readFileStart(const QString& path, qint64 maxBytes) {

@@ -31,6 +31,10 @@ QString DataPaths::statisticsFile() const {
     return QDir(userData).filePath(QStringLiteral("Sorbello.dat"));
 }
 
+QStringList DataPaths::files() const {
+    return {playerNamesFile(), highScoreFile(), statisticsFile()};
+}
+
 QString besideProgramDirectory(const QString& executableDir, const QString& userDataDir) {
     return canCreateFilesIn(executableDir) ? executableDir : userDataDir;
 }

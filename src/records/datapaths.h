@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the data files live: the player names and the high scores beside the program, the
 // statistics in the user's data directory.
@@ -11,6 +12,8 @@ struct DataPaths {
     QString playerNamesFile() const;
     QString highScoreFile() const;
     QString statisticsFile() const;
+    // All three.
+    QStringList files() const;
 };
 
 // The executable's directory when a file can be created there; otherwise (an installed

@@ -10,8 +10,8 @@ void GameRecords::loadHighScores() {
     LoadScoreTable(highScores_, highScoreFile_);
 }
 
-bool GameRecords::saveHighScores() const {
-    return SaveScoreTable(highScores_, highScoreFile_);
+FileWriteResult GameRecords::saveHighScores() const {
+    return reported(highScoreFile_, SaveScoreTable(highScores_, highScoreFile_));
 }
 
 void GameRecords::EnterHighScore(const QString& name, quint32 points) {
@@ -19,5 +19,11 @@ void GameRecords::EnterHighScore(const QString& name, quint32 points) {
 }
 
 void GameRecords::UpdateStatisticsFile(const TGameTallies& tallies, int playerCount) {
-    ::UpdateStatisticsFile(statisticsFile_, tallies, playerCount);
+    reported(statisticsFile_, ::UpdateStatisticsFile(statisticsFile_, tallies, playerCount));
+}
+
+FileWriteResult GameRecords::reported(const QString& path, FileWriteResult result) const {
+    if (!result && onWriteFailure_)
+        onWriteFailure_(path, result.reason);
+    return result;
 }

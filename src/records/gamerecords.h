@@ -13,21 +13,29 @@
 class GameRecords : public RecordsPort {
 public:
     using DateSource = std::function<QDate()>;
+    // Told about each write that failed, with the file and the system's reason; results are
+    // lost then, and the user should know.
+    using WriteFailure = std::function<void(const QString& path, const QString& reason)>;
 
     GameRecords(QString highScoreFile, QString statisticsFile, DateSource today = &QDate::currentDate);
+
+    void setWriteFailure(WriteFailure onFailure) { onWriteFailure_ = std::move(onFailure); }
 
     // At program start: the table from its file (defaults when there is none).
     void loadHighScores();
     // At program end; results of the run reach the file only here.
-    bool saveHighScores() const;
+    FileWriteResult saveHighScores() const;
     const HighScoreTable& highScores() const { return highScores_; }
 
     void EnterHighScore(const QString& name, quint32 points) override;
     void UpdateStatisticsFile(const TGameTallies& tallies, int playerCount) override;
 
 private:
+    FileWriteResult reported(const QString& path, FileWriteResult result) const;
+
     QString highScoreFile_;
     QString statisticsFile_;
     DateSource today_;
     HighScoreTable highScores_;
+    WriteFailure onWriteFailure_;
 };

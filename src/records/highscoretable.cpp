@@ -78,6 +78,6 @@ bool LoadScoreTable(HighScoreTable& table, const QString& path) {
     return true;
 }
 
-bool SaveScoreTable(const HighScoreTable& table, const QString& path) {
+FileWriteResult SaveScoreTable(const HighScoreTable& table, const QString& path) {
     return writeFileAtomically(path, table.toBytes());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "atomicfile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
@@ -51,4 +53,4 @@ private:
 // Fills the table from the file when it exists; false (table unchanged) when it cannot be read.
 bool LoadScoreTable(HighScoreTable& table, const QString& path);
 // Writes all 31 entries, 1488 bytes; false (old file kept) on failure.
-bool SaveScoreTable(const HighScoreTable& table, const QString& path);
+FileWriteResult SaveScoreTable(const HighScoreTable& table, const QString& path);

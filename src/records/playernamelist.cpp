@@ -43,7 +43,7 @@ bool PlayerNameList::SavePlayerNames() const {
     QByteArray bytes;
     for (const QString& name : names_)
         bytes += toAnsi(name) + "\r\n";
-    return writeFileAtomically(filePath_, bytes);
+    return writeFileAtomically(filePath_, bytes).written;
 }
 
 bool PlayerNameList::ContainsName(const QString& text) const {

@@ -2,5 +2,5 @@
 
 #include <QLoggingCategory>
 
-// Failures with the data files are never shown to the user; they only go here.
+// Failures with the data files go here; the user hears only of results that could not be written.
 Q_DECLARE_LOGGING_CATEGORY(lcRecords)

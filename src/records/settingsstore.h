@@ -13,7 +13,8 @@ public:
     // Any other store, for example an INI file in a test's temporary directory.
     explicit SettingsStore(std::unique_ptr<QSettings> settings);
 
-    // A value that does not exist reads as the empty text.
+    // A value that does not exist reads as the empty text; one that a hand-edited file holds as
+    // a list (an unquoted comma) reads as the text written there.
     QString ReadSetting(const QString& name) const;
     void WriteSetting(const QString& name, const QString& text);
 

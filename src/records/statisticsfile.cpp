@@ -61,7 +61,7 @@ void mergeTallies(TStatTable& table, const TGameTallies& tallies, int playerCoun
     }
 }
 
-bool UpdateStatisticsFile(const QString& path, const TGameTallies& tallies, int playerCount) {
+FileWriteResult UpdateStatisticsFile(const QString& path, const TGameTallies& tallies, int playerCount) {
     TStatTable table = readStatTable(path).value_or(TStatTable{});
     mergeTallies(table, tallies, playerCount);
     return writeStatTable(path, table);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "atomicfile.h"
 #include "statentry.h"
 
 #include <QString>
@@ -20,4 +21,4 @@ QString statListName(const QString& name);
 void mergeTallies(TStatTable& table, const TGameTallies& tallies, int playerCount);
 
 // Reads the file (missing or unreadable: empty), merges and writes it back whole.
-bool UpdateStatisticsFile(const QString& path, const TGameTallies& tallies, int playerCount);
+FileWriteResult UpdateStatisticsFile(const QString& path, const TGameTallies& tallies, int playerCount);

@@ -60,6 +60,6 @@ std::optional<TStatTable> readStatTable(const QString& path) {
     return decodeStatTable(*bytes);
 }
 
-bool writeStatTable(const QString& path, const TStatTable& table) {
+FileWriteResult writeStatTable(const QString& path, const TStatTable& table) {
     return writeFileAtomically(path, encodeStatTable(table));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "atomicfile.h"
 #include "statentry.h"
 
 #include <QByteArray>
@@ -30,4 +31,4 @@ TStatTable decodeStatTable(QByteArrayView bytes);
 
 // Nothing when the file is missing or unreadable.
 std::optional<TStatTable> readStatTable(const QString& path);
-bool writeStatTable(const QString& path, const TStatTable& table);
+FileWriteResult writeStatTable(const QString& path, const TStatTable& table);

@@ -11,7 +11,6 @@
 #include "controls/ttexturpanel.h"
 #include "controls/tvkbutton.h"
 #include "net/tnetzwerking.h"
-#include "records/settingsstore.h"
 #include "shellenvironment.h"
 #include "sound/tsoundausgabe.h"
 
@@ -131,11 +130,4 @@ void Tinfopar::FormActivate() {
 
 void Tinfopar::VKButton1Click() {
     accept();
-}
-
-std::function<QString()> storedPictureSource(SettingsStore& settings) {
-    return [&settings] {
-        const QString stored = settings.ReadSetting(QStringLiteral("Standardbilddatei"));
-        return stored.isEmpty() ? builtInSheetMarker() : stored;
-    };
 }

@@ -53,9 +53,3 @@ private:
     std::function<QString()> pictureSource_;
     const QImage& squareTexture_;
 };
-
-class SettingsStore;
-
-// The picture source as the new-game dialog stores it ("Standardbilddatei"); the built-in
-// marker when nothing is stored, as the dialog shows then.
-std::function<QString()> storedPictureSource(SettingsStore& settings);

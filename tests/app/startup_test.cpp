@@ -1,8 +1,14 @@
+#include "app/sorbelloprogram.h"
 #include "app/startup.h"
+#include "support/mainwindowsurroundings.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -31,6 +37,34 @@ TEST(SingleInstance, OnlyOneInstanceHoldsTheLockUntilItEnds) {
     }
     SingleInstance later(path);
     EXPECT_TRUE(later.acquire()) << "the lock goes with the instance that held it";
+}
+
+class StartUpTest : public ::testing::Test, protected MainWindowSurroundings {};
+
+TEST_F(StartUpTest, TheStartRemovesLeftoverTemporaryFilesOfTheDataFilesAndNothingElse) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"data/Sorbello.dat.QwErTy"_s));
+    // The statistics live in data/, the other two files beside the program.
+    const QStringList leftovers{u"HighScore.dat.RMqfYD"_s, u"spielernamen.dat.a1B2c3"_s,
+                                u"data/Sorbello.dat.ZZZZZZ"_s};
+    const QStringList others{
+        u"HighScore.dat"_s,         u"HighScore.dat.bak"_s,       u"HighScore.dat.RMqfY"_s,
+        u"HighScore.dat.RMqfYDx"_s, u"HighScore.dat.RM-fYD"_s,    u"highscore.dat.RMqfYD"_s,
+        u"HighScore.datXRMqfYD"_s,  u"Sorbello.dat.ZZZZZZ"_s,     u"notes.txt.RMqfYD"_s,
+        u"data/Sorbello.dat"_s,     u"data/Sorbello.dat.QwErTy"_s};
+    for (const QString& name : leftovers + others) {
+        QFile file(dir.filePath(name));
+        if (QFileInfo(file).isDir())
+            continue;
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+    }
+    AppEnvironment environment = appEnvironment();
+    environment.dataPaths = dataPathsFor(dir.path(), dir.filePath(u"data"_s));
+
+    SorbelloProgram program(environment);
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
+    for (const QString& name : others)
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
 }
 
 } // namespace

@@ -13,6 +13,14 @@
 
 namespace {
 
+// Every reading finds the clock `step` ms further on, as if drawing took that long.
+class DrawingClock : public TickClock {
+public:
+    quint32 ticks() const override { return now += step; }
+    mutable quint32 now = 1000;
+    quint32 step = 0;
+};
+
 class BoardScreenTest : public ::testing::Test {
 protected:
     BoardScreenTest() {
@@ -29,11 +37,13 @@ protected:
     Journal journal;
     FakeClock clock;
     FakeWait wait{journal, clock};
+    DrawingClock frameClock;
     PaintBox paintBox1;
     PaintBox paintBox2;
     QLabel vollauf;
     TSiebenSeg siebenSeg1;
-    BoardScreen screen{state, images, options, engine, wait, {&paintBox1, &paintBox2, &vollauf, &siebenSeg1}};
+    BoardScreen screen{
+        state, images, options, engine, wait, frameClock, {&paintBox1, &paintBox2, &vollauf, &siebenSeg1}};
 };
 
 TEST_F(BoardScreenTest, EveryFrameReachesTheScreenAndStaysThereForItsPacing) {
@@ -57,6 +67,22 @@ TEST_F(BoardScreenTest, EveryFrameReachesTheScreenAndStaysThereForItsPacing) {
     screen.setFramePacing(0);
     screen.ShowFadeFrame(frame, 0);
     EXPECT_TRUE(journal.entries.isEmpty()) << "unpaced frames do not wait";
+}
+
+TEST_F(BoardScreenTest, AFrameWaitsOnlyForWhatDrawingItLeftOfItsPacing) {
+    QImage frame(40, 40, QImage::Format_RGB32);
+    frame.fill(Qt::red);
+    screen.setFramePacing(4);
+    const struct {
+        quint32 drawingMs;
+        QStringList waits;
+    } cases[] = {{0, {"pause 4"}}, {3, {"pause 1"}}, {4, {}}, {9, {}}};
+    for (const auto& c : cases) {
+        journal.entries.clear();
+        frameClock.step = c.drawingMs;
+        screen.ShowFadeFrame(frame, 0);
+        EXPECT_EQ(journal.entries, c.waits) << c.drawingMs << " ms drawing";
+    }
 }
 
 TEST_F(BoardScreenTest, RepaintingFollowsTheSizeOfTheBoardAndKeepsItsPicture) {

@@ -10,32 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Writes beyond `bytes` fail as on a full disk, whoever runs the tests (root ignores
-// read-only directories).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    void (*previousHandler_)(int);
-    rlimit saved_{};
-};
 
 class GameRecordsTest : public ::testing::Test {
 protected:

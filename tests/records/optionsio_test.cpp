@@ -1,6 +1,7 @@
 #include "records/optionsio.h"
 #include "records/settingsstore.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -86,6 +87,30 @@ TEST_F(OptionsIoTest, WritesEveryValueAsTextAndThroughToTheFile) {
     EXPECT_EQ(again.ReadSetting(QStringLiteral("Kartenruecken")), "classic");
     EXPECT_EQ(again.ReadSetting(QStringLiteral("abdecken")), "Nein");
     EXPECT_EQ(again.ReadSetting(QStringLiteral("higrufarbe")), "16711680");
+}
+
+TEST_F(OptionsIoTest, AHandEditedValueWithAnUnquotedCommaReadsAsTheTextInTheFile) {
+    QFile file(fileName());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Daten]\r\n"
+               "sp1=Meier, Jo\r\n"
+               "sp2=Meier,Jo\r\n"
+               "sp3=  Ma ,  Mo  \r\n"
+               "sp4=\"Lu, Li\"\r\n"
+               "Standardbilddatei=/home/jo/Karten, alt.pbd\r\n"
+               "netzwerkadresse=a\\\\b, c\r\n");
+    file.close();
+    SettingsStore edited = reopened();
+    EXPECT_EQ(edited.ReadSetting(QStringLiteral("sp1")), "Meier, Jo");
+    EXPECT_EQ(edited.ReadSetting(QStringLiteral("sp2")), "Meier,Jo");
+    EXPECT_EQ(edited.ReadSetting(QStringLiteral("sp3")), "Ma ,  Mo");
+    EXPECT_EQ(edited.ReadSetting(QStringLiteral("sp4")), "Lu, Li");
+    EXPECT_EQ(edited.ReadSetting(QStringLiteral("Standardbilddatei")), "/home/jo/Karten, alt.pbd");
+    EXPECT_EQ(edited.ReadSetting(QStringLiteral("netzwerkadresse")), "a\\b, c")
+        << "a line with escapes gives its parts joined";
+
+    edited.WriteSetting(QStringLiteral("sp1"), edited.ReadSetting(QStringLiteral("sp1")));
+    EXPECT_EQ(reopened().ReadSetting(QStringLiteral("sp1")), "Meier, Jo") << "written back unchanged";
 }
 
 } // namespace

@@ -21,9 +21,17 @@
 #include <QTest>
 
 #include "game/tparneu.h"
+#include "sound/messageboxcatcher.h"
 #include "support/newgame.h"
 
+#include "datafiles.h"
+
+#include <QDir>
+
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -177,6 +185,53 @@ TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuring
     GameRecords nextRun(paths.highScoreFile(), paths.statisticsFile());
     nextRun.loadHighScores();
     EXPECT_EQ(nextRun.highScores().toBytes(), table.toBytes());
+}
+
+// Closes the end dialog when it opens; message boxes before it are left to whoever closes them.
+void closeEndDialog(bool& shown) {
+    onNextModal([&shown](QWidget* modal) {
+        if (auto* end = qobject_cast<Tgewinnform*>(modal)) {
+            shown = true;
+            end->VKButton1->click();
+        } else {
+            closeEndDialog(shown);
+        }
+    });
+}
+
+TEST_F(RecordWindowsTest, ResultsThatCannotBeWrittenAreReportedOnceAtEachWriteAndTheGameGoesOn) {
+    startGameThroughDialog(*window);
+    const TGameState& state = window->gameState();
+    while (state.remainingGroups > 1) {
+        const int first = firstPresent();
+        clickSlot(first);
+        clickSlot(presentWhere(first, true));
+    }
+    const auto failure = [](const QString& path) {
+        return u"Die Datei \""_s + QDir::toNativeSeparators(path) +
+               u"\" konnte nicht gespeichert werden:\r"_s + QString::fromLocal8Bit(std::strerror(EFBIG)) +
+               u"\rDie neuen Ergebnisse fehlen deshalb darin."_s;
+    };
+    MessageBoxCatcher boxes;
+    bool endDialogShown = false;
+    {
+        const FileSizeLimit full(8);
+        closeEndDialog(endDialogShown);
+        const int first = firstPresent();
+        clickSlot(first);
+        clickSlot(presentWhere(first, true));
+        ASSERT_EQ(boxes.seen.size(), 1u) << "one message for the game end";
+        EXPECT_EQ(boxes.seen[0].caption, u"Fehler!"_s);
+        EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
+        EXPECT_EQ(boxes.seen[0].text, failure(paths.statisticsFile()));
+        EXPECT_TRUE(endDialogShown) << "the game goes on to its end";
+
+        formHighScore.reset();
+        ASSERT_EQ(boxes.seen.size(), 2u) << "one message at the end of the run";
+        EXPECT_EQ(boxes.seen[1].text, failure(paths.highScoreFile()));
+    }
+    EXPECT_FALSE(QFile::exists(paths.statisticsFile()));
+    EXPECT_FALSE(QFile::exists(paths.highScoreFile()));
 }
 
 } // namespace

@@ -1,0 +1,11 @@
+#include "writefailuremessage.h"
+
+#include <QDir>
+#include <QMessageBox>
+
+void showWriteFailure(QWidget* parent, const QString& path, const QString& reason) {
+    QMessageBox::critical(parent, QStringLiteral("Fehler!"),
+                          QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden:\r%2\r"
+                                         "Die neuen Ergebnisse fehlen deshalb darin.")
+                              .arg(QDir::toNativeSeparators(path), reason));
+}

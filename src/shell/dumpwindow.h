@@ -1,6 +1,0 @@
-#pragma once
-
-#include <QString>
-
-// Shows the debug dump in a window of its own that goes away when closed.
-void showDumpInOwnWindow(const QString& text);
