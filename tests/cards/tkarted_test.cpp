@@ -140,6 +140,13 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("keine Bilddatei");
     text.close();
+    // The first half of a good file: its headers promise twice the pixel data it holds.
+    ASSERT_TRUE(writeSheetFile(builtInSheet(), path("ganz.pbd")));
+    QFile whole(path("ganz.pbd"));
+    QFile half(path("halb.pbd"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && half.open(QIODevice::WriteOnly));
+    half.write(whole.read(whole.size() / 2));
+    half.close();
     Tkarted* editor = makeEditor();
     editor->SpinEdit1->setValue(8);
     const QImage sheet = editor->state().sheet();
@@ -155,7 +162,9 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
         {"load, not a bitmap", &ScriptedDialogs::sheetFile, &Tkarted::Kartendateiladen1Click,
          path("Notiz.pbd")},
         {"replace, missing", &ScriptedDialogs::pictureFile, &Tkarted::VKButton2Click, path("fehlt.bmp")},
+        {"load, cut short", &ScriptedDialogs::sheetFile, &Tkarted::Kartendateiladen1Click, path("halb.pbd")},
         {"replace, not a bitmap", &ScriptedDialogs::pictureFile, &Tkarted::VKButton2Click, path("Notiz.pbd")},
+        {"replace, cut short", &ScriptedDialogs::pictureFile, &Tkarted::VKButton2Click, path("halb.pbd")},
         {"save, no such folder", &ScriptedDialogs::saveFile, &Tkarted::Kartendateispeichern1Click,
          path("fehlt/neu.pbd")},
     };
