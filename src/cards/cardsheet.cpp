@@ -21,21 +21,33 @@ void setError(QString* error, const QString& text) {
 
 // Run-length codes may skip pixels, and the reader leaves skipped pixels unwritten: it decodes
 // into a blank picture of the right size instead, so they keep the palette's first colour.
-std::optional<QImage> decodeBitmap(QImageReader& reader, const BmpLayout& layout) {
+std::optional<QImage> decodeBitmap(QImageReader& reader, const BmpLayout& layout, QString* error) {
     QImage image;
     const uchar* blank = nullptr;
     if (layout.runLengthEncoded) {
-        image = QImage(layout.size, QImage::Format_Indexed8);
-        if (image.isNull())
+        // Made before the reader could check the size against its memory limit, so checked here.
+        const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+        if (limit > 0 && qint64(layout.size.width()) * layout.size.height() > limit) {
+            setError(error, QStringLiteral("The picture is larger than the reader's memory limit"));
             return std::nullopt;
+        }
+        image = QImage(layout.size, QImage::Format_Indexed8);
+        if (image.isNull()) {
+            setError(error, QStringLiteral("Not enough memory for the picture"));
+            return std::nullopt;
+        }
         image.fill(0);
         blank = image.constBits();
     }
-    if (!reader.read(&image) || image.isNull())
+    if (!reader.read(&image) || image.isNull()) {
+        setError(error, reader.errorString());
         return std::nullopt;
+    }
     // Only a reader that filled the blank picture is known to have left no pixel undefined.
-    if (blank && image.constBits() != blank)
+    if (blank && image.constBits() != blank) {
+        setError(error, QStringLiteral("The run-length codes could not be read into a blank picture"));
         return std::nullopt;
+    }
     return image;
 }
 
@@ -121,11 +133,9 @@ std::optional<QImage> readSheetFile(const QString& fileName, QString* error) {
         setError(error, QStringLiteral("The file holds less pixel data than its header states"));
         return std::nullopt;
     }
-    std::optional<QImage> sheet = decodeBitmap(reader, *layout);
-    if (!sheet) {
-        setError(error, reader.errorString());
+    std::optional<QImage> sheet = decodeBitmap(reader, *layout, error);
+    if (!sheet)
         return std::nullopt;
-    }
     completePalette(*sheet);
     return sheet;
 }

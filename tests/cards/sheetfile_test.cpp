@@ -48,6 +48,31 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QByteArray withU32(QByteArray bytes, int at, quint32 value) {
+    qToLittleEndian(value, bytes.data() + at);
+    return bytes;
+}
+
+// A 4 x 2 run-length encoded 8-bit bitmap whose codes fill the bottom row with colour 1 and
+// end before the top row; `codeBytes` is the compressed size the header states.
+QByteArray runLengthBitmap(quint32 codeBytes) {
+    const QByteArray palette = QByteArray::fromHex("0000ff00"
+                                                   "00ff0000");
+    const QByteArray codes = QByteArray::fromHex("0401"
+                                                 "0000"
+                                                 "0001");
+    QByteArray bytes = QByteArray("BM") + QByteArray(12, '\0') + QByteArray(40, '\0') + palette + codes;
+    bytes = withU32(bytes, 2, quint32(bytes.size()));
+    bytes = withU32(bytes, 10, 14 + 40 + quint32(palette.size()));
+    bytes = withU32(bytes, 14, 40);
+    bytes = withU32(bytes, 18, 4);
+    bytes = withU32(bytes, 22, 2);
+    bytes = withU32(bytes, 26, 1 | (8 << 16)); // one plane, 8 bits per pixel
+    bytes = withU32(bytes, 30, 1);             // run-length encoded, 8 bits
+    bytes = withU32(bytes, 34, codeBytes);
+    return withU32(bytes, 46, 2);
+}
+
 TEST(SheetFile, ReadsAnyBitmapWhateverItsNameKeepingSizeFormatAndPalette) {
     QTemporaryDir dir;
     const struct {
@@ -83,6 +108,7 @@ TEST(SheetFile, RefusesFilesThatAreNoBitmapWithAReason) {
         {"text.pbd", QByteArray("Kartensymbole\r\n")},
         {"foto.pbd", encoded(trueColourImage(40, 40), "png")},
         {"riesig.pbd", hugeHeader},
+        {"riesig, Lauflänge.pbd", withU32(withU32(runLengthBitmap(6), 18, 60000), 22, 60000)},
         {"abgeschnitten.pbd", truncated},
     };
     for (const auto& c : cases) {
@@ -94,31 +120,6 @@ TEST(SheetFile, RefusesFilesThatAreNoBitmapWithAReason) {
         EXPECT_FALSE(error.isEmpty()) << c.name;
     }
     EXPECT_FALSE(readSheetFile(QString()).has_value());
-}
-
-QByteArray withU32(QByteArray bytes, int at, quint32 value) {
-    qToLittleEndian(value, bytes.data() + at);
-    return bytes;
-}
-
-// A 4 x 2 run-length encoded 8-bit bitmap whose codes fill the bottom row with colour 1 and
-// end before the top row; `codeBytes` is the compressed size the header states.
-QByteArray runLengthBitmap(quint32 codeBytes) {
-    const QByteArray palette = QByteArray::fromHex("0000ff00"
-                                                   "00ff0000");
-    const QByteArray codes = QByteArray::fromHex("0401"
-                                                 "0000"
-                                                 "0001");
-    QByteArray bytes = QByteArray("BM") + QByteArray(12, '\0') + QByteArray(40, '\0') + palette + codes;
-    bytes = withU32(bytes, 2, quint32(bytes.size()));
-    bytes = withU32(bytes, 10, 14 + 40 + quint32(palette.size()));
-    bytes = withU32(bytes, 14, 40);
-    bytes = withU32(bytes, 18, 4);
-    bytes = withU32(bytes, 22, 2);
-    bytes = withU32(bytes, 26, 1 | (8 << 16)); // one plane, 8 bits per pixel
-    bytes = withU32(bytes, 30, 1);             // run-length encoded, 8 bits
-    bytes = withU32(bytes, 34, codeBytes);
-    return withU32(bytes, 46, 2);
 }
 
 TEST(SheetFile, AFileWithLessPixelDataThanItsHeaderStatesIsRefused) {
