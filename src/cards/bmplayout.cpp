@@ -105,7 +105,6 @@ std::optional<BmpLayout> bmpLayout(const QByteArray& head) {
     const qint64 rows = std::abs(info.height);
     BmpLayout layout;
     layout.size = QSize(int(info.width), int(rows));
-    layout.bitCount = info.bitCount;
     layout.runLengthEncoded = info.compression == Rle8 || info.compression == Rle4;
     layout.pixelDataStart = std::max<qint64>(u32At(head, 10), endOfPalette(info));
     if (layout.runLengthEncoded) {

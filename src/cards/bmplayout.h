@@ -10,7 +10,6 @@
 // rest of the image never written, so a file is measured against this before it is read.
 struct BmpLayout {
     QSize size;
-    int bitCount = 0;
     bool runLengthEncoded = false;
     qint64 pixelDataStart = 0;
     // For run-length encoded files the compressed size their header states.

@@ -71,9 +71,9 @@ int highestColourIndex(const QImage& image) {
 // A palette shorter than the colour numbers the pixels use would leave those pixels without a
 // colour; they show black, as Qt's own conversions show them.
 void completePalette(QImage& image) {
-    if (image.colorCount() == 0)
-        return;
     const int known = image.colorCount();
+    if (known == 0 || known >= (1 << image.depth()))
+        return;
     const int needed = highestColourIndex(image) + 1;
     if (needed <= known)
         return;
