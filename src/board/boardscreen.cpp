@@ -39,6 +39,7 @@ void BoardScreen::DrawFreshBoard() {
 
 void BoardScreen::RedrawFaceDownCards() {
     paintFaceDownBacks(images_.board, images_.cardBack, state_);
+    transitions_.redrawTurnedBackCards();
 }
 
 void BoardScreen::DrawStatusStrip() {

@@ -40,6 +40,8 @@ bool CardTransitions::cutShort(quint32 generation) const {
 }
 
 void CardTransitions::ShowCard(int motif, int x, int y) {
+    // A card turned up means the cards of the last hide are no longer its to look after.
+    turnedBackSlots_.clear();
     const quint32 generation = state_.gameGeneration;
     const FadeCallback frames = framesUnless(presenter_, [this, generation] { return cutShort(generation); });
 
@@ -54,7 +56,20 @@ void CardTransitions::ShowCard(int motif, int x, int y) {
 }
 
 void CardTransitions::HideFaceUpCards() {
-    fadeEachPendingCard(options_.fadeHide, [this](QPoint) { return images_.cardBack; });
+    turnedBackSlots_.clear();
+    turnedBackGeneration_ = state_.gameGeneration;
+    const auto settle = [this](int slot, QPoint at, const QImage& fadedTo) {
+        // The back is taken once the fade is done: its style may have changed meanwhile
+        // (the frames process window messages, so the options dialog can run in between).
+        const QImage back = images_.cardBack;
+        copyCardAt(images_.board, back, at.x(), at.y());
+        turnedBackSlots_.push_back(slot);
+        if (back != fadedTo)
+            presenter_.presentBoard();
+    };
+    if (fadeEachPendingCard(
+            options_.fadeHide, [this](QPoint) { return images_.cardBack; }, settle))
+        turnedBackSlots_.clear();
 }
 
 void CardTransitions::RemoveFaceUpCards() {
@@ -62,11 +77,27 @@ void CardTransitions::RemoveFaceUpCards() {
     // across the square of a removed card.
     QImage background(images_.board.size(), QImage::Format_RGB32);
     TileTexture(background.width(), background.height(), background, images_.texture);
-    fadeEachPendingCard(options_.fadeRemove,
-                        [&background](QPoint at) { return background.copy(at.x(), at.y(), kCardSize, kCardSize); });
+    fadeEachPendingCard(
+        options_.fadeRemove,
+        [&background](QPoint at) { return background.copy(at.x(), at.y(), kCardSize, kCardSize); },
+        [this](int, QPoint at, const QImage& fadedTo) {
+            copyCardAt(images_.board, fadedTo, at.x(), at.y());
+        });
 }
 
-void CardTransitions::fadeEachPendingCard(qint32 steps, const std::function<QImage(QPoint)>& targetAt) {
+void CardTransitions::redrawTurnedBackCards() {
+    if (turnedBackGeneration_ != state_.gameGeneration)
+        return;
+    for (int slot : turnedBackSlots_) {
+        const TCard& card = state_.cards[slot];
+        if (card.present)
+            copyCardAt(images_.board, images_.cardBack, card.left, card.top);
+    }
+}
+
+bool CardTransitions::fadeEachPendingCard(
+    qint32 steps, const std::function<QImage(QPoint)>& targetAt,
+    const std::function<void(int slot, QPoint at, const QImage& fadedTo)>& settle) {
     const quint32 generation = state_.gameGeneration;
     const FadeCallback frames = framesUnless(presenter_, [this, generation] { return cutShort(generation); });
     // A copy: a game started from inside a frame refills the list.
@@ -83,8 +114,9 @@ void CardTransitions::fadeEachPendingCard(qint32 steps, const std::function<QIma
         engine_.FadeTransition(face, target, steps, frames, 0);
         // The list may already belong to the next game, so it is left alone.
         if (cutShort(generation))
-            return;
-        copyCardAt(images_.board, target, at.x(), at.y());
+            return false;
+        settle(entry.slot, at, target);
     }
     state_.pendingCards.clear();
+    return true;
 }

@@ -4,6 +4,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <vector>
 
 class FadeEngine;
 struct BoardImages;
@@ -35,18 +36,27 @@ public:
     void HideFaceUpCards();
     // Takes every card of pendingCards off the board, showing the background under it.
     void RemoveFaceUpCards();
+    // Puts the card back on the cards the last hide has turned back while they are still
+    // marked face up (the turn passes on only after the hide). For a new back style.
+    void redrawTurnedBackCards();
 
 private:
     // True when the game the transition began in was abandoned or replaced meanwhile
     // (the frames process window messages, so a new game can start in the middle of a fade).
     bool cutShort(quint32 generation) const;
     // Fades the pending cards one after the other from face to what `targetAt` gives for
-    // their square, and leaves that picture in the board image.
-    void fadeEachPendingCard(qint32 steps, const std::function<QImage(QPoint)>& targetAt);
+    // their square; `settle` then puts the card's final picture into the board image. False
+    // when the game was left meanwhile.
+    bool fadeEachPendingCard(qint32 steps, const std::function<QImage(QPoint)>& targetAt,
+                             const std::function<void(int slot, QPoint at, const QImage& fadedTo)>& settle);
 
     TGameState& state_;
     BoardImages& images_;
     const TProgramOptions& options_;
     const FadeEngine& engine_;
     FramePresenter& presenter_;
+    // The cards of the game `turnedBackGeneration_` that the last hide turned back, until the
+    // next card is turned up. Kept when the hide is cut short: the board stays as it stopped.
+    std::vector<int> turnedBackSlots_;
+    quint32 turnedBackGeneration_ = 0;
 };

@@ -1,9 +1,14 @@
 #include "cardsheet.h"
 
+#include "bmplayout.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -12,6 +17,69 @@ const char kBmpFormat[] = "bmp";
 void setError(QString* error, const QString& text) {
     if (error)
         *error = text;
+}
+
+// Run-length codes may skip pixels, and the reader leaves skipped pixels unwritten: it decodes
+// into a blank picture of the right size instead, so they keep the palette's first colour.
+std::optional<QImage> decodeBitmap(QImageReader& reader, const BmpLayout& layout, QString* error) {
+    QImage image;
+    const uchar* blank = nullptr;
+    if (layout.runLengthEncoded) {
+        // Made before the reader could check the size against its memory limit, so checked here.
+        const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+        if (limit > 0 && qint64(layout.size.width()) * layout.size.height() > limit) {
+            setError(error, QStringLiteral("The picture is larger than the reader's memory limit"));
+            return std::nullopt;
+        }
+        image = QImage(layout.size, QImage::Format_Indexed8);
+        if (image.isNull()) {
+            setError(error, QStringLiteral("Not enough memory for the picture"));
+            return std::nullopt;
+        }
+        image.fill(0);
+        blank = image.constBits();
+    }
+    if (!reader.read(&image) || image.isNull()) {
+        setError(error, reader.errorString());
+        return std::nullopt;
+    }
+    // Only a reader that filled the blank picture is known to have left no pixel undefined.
+    if (blank && image.constBits() != blank) {
+        setError(error, QStringLiteral("The run-length codes could not be read into a blank picture"));
+        return std::nullopt;
+    }
+    return image;
+}
+
+int highestColourIndex(const QImage& image) {
+    if (image.format() != QImage::Format_Indexed8) {
+        // A one-bit picture: only colour 1 can be missing.
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelIndex(x, y) != 0)
+                    return 1;
+        return 0;
+    }
+    int highest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        highest = std::max<int>(highest, *std::max_element(row, row + image.width()));
+    }
+    return highest;
+}
+
+// A palette shorter than the colour numbers the pixels use would leave those pixels without a
+// colour; they show black, as Qt's own conversions show them.
+void completePalette(QImage& image) {
+    const int known = image.colorCount();
+    if (known == 0 || known >= (1 << image.depth()))
+        return;
+    const int needed = highestColourIndex(image) + 1;
+    if (needed <= known)
+        return;
+    image.setColorCount(needed);
+    for (int index = known; index < needed; ++index)
+        image.setColor(index, qRgb(0, 0, 0));
 }
 
 } // namespace
@@ -43,19 +111,32 @@ std::optional<QImage> readSheetFile(const QString& fileName, QString* error) {
         setError(error, QStringLiteral("No such file"));
         return std::nullopt;
     }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, file.errorString());
+        return std::nullopt;
+    }
     // The format is fixed so that any name works (".pbd" has no reader, ".png" another one)
     // and a picture of another kind under a sheet's name is refused.
-    QImageReader reader(fileName, kBmpFormat);
+    QImageReader reader(&file, kBmpFormat);
     reader.setAutoDetectImageFormat(false);
     if (!reader.canRead()) {
         setError(error, reader.errorString());
         return std::nullopt;
     }
-    QImage sheet;
-    if (!reader.read(&sheet) || sheet.isNull()) {
-        setError(error, reader.errorString());
+    const std::optional<BmpLayout> layout = bmpLayout(file.peek(kBmpHeadSize));
+    if (!layout) {
+        setError(error, QStringLiteral("Damaged or unsupported bitmap header"));
         return std::nullopt;
     }
+    if (layout->pixelDataEnd() > file.size()) {
+        setError(error, QStringLiteral("The file holds less pixel data than its header states"));
+        return std::nullopt;
+    }
+    std::optional<QImage> sheet = decodeBitmap(reader, *layout, error);
+    if (!sheet)
+        return std::nullopt;
+    completePalette(*sheet);
     return sheet;
 }
 

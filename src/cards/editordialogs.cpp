@@ -1,6 +1,7 @@
 #include "editordialogs.h"
 
 #include "records/datapaths.h"
+#include "sheetsavedialog.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -38,10 +39,7 @@ QString openSheet(QWidget* parent) {
 }
 
 QString saveSheet(QWidget* parent) {
-    QFileDialog dialog(parent, QString(), sheetFolder(), QStringLiteral("Paarlobilddateien (*.pbd)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("pbd"));
+    SheetSaveDialog dialog(parent, sheetFolder());
     return chosenFile(dialog);
 }
 

@@ -23,5 +23,6 @@ struct EditorDialogs {
 
 // Qt's file and colour dialogs and the application's error box. Sheets are loaded from and
 // saved to the program's folder, or the user's data folder when the program's is not
-// writable (an installed program).
+// writable (an installed program). The save dialog asks before it names a new file and
+// refuses folders that do not exist.
 EditorDialogs standardEditorDialogs();

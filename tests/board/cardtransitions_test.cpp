@@ -160,6 +160,29 @@ TEST_F(CardTransitionsTest, HideFadesTheCardsOneAfterAnotherInListOrder) {
               withCardAt(withCardAt(boardBefore, images.cardBack, slotAt(22)), images.cardBack, slotAt(7)));
 }
 
+TEST_F(CardTransitionsTest, CardsOfAHideCutShortTakeANewBackUntilACardIsTurnedUp) {
+    for (int slot : {22, 7})
+        state.cards[slot].present = state.cards[slot].faceUp = true;
+    state.pendingCards.append(3, 22);
+    state.pendingCards.append(4, 7);
+    const QImage boardBefore = images.board.copy();
+    presenter.onFrame = [&](int frameCount) { state.abortRequested = frameCount == options.fadeHide + 4; };
+    transitions.HideFaceUpCards();
+    ASSERT_EQ(squareAt(slotAt(22)), images.cardBack);
+
+    images.cardBack.fill(qRgb(200, 0, 0));
+    transitions.redrawTurnedBackCards();
+    EXPECT_EQ(squareAt(slotAt(22)), images.cardBack) << "turned back, still marked face up";
+    EXPECT_EQ(squareAt(slotAt(7)), boardBefore.copy(slotAt(7).x(), slotAt(7).y(), kCardSize, kCardSize));
+
+    state.abortRequested = false;
+    presenter.onFrame = nullptr;
+    transitions.ShowCard(3, slotAt(22).x(), slotAt(22).y());
+    images.cardBack.fill(qRgb(0, 0, 200));
+    transitions.redrawTurnedBackCards();
+    EXPECT_EQ(squareAt(slotAt(22)), faceOf(3));
+}
+
 TEST_F(CardTransitionsTest, RemoveLeavesExactlyTheTiledBackgroundUnderEachCard) {
     images.board = gradient(662, 357); // any content: the removed squares must not depend on it
     QImage tiled(images.board.size(), QImage::Format_RGB32);

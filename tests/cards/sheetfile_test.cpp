@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,31 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QByteArray withU32(QByteArray bytes, int at, quint32 value) {
+    qToLittleEndian(value, bytes.data() + at);
+    return bytes;
+}
+
+// A 4 x 2 run-length encoded 8-bit bitmap whose codes fill the bottom row with colour 1 and
+// end before the top row; `codeBytes` is the compressed size the header states.
+QByteArray runLengthBitmap(quint32 codeBytes) {
+    const QByteArray palette = QByteArray::fromHex("0000ff00"
+                                                   "00ff0000");
+    const QByteArray codes = QByteArray::fromHex("0401"
+                                                 "0000"
+                                                 "0001");
+    QByteArray bytes = QByteArray("BM") + QByteArray(12, '\0') + QByteArray(40, '\0') + palette + codes;
+    bytes = withU32(bytes, 2, quint32(bytes.size()));
+    bytes = withU32(bytes, 10, 14 + 40 + quint32(palette.size()));
+    bytes = withU32(bytes, 14, 40);
+    bytes = withU32(bytes, 18, 4);
+    bytes = withU32(bytes, 22, 2);
+    bytes = withU32(bytes, 26, 1 | (8 << 16)); // one plane, 8 bits per pixel
+    bytes = withU32(bytes, 30, 1);             // run-length encoded, 8 bits
+    bytes = withU32(bytes, 34, codeBytes);
+    return withU32(bytes, 46, 2);
+}
+
 TEST(SheetFile, ReadsAnyBitmapWhateverItsNameKeepingSizeFormatAndPalette) {
     QTemporaryDir dir;
     const struct {
@@ -82,6 +108,7 @@ TEST(SheetFile, RefusesFilesThatAreNoBitmapWithAReason) {
         {"text.pbd", QByteArray("Kartensymbole\r\n")},
         {"foto.pbd", encoded(trueColourImage(40, 40), "png")},
         {"riesig.pbd", hugeHeader},
+        {"riesig, Lauflänge.pbd", withU32(withU32(runLengthBitmap(6), 18, 60000), 22, 60000)},
         {"abgeschnitten.pbd", truncated},
     };
     for (const auto& c : cases) {
@@ -93,6 +120,81 @@ TEST(SheetFile, RefusesFilesThatAreNoBitmapWithAReason) {
         EXPECT_FALSE(error.isEmpty()) << c.name;
     }
     EXPECT_FALSE(readSheetFile(QString()).has_value());
+}
+
+TEST(SheetFile, AFileWithLessPixelDataThanItsHeaderStatesIsRefused) {
+    QTemporaryDir dir;
+    const QByteArray sheet = encoded(builtInSheet(), "bmp");
+    const QByteArray trueColour = encoded(trueColourImage(40, 40), "bmp");
+    const QByteArray sixteen = encoded(sixteenColourImage(41, 41), "bmp");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"erste Hälfte.pbd", sheet.left(sheet.size() / 2)},
+        {"Versatz hinter dem Ende.pbd", withU32(sheet, 10, quint32(sheet.size()))},
+        {"ein Byte zu kurz.pbd", trueColour.chopped(1)},
+        {"letzte Zeile fehlt.pbd", sixteen.chopped(24)},
+        {"Lauflänge gekürzt.pbd", runLengthBitmap(8).chopped(2)},
+        {"Lauflänge ohne Größe.pbd", runLengthBitmap(0)},
+    };
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString::fromUtf8(c.name));
+        writeBytes(path, c.bytes);
+        QString error;
+        EXPECT_FALSE(readSheetFile(path, &error).has_value()) << c.name;
+        EXPECT_FALSE(error.isEmpty()) << c.name;
+    }
+
+    // Skipped by its codes, the top row of a complete run-length file takes the first colour.
+    const QString path = dir.filePath(QStringLiteral("Lauflänge.pbd"));
+    writeBytes(path, runLengthBitmap(6));
+    const std::optional<QImage> picture = readSheetFile(path);
+    ASSERT_TRUE(picture.has_value());
+    for (int x = 0; x < 4; ++x) {
+        EXPECT_EQ(picture->pixel(x, 0), qRgb(255, 0, 0)) << x;
+        EXPECT_EQ(picture->pixel(x, 1), qRgb(0, 255, 0)) << x;
+    }
+}
+
+TEST(SheetFile, ColourNumbersBeyondAShortPaletteShowBlackWithoutWarnings) {
+    QTemporaryDir dir;
+    QImage image(41, 41, QImage::Format_Indexed8);
+    QList<QRgb> palette;
+    for (int i = 0; i < 20; ++i)
+        palette.append(qRgb(200, 10 * i, 255 - 10 * i));
+    image.setColorTable(palette);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, (x + 2 * y) % 20);
+    // The header now speaks of 4 colours; the pixel data stay where the offset says.
+    const QByteArray bytes = withU32(encoded(image, "bmp"), 46, 4);
+    ASSERT_EQ(bytes.at(28), 8);
+    const QString path = dir.filePath(QStringLiteral("kurze Palette.pbd"));
+    writeBytes(path, bytes);
+
+    static int warnings = 0;
+    warnings = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext&, const QString&) { warnings += type != QtDebugMsg; });
+    const std::optional<QImage> sheet = readSheetFile(path);
+    QImage expected = image.convertToFormat(QImage::Format_RGB32);
+    if (sheet) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelIndex(x, y) >= 4)
+                    expected.setPixel(x, y, qRgb(0, 0, 0));
+        EXPECT_EQ(sheet->convertToFormat(QImage::Format_RGB32), expected);
+        int differing = 0;
+        for (int y = 0; y < sheet->height(); ++y)
+            for (int x = 0; x < sheet->width(); ++x)
+                differing += sheet->pixel(x, y) != expected.pixel(x, y);
+        EXPECT_EQ(differing, 0);
+    }
+    qInstallMessageHandler(previous);
+    ASSERT_TRUE(sheet.has_value());
+    EXPECT_EQ(sheet->colorTable().mid(0, 4), palette.mid(0, 4));
+    EXPECT_EQ(warnings, 0);
 }
 
 TEST(SheetFile, AnEightBitSheetIsWrittenAtEightBitsAndReadsBackIdentical) {

@@ -57,6 +57,12 @@ protected:
         QFile text(path("Notiz.pbd"));
         ASSERT_TRUE(text.open(QIODevice::WriteOnly));
         text.write("keine Bilddatei");
+        text.close();
+        // The first half of a good file: its headers promise twice the pixel data it holds.
+        QFile whole(path("Tiere.pbd"));
+        QFile half(path("Tiere halb.pbd"));
+        ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && half.open(QIODevice::WriteOnly));
+        half.write(whole.read(whole.size() / 2));
     }
 
     QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
@@ -90,6 +96,7 @@ TEST_F(LoadCurrentSheetTest, AnUnusableSourceIsReportedAndTheBuiltInSheetUsed) {
         QStringLiteral("***Standardsymbole***"),
         path("gibtsnicht.pbd"),
         path("Notiz.pbd"),
+        path("Tiere halb.pbd"),
         dir_.path(),
     };
     for (const QString& source : sources) {

@@ -2,7 +2,9 @@
 #include "cards/cardsheet.h"
 #include "cards/editorpaintbox.h"
 #include "cards/sheetediting.h"
+#include "cards/sheetsavedialog.h"
 #include "cards/tkarted.h"
+#include "shell/modalanswers.h"
 #include "support/qtprinters.h"
 
 #include <QFile>
@@ -13,6 +15,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <deque>
 
 namespace {
 
@@ -140,6 +144,13 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("keine Bilddatei");
     text.close();
+    // The first half of a good file: its headers promise twice the pixel data it holds.
+    ASSERT_TRUE(writeSheetFile(builtInSheet(), path("ganz.pbd")));
+    QFile whole(path("ganz.pbd"));
+    QFile half(path("halb.pbd"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && half.open(QIODevice::WriteOnly));
+    half.write(whole.read(whole.size() / 2));
+    half.close();
     Tkarted* editor = makeEditor();
     editor->SpinEdit1->setValue(8);
     const QImage sheet = editor->state().sheet();
@@ -155,7 +166,9 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
         {"load, not a bitmap", &ScriptedDialogs::sheetFile, &Tkarted::Kartendateiladen1Click,
          path("Notiz.pbd")},
         {"replace, missing", &ScriptedDialogs::pictureFile, &Tkarted::VKButton2Click, path("fehlt.bmp")},
+        {"load, cut short", &ScriptedDialogs::sheetFile, &Tkarted::Kartendateiladen1Click, path("halb.pbd")},
         {"replace, not a bitmap", &ScriptedDialogs::pictureFile, &Tkarted::VKButton2Click, path("Notiz.pbd")},
+        {"replace, cut short", &ScriptedDialogs::pictureFile, &Tkarted::VKButton2Click, path("halb.pbd")},
         {"save, no such folder", &ScriptedDialogs::saveFile, &Tkarted::Kartendateispeichern1Click,
          path("fehlt/neu.pbd")},
     };
@@ -171,6 +184,43 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
     answers_.pictureFile = path("fehlt.bmp");
     editor->VKButton2Click();
     EXPECT_EQ(answers_.pictureTitle, QStringLiteral("Bild Nr. 8 laden"));
+}
+
+TEST_F(TkartedTest, TheSaveDialogAsksBeforeANewFileAndRefusesAFolderThatDoesNotExist) {
+    ASSERT_TRUE(writeSheetFile(builtInSheet(), path("alt.pbd")));
+    const struct {
+        const char* typed;
+        std::deque<QMessageBox::StandardButton> answers;
+        const char* askedTitle; // of the first box; nullptr: none of ours
+        const char* named;      // in its text
+        bool accepted;
+    } cases[] = {
+        {"fehlt/neu.pbd", {}, "Fehler!", "fehlt", false},
+        {"neu", {QMessageBox::No}, "Frage...", "\"neu.pbd\"", false},
+        {"neu", {QMessageBox::Yes}, "Frage...", "\"neu.pbd\"", true},
+        {"alt.pbd", {QMessageBox::Yes}, nullptr, "alt.pbd", true},
+    };
+    for (const auto& c : cases) {
+        SheetSaveDialog dialog(nullptr, dir_.path());
+        dialog.show();
+        dialog.selectFile(QString::fromUtf8(c.typed));
+        {
+            ModalAnswers answers(c.answers);
+            dialog.accept();
+            ASSERT_FALSE(answers.seen.empty()) << c.typed;
+            if (c.askedTitle) {
+                ASSERT_EQ(answers.seen.size(), 1u) << c.typed;
+                EXPECT_EQ(answers.seen[0].title, QString::fromUtf8(c.askedTitle)) << c.typed;
+            } else {
+                EXPECT_NE(answers.seen[0].title, QStringLiteral("Frage...")) << "Qt asks before replacing";
+            }
+            EXPECT_TRUE(answers.seen[0].text.contains(QString::fromUtf8(c.named))) << c.typed;
+        }
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted) << c.typed;
+        EXPECT_EQ(dialog.isVisible(), !c.accepted) << c.typed;
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("fehlt"))) << "nothing is made before the editor writes";
+    EXPECT_FALSE(QFileInfo::exists(path("neu.pbd")));
 }
 
 } // namespace

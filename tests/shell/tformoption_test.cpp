@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -167,6 +169,77 @@ TEST_F(TformOptionTest, RotverlaufDuringAGameRedrawsOnlyTheFaceDownCards) {
     EXPECT_EQ(window->images().board.copy(upCard.left, upCard.top, 40, 40), face);
     for (int slot : {2, 31, 60})
         EXPECT_EQ(boardCard(slot), red) << slot;
+}
+
+TEST_F(TformOptionTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFaceDownCard) {
+    // Each moment changes the style through the menu: 0 in the pause before the hide, n during
+    // the hide's frame n. Each card fades in fadeHide + 2 = 5 frames.
+    const std::vector<std::vector<int>> cases{{0}, {2}, {5}, {7}, {10}, {2, 7}, {0, 3, 8}};
+    window->options().fadeShow = 1;
+    window->options().fadeHide = 3;
+    startGameThroughDialog(*window);
+    const TGameState& state = window->gameState();
+    int other = 2;
+    while (state.cards[other].motif == state.cards[1].motif)
+        ++other;
+    const auto clickCard = [&](int slot) {
+        QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {},
+                          QPoint(state.cards[slot].left + 20, state.cards[slot].top + 20));
+    };
+    const auto otherStyle = [this] {
+        withDialog([this](TformOption& dialog) {
+            QTest::mouseClick(window->options().redCardBack ? dialog.krClassic : dialog.krRotverlauf,
+                              Qt::LeftButton);
+            dialog.VKButton1->click();
+        });
+    };
+
+    for (const std::vector<int>& moments : cases) {
+        const std::string name = ::testing::PrintToString(moments);
+        const bool redBefore = window->options().redCardBack;
+        int hideFrames = -1; // not hiding yet
+        const auto atMoment = [&] {
+            if (std::find(moments.begin(), moments.end(), hideFrames) != moments.end())
+                otherStyle();
+        };
+        clickCard(1);
+        // The second card's mismatch pauses twice; the hide follows the second pause.
+        wait.duringNextPause = [&] {
+            wait.duringNextPause = [&] {
+                hideFrames = 0;
+                atMoment();
+            };
+        };
+        QImage firstCardDuringSecondFade;
+        QImage backDuringSecondFade;
+        wait.whileProcessingMessages = [&] {
+            if (hideFrames < 0)
+                return;
+            if (++hideFrames == 6) {
+                firstCardDuringSecondFade = boardCard(1);
+                backDuringSecondFade = window->images().cardBack;
+            }
+            atMoment();
+        };
+        clickCard(other);
+        wait.whileProcessingMessages = nullptr;
+
+        ASSERT_EQ(hideFrames, 10) << name;
+        EXPECT_EQ(firstCardDuringSecondFade, backDuringSecondFade) << name;
+        ASSERT_EQ(window->options().redCardBack, redBefore != (moments.size() % 2 == 1)) << name;
+        const QImage back =
+            cardBack(window->options().redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau);
+        int staleOnScreen = 0;
+        int staleOnBoard = 0;
+        for (int slot = 1; slot <= state.cardCount(); ++slot) {
+            const TCard& card = state.cards[slot];
+            ASSERT_TRUE(card.present && !card.faceUp) << name << " slot " << slot;
+            staleOnScreen += boardCard(slot) != back;
+            staleOnBoard += window->images().board.copy(card.left, card.top, 40, 40) != back;
+        }
+        EXPECT_EQ(staleOnScreen, 0) << name;
+        EXPECT_EQ(staleOnBoard, 0) << name;
+    }
 }
 
 } // namespace

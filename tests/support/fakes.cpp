@@ -39,7 +39,10 @@ void FakeWait::waitUntil(const std::function<bool()>& done) {
         ADD_FAILURE() << "a condition wait never ended";
 }
 
-void FakeWait::processPendingMessages() {}
+void FakeWait::processPendingMessages() {
+    if (whileProcessingMessages)
+        whileProcessingMessages();
+}
 
 void FakeBoard::ShowCard(int motif, int x, int y) {
     journal_.add(QStringLiteral("show %1 motif %2").arg(slotAt(x, y)).arg(motif));

@@ -42,6 +42,8 @@ public:
     std::function<void()> duringNextPause;
     // Runs inside every condition wait until the condition holds.
     std::function<void()> whileWaitingForCondition;
+    // Runs each time pending messages are processed (after a fade frame, before a sound).
+    std::function<void()> whileProcessingMessages;
     int wakes = 0;
 
 private:
