@@ -28,12 +28,12 @@ std::optional<QImage> decodeBitmap(QImageReader& reader, const BmpLayout& layout
         // Made before the reader could check the size against its memory limit, so checked here.
         const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
         if (limit > 0 && qint64(layout.size.width()) * layout.size.height() > limit) {
-            setError(error, QStringLiteral("The picture is larger than the reader's memory limit"));
+            setError(error, QStringLiteral("Das Bild ist zu groß."));
             return std::nullopt;
         }
         image = QImage(layout.size, QImage::Format_Indexed8);
         if (image.isNull()) {
-            setError(error, QStringLiteral("Not enough memory for the picture"));
+            setError(error, QStringLiteral("Für das Bild ist nicht genug Speicher frei."));
             return std::nullopt;
         }
         image.fill(0);
@@ -45,7 +45,7 @@ std::optional<QImage> decodeBitmap(QImageReader& reader, const BmpLayout& layout
     }
     // Only a reader that filled the blank picture is known to have left no pixel undefined.
     if (blank && image.constBits() != blank) {
-        setError(error, QStringLiteral("The run-length codes could not be read into a blank picture"));
+        setError(error, QStringLiteral("Die lauflängenkodierten Bilddaten sind nicht lesbar."));
         return std::nullopt;
     }
     return image;
@@ -108,7 +108,7 @@ QRect motifRect(int motif) {
 std::optional<QImage> readSheetFile(const QString& fileName, QString* error) {
     // Checked first: Qt's reader only complains about a missing file on the console.
     if (!QFileInfo(fileName).isFile()) {
-        setError(error, QStringLiteral("No such file"));
+        setError(error, QStringLiteral("Die Datei gibt es nicht."));
         return std::nullopt;
     }
     QFile file(fileName);
@@ -126,11 +126,11 @@ std::optional<QImage> readSheetFile(const QString& fileName, QString* error) {
     }
     const std::optional<BmpLayout> layout = bmpLayout(file.peek(kBmpHeadSize));
     if (!layout) {
-        setError(error, QStringLiteral("Damaged or unsupported bitmap header"));
+        setError(error, QStringLiteral("Der Kopf der Bilddatei ist beschädigt oder wird nicht unterstützt."));
         return std::nullopt;
     }
     if (layout->pixelDataEnd() > file.size()) {
-        setError(error, QStringLiteral("The file holds less pixel data than its header states"));
+        setError(error, QStringLiteral("Die Datei enthält weniger Bilddaten, als ihr Kopf angibt."));
         return std::nullopt;
     }
     std::optional<QImage> sheet = decodeBitmap(reader, *layout, error);
@@ -142,7 +142,7 @@ std::optional<QImage> readSheetFile(const QString& fileName, QString* error) {
 
 bool writeSheetFile(const QImage& sheet, const QString& fileName, QString* error) {
     if (sheet.isNull()) {
-        setError(error, QStringLiteral("No image to write"));
+        setError(error, QStringLiteral("Es gibt kein Bild zum Speichern."));
         return false;
     }
     QSaveFile file(fileName);
