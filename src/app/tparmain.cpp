@@ -111,8 +111,11 @@ void Tparmain::connectCommands() {
             [this](const TNetzBlock& block) { networkGame_->NetzWerking1BlockEmpfangen(block); });
     connect(&NetzWerking1, &TNetzWerking::OnlineStatusGeaendert, this,
             [this] { networkGame_->NetzWerking1lineStatusGeaendert(); });
-    connect(&NetzWerking1, &TNetzWerking::socketFehler, this,
-            [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); });
+    // Never shown from inside the socket's signal that reports the error.
+    connect(
+        &NetzWerking1, &TNetzWerking::socketFehler, this,
+        [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); },
+        Qt::QueuedConnection);
     connect(Karteneditor1, &QAction::triggered, this, &Tparmain::Karteneditor1Click);
     connect(Float4, &TFloat::clicked, this, &Tparmain::Float4Click);
     connect(Float3, &TFloat::clicked, this, &Tparmain::Float3Click);
@@ -317,9 +320,21 @@ bool Tparmain::askToJoin() {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+// Shown from the event loop once the socket has finished with its disconnect; more ends while
+// the message waits or is open add no second one.
 void Tparmain::showConnectionLost() {
-    QMessageBox::information(this, QStringLiteral("Hinweis"),
-                             QStringLiteral("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."));
+    if (connectionLostShowing_)
+        return;
+    connectionLostShowing_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QMessageBox::information(
+                this, QStringLiteral("Hinweis"),
+                QStringLiteral("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."));
+            connectionLostShowing_ = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void Tparmain::prepareOfferedGame(bool largeBoard, bool triples, bool pictures) {

@@ -178,6 +178,8 @@ private:
     SorbelloWindows windows_;
     ShellEnvironment shell_ = realShellEnvironment();
     bool shown_ = false;
+    // The "unterbrochen" message is waiting to be shown or open.
+    bool connectionLostShowing_ = false;
 };
 
 // The program's identity, shown in the title picture and the About dialog.

@@ -84,7 +84,12 @@ void NetworkGame::invitationReceived(const QByteArray& payload) {
     const auto invitation = decodeInvitation(payload);
     if (!invitation)
         return;
-    if (!host_.askToJoin()) {
+    const quint32 askedOn = connectionChanges_;
+    const bool join = host_.askToJoin();
+    // The caller hung up meanwhile: the answer would reach nobody, or a later caller.
+    if (connectionChanges_ != askedOn)
+        return;
+    if (!join) {
         AntwortSenden(false);
         return;
     }
@@ -156,6 +161,7 @@ void NetworkGame::cardReceived(const QByteArray& payload) {
 }
 
 void NetworkGame::NetzWerking1lineStatusGeaendert() {
+    ++connectionChanges_;
     if (net_.Online()) {
         peerConnected = true;
         wait_.wake();

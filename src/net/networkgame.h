@@ -16,7 +16,8 @@ public:
     virtual ~NetworkGameHost() = default;
     // "Wollen Sie ein Netzwerkspiel spielen?"; true for Yes.
     virtual bool askToJoin() = 0;
-    // "Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."
+    // "Die Verbindung zum Netzwerk-Spieler wurde unterbrochen." Called from inside the network
+    // component's handling of the end, so it must not wait for the user there.
     virtual void showConnectionLost() = 0;
     // A game offered by the other computer begins: the new-game dialog's lamps follow its
     // choice, the window takes the board's size and the built-in pictures are used.
@@ -66,4 +67,6 @@ private:
     ProtocolSink* protocol_ = nullptr;
     // Game data is taken only after this side accepted an invitation on this connection.
     bool awaitingGameData_ = false;
+    // Counts the changes of the connection, so an answer can tell whether its caller is gone.
+    quint32 connectionChanges_ = 0;
 };

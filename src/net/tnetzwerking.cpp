@@ -11,12 +11,12 @@ constexpr quint32 kDefaultMaxBlockLength = 1 << 20;
 TNetzWerking::TNetzWerking(QObject* parent, quint16 port)
     : QObject(parent), port_(port), connectPort_(port), reader_(kDefaultMaxBlockLength) {
     connect(&server_, &QTcpServer::newConnection, this, &TNetzWerking::acceptConnection);
-    connect(&outgoing_, &QTcpSocket::connected, this, &TNetzWerking::outgoingConnected);
-    connect(&outgoing_, &QTcpSocket::disconnected, this, &TNetzWerking::connectionEnded);
-    connect(&outgoing_, &QTcpSocket::readyRead, this, [this] { receive(&outgoing_); });
-    connect(&outgoing_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+    onSocket(&outgoing_, &QTcpSocket::connected, [this] { outgoingConnected(); });
+    onSocket(&outgoing_, &QTcpSocket::disconnected, [this] { connectionEnded(); });
+    onSocket(&outgoing_, &QTcpSocket::readyRead, [this] { receive(&outgoing_); });
+    onSocket(&outgoing_, &QTcpSocket::errorOccurred, [this] {
         // The other side closing is the normal end of a connection, not an error.
-        if (error != QAbstractSocket::RemoteHostClosedError)
+        if (outgoing_.error() != QAbstractSocket::RemoteHostClosedError)
             Q_EMIT socketFehler(outgoing_.errorString());
     });
     sendTimer_.setInterval(5);
@@ -30,6 +30,17 @@ TNetzWerking::~TNetzWerking() {
     disconnect(&outgoing_, nullptr, this, nullptr);
     if (accepted_)
         disconnect(accepted_, nullptr, this, nullptr);
+    for (QTcpSocket* socket : retired_)
+        delete socket;
+}
+
+template <typename Signal, typename Handler>
+void TNetzWerking::onSocket(QTcpSocket* socket, Signal signal, Handler handler) {
+    connect(socket, signal, this, [this, handler] {
+        ++socketSignalsRunning_;
+        handler();
+        --socketSignalsRunning_;
+    });
 }
 
 bool TNetzWerking::listen() {
@@ -71,6 +82,7 @@ int TNetzWerking::busySlots() const {
 }
 
 void TNetzWerking::sendTick() {
+    freeRetired();
     QTcpSocket* socket = peer();
     if (queueBusy_ || !online_ || !socket || socket->state() != QAbstractSocket::ConnectedState)
         return;
@@ -82,9 +94,18 @@ QTcpSocket* TNetzWerking::peer() const {
 }
 
 void TNetzWerking::receive(QTcpSocket* socket) {
-    // All bytes are taken first: a block handler may run the message loop, during which this
-    // socket can be closed and deleted.
     reader_.append(socket->readAll());
+    if (deliveryQueued_)
+        return;
+    deliveryQueued_ = true;
+    QMetaObject::invokeMethod(this, &TNetzWerking::deliverBlocks, Qt::QueuedConnection);
+}
+
+// Runs from the event loop. A handler may run the message loop, and this runs again inside it
+// for the bytes that came meanwhile, so blocks still reach the game in the order they came.
+// Bytes of a connection that ended before they were handed on were discarded with it.
+void TNetzWerking::deliverBlocks() {
+    deliveryQueued_ = false;
     while (online_) {
         const std::optional<Frame> frame = reader_.next();
         if (!frame)
@@ -106,17 +127,20 @@ void TNetzWerking::acceptConnection() {
     while (QTcpSocket* incoming = server_.nextPendingConnection()) {
         // One peer at a time: a second caller is turned away.
         if (accepted_ && accepted_->state() == QAbstractSocket::ConnectedState) {
-            incoming->abort();
-            incoming->deleteLater();
+            retire(incoming);
             continue;
         }
+        // Whatever the former caller's socket is doing, nothing of it may reach the new one.
         if (accepted_)
-            accepted_->deleteLater();
+            retire(accepted_);
         accepted_ = incoming;
         acceptedRole_ = true;
         outgoingRole_ = false;
-        connect(incoming, &QTcpSocket::readyRead, this, [this, incoming] { receive(incoming); });
-        connect(incoming, &QTcpSocket::disconnected, this, &TNetzWerking::connectionEnded);
+        onSocket(incoming, &QTcpSocket::readyRead, [this, incoming] { receive(incoming); });
+        onSocket(incoming, &QTcpSocket::disconnected, [this, incoming] {
+            retire(incoming);
+            connectionEnded();
+        });
         setOnline(true);
     }
 }
@@ -136,6 +160,27 @@ void TNetzWerking::endBrokenConnection() {
     if (QTcpSocket* socket = peer())
         socket->abort();
     connectionEnded();
+}
+
+// The socket is cut off from this component at once; it is freed later, as it may be in the
+// middle of one of its signals (its disconnect, say) further down the stack.
+void TNetzWerking::retire(QTcpSocket* socket) {
+    disconnect(socket, nullptr, this, nullptr);
+    if (socket->state() != QAbstractSocket::UnconnectedState)
+        socket->abort();
+    if (accepted_ == socket)
+        accepted_ = nullptr;
+    if (std::find(retired_.begin(), retired_.end(), socket) == retired_.end())
+        retired_.push_back(socket);
+}
+
+void TNetzWerking::freeRetired() {
+    if (socketSignalsRunning_ > 0)
+        return;
+    std::vector<QTcpSocket*> done;
+    done.swap(retired_);
+    for (QTcpSocket* socket : done)
+        delete socket;
 }
 
 // What was on its way belongs to the connection that ended; nothing of it may be taken for

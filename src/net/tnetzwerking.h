@@ -11,10 +11,16 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <vector>
+
 // Lets two running games exchange blocks over TCP: one peer at a time, reached by listening
 // on port 1024 or by connecting to the other computer's port 1024. Blocks are queued in a
 // table of 100 slots and go out in frames of at most 5000 bytes from a 5 ms send tick;
 // received frames are joined into blocks again.
+//
+// Block handlers may run the message loop (a question, a turn's pauses), so received blocks
+// are handed on from the event loop, never from inside a socket's own signal; and a socket
+// that is done with is freed only when none of its signals is being handled.
 class TNetzWerking : public QObject, public BlockPort {
     Q_OBJECT
 public:
@@ -54,6 +60,7 @@ Q_SIGNALS:
 private:
     void sendTick();
     void receive(QTcpSocket* socket);
+    void deliverBlocks();
     void acceptConnection();
     void outgoingConnected();
     void connectionEnded();
@@ -61,17 +68,26 @@ private:
     void setOnline(bool online);
     void discardTransfers();
     QTcpSocket* peer() const;
+    // Wires a socket signal to `handler`, counting the handlers running.
+    template <typename Signal, typename Handler>
+    void onSocket(QTcpSocket* socket, Signal signal, Handler handler);
+    void retire(QTcpSocket* socket);
+    void freeRetired();
 
     quint16 port_;
     quint16 connectPort_;
     QTcpServer server_;
     QTcpSocket outgoing_;
     QPointer<QTcpSocket> accepted_;
+    // Sockets done with, waiting until none of their signals is being handled.
+    std::vector<QTcpSocket*> retired_;
+    int socketSignalsRunning_ = 0;
     QTimer sendTimer_;
     SlotTable slots_;
     bool queueBusy_ = false;
     bool acceptedRole_ = false;
     bool outgoingRole_ = false;
     bool online_ = false;
+    bool deliveryQueued_ = false;
     FrameReader reader_;
 };

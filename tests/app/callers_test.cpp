@@ -1,0 +1,243 @@
+// The main window against callers on real sockets that connect, invite and hang up while the
+// window's messages are open. The window must survive, show one "unterbrochen" message at a
+// time and take nothing from a caller that is gone.
+
+#include "app/tparmain.h"
+#include "game/gamestate.h"
+#include "net/framecodec.h"
+#include "net/gamemessages.h"
+#include "support/mainwindowsurroundings.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSet>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kWait = 20000;
+const QString kLost = QStringLiteral("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen.");
+const QString kQuestion = QStringLiteral("Wollen Sie ein Netzwerkspiel spielen?");
+
+QList<QMessageBox*> openBoxes(const QString& text) {
+    QList<QMessageBox*> boxes;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box && box->isVisible() && box->text() == text)
+            boxes << box;
+    }
+    return boxes;
+}
+
+// Steps run one after the other from a timer, each until it says it is done, so the script
+// goes on inside whatever message loop the window runs at that moment. It also notes every
+// message box it sees.
+class Script {
+public:
+    using Step = std::function<bool()>;
+
+    void run(std::vector<Step> steps) {
+        steps_ = std::move(steps);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
+        timer_.start(2);
+        sinceStart_.start();
+    }
+    bool finished() const { return next_ >= steps_.size(); }
+    // A step never came true; the boxes were closed so the test could end.
+    bool gaveUp() const { return gaveUp_; }
+
+    int mostOpenAtOnce(const QString& text) const { return mostOpen_.value(text); }
+    int shown(const QString& text) const { return int(seen_.value(text).size()); }
+
+private:
+    void tick() {
+        for (const QString& text : {kLost, kQuestion}) {
+            const QList<QMessageBox*> boxes = openBoxes(text);
+            mostOpen_[text] = std::max(mostOpen_.value(text), int(boxes.size()));
+            for (QMessageBox* box : boxes)
+                seen_[text].insert(box);
+        }
+        // The step may run a message loop itself (closing a box returns into the window);
+        // the timer must not start it a second time meanwhile.
+        if (busy_ || finished())
+            return;
+        if (sinceStart_.hasExpired(kWait)) {
+            gaveUp_ = true;
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+            else
+                next_ = steps_.size();
+            return;
+        }
+        busy_ = true;
+        if (steps_[next_]())
+            ++next_;
+        busy_ = false;
+        if (finished())
+            timer_.stop();
+    }
+
+    std::vector<Step> steps_;
+    size_t next_ = 0;
+    bool busy_ = false;
+    bool gaveUp_ = false;
+    QElapsedTimer sinceStart_;
+    QTimer timer_;
+    QHash<QString, int> mostOpen_;
+    QHash<QString, QSet<QMessageBox*>> seen_;
+};
+
+// A computer that calls the window's port.
+class Caller {
+public:
+    explicit Caller(quint16 port) { socket_.connectToHost(QStringLiteral("127.0.0.1"), port); }
+    bool connected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
+    // Connected, or already turned away.
+    bool answered() const { return connected() || socket_.state() == QAbstractSocket::UnconnectedState; }
+    void send(const QByteArray& bytes) { socket_.write(bytes); }
+    void hangUp() { socket_.abort(); }
+
+private:
+    QTcpSocket socket_;
+};
+
+QByteArray invitation() {
+    TGameState inviting;
+    inviting.playerCount = 2;
+    inviting.players[1] = TPlayer{QStringLiteral("Anna"), 0, false, false, 0};
+    inviting.players[2] = TPlayer{QStringLiteral("Bert"), 0, false, true, 0};
+    TNetzBlock block = makeBlock(static_cast<quint8>(MessageType::dbEinladung), encodeInvitation(inviting));
+    block.Kennung = 1;
+    return encodeFrame(block, 0, block.Laenge);
+}
+
+class CallersTest : public ::testing::Test, protected MainWindowSurroundings {
+protected:
+    void SetUp() override {
+        window = std::make_unique<Tparmain>(appEnvironment());
+        window->show();
+        port = window->NetzWerking1.serverPort();
+    }
+
+    bool online() const { return window->NetzWerking1.Online(); }
+
+    // Steps: a caller connects, is taken, and hangs up; the window has seen it go.
+    void callAndHangUp(std::vector<Script::Step>& steps) {
+        steps.push_back([this] {
+            callers.push_back(std::make_unique<Caller>(port));
+            return true;
+        });
+        steps.push_back([this] { return callers.back()->connected() && online(); });
+        steps.push_back([this] {
+            callers.back()->hangUp();
+            return true;
+        });
+        steps.push_back([this] { return !online(); });
+    }
+
+    // Steps: many callers at once, all hanging up together.
+    void crowdCallsAndHangsUp(std::vector<Script::Step>& steps, int count) {
+        steps.push_back([this, count] {
+            crowd.clear();
+            for (int i = 0; i < count; ++i)
+                crowd.push_back(std::make_unique<Caller>(port));
+            return true;
+        });
+        steps.push_back([this] {
+            return std::all_of(crowd.begin(), crowd.end(), [](const auto& c) { return c->answered(); });
+        });
+        steps.push_back([this] {
+            for (auto& caller : crowd)
+                caller->hangUp();
+            return true;
+        });
+        // Long enough for the window to take the hang-ups in.
+        steps.push_back([this] { return ++settleTicks % 50 == 0 && !online(); });
+    }
+
+    // Closes the topmost box with this text, one per step, until none is left.
+    static Script::Step closeAll(const QString& text, QMessageBox::StandardButton button) {
+        return [text, button] {
+            const QList<QMessageBox*> boxes = openBoxes(text);
+            if (boxes.isEmpty())
+                return true;
+            if (QWidget* modal = QApplication::activeModalWidget(); boxes.contains(modal))
+                static_cast<QMessageBox*>(modal)->button(button)->click();
+            return false;
+        };
+    }
+
+    std::unique_ptr<Tparmain> window;
+    quint16 port = 0;
+    std::vector<std::unique_ptr<Caller>> callers;
+    std::vector<std::unique_ptr<Caller>> crowd;
+    int settleTicks = 0;
+    Script script;
+};
+
+TEST_F(CallersTest, HangUpsWhileTheMessageIsOpenNeitherCrashNorStackMessages) {
+    std::vector<Script::Step> steps;
+    callAndHangUp(steps);
+    steps.push_back([] { return !openBoxes(kLost).isEmpty(); });
+    for (int i = 0; i < 10; ++i)
+        callAndHangUp(steps);
+    crowdCallsAndHangsUp(steps, 20);
+    steps.push_back(closeAll(kLost, QMessageBox::Ok));
+    steps.push_back([this] { return ++settleTicks % 50 == 0; });
+    script.run(std::move(steps));
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return script.finished(); }, 2 * kWait));
+    ASSERT_FALSE(script.gaveUp());
+    EXPECT_EQ(script.mostOpenAtOnce(kLost), 1);
+    EXPECT_EQ(script.shown(kLost), 1) << "hang-ups while the message is open add none";
+    EXPECT_TRUE(openBoxes(kLost).isEmpty());
+    EXPECT_TRUE(window->NetzWerking1.listening());
+}
+
+TEST_F(CallersTest, ACallerGoneWhileItsInvitationIsAskedLeavesNothingBehind) {
+    window->gameState().playerCount = 3;
+    std::vector<Script::Step> steps;
+    steps.push_back([this] {
+        callers.push_back(std::make_unique<Caller>(port));
+        return true;
+    });
+    steps.push_back([this] { return callers.back()->connected() && online(); });
+    steps.push_back([this] {
+        callers.back()->send(invitation());
+        return true;
+    });
+    steps.push_back([] { return !openBoxes(kQuestion).isEmpty(); });
+    steps.push_back([this] { return ++settleTicks % 50 == 0; });
+    steps.push_back([this] {
+        callers.back()->hangUp();
+        return true;
+    });
+    steps.push_back([this] { return !online() && !openBoxes(kLost).isEmpty(); });
+    for (int i = 0; i < 5; ++i)
+        callAndHangUp(steps);
+    steps.push_back(closeAll(kLost, QMessageBox::Ok));
+    steps.push_back(closeAll(kQuestion, QMessageBox::Yes));
+    steps.push_back([this] { return ++settleTicks % 50 == 0; });
+    script.run(std::move(steps));
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return script.finished(); }, 2 * kWait));
+    ASSERT_FALSE(script.gaveUp());
+    EXPECT_EQ(script.shown(kQuestion), 1);
+    EXPECT_EQ(script.mostOpenAtOnce(kLost), 1);
+    const TGameState& state = window->gameState();
+    EXPECT_FALSE(state.settings.networkGame) << "a yes to a caller that is gone joins nothing";
+    EXPECT_EQ(state.playerCount, 3);
+    EXPECT_TRUE(openBoxes(kLost).isEmpty());
+}
+
+} // namespace
