@@ -9,4 +9,7 @@ public:
     virtual void BlockSenden(const TNetzBlock& block) = 0;
     virtual bool Online() const = 0;
     virtual void Trennen() = 0;
+    // The current connection carries an invitation or a game: a caller on it has said what it
+    // wants and is not closed for keeping silent.
+    virtual void keepConnection() = 0;
 };

@@ -40,6 +40,7 @@ void NetworkGame::AntwortSenden(bool accepted) {
 }
 
 void NetworkGame::EinladungSenden() {
+    net_.keepConnection();
     send(MessageType::dbEinladung, encodeInvitation(state_));
 }
 
@@ -84,8 +85,15 @@ void NetworkGame::invitationReceived(const QByteArray& payload) {
     const auto invitation = decodeInvitation(payload);
     if (!invitation)
         return;
+    net_.keepConnection();
+    // One question at a time: an invitation that comes while it is open is dropped unanswered,
+    // as "no" would claim a decision the user never made.
+    if (asking_)
+        return;
     const quint32 askedOn = connectionChanges_;
+    asking_ = true;
     const bool join = host_.askToJoin();
+    asking_ = false;
     // The caller hung up meanwhile: the answer would reach nobody, or a later caller.
     if (connectionChanges_ != askedOn)
         return;

@@ -67,6 +67,8 @@ private:
     ProtocolSink* protocol_ = nullptr;
     // Game data is taken only after this side accepted an invitation on this connection.
     bool awaitingGameData_ = false;
+    // The question about an invitation is open.
+    bool asking_ = false;
     // Counts the changes of the connection, so an answer can tell whether its caller is gone.
     quint32 connectionChanges_ = 0;
 };

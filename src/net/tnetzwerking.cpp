@@ -83,6 +83,7 @@ int TNetzWerking::busySlots() const {
 
 void TNetzWerking::sendTick() {
     freeRetired();
+    endIdleCaller();
     QTcpSocket* socket = peer();
     if (queueBusy_ || !online_ || !socket || socket->state() != QAbstractSocket::ConnectedState)
         return;
@@ -95,21 +96,26 @@ QTcpSocket* TNetzWerking::peer() const {
 
 void TNetzWerking::receive(QTcpSocket* socket) {
     reader_.append(socket->readAll());
+    queueDelivery();
+}
+
+void TNetzWerking::queueDelivery() {
     if (deliveryQueued_)
         return;
     deliveryQueued_ = true;
     QMetaObject::invokeMethod(this, &TNetzWerking::deliverBlocks, Qt::QueuedConnection);
 }
 
-// Runs from the event loop. A handler may run the message loop, and this runs again inside it
-// for the bytes that came meanwhile, so blocks still reach the game in the order they came.
-// Bytes of a connection that ended before they were handed on were discarded with it.
+// Runs from the event loop. A handler may run the message loop; then the frames after its
+// block are handed on inside that loop, in the order they came, whether they came with the
+// block or later. Bytes of a connection that ended before they were handed on went with it.
 void TNetzWerking::deliverBlocks() {
     deliveryQueued_ = false;
     while (online_) {
         const std::optional<Frame> frame = reader_.next();
         if (!frame)
             break;
+        queueDelivery();
         const auto result =
             slots_.receive(*frame, [this](const TNetzBlock& block) { Q_EMIT OnBlockEmpfangen(block); });
         if (result == SlotTable::Received::NoFreeSlot)
@@ -136,6 +142,8 @@ void TNetzWerking::acceptConnection() {
         accepted_ = incoming;
         acceptedRole_ = true;
         outgoingRole_ = false;
+        acceptedAt_ = clock_->ticks();
+        callerKept_ = false;
         onSocket(incoming, &QTcpSocket::readyRead, [this, incoming] { receive(incoming); });
         onSocket(incoming, &QTcpSocket::disconnected, [this, incoming] {
             retire(incoming);
@@ -159,6 +167,16 @@ void TNetzWerking::connectionEnded() {
 void TNetzWerking::endBrokenConnection() {
     if (QTcpSocket* socket = peer())
         socket->abort();
+    connectionEnded();
+}
+
+// A caller that connects and says nothing would keep every other caller out.
+void TNetzWerking::endIdleCaller() {
+    if (!acceptedRole_ || !online_ || callerKept_ || !accepted_ || socketSignalsRunning_ > 0)
+        return;
+    if (clock_->ticks() - acceptedAt_ < kCallerTimeLimitMs)
+        return;
+    retire(accepted_);
     connectionEnded();
 }
 

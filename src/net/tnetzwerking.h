@@ -2,6 +2,7 @@
 
 #include "blockport.h"
 #include "framecodec.h"
+#include "game/eventloopwait.h"
 #include "slottable.h"
 #include "tnetzblock.h"
 
@@ -25,11 +26,16 @@ class TNetzWerking : public QObject, public BlockPort {
     Q_OBJECT
 public:
     static constexpr quint16 kPort = 1024;
+    // A caller that has not been kept by then is closed, so it cannot hold the only
+    // connection for ever.
+    static constexpr quint32 kCallerTimeLimitMs = 30000;
 
     // The port is fixed in the game; tests use their own to run two components on one machine.
     explicit TNetzWerking(QObject* parent = nullptr, quint16 port = kPort);
     // The other computer's port, for tests whose two instances cannot both listen on one.
     void setConnectPort(quint16 port) { connectPort_ = port; }
+    // The clock the caller time limit is measured on; tests move their own.
+    void setClock(const TickClock& clock) { clock_ = &clock; }
     ~TNetzWerking() override;
 
     // Starts listening on all local addresses; false (with socketFehler) when the port is taken.
@@ -42,6 +48,7 @@ public:
     void Trennen() override;
     void BlockSenden(const TNetzBlock& block) override;
     bool Online() const override { return online_; }
+    void keepConnection() override { callerKept_ = true; }
 
     // A received block longer than this is taken for garbage and ends the connection.
     void setMaxBlockLength(quint32 bytes);
@@ -60,11 +67,13 @@ Q_SIGNALS:
 private:
     void sendTick();
     void receive(QTcpSocket* socket);
+    void queueDelivery();
     void deliverBlocks();
     void acceptConnection();
     void outgoingConnected();
     void connectionEnded();
     void endBrokenConnection();
+    void endIdleCaller();
     void setOnline(bool online);
     void discardTransfers();
     QTcpSocket* peer() const;
@@ -90,4 +99,8 @@ private:
     bool online_ = false;
     bool deliveryQueued_ = false;
     FrameReader reader_;
+    SteadyTickClock steadyClock_;
+    const TickClock* clock_ = &steadyClock_;
+    quint32 acceptedAt_ = 0;
+    bool callerKept_ = false;
 };

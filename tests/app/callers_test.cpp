@@ -111,13 +111,13 @@ private:
     QTcpSocket socket_;
 };
 
-QByteArray invitation() {
+QByteArray invitation(qint32 kennung) {
     TGameState inviting;
     inviting.playerCount = 2;
     inviting.players[1] = TPlayer{QStringLiteral("Anna"), 0, false, false, 0};
     inviting.players[2] = TPlayer{QStringLiteral("Bert"), 0, false, true, 0};
     TNetzBlock block = makeBlock(static_cast<quint8>(MessageType::dbEinladung), encodeInvitation(inviting));
-    block.Kennung = 1;
+    block.Kennung = kennung;
     return encodeFrame(block, 0, block.Laenge);
 }
 
@@ -213,7 +213,8 @@ TEST_F(CallersTest, ACallerGoneWhileItsInvitationIsAskedLeavesNothingBehind) {
     });
     steps.push_back([this] { return callers.back()->connected() && online(); });
     steps.push_back([this] {
-        callers.back()->send(invitation());
+        // A second and third invitation while the question is open are not asked again.
+        callers.back()->send(invitation(1) + invitation(2) + invitation(3));
         return true;
     });
     steps.push_back([] { return !openBoxes(kQuestion).isEmpty(); });

@@ -17,6 +17,7 @@ public:
     void BlockSenden(const TNetzBlock&) override {}
     bool Online() const override { return true; }
     void Trennen() override {}
+    void keepConnection() override {}
 };
 
 class AgreeingHost : public NetworkGameHost, public DialogPort {

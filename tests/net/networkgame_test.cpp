@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,16 +15,20 @@ public:
     void BlockSenden(const TNetzBlock& block) override { sent.push_back({block.Typ, block.Daten}); }
     bool Online() const override { return online; }
     void Trennen() override { ++trennen; }
+    void keepConnection() override { ++kept; }
 
     std::vector<std::pair<int, QByteArray>> sent;
     bool online = true;
     int trennen = 0;
+    int kept = 0;
 };
 
 class FakeHost : public NetworkGameHost {
 public:
     bool askToJoin() override {
         ++asked;
+        if (whileAsked)
+            whileAsked();
         return join;
     }
     void showConnectionLost() override { ++lostShown; }
@@ -30,6 +36,8 @@ public:
         prepared = {large, triples, pictures};
     }
     bool join = true;
+    // What happens while the question is open.
+    std::function<void()> whileAsked;
     int asked = 0;
     int lostShown = 0;
     std::array<bool, 3> prepared{};
@@ -96,6 +104,26 @@ TEST_F(NetworkGameTest, AnAcceptedInvitationTurnsTheParticipantsAround) {
     EXPECT_FALSE(state.players[2].isNetwork) << "Bert, the computer player, is played here";
     EXPECT_TRUE(state.players[2].isComputer);
     EXPECT_EQ(state.players[2].level, 2);
+}
+
+TEST_F(NetworkGameTest, OneQuestionAtATimeAndOnlyInvitationsKeepACaller) {
+    receive(MessageType::dbEinladung, invitationOfAnnaAndBert().left(92));
+    EXPECT_EQ(net.kept, 0) << "a broken invitation does not count";
+
+    host.join = false;
+    host.whileAsked = [this] {
+        host.whileAsked = nullptr;
+        receive(MessageType::dbEinladung, invitationOfAnnaAndBert());
+    };
+    receive(MessageType::dbEinladung, invitationOfAnnaAndBert());
+    EXPECT_EQ(host.asked, 1) << "the invitation that came while asking is dropped";
+    ASSERT_EQ(net.sent.size(), 1u) << "and gets no answer";
+    EXPECT_EQ(net.sent[0].second, QByteArray(1, 0));
+    EXPECT_GE(net.kept, 1);
+
+    net.kept = 0;
+    game.EinladungSenden();
+    EXPECT_EQ(net.kept, 1) << "an invitation of this side is under way";
 }
 
 TEST_F(NetworkGameTest, ADeclinedInvitationChangesNothing) {

@@ -1,3 +1,4 @@
+#include "game/instantwait.h"
 #include "net/framecodec.h"
 #include "net/tnetzwerking.h"
 
@@ -164,6 +165,31 @@ TEST_F(NetzWerkingTest, ConnectingAgainFirstEndsTheOldConnection) {
     EXPECT_FALSE(guest.Online());
     host.Trennen();
     EXPECT_FALSE(host.listening()) << "after Trennen nobody can call in any more";
+}
+
+TEST_F(NetzWerkingTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
+    ManualClock clock;
+    host.setClock(clock);
+    auto silent = rawClient();
+    clock.now = TNetzWerking::kCallerTimeLimitMs - 1;
+    QTest::qWait(30);
+    EXPECT_TRUE(host.Online());
+    clock.now += 1;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.Online(); }, kWait));
+    EXPECT_EQ(hostSeen.statuses, QList<bool>({true, false}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return silent->state() == QAbstractSocket::UnconnectedState; }, kWait));
+
+    // A caller whose invitation or game is under way stays, and so does a connection this
+    // side made itself.
+    TNetzWerking guest(nullptr, host.serverPort());
+    guest.setClock(clock);
+    guest.Verbinden(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.Online() && host.Online(); }, kWait));
+    host.keepConnection();
+    clock.now += 10 * TNetzWerking::kCallerTimeLimitMs;
+    QTest::qWait(30);
+    EXPECT_TRUE(host.Online());
+    EXPECT_TRUE(guest.Online());
 }
 
 } // namespace
