@@ -2,6 +2,7 @@
 
 #include "game/gamestate.h"
 #include "littleendian.h"
+#include "records/ansitext.h"
 
 #include <QtEndian>
 
@@ -21,7 +22,8 @@ QByteArray encodeInvitation(const TGameState& state) {
     out[0] = static_cast<char>(state.playerCount);
     for (int i = 1; i <= 4; ++i) {
         const TPlayer& player = state.players[i];
-        const QByteArray name = player.name.left(kNameBytes).toLatin1();
+        // The code page of the data files, so both computers record the same names.
+        const QByteArray name = toAnsi(player.name).left(kNameBytes);
         const int entry = 1 + kEntrySize * (i - 1);
         out[entry] = static_cast<char>(name.size());
         out.replace(entry + 1, name.size(), name);
@@ -75,7 +77,7 @@ std::optional<Invitation> decodeInvitation(const QByteArray& payload) {
         if (length > kNameBytes)
             return std::nullopt;
         InvitedPlayer& player = invitation.players[i];
-        player.name = QString::fromLatin1(payload.mid(entry + 1, length));
+        player.name = fromAnsi(QByteArrayView(payload).sliced(entry + 1, length));
         player.isComputer = byteAt(payload, entry + 21) != 0;
         player.isNetwork = byteAt(payload, entry + 22) != 0;
     }

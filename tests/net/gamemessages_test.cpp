@@ -51,6 +51,23 @@ TEST(GameMessages, TheInvitationCarriesFourEntriesOfTwentyThreeBytes) {
     EXPECT_FALSE(decodeInvitation(out.left(92)));
 }
 
+TEST(GameMessages, NamesTravelInTheWesternWindowsCodePage) {
+    TGameState state;
+    state.playerCount = 2;
+    state.players[1].name = QStringLiteral("Œ€š “Zoë”");
+    state.players[2].name = QStringLiteral("Ćiro");
+    const QByteArray out = encodeInvitation(state);
+    EXPECT_EQ(out.mid(1, 10).toHex(), "098c809a20935a6feb94");
+    EXPECT_EQ(out.mid(24, 5), "\x04?iro") << "what the code page lacks is a question mark, as in the files";
+
+    QByteArray in(93, '\0');
+    in[0] = 1;
+    in.replace(1, 10, QByteArray::fromHex("098c809a20935a6feb94"));
+    const auto invitation = decodeInvitation(in);
+    ASSERT_TRUE(invitation);
+    EXPECT_EQ(invitation->players[0].name, QStringLiteral("Œ€š “Zoë”"));
+}
+
 TEST(GameMessages, GameDataMustDescribeAPlayableBoard) {
     TGameState state;
     for (int k = 1; k <= 120; ++k)
