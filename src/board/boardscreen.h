@@ -44,7 +44,7 @@ public:
     void setFramePosition(QPoint position) override { framePosition_ = position; }
     void ShowFadeFrame(const QImage& frame, qint32 userValue) override;
 
-    void RedrawFaceDownCards();
+    void RedrawFaceDownCards() override;
     void PaintBox2Paint();
     // The picture before the first game.
     void drawTitlePicture(const QString& programName, const QString& version);

@@ -14,6 +14,7 @@ public:
     void RemoveFaceUpCards() override { state_.pendingCards.clear(); }
     void PaintBox1Paint() override {}
     void DrawFreshBoard() override {}
+    void RedrawFaceDownCards() override {}
     void DrawStatusStrip() override {}
     void setBoardEnabled(bool) override {}
     void showKnownGroups(int) override {}

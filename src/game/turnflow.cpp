@@ -27,8 +27,7 @@ void TurnFlow::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
         if (interrupted(generation))
             return;
     }
-    revealCard(slot);
-    if (interrupted(generation))
+    if (!revealCard(slot, generation))
         return;
 
     switch (state_.turnCardCount) {
@@ -53,14 +52,18 @@ void TurnFlow::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
     statusRefresh();
 }
 
-void TurnFlow::revealCard(int slot) {
+bool TurnFlow::revealCard(int slot, quint32 generation) {
     TCard& card = state_.cards[slot];
     card.faceUp = true;
     ++card.revealCount;
     ++state_.turnCardCount;
     playSound(QStringLiteral("ppp1"));
+    // The sound processes messages: a game that ended there shows no more cards.
+    if (interrupted(generation))
+        return false;
     state_.pendingCards.append(card.motif, slot);
     board_.ShowCard(card.motif, card.left, card.top);
+    return !interrupted(generation);
 }
 
 void TurnFlow::waitForPeerThenReport(int slot) {
@@ -83,6 +86,8 @@ bool TurnFlow::resolveSecondCard(int slot, quint32 generation) {
     if (!pauseFor(200, generation))
         return false;
     playSound(QStringLiteral("ppp3"));
+    if (interrupted(generation))
+        return false;
     if (state_.settings.groupSize == 3) {
         state_.secondCard = slot;
         state_.turnCardCount = 3;
@@ -256,12 +261,25 @@ void TurnFlow::statusRefresh() {
 }
 
 void TurnFlow::abandonGame() {
+    const bool wasRunning = state_.gameRunning;
     state_.gameRunning = false;
     state_.abortRequested = true;
     ++state_.gameGeneration;
     wait_.wake();
+    if (wasRunning)
+        takeBackTurn();
     // The strip would otherwise show the players of a game that is over.
     board_.DrawStatusStrip();
+}
+
+// The turn in progress never ends now: its cards lie face down again, on the screen as in the
+// state, so a stopped network game shows the same board on both computers whichever of the
+// turn's cards reached the other one. Transitions still running draw nothing more.
+void TurnFlow::takeBackTurn() {
+    turnAllFaceDown(state_);
+    state_.pendingCards.clear();
+    board_.RedrawFaceDownCards();
+    board_.PaintBox1Paint();
 }
 
 void TurnFlow::requestAbort() {

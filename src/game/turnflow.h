@@ -47,7 +47,8 @@ public:
     static int mismatchPause(int difficulty);
 
 private:
-    void revealCard(int slot);
+    // False when the game ended meanwhile and the turn must not go on.
+    bool revealCard(int slot, quint32 generation);
     void waitForPeerThenReport(int slot);
     void useUpPeerMark(bool& mark);
     bool resolveSecondCard(int slot, quint32 generation);
@@ -55,6 +56,7 @@ private:
     bool mismatch(quint32 generation);
     void groupScored(int callSite);
     void endGame();
+    void takeBackTurn();
     bool pauseFor(int ms, quint32 generation);
     bool interrupted(quint32 generation) const;
     TStatEntry& currentTally();

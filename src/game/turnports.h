@@ -19,6 +19,8 @@ public:
     virtual void PaintBox1Paint() = 0;
     // Backs on every slot of the current board size over the background, then repaint.
     virtual void DrawFreshBoard() = 0;
+    // Backs on every present face-down card of the board image.
+    virtual void RedrawFaceDownCards() = 0;
     virtual void DrawStatusStrip() = 0;
     // The board input switch: whether PaintBox1 takes clicks.
     virtual void setBoardEnabled(bool on) = 0;

@@ -3,6 +3,7 @@
 // time and take nothing from a caller that is gone.
 
 #include "app/tparmain.h"
+#include "board/paintbox.h"
 #include "game/gamestate.h"
 #include "net/framecodec.h"
 #include "net/gamemessages.h"
@@ -111,14 +112,27 @@ private:
     QTcpSocket socket_;
 };
 
+QByteArray framed(MessageType type, const QByteArray& payload, qint32 kennung) {
+    TNetzBlock block = makeBlock(static_cast<quint8>(type), payload);
+    block.Kennung = kennung;
+    return encodeFrame(block, 0, block.Laenge);
+}
+
+// Anna plays at the caller, Bert here.
 QByteArray invitation(qint32 kennung) {
     TGameState inviting;
     inviting.playerCount = 2;
     inviting.players[1] = TPlayer{QStringLiteral("Anna"), 0, false, false, 0};
     inviting.players[2] = TPlayer{QStringLiteral("Bert"), 0, false, true, 0};
-    TNetzBlock block = makeBlock(static_cast<quint8>(MessageType::dbEinladung), encodeInvitation(inviting));
-    block.Kennung = kennung;
-    return encodeFrame(block, 0, block.Laenge);
+    return framed(MessageType::dbEinladung, encodeInvitation(inviting), kennung);
+}
+
+// The small pairs board: motif m on slots m and m + 30.
+QByteArray smallPairsBoard(qint32 kennung) {
+    TGameState inviting;
+    for (int k = 1; k <= kSlotCount; ++k)
+        inviting.cards[k].motif = (k - 1) % 30 + 1;
+    return framed(MessageType::dbSpielDaten, encodeGameData(inviting, 60, false, true), kennung);
 }
 
 class CallersTest : public ::testing::Test, protected MainWindowSurroundings {
@@ -239,6 +253,44 @@ TEST_F(CallersTest, ACallerGoneWhileItsInvitationIsAskedLeavesNothingBehind) {
     EXPECT_FALSE(state.settings.networkGame) << "a yes to a caller that is gone joins nothing";
     EXPECT_EQ(state.playerCount, 3);
     EXPECT_TRUE(openBoxes(kLost).isEmpty());
+}
+
+TEST_F(CallersTest, AGameLostInMidTurnShowsEveryCardOfTheTurnFaceDown) {
+    const TGameState& state = window->gameState();
+    std::vector<Script::Step> steps;
+    steps.push_back([this] {
+        callers.push_back(std::make_unique<Caller>(port));
+        return true;
+    });
+    steps.push_back([this] { return callers.back()->connected() && online(); });
+    steps.push_back([this] {
+        callers.back()->send(invitation(1));
+        return true;
+    });
+    steps.push_back([] { return !openBoxes(kQuestion).isEmpty(); });
+    steps.push_back(closeAll(kQuestion, QMessageBox::Yes));
+    steps.push_back([&state] { return state.settings.networkGame; });
+    steps.push_back([this] {
+        callers.back()->send(smallPairsBoard(2) +
+                             framed(MessageType::dbKarteGeklickt, encodeCardTurned(1, 1), 3));
+        return true;
+    });
+    steps.push_back([&state] { return state.gameRunning && state.cards[1].faceUp; });
+    steps.push_back([this] {
+        callers.back()->hangUp();
+        return true;
+    });
+    steps.push_back([] { return !openBoxes(kLost).isEmpty(); });
+    steps.push_back(closeAll(kLost, QMessageBox::Ok));
+    script.run(std::move(steps));
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return script.finished(); }, 2 * kWait));
+    ASSERT_FALSE(script.gaveUp());
+    EXPECT_FALSE(state.gameRunning);
+    EXPECT_FALSE(state.cards[1].faceUp);
+    const TCard& card = state.cards[1];
+    EXPECT_EQ(window->PaintBox1->screen().copy(card.left, card.top, 40, 40), window->images().cardBack)
+        << "the card of the turn that never ended lies face down again";
 }
 
 } // namespace

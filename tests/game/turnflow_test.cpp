@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 TPlayer human(const QString& name) {
@@ -435,6 +437,36 @@ TEST_F(TurnFlowTest, ALostConnectionEndsAWaitingTurn) {
     EXPECT_EQ(journal.only({"show"}), QStringList());
     EXPECT_FALSE(state.cards[7].faceUp);
     EXPECT_FALSE(state.gameRunning);
+}
+
+TEST_F(TurnFlowTest, AGameLostInMidTurnDrawsNoFurtherCardAndTurnsTheTurnBack) {
+    startGame({human("Anna"), remote("Bert")}, 2, 1, true);
+    state.peerReady = true;
+    click(1);
+    state.peerReady = true;
+    bool lost = false;
+    wait.whileProcessingMessages = [&] {
+        if (!std::exchange(lost, true))
+            flow.abandonGame(); // the connection ends
+    };
+    click(2);
+    EXPECT_EQ(journal.only({"show", "redraw"}), QStringList({"show 1 motif 1", "redraw face-down cards"}))
+        << "the second card's sound was asked for, the card itself is not drawn";
+    EXPECT_FALSE(state.cards[1].faceUp);
+    EXPECT_FALSE(state.cards[2].faceUp);
+    EXPECT_EQ(state.pendingCards.count(), 0);
+
+    wait.whileProcessingMessages = nullptr;
+    startGame({human("Anna"), remote("Bert")}, 2, 1, true);
+    state.peerReady = true;
+    click(1);
+    state.peerReady = true;
+    wait.duringNextPause = [this] { flow.abandonGame(); };
+    click(2); // a mismatch, stopped in its first pause
+    EXPECT_EQ(journal.only({"show", "hide", "redraw"}),
+              QStringList({"show 1 motif 1", "show 2 motif 2", "redraw face-down cards"}));
+    EXPECT_FALSE(state.cards[1].faceUp);
+    EXPECT_FALSE(state.cards[2].faceUp);
 }
 
 } // namespace

@@ -60,6 +60,7 @@ public:
     void RemoveFaceUpCards() override;
     void PaintBox1Paint() override { ++repaints; }
     void DrawFreshBoard() override { journal_.add(QStringLiteral("fresh board")); }
+    void RedrawFaceDownCards() override { journal_.add(QStringLiteral("redraw face-down cards")); }
     void DrawStatusStrip() override { ++statusStrips; }
     void setBoardEnabled(bool on) override { enabled = on; }
     void showKnownGroups(int count) override { knownGroups = count; }
