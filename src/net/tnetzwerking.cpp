@@ -137,8 +137,11 @@ void TNetzWerking::acceptConnection() {
             continue;
         }
         // Whatever the former caller's socket is doing, nothing of it may reach the new one.
-        if (accepted_)
+        if (accepted_) {
             retire(accepted_);
+            if (acceptedRole_)
+                connectionEnded();
+        }
         accepted_ = incoming;
         acceptedRole_ = true;
         outgoingRole_ = false;
