@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QPointer>
 #include <QSet>
 #include <QTcpSocket>
 #include <QTest>
@@ -58,15 +57,16 @@ public:
     bool gaveUp() const { return gaveUp_; }
 
     int mostOpenAtOnce(const QString& text) const { return mostOpen_.value(text); }
-    int shown(const QString& text) const { return int(seen_.value(text).size()); }
+    int shown(const QString& text) const { return shown_.value(text); }
 
 private:
     void tick() {
         for (const QString& text : {kLost, kQuestion}) {
             const QList<QMessageBox*> boxes = openBoxes(text);
             mostOpen_[text] = std::max(mostOpen_.value(text), int(boxes.size()));
-            for (QMessageBox* box : boxes)
-                seen_[text].insert(box);
+            const QSet<QMessageBox*> now(boxes.begin(), boxes.end());
+            shown_[text] += int((now - open_.value(text)).size());
+            open_[text] = now;
         }
         // The step may run a message loop itself (closing a box returns into the window);
         // the timer must not start it a second time meanwhile.
@@ -95,7 +95,8 @@ private:
     QElapsedTimer sinceStart_;
     QTimer timer_;
     QHash<QString, int> mostOpen_;
-    QHash<QString, QSet<QMessageBox*>> seen_;
+    QHash<QString, int> shown_;
+    QHash<QString, QSet<QMessageBox*>> open_;
 };
 
 // A computer that calls the window's port.
