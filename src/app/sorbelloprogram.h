@@ -15,6 +15,7 @@ public:
     ~SorbelloProgram();
 
     Tparmain& mainWindow() { return *parmain_; }
+    const SorbelloWindows& windows() const { return windows_; }
 
     // Shows the main window in the middle of the screen.
     void show();
