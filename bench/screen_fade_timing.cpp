@@ -4,16 +4,16 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/screen_fade_timing
 
 #include "board/boardimages.h"
-#include "board/boardscreen.h"
 #include "board/cardfaces.h"
 #include "board/fadeengine.h"
-#include "board/paintbox.h"
+#include "board/ui/boardscreen.h"
+#include "controls/ui/imageview.h"
 #include "game/eventloopwait.h"
 #include "game/gamerandom.h"
 #include "game/gamestate.h"
 #include "records/programoptions.h"
 
-#include "controls/tsiebenseg.h"
+#include "controls/ui/sevensegmentdisplay.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tnetzblock.h"
+#include "networkblock.h"
 
 // The network component as the game sees it.
 class BlockPort {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tnetzblock.h"
+#include "networkblock.h"
 
 #include <QByteArray>
 

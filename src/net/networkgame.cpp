@@ -5,7 +5,7 @@
 #include "game/gamestate.h"
 #include "game/messagewait.h"
 #include "game/turnflow.h"
-#include "tnetzblock.h"
+#include "networkblock.h"
 
 NetworkGame::NetworkGame(TGameState& state, TGameTallies& tallies, TurnFlow& flow, BoardPort& board,
                          MessageWait& wait, BlockPort& net, NetworkGameHost& host)

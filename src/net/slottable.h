@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framecodec.h"
-#include "tnetzblock.h"
+#include "networkblock.h"
 
 #include <QByteArray>
 

@@ -2,8 +2,8 @@
 // window's messages are open. The window must survive, show one "unterbrochen" message at a
 // time and take nothing from a caller that is gone.
 
-#include "app/tparmain.h"
-#include "board/paintbox.h"
+#include "app/ui/mainwindow.h"
+#include "controls/ui/imageview.h"
 #include "game/gamestate.h"
 #include "net/framecodec.h"
 #include "net/gamemessages.h"

@@ -1,11 +1,11 @@
-#include "app/sorbelloprogram.h"
-#include "app/tparmain.h"
-#include "controls/tbool.h"
-#include "controls/tvkbutton.h"
+#include "app/ui/mainwindow.h"
+#include "app/ui/sorbelloprogram.h"
+#include "controls/ui/lamp.h"
+#include "controls/ui/pushbutton.h"
 #include "game/eventloopwait.h"
-#include "game/tparneu.h"
-#include "net/tformablauf.h"
-#include "net/tformnetzadresseeingeben.h"
+#include "game/ui/newgamedialog.h"
+#include "net/ui/addressdialog.h"
+#include "net/ui/progresswindow.h"
 #include "records/settingsstore.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "app/sorbelloprogram.h"
 #include "app/startup.h"
+#include "app/ui/sorbelloprogram.h"
 #include "support/mainwindowsurroundings.h"
 
 #include <QDir>

@@ -1,12 +1,12 @@
 #include "board/boardimages.h"
-#include "board/boardscreen.h"
 #include "board/fadeengine.h"
-#include "board/paintbox.h"
+#include "board/ui/boardscreen.h"
+#include "controls/ui/imageview.h"
 #include "game/gamerandom.h"
 #include "records/programoptions.h"
 #include "support/fakes.h"
 
-#include "controls/tsiebenseg.h"
+#include "controls/ui/sevensegmentdisplay.h"
 #include <QLabel>
 
 #include <gtest/gtest.h>

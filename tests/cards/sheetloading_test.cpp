@@ -1,5 +1,5 @@
 #include "cards/cardsheet.h"
-#include "cards/sheetloading.h"
+#include "cards/ui/sheetloading.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -8,17 +8,17 @@
 // Pauses take no time unless --real-time is given; --trace prints the protocol lines with
 // their times, to measure how long a card takes from one computer to the other.
 
-#include "app/sorbelloprogram.h"
-#include "app/tparmain.h"
-#include "board/paintbox.h"
-#include "controls/tbool.h"
-#include "controls/tvkbutton.h"
+#include "app/ui/mainwindow.h"
+#include "app/ui/sorbelloprogram.h"
+#include "controls/ui/imageview.h"
+#include "controls/ui/lamp.h"
+#include "controls/ui/pushbutton.h"
 #include "game/eventloopwait.h"
 #include "game/gamestate.h"
-#include "game/tgewinnform.h"
-#include "game/tparneu.h"
 #include "game/turnflow.h"
-#include "net/tformnetzadresseeingeben.h"
+#include "game/ui/enddialog.h"
+#include "game/ui/newgamedialog.h"
+#include "net/ui/addressdialog.h"
 #include "records/settingsstore.h"
 
 #include <QAbstractButton>

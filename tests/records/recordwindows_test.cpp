@@ -1,14 +1,14 @@
-#include "app/tparmain.h"
-#include "board/paintbox.h"
-#include "controls/tlabel90.h"
-#include "controls/tvkbutton.h"
-#include "game/tgewinnform.h"
+#include "app/ui/mainwindow.h"
+#include "controls/ui/captionband.h"
+#include "controls/ui/imageview.h"
+#include "controls/ui/pushbutton.h"
+#include "game/ui/enddialog.h"
 #include "records/gamerecords.h"
 #include "records/highscoredrawing.h"
 #include "records/settingsstore.h"
 #include "records/stattable.h"
-#include "records/tformhighscore.h"
-#include "records/tstatisti.h"
+#include "records/ui/highscorewindow.h"
+#include "records/ui/statisticsdialog.h"
 #include "support/fakes.h"
 #include "support/mainwindowsurroundings.h"
 #include "support/modal.h"
@@ -20,7 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "game/tparneu.h"
+#include "game/ui/newgamedialog.h"
 #include "sound/messageboxcatcher.h"
 #include "support/newgame.h"
 

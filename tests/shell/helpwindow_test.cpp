@@ -1,4 +1,4 @@
-#include "shell/helpwindow.h"
+#include "shell/ui/helpwindow.h"
 #include "support/modal.h"
 #include "support/qtprinters.h"
 

@@ -1,5 +1,5 @@
-#include "app/tparmain.h"
-#include "controls/tfloat.h"
+#include "app/ui/mainwindow.h"
+#include "controls/ui/toolbutton.h"
 #include "records/settingsstore.h"
 #include "support/fakes.h"
 #include "support/mainwindowsurroundings.h"

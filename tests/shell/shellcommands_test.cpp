@@ -1,7 +1,7 @@
 #include "modalanswers.h"
 #include "shell/desktopentry.h"
 #include "shell/ownaddress.h"
-#include "shell/shellcommands.h"
+#include "shell/ui/shellcommands.h"
 #include "support/qtprinters.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "newgame.h"
 
-#include "app/tparmain.h"
-#include "controls/tvkbutton.h"
-#include "game/tparneu.h"
+#include "app/ui/mainwindow.h"
+#include "controls/ui/pushbutton.h"
+#include "game/ui/newgamedialog.h"
 #include "modal.h"
 #include "records/settingsstore.h"
 

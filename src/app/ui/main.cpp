@@ -1,0 +1,38 @@
+#include "app/startup.h"
+#include "app/ui/sorbelloprogram.h"
+#include "game/eventloopwait.h"
+#include "records/settingsstore.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTranslator>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sorbello"));
+    QApplication::setOrganizationName(QStringLiteral("Vuko-Software"));
+    // The program speaks German whatever the desktop's language: Qt's own buttons too.
+    QTranslator qtGerman;
+    if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtGerman);
+
+    SingleInstance instance;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->geometry().width() : 0;
+    // The lock is asked for only on a wide enough screen, so a refused start never holds it.
+    const bool otherRunning = screenWidth >= 800 && !instance.acquire();
+    if (const auto refusal = startRefusal(screenWidth, otherRunning)) {
+        QMessageBox::critical(nullptr, refusal->title, refusal->text);
+        return 0;
+    }
+    SettingsStore settings;
+    EventLoopWait wait;
+    SteadyTickClock clock;
+
+    SorbelloProgram program(AppEnvironment{settings, wait, clock, defaultDataPaths()});
+    program.show();
+    return app.exec();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/appenvironment.h"
+#include "sorbellowindows.h"
+
+#include <memory>
+
+class Tparmain;
+
+// The whole program: the main window and every other window, created once in their fixed
+// order, wired to each other, and destroyed in the reverse order.
+class SorbelloProgram {
+public:
+    explicit SorbelloProgram(const AppEnvironment& environment);
+    ~SorbelloProgram();
+
+    Tparmain& mainWindow() { return *parmain_; }
+    const SorbelloWindows& windows() const { return windows_; }
+
+    // Shows the main window in the middle of the screen.
+    void show();
+
+private:
+    struct Windows;
+    std::unique_ptr<Tparmain> parmain_;
+    std::unique_ptr<Windows> owned_;
+    SorbelloWindows windows_;
+};

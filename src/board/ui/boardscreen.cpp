@@ -1,0 +1,86 @@
+#include "boardscreen.h"
+
+#include "board/boardimages.h"
+#include "board/boardpainting.h"
+#include "controls/ui/imageview.h"
+#include "controls/ui/sevensegmentdisplay.h"
+#include "game/gamestate.h"
+#include "game/messagewait.h"
+
+#include <QLabel>
+
+BoardScreen::BoardScreen(TGameState& state, BoardImages& images, const TProgramOptions& options,
+                         const FadeEngine& engine, MessageWait& wait, const TickClock& clock, Widgets widgets)
+    : state_(state), images_(images), wait_(wait), clock_(clock), widgets_(widgets),
+      transitions_(state, images, options, engine, *this) {}
+
+void BoardScreen::ShowCard(int motif, int x, int y) {
+    transitions_.ShowCard(motif, x, y);
+}
+
+void BoardScreen::HideFaceUpCards() {
+    transitions_.HideFaceUpCards();
+}
+
+void BoardScreen::RemoveFaceUpCards() {
+    transitions_.RemoveFaceUpCards();
+}
+
+void BoardScreen::PaintBox1Paint() {
+    PaintBox* box = widgets_.paintBox1;
+    resizeKeepingContent(images_.board, box->width(), box->height());
+    box->showImage(images_.board);
+}
+
+void BoardScreen::DrawFreshBoard() {
+    paintFreshBoard(images_.board, images_.texture, images_.cardBack, state_.cardCount());
+    PaintBox1Paint();
+}
+
+void BoardScreen::RedrawFaceDownCards() {
+    paintFaceDownBacks(images_.board, images_.cardBack, state_);
+    transitions_.redrawTurnedBackCards();
+}
+
+void BoardScreen::DrawStatusStrip() {
+    paintStatusStrip(images_.status, state_);
+    PaintBox2Paint();
+}
+
+void BoardScreen::PaintBox2Paint() {
+    widgets_.paintBox2->showImage(images_.status);
+}
+
+void BoardScreen::setBoardEnabled(bool on) {
+    widgets_.paintBox1->setEnabled(on);
+}
+
+void BoardScreen::showKnownGroups(int count) {
+    widgets_.vollauf->setText(QString::number(count));
+}
+
+void BoardScreen::showRemainingGroups(int count) {
+    widgets_.siebenSeg1->setWert(count);
+}
+
+void BoardScreen::presentBoard() {
+    widgets_.paintBox1->showImage(images_.board);
+}
+
+void BoardScreen::ShowFadeFrame(const QImage& frame, qint32 /*userValue*/) {
+    const quint32 shownAt = clock_.ticks();
+    widgets_.paintBox1->showPiece(frame, framePosition_);
+    // Each frame stays on the screen for a moment, or a dissolve would flash by unseen.
+    const int rest = framePacingMs_ - static_cast<int>(clock_.ticks() - shownAt);
+    if (rest > 0)
+        wait_.waitFor(rest, nullptr);
+    else
+        wait_.processPendingMessages();
+}
+
+void BoardScreen::drawTitlePicture(const QString& programName, const QString& version) {
+    PaintBox* box = widgets_.paintBox1;
+    images_.board = QImage(box->width(), box->height(), QImage::Format_RGB32);
+    paintTitlePicture(images_.board, images_.texture, programName, version);
+    box->showImage(images_.board);
+}

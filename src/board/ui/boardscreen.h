@@ -1,0 +1,61 @@
+#pragma once
+
+#include "board/cardtransitions.h"
+#include "game/turnports.h"
+
+class FadeEngine;
+class MessageWait;
+class PaintBox;
+class QLabel;
+class TSiebenSeg;
+class TickClock;
+struct BoardImages;
+struct TGameState;
+struct TProgramOptions;
+
+// The board as the player sees it: keeps PaintBox1 and PaintBox2 showing the board and
+// status images, and plays the card transitions on the screen.
+class BoardScreen : public BoardPort, public FramePresenter {
+public:
+    struct Widgets {
+        PaintBox* paintBox1;
+        PaintBox* paintBox2;
+        QLabel* vollauf;
+        TSiebenSeg* siebenSeg1;
+    };
+
+    BoardScreen(TGameState& state, BoardImages& images, const TProgramOptions& options,
+                const FadeEngine& engine, MessageWait& wait, const TickClock& clock, Widgets widgets);
+
+    // Shortest time a fade frame stays on the screen; 0 lets tests run fades at full speed.
+    void setFramePacing(int ms) { framePacingMs_ = ms; }
+
+    void ShowCard(int motif, int x, int y) override;
+    void HideFaceUpCards() override;
+    void RemoveFaceUpCards() override;
+    void PaintBox1Paint() override;
+    void DrawFreshBoard() override;
+    void DrawStatusStrip() override;
+    void setBoardEnabled(bool on) override;
+    void showKnownGroups(int count) override;
+    void showRemainingGroups(int count) override;
+
+    void presentBoard() override;
+    void setFramePosition(QPoint position) override { framePosition_ = position; }
+    void ShowFadeFrame(const QImage& frame, qint32 userValue) override;
+
+    void RedrawFaceDownCards() override;
+    void PaintBox2Paint();
+    // The picture before the first game.
+    void drawTitlePicture(const QString& programName, const QString& version);
+
+private:
+    TGameState& state_;
+    BoardImages& images_;
+    MessageWait& wait_;
+    const TickClock& clock_;
+    Widgets widgets_;
+    CardTransitions transitions_;
+    QPoint framePosition_;
+    int framePacingMs_ = 4;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "controls/ui/imageview.h"
+
+// The card editor's paint box: besides presses it reports where the mouse moves while a
+// button is held, and releases.
+class EditorPaintBox : public PaintBox {
+    Q_OBJECT
+public:
+    using PaintBox::PaintBox;
+
+Q_SIGNALS:
+    void mouseMoved(int x, int y);
+    void mouseReleased(Qt::MouseButton button);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

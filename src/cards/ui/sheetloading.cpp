@@ -1,0 +1,26 @@
+#include "sheetloading.h"
+
+#include "cards/cardsheet.h"
+
+#include <QMessageBox>
+
+void LoadCurrentSheet(const QString& source, QImage& currentSheet, QWidget* parent) {
+    if (isBuiltInSheetMarker(source)) {
+        UseBuiltInSheet(currentSheet);
+        return;
+    }
+    if (std::optional<QImage> sheet = readSheetFile(source)) {
+        currentSheet = std::move(*sheet);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fehler!"),
+                    QStringLiteral("Das angegebene Bild konnte nicht gefunden werden!\n"
+                                   "Es werden deshalb die internen Kartensymbole benutzt."),
+                    QMessageBox::Ok, parent);
+    box.exec();
+    UseBuiltInSheet(currentSheet);
+}
+
+void UseBuiltInSheet(QImage& currentSheet) {
+    currentSheet = builtInSheet();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "controls/completionlist.h"
+
+#include <QLineEdit>
+#include <QPointer>
+
+class QLabel;
+
+// A single-line edit that completes what the user types from a list of earlier entries,
+// either as a yellow tip above the edit (dsHint) or inline with the completed rest
+// selected (dsSelection).
+//
+// Only text the user types is completed; text set by the program is left as it is. Inline
+// completion happens only when the edit inserted text, so deleting the selected rest with
+// Backspace leaves the typed part alone instead of completing it again at once.
+class TVKEdit : public QLineEdit {
+    Q_OBJECT
+    Q_PROPERTY(Style Stil READ Stil WRITE setStil)
+
+public:
+    enum Style { dsHint = 0, dsSelection = 1 };
+    Q_ENUM(Style)
+
+    explicit TVKEdit(QWidget* parent = nullptr);
+    ~TVKEdit() override;
+
+    Style Stil() const { return stil_; }
+    void setStil(Style style) { stil_ = style; }
+
+    void AddEntry(const QString& text);
+    void ClearEntries();
+    void SuspendSorting();
+    void SortEntries();
+    QStringList entries() const { return entries_.texts(); }
+
+    // The tip label; while a tip is shown it lies on the edit's parent, just above the edit.
+    const QLabel* tip() const;
+    bool isTipShown() const;
+
+Q_SIGNALS:
+    void OnShowTip();
+    void OnHideTip();
+    // After every change of the text, once any completion has been applied.
+    void OnChange();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void handleTextChange();
+    bool showTip(int position);
+    void hideTip();
+    void placeTip(const QString& entry);
+    void complete(int position);
+    void browse(int step);
+    void rememberKeptLength();
+
+    Style stil_ = dsHint;
+    CompletionList entries_;
+    QPointer<QLabel> tip_;
+    int browsePosition_ = -1;
+    // Length of the text outside the selection before the latest change: a longer text
+    // afterwards means the user inserted something.
+    int keptLength_ = 0;
+    bool completing_ = false;
+};

@@ -1,0 +1,73 @@
+#include "latchingbutton.h"
+
+#include "controls/whitemask.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+TDownBut::TDownBut(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(17, 17);
+}
+
+void TDownBut::setBitmap(const QImage& bitmap) {
+    bitmap_ = bitmap;
+    resize(sizeHint());
+    updateGeometry();
+    update();
+}
+
+QSize TDownBut::sizeHint() const {
+    return bitmap_.isNull() ? QSize(17, 17) : bitmap_.size() + QSize(5, 5);
+}
+
+void TDownBut::setRand(bool down) {
+    if (down && !down_)
+        releaseGroup();
+    down_ = down;
+    update();
+}
+
+void TDownBut::releaseGroup() {
+    if (!parentWidget())
+        return;
+    for (TDownBut* other : parentWidget()->findChildren<TDownBut*>(Qt::FindDirectChildrenOnly))
+        if (other != this && other->group_ == group_)
+            other->setRand(false);
+}
+
+QImage TDownBut::render() const {
+    QImage image(size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    const QPalette colours = palette();
+    qDrawWinButton(&painter, rect(), colours, down_, &colours.button());
+    // A button that is down shows a lighter face, like a switched-on tool.
+    if (down_)
+        painter.fillRect(QRect(QPoint(2, 2), QPoint(width() - 3, height() - 3)), colours.light());
+    if (!bitmap_.isNull()) {
+        const int shift = down_ ? 3 : 2;
+        const MaskStyle style = isEnabled() ? MaskStyle::Normal : MaskStyle::Blended;
+        painter.drawImage(shift, shift,
+                          whiteAsTransparent(bitmap_, style, colours.color(QPalette::Highlight)));
+    }
+    return image;
+}
+
+void TDownBut::paintEvent(QPaintEvent*) {
+    QPainter(this).drawImage(0, 0, render());
+}
+
+void TDownBut::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void TDownBut::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (!click || !isEnabled())
+        return;
+    setRand(true);
+    Q_EMIT clicked();
+}

@@ -1,0 +1,64 @@
+#include "linklabel.h"
+
+#include "programcursors.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QMetaMethod>
+#include <QMouseEvent>
+
+THyperLink::THyperLink(QWidget* parent)
+    : QLabel(parent), opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+    QFont linkFont = font();
+    linkFont.setBold(true);
+    linkFont.setUnderline(true);
+    setFont(linkFont);
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    setPalette(blue);
+    setCursor(programCursor(kLinkCursor));
+}
+
+void THyperLink::setItalic(bool on) {
+    QFont linkFont = font();
+    linkFont.setItalic(on);
+    setFont(linkFont);
+    adjustSize();
+}
+
+void THyperLink::enterEvent(QEnterEvent* event) {
+    setItalic(true);
+    QLabel::enterEvent(event);
+}
+
+void THyperLink::leaveEvent(QEvent* event) {
+    setItalic(false);
+    QLabel::leaveEvent(event);
+}
+
+void THyperLink::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void THyperLink::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        follow();
+}
+
+void THyperLink::follow() {
+    if (url_.isEmpty()) {
+        if (isSignalConnected(QMetaMethod::fromSignal(&THyperLink::clicked)))
+            Q_EMIT clicked();
+        else
+            QMessageBox::critical(this, QStringLiteral("Fehler"), QStringLiteral("Keine URL angegeben!"));
+        return;
+    }
+    if (!opener_(QUrl::fromUserInput(url_)))
+        QMessageBox::critical(this, QStringLiteral("Fehler!"),
+                              QStringLiteral("Konnte keinen Internet-Browser finden!"));
+}

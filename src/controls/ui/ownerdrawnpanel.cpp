@@ -1,0 +1,24 @@
+#include "ownerdrawnpanel.h"
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+TvkPanel::TvkPanel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TvkPanel::setZeichnen(bool on) {
+    drawsItself_ = on;
+    update();
+}
+
+void TvkPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!drawsItself_) {
+        Q_EMIT paint(&painter);
+        return;
+    }
+    // An ordinary raised panel.
+    const QBrush face = palette().window();
+    qDrawShadePanel(&painter, rect(), palette(), false, 1, &face);
+}

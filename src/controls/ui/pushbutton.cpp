@@ -1,0 +1,243 @@
+#include "pushbutton.h"
+
+#include "board/canvas.h"
+#include "board/fonts.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPainter>
+#include <QShortcutEvent>
+
+namespace {
+
+// A new button's caption until its first paint puts the object name there.
+const QString kPlaceholder = QStringLiteral("/*-/");
+
+constexpr int kKeyPressMilliseconds = 20;
+
+// The focus frame inverts every other pixel of its outline, so it shows on any face colour.
+void invertDottedFrame(QImage& image, const QRect& frame) {
+    const auto invert = [&](int x, int y) {
+        if ((x + y) % 2 == 0)
+            image.setPixel(x, y, ~image.pixel(x, y) | 0xff000000u);
+    };
+    for (int x = frame.left(); x <= frame.right(); ++x) {
+        invert(x, frame.top());
+        if (frame.bottom() != frame.top())
+            invert(x, frame.bottom());
+    }
+    for (int y = frame.top() + 1; y < frame.bottom(); ++y) {
+        invert(frame.left(), y);
+        if (frame.right() != frame.left())
+            invert(frame.right(), y);
+    }
+}
+
+} // namespace
+
+TVKButton::TVKButton(QWidget* parent) : QWidget(parent), caption_(kPlaceholder) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(arialFont(9));
+    resize(120, 22);
+    keyRelease_.setSingleShot(true);
+    keyRelease_.setInterval(kKeyPressMilliseconds);
+    connect(&keyRelease_, &QTimer::timeout, this, &TVKButton::releaseByKey);
+    watchWindow();
+}
+
+void TVKButton::setCaption(const QString& caption) {
+    applyCaption(caption);
+    update();
+}
+
+void TVKButton::applyCaption(const QString& caption) {
+    caption_ = caption;
+    if (shortcutId_ != 0)
+        releaseShortcut(shortcutId_);
+    const QKeySequence accelerator = QKeySequence::mnemonic(caption_);
+    shortcutId_ = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
+}
+
+void TVKButton::setFontColor(const QColor& colour) {
+    fontColour_ = colour;
+    update();
+}
+
+void TVKButton::setColor(const QColor& colour) {
+    face_ = colour;
+    update();
+}
+
+void TVKButton::setSchatten(bool on) {
+    shadow_ = on;
+    update();
+}
+
+void TVKButton::click() {
+    if (isEnabled())
+        Q_EMIT clicked();
+}
+
+void TVKButton::setPressed(bool pressed, bool inside) {
+    pressed_ = pressed;
+    inside_ = inside;
+    update();
+}
+
+// Enter and Escape reach the window when no control on the way took them; the window's
+// Default and Cancel buttons answer them there.
+void TVKButton::watchWindow() {
+    QWidget* current = window() == this ? nullptr : window();
+    if (current == watchedWindow_)
+        return;
+    if (watchedWindow_)
+        watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = current;
+    if (watchedWindow_)
+        watchedWindow_->installEventFilter(this);
+}
+
+bool TVKButton::answersKey(const QKeyEvent& key) const {
+    if (key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    const bool wanted = ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && default_) ||
+                        (key.key() == Qt::Key_Escape && cancel_);
+    return wanted && isVisible() && isEnabled();
+}
+
+// Shown down, and up again a moment later, so the user sees which button the key pressed.
+void TVKButton::pressByKey() {
+    if (keyRelease_.isActive())
+        return;
+    setPressed(true, true);
+    keyRelease_.start();
+}
+
+void TVKButton::releaseByKey() {
+    setPressed(false, underMouse());
+    click();
+}
+
+bool TVKButton::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == watchedWindow_ && event->type() == QEvent::KeyPress &&
+        answersKey(*static_cast<QKeyEvent*>(event))) {
+        pressByKey();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TVKButton::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut && shortcutId_ != 0 &&
+        static_cast<QShortcutEvent*>(event)->shortcutId() == shortcutId_) {
+        click();
+        return true;
+    }
+    if (event->type() == QEvent::ParentChange)
+        watchWindow();
+    return QWidget::event(event);
+}
+
+void TVKButton::showEvent(QShowEvent* event) {
+    watchWindow();
+    QWidget::showEvent(event);
+}
+
+void TVKButton::enterEvent(QEnterEvent* event) {
+    setPressed(pressed_, true);
+    QWidget::enterEvent(event);
+}
+
+void TVKButton::leaveEvent(QEvent* event) {
+    setPressed(false, false);
+    QWidget::leaveEvent(event);
+}
+
+void TVKButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    setPressed(true, true);
+}
+
+// The mouse is held, so no leave arrives while it is dragged off the button.
+void TVKButton::mouseMoveEvent(QMouseEvent* event) {
+    if (pressed_ && !rect().contains(event->position().toPoint()))
+        setPressed(false, false);
+}
+
+void TVKButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool over = rect().contains(event->position().toPoint());
+    setPressed(false, over);
+    if (over)
+        click();
+}
+
+void TVKButton::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TVKButton::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void TVKButton::paintBevels(QImage& image, int p) const {
+    const int w = width();
+    const int h = height();
+    Canvas canvas(image);
+    const QColor upperLeft = p ? Qt::black : Qt::white;
+    canvas.setPen(upperLeft);
+    canvas.setBrush(upperLeft);
+    canvas.polygon(QPolygon({{1, 1}, {w - 2, 1}, {w - 2, 3 + p}, {3, 3 + p}}));
+    canvas.polygon(QPolygon({{1, 1}, {1, h - 2}, {3, h - 2}, {3, 3}}));
+    canvas.setPen(Qt::black);
+    canvas.setBrush(Qt::black);
+    canvas.polygon(QPolygon({{1, h - 2}, {w - 2, h - 2}, {w - 4, h - 4}, {3, h - 4}}));
+    canvas.polygon(QPolygon({{w - 2, 1}, {w - 2, h - 2}, {w - 4, h - 4}, {w - 4, 3}}));
+    const QColor face = isEnabled() ? face_ : QColor(192, 192, 192);
+    canvas.setPen(face);
+    canvas.setBrush(face);
+    canvas.rectangle(3 - p, 3 - p, w + p - 4, h + p - 4);
+    canvas.setPen(Qt::black);
+    canvas.setNoBrush();
+    canvas.rectangle(0, 0, w, h);
+}
+
+void TVKButton::paintCaption(QImage& image, int p) const {
+    QPainter painter(&image);
+    painter.setFont(font());
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int flags = Qt::TextShowMnemonic | Qt::TextDontClip | Qt::AlignLeft | Qt::AlignTop;
+    const int x = (width() - metrics.size(flags, caption_).width()) / 2 + p;
+    const int y = (height() - (metrics.ascent() + metrics.descent())) / 2 + p;
+    const auto text = [&](int left, int top, const QColor& colour) {
+        painter.setPen(colour);
+        painter.drawText(QRect(left, top, width(), height()), flags, caption_);
+    };
+    if (shadow_)
+        text(x + 1, y + 1, isEnabled() ? QColor(200, 0, 0) : QColor(128, 128, 128));
+    text(x, y, fontColour_);
+}
+
+QImage TVKButton::render() const {
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    const int p = pressed_ && inside_ ? 1 : 0;
+    paintBevels(image, p);
+    paintCaption(image, p);
+    if (hasFocus())
+        invertDottedFrame(image, QRect(QPoint(3, 3), QPoint(width() - 5, height() - 5)));
+    return image;
+}
+
+void TVKButton::paintEvent(QPaintEvent*) {
+    if (caption_ == kPlaceholder)
+        applyCaption(objectName());
+    QPainter(this).drawImage(0, 0, render());
+}

@@ -1,0 +1,74 @@
+#include "texturepanel.h"
+
+#include "board/boardpainting.h"
+#include "board/canvas.h"
+
+#include <QPainter>
+
+TTexturpanel::TTexturpanel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TTexturpanel::setTexturbild(const QImage& texture) {
+    texture_ = texture.width() >= 2 && texture.height() >= 2 ? texture : QImage();
+    update();
+}
+
+void TTexturpanel::setRand(bool on) {
+    border_ = on;
+    update();
+}
+
+void TTexturpanel::setRanddicke(int width) {
+    borderWidth_ = width >= 1 && width <= 30 ? width : 1;
+    update();
+}
+
+void TTexturpanel::setRandFarbe(const QColor& colour) {
+    borderColour_ = colour;
+    update();
+}
+
+void TTexturpanel::setCaption(const QString& caption) {
+    caption_ = caption;
+    update();
+}
+
+void TTexturpanel::setFontColor(const QColor& colour) {
+    fontColour_ = colour;
+    update();
+}
+
+QImage TTexturpanel::render() const {
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(palette().color(QPalette::Window));
+    if (!texture_.isNull())
+        TileTexture(width(), height(), image, texture_);
+    if (border_)
+        paintBorder(image);
+    if (!caption_.isEmpty()) {
+        Canvas canvas(image);
+        canvas.setFont(font());
+        canvas.setTextColor(fontColour_);
+        const QSize text = canvas.textExtent(caption_);
+        canvas.textOut(width() / 2 - text.width() / 2, height() / 2 - text.height() / 2, caption_);
+    }
+    return image;
+}
+
+// The pen runs centred on the one-pixel outline of the panel, so of a wide border the outer
+// half lies beyond the edge and only the inner half shows.
+void TTexturpanel::paintBorder(QImage& image) const {
+    const int outside = borderWidth_ / 2;
+    const QRect outline = image.rect().adjusted(-outside, -outside, outside, outside);
+    QPainter painter(&image);
+    const auto band = [&](int x, int y, int w, int h) { painter.fillRect(x, y, w, h, borderColour_); };
+    band(outline.left(), outline.top(), outline.width(), borderWidth_);
+    band(outline.left(), outline.bottom() + 1 - borderWidth_, outline.width(), borderWidth_);
+    band(outline.left(), outline.top(), borderWidth_, outline.height());
+    band(outline.right() + 1 - borderWidth_, outline.top(), borderWidth_, outline.height());
+}
+
+void TTexturpanel::paintEvent(QPaintEvent*) {
+    QPainter(this).drawImage(0, 0, render());
+}

@@ -1,0 +1,254 @@
+#include "newgamedialog.h"
+
+#include "cards/cardsheet.h"
+#include "cards/ui/sheetloading.h"
+#include "controls/ui/centring.h"
+#include "controls/ui/completingedit.h"
+#include "controls/ui/lamp.h"
+#include "controls/ui/pushbutton.h"
+#include "game/dealing.h"
+#include "game/gamerandom.h"
+#include "game/gamestate.h"
+#include "game/messagewait.h"
+#include "game/newgamesetup.h"
+#include "game/turnflow.h"
+#include "net/networkgame.h"
+#include "net/networklink.h"
+#include "net/ui/addressdialog.h"
+#include "net/ui/progresswindow.h"
+#include "records/optionsio.h"
+#include "records/playernamelist.h"
+#include "records/settingsstore.h"
+#include "records/ui/invalidsettingmessage.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QShowEvent>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+QString kindSetting(int row) {
+    return QStringLiteral("geg%1").arg(row + 1);
+}
+QString nameSetting(int row) {
+    return QStringLiteral("sp%1").arg(row + 1);
+}
+} // namespace
+
+Tparneu::Tparneu(Context context, const QImage& texture, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      ctx_(std::move(context)), names_(ctx_.playerNamesFile) {
+    setObjectName(QStringLiteral("parneu"));
+    setWindowTitle(QStringLiteral("Neues Spiel..."));
+    setFixedSize(460, 386);
+    buildLayout(texture);
+    chooseFile_ = [](QWidget* owner) {
+        return QFileDialog::getOpenFileName(owner, QString(), QString(),
+                                            QStringLiteral("Paarlo-Bilddateien (*.pbd *.PBD)"));
+    };
+    connect(VKButton1, &TVKButton::clicked, this, &Tparneu::VKButton1Click);
+    connect(VKButton2, &TVKButton::clicked, this, &Tparneu::VKButton2Click);
+    connect(VKButton3, &TVKButton::clicked, this, &Tparneu::VKButton3Click);
+    connect(VKButton4, &TVKButton::clicked, this, &Tparneu::VKButton4Click);
+    connect(VKButton5, &TVKButton::clicked, this, &Tparneu::VKButton5Click);
+    connect(Alszahlen, &TBool::geaendert, this, &Tparneu::AlszahlenGeandert);
+    FormCreate();
+}
+
+void Tparneu::attachNetwork(const Network& network) {
+    network_ = network;
+    // "Abbruch" in the progress window ends the waits of a network start at once.
+    if (network_.progress)
+        network_.progress->setOnAbort([this] { ctx_.wait.wake(); });
+}
+
+void Tparneu::FormCreate() {
+    const QString source = ctx_.settings.ReadSetting(QStringLiteral("Standardbilddatei"));
+    Edit1->setText(source.isEmpty() ? builtInSheetMarker() : source);
+    for (QComboBox* kind : geg)
+        kind->setCurrentIndex(0);
+    ComboBox1->setCurrentIndex(-1);
+}
+
+void Tparneu::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void Tparneu::FormShow() {
+    names_.LoadPlayerNames();
+    for (TVKEdit* edit : sp) {
+        edit->ClearEntries();
+        edit->SuspendSorting();
+        for (const QString& name : names_.names())
+            edit->AddEntry(name);
+        edit->SortEntries();
+    }
+    const InvalidSetting warn = [this](const QString& name, const QString& text) {
+        showInvalidSetting(this, name, text);
+    };
+    if (const auto level = readDecimal(ctx_.settings, QStringLiteral("gesamtlevel"), warn);
+        level && *level >= 0 && *level <= 2)
+        ComboBox1->setCurrentIndex(*level);
+    for (int row = 0; row < 4; ++row)
+        sp[row]->setText(ctx_.settings.ReadSetting(nameSetting(row)));
+    for (int row = 0; row < 4; ++row) {
+        // -1 is a list without a selection; anything beyond the list is left alone.
+        if (const auto kind = readDecimal(ctx_.settings, kindSetting(row), warn);
+            kind && *kind >= -1 && *kind <= 3)
+            geg[row]->setCurrentIndex(*kind);
+    }
+    if (std::all_of(sp.begin(), sp.end(), [](const TVKEdit* edit) { return edit->text().isEmpty(); })) {
+        sp[0]->setText(QStringLiteral("Spieler 1"));
+        geg[0]->setCurrentIndex(0);
+        sp[1]->setText(QStringLiteral("Spieler 2"));
+        geg[1]->setCurrentIndex(2);
+    }
+    centreOnScreen(*this);
+}
+
+void Tparneu::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void Tparneu::FormClose() {
+    // The list as it was read when the dialog opened, with the names typed since.
+    for (const TVKEdit* edit : sp)
+        if (!names_.ContainsName(edit->text()))
+            names_.AddName(edit->text());
+    names_.SavePlayerNames();
+    ctx_.settings.WriteSetting(QStringLiteral("gesamtlevel"),
+                               QString::number(std::abs(ComboBox1->currentIndex())));
+    for (int row = 0; row < 4; ++row)
+        ctx_.settings.WriteSetting(nameSetting(row), sp[row]->text());
+    for (int row = 0; row < 4; ++row)
+        ctx_.settings.WriteSetting(kindSetting(row), QString::number(geg[row]->currentIndex()));
+}
+
+void Tparneu::VKButton1Click() {
+    TGameState& state = ctx_.state;
+    const int difficulty = ComboBox1->currentIndex();
+    state.settings.difficulty = static_cast<quint8>(difficulty < 0 ? 1 : difficulty);
+    state.settings.networkGame = false;
+    LoadCurrentSheet(Edit1->text(), ctx_.host.currentSheet(), this);
+    ctx_.host.showKnownGroupsText(QStringLiteral("0"));
+    ctx_.random.seedFromClock();
+
+    std::array<ParticipantRow, 4> rows;
+    for (int row = 0; row < 4; ++row)
+        rows[row] = {sp[row]->text(), geg[row]->currentIndex(), geg[row]->currentText(), Netz[row]->Status()};
+    buildParticipants(state, rows);
+    if (!participantsAccepted())
+        return;
+    if (anyNetworkParticipant(state)) {
+        if (!inviteOtherComputer())
+            return;
+        state.settings.networkGame = true;
+    }
+    startDealtGame();
+}
+
+bool Tparneu::participantsAccepted() {
+    const ParticipantCheck check = checkParticipants(ctx_.state);
+    if (check.nobody)
+        information(QStringLiteral("Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!"));
+    if (check.allNetwork)
+        information(QStringLiteral("Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"));
+    return check.passed();
+}
+
+void Tparneu::startDealtGame() {
+    TGameState& state = ctx_.state;
+    const bool large = sp60->Status();
+    ctx_.host.applyBoardSize(large);
+    setUpBoard(state, large, dreigleiche->Status(), Alsbilder->Status(), ctx_.random, ctx_.tallies);
+    if (state.settings.networkGame) {
+        network_.progress->hide();
+        network_.game->SpielDatenSenden(static_cast<quint16>(state.cardCount()), dreigleiche->Status(),
+                                        Alsbilder->Status());
+    }
+    ctx_.host.repaintBoard();
+    beginGame(state);
+    ctx_.flow.statusRefresh();
+    accept();
+}
+
+bool Tparneu::inviteOtherComputer() {
+    if (!network_.net || !network_.game || !network_.address || !network_.progress)
+        return false;
+    network_.address->ComboBox1->setEditText(ctx_.settings.ReadSetting(QStringLiteral("netzwerkadresse")));
+    const QString address = network_.address->AdresseErfragen();
+    if (address.isEmpty())
+        return false;
+    ctx_.settings.WriteSetting(QStringLiteral("netzwerkadresse"), address);
+    NetworkGame& game = *network_.game;
+    network_.net->Verbinden(address);
+    game.peerConnected = false;
+    network_.progress->AblaufZeigen(QStringLiteral("Computer wird gesucht..."));
+    if (!waitForPeer([&game] { return game.peerConnected; })) {
+        refuseAborted();
+        return false;
+    }
+    network_.progress->AblaufZeigen(QStringLiteral("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
+    game.inviteAccepted = false;
+    game.inviteDeclined = false;
+    game.EinladungSenden();
+    if (!waitForPeer([&game] { return game.inviteAccepted || game.inviteDeclined; })) {
+        refuseAborted();
+        return false;
+    }
+    if (game.inviteAccepted)
+        return true;
+    network_.progress->AblaufZeigen(QStringLiteral("Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."));
+    return false;
+}
+
+// Processes messages until `done` holds or "Abbruch" is pressed; false when aborted.
+bool Tparneu::waitForPeer(const std::function<bool()>& done) {
+    TformAblauf& progress = *network_.progress;
+    ctx_.wait.waitUntil([&] { return done() || progress.abgebrochen; });
+    return !progress.abgebrochen;
+}
+
+void Tparneu::refuseAborted() {
+    network_.progress->hide();
+    information(QStringLiteral("Aktion wurde abgebrochen."));
+}
+
+void Tparneu::VKButton2Click() {
+    reject();
+}
+
+void Tparneu::VKButton3Click() {
+    const QString file = chooseFile_ ? chooseFile_(this) : QString();
+    if (file.isEmpty())
+        return;
+    Edit1->setText(file);
+    ctx_.settings.WriteSetting(QStringLiteral("Standardbilddatei"), file);
+}
+
+void Tparneu::VKButton4Click() {
+    Edit1->setText(builtInSheetMarker());
+    ctx_.settings.WriteSetting(QStringLiteral("Standardbilddatei"), builtInSheetMarker());
+}
+
+void Tparneu::VKButton5Click() {
+    if (ctx_.help)
+        ctx_.help(QStringLiteral("bedien"));
+}
+
+void Tparneu::AlszahlenGeandert() {
+    Texturpanel2->setVisible(!Alszahlen->Status());
+}
+
+void Tparneu::information(const QString& text) {
+    QMessageBox::information(this, QStringLiteral("Hinweis"), text);
+}

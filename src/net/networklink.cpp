@@ -1,0 +1,219 @@
+#include "networklink.h"
+
+#include <QApplication>
+
+#include <algorithm>
+
+namespace {
+constexpr quint32 kDefaultMaxBlockLength = 1 << 20;
+}
+
+TNetzWerking::TNetzWerking(QObject* parent, quint16 port)
+    : QObject(parent), port_(port), connectPort_(port), reader_(kDefaultMaxBlockLength) {
+    connect(&server_, &QTcpServer::newConnection, this, &TNetzWerking::acceptConnection);
+    onSocket(&outgoing_, &QTcpSocket::connected, [this] { outgoingConnected(); });
+    onSocket(&outgoing_, &QTcpSocket::disconnected, [this] { connectionEnded(); });
+    onSocket(&outgoing_, &QTcpSocket::readyRead, [this] { receive(&outgoing_); });
+    onSocket(&outgoing_, &QTcpSocket::errorOccurred, [this] {
+        // The other side closing is the normal end of a connection, not an error.
+        if (outgoing_.error() != QAbstractSocket::RemoteHostClosedError)
+            Q_EMIT socketFehler(outgoing_.errorString());
+    });
+    sendTimer_.setInterval(5);
+    connect(&sendTimer_, &QTimer::timeout, this, &TNetzWerking::sendTick);
+    sendTimer_.start();
+}
+
+TNetzWerking::~TNetzWerking() {
+    sendTimer_.stop();
+    // Closing the sockets must not call back into a half-destroyed owner.
+    disconnect(&outgoing_, nullptr, this, nullptr);
+    if (accepted_)
+        disconnect(accepted_, nullptr, this, nullptr);
+    for (QTcpSocket* socket : retired_)
+        delete socket;
+}
+
+template <typename Signal, typename Handler>
+void TNetzWerking::onSocket(QTcpSocket* socket, Signal signal, Handler handler) {
+    connect(socket, signal, this, [this, handler] {
+        ++socketSignalsRunning_;
+        handler();
+        --socketSignalsRunning_;
+    });
+}
+
+bool TNetzWerking::listen() {
+    if (server_.listen(QHostAddress::Any, port_))
+        return true;
+    Q_EMIT socketFehler(server_.errorString());
+    return false;
+}
+
+void TNetzWerking::setMaxBlockLength(quint32 bytes) {
+    reader_ = FrameReader(bytes);
+}
+
+void TNetzWerking::Verbinden(const QString& address) {
+    if (outgoing_.state() != QAbstractSocket::UnconnectedState)
+        outgoing_.abort();
+    outgoing_.connectToHost(address, connectPort_);
+}
+
+void TNetzWerking::Trennen() {
+    server_.close();
+    if (accepted_)
+        accepted_->abort();
+    outgoing_.abort();
+}
+
+void TNetzWerking::BlockSenden(const TNetzBlock& block) {
+    // A block with no payload could never be framed; one without a peer has nobody to go to.
+    if (block.Laenge == 0 || static_cast<quint32>(block.Daten.size()) < block.Laenge || !online_)
+        return;
+    queueBusy_ = true;
+    // With all 100 slots busy the block is lost: a queue that full means the peer is gone.
+    slots_.queue(block);
+    queueBusy_ = false;
+}
+
+int TNetzWerking::busySlots() const {
+    return slots_.busy();
+}
+
+void TNetzWerking::sendTick() {
+    freeRetired();
+    endIdleCaller();
+    QTcpSocket* socket = peer();
+    if (queueBusy_ || !online_ || !socket || socket->state() != QAbstractSocket::ConnectedState)
+        return;
+    slots_.takeFrames([socket](const QByteArray& frame) { socket->write(frame); });
+}
+
+QTcpSocket* TNetzWerking::peer() const {
+    return acceptedRole_ ? accepted_.data() : const_cast<QTcpSocket*>(&outgoing_);
+}
+
+void TNetzWerking::receive(QTcpSocket* socket) {
+    reader_.append(socket->readAll());
+    queueDelivery();
+}
+
+void TNetzWerking::queueDelivery() {
+    if (deliveryQueued_)
+        return;
+    deliveryQueued_ = true;
+    QMetaObject::invokeMethod(this, &TNetzWerking::deliverBlocks, Qt::QueuedConnection);
+}
+
+// Runs from the event loop. A handler may run the message loop; then the frames after its
+// block are handed on inside that loop, in the order they came, whether they came with the
+// block or later. Bytes of a connection that ended before they were handed on went with it.
+void TNetzWerking::deliverBlocks() {
+    deliveryQueued_ = false;
+    while (online_) {
+        const std::optional<Frame> frame = reader_.next();
+        if (!frame)
+            break;
+        queueDelivery();
+        const auto result =
+            slots_.receive(*frame, [this](const TNetzBlock& block) { Q_EMIT OnBlockEmpfangen(block); });
+        if (result == SlotTable::Received::NoFreeSlot)
+            QApplication::beep();
+        if (result == SlotTable::Received::Broken) {
+            endBrokenConnection();
+            return;
+        }
+    }
+    if (reader_.broken())
+        endBrokenConnection();
+}
+
+void TNetzWerking::acceptConnection() {
+    while (QTcpSocket* incoming = server_.nextPendingConnection()) {
+        // One peer at a time: a second caller is turned away.
+        if (accepted_ && accepted_->state() == QAbstractSocket::ConnectedState) {
+            retire(incoming);
+            continue;
+        }
+        // Whatever the former caller's socket is doing, nothing of it may reach the new one.
+        if (accepted_) {
+            retire(accepted_);
+            if (acceptedRole_)
+                connectionEnded();
+        }
+        accepted_ = incoming;
+        acceptedRole_ = true;
+        outgoingRole_ = false;
+        acceptedAt_ = clock_->ticks();
+        callerKept_ = false;
+        onSocket(incoming, &QTcpSocket::readyRead, [this, incoming] { receive(incoming); });
+        onSocket(incoming, &QTcpSocket::disconnected, [this, incoming] {
+            retire(incoming);
+            connectionEnded();
+        });
+        setOnline(true);
+    }
+}
+
+void TNetzWerking::outgoingConnected() {
+    acceptedRole_ = false;
+    outgoingRole_ = true;
+    setOnline(true);
+}
+
+void TNetzWerking::connectionEnded() {
+    discardTransfers();
+    setOnline(false);
+}
+
+void TNetzWerking::endBrokenConnection() {
+    if (QTcpSocket* socket = peer())
+        socket->abort();
+    connectionEnded();
+}
+
+// A caller that connects and says nothing would keep every other caller out.
+void TNetzWerking::endIdleCaller() {
+    if (!acceptedRole_ || !online_ || callerKept_ || !accepted_ || socketSignalsRunning_ > 0)
+        return;
+    if (clock_->ticks() - acceptedAt_ < kCallerTimeLimitMs)
+        return;
+    retire(accepted_);
+    connectionEnded();
+}
+
+// The socket is cut off from this component at once; it is freed later, as it may be in the
+// middle of one of its signals (its disconnect, say) further down the stack.
+void TNetzWerking::retire(QTcpSocket* socket) {
+    disconnect(socket, nullptr, this, nullptr);
+    if (socket->state() != QAbstractSocket::UnconnectedState)
+        socket->abort();
+    if (accepted_ == socket)
+        accepted_ = nullptr;
+    if (std::find(retired_.begin(), retired_.end(), socket) == retired_.end())
+        retired_.push_back(socket);
+}
+
+void TNetzWerking::freeRetired() {
+    if (socketSignalsRunning_ > 0)
+        return;
+    std::vector<QTcpSocket*> done;
+    done.swap(retired_);
+    for (QTcpSocket* socket : done)
+        delete socket;
+}
+
+// What was on its way belongs to the connection that ended; nothing of it may be taken for
+// data of a later one.
+void TNetzWerking::discardTransfers() {
+    slots_.clear();
+    reader_.clear();
+}
+
+void TNetzWerking::setOnline(bool online) {
+    if (online == online_)
+        return;
+    online_ = online;
+    Q_EMIT OnlineStatusGeaendert();
+}

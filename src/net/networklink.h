@@ -1,0 +1,106 @@
+#pragma once
+
+#include "blockport.h"
+#include "framecodec.h"
+#include "game/eventloopwait.h"
+#include "networkblock.h"
+#include "slottable.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <vector>
+
+// Lets two running games exchange blocks over TCP: one peer at a time, reached by listening
+// on port 1024 or by connecting to the other computer's port 1024. Blocks are queued in a
+// table of 100 slots and go out in frames of at most 5000 bytes from a 5 ms send tick;
+// received frames are joined into blocks again.
+//
+// Block handlers may run the message loop (a question, a turn's pauses), so received blocks
+// are handed on from the event loop, never from inside a socket's own signal; and a socket
+// that is done with is freed only when none of its signals is being handled.
+class TNetzWerking : public QObject, public BlockPort {
+    Q_OBJECT
+public:
+    static constexpr quint16 kPort = 1024;
+    // A caller that has not been kept by then is closed, so it cannot hold the only
+    // connection for ever.
+    static constexpr quint32 kCallerTimeLimitMs = 30000;
+
+    // The port is fixed in the game; tests use their own to run two components on one machine.
+    explicit TNetzWerking(QObject* parent = nullptr, quint16 port = kPort);
+    // The other computer's port, for tests whose two instances cannot both listen on one.
+    void setConnectPort(quint16 port) { connectPort_ = port; }
+    // The clock the caller time limit is measured on; tests move their own.
+    void setClock(const TickClock& clock) { clock_ = &clock; }
+    ~TNetzWerking() override;
+
+    // Starts listening on all local addresses; false (with socketFehler) when the port is taken.
+    bool listen();
+    bool listening() const { return server_.isListening(); }
+    quint16 serverPort() const { return server_.serverPort(); }
+
+    void Verbinden(const QString& address);
+    // Ends every connection and stops listening for the rest of the run.
+    void Trennen() override;
+    void BlockSenden(const TNetzBlock& block) override;
+    bool Online() const override { return online_; }
+    void keepConnection() override { callerKept_ = true; }
+
+    // A received block longer than this is taken for garbage and ends the connection.
+    void setMaxBlockLength(quint32 bytes);
+
+    static QString EngineVersion() { return QStringLiteral("1.01"); }
+
+    // Blocks waiting to be sent or being received, for the curious (and the tests).
+    int busySlots() const;
+
+Q_SIGNALS:
+    void OnlineStatusGeaendert();
+    void OnBlockEmpfangen(const TNetzBlock& DatenBlock);
+    // What the socket layer reports: unreachable host, refused connection, port taken.
+    void socketFehler(const QString& text);
+
+private:
+    void sendTick();
+    void receive(QTcpSocket* socket);
+    void queueDelivery();
+    void deliverBlocks();
+    void acceptConnection();
+    void outgoingConnected();
+    void connectionEnded();
+    void endBrokenConnection();
+    void endIdleCaller();
+    void setOnline(bool online);
+    void discardTransfers();
+    QTcpSocket* peer() const;
+    // Wires a socket signal to `handler`, counting the handlers running.
+    template <typename Signal, typename Handler>
+    void onSocket(QTcpSocket* socket, Signal signal, Handler handler);
+    void retire(QTcpSocket* socket);
+    void freeRetired();
+
+    quint16 port_;
+    quint16 connectPort_;
+    QTcpServer server_;
+    QTcpSocket outgoing_;
+    QPointer<QTcpSocket> accepted_;
+    // Sockets done with, waiting until none of their signals is being handled.
+    std::vector<QTcpSocket*> retired_;
+    int socketSignalsRunning_ = 0;
+    QTimer sendTimer_;
+    SlotTable slots_;
+    bool queueBusy_ = false;
+    bool acceptedRole_ = false;
+    bool outgoingRole_ = false;
+    bool online_ = false;
+    bool deliveryQueued_ = false;
+    FrameReader reader_;
+    SteadyTickClock steadyClock_;
+    const TickClock* clock_ = &steadyClock_;
+    quint32 acceptedAt_ = 0;
+    bool callerKept_ = false;
+};

@@ -1,0 +1,81 @@
+#include "highscorewindow.h"
+
+#include "board/fonts.h"
+#include "controls/ui/captionband.h"
+#include "controls/ui/centring.h"
+#include "controls/ui/imageview.h"
+#include "controls/ui/pushbutton.h"
+#include "controls/ui/texturepanel.h"
+#include "records/gamerecords.h"
+#include "records/highscoredrawing.h"
+
+namespace {
+
+constexpr int kClientWidth = 612;
+constexpr int kClientHeight = 395;
+constexpr int kBandWidth = 23;
+constexpr int kStripHeight = 34;
+
+} // namespace
+
+TFormHighScore::TFormHighScore(GameRecords& records, const QImage& panelTexture, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), records_(records) {
+    setObjectName(QStringLiteral("FormHighScore"));
+    setWindowTitle(QStringLiteral("Die Besten..."));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    Label901 = new TLabel90(this);
+    Label901->setObjectName(QStringLiteral("Label901"));
+    Label901->setCaption(QStringLiteral(" Highscore"));
+    // The font size is the band's width.
+    QFont bandFont = Label901->font();
+    bandFont.setPointSize(kBandWidth);
+    Label901->setFont(bandFont);
+    Label901->setAniniation(false);
+    Label901->setGeometry(0, 0, kBandWidth, kClientHeight);
+
+    const int restWidth = kClientWidth - kBandWidth;
+    PaintBox1 = new PaintBox(this);
+    PaintBox1->setGeometry(kBandWidth, 0, restWidth, kClientHeight - kStripHeight);
+
+    Texturpanel1 = new TTexturpanel(this);
+    Texturpanel1->setGeometry(kBandWidth, kClientHeight - kStripHeight, restWidth, kStripHeight);
+    Texturpanel1->setTexturbild(panelTexture);
+
+    VKButton1 = new TVKButton(Texturpanel1);
+    VKButton1->setObjectName(QStringLiteral("VKButton1"));
+    VKButton1->setCaption(QStringLiteral("Okay"));
+    VKButton1->setFont(arialFontOfPixelSize(12));
+    VKButton1->setColor(QColor(0, 255, 0));
+    VKButton1->setDefault(true);
+    VKButton1->setCancel(true);
+    VKButton1->setGeometry(restWidth - 128, 6, 120, 22);
+    connect(VKButton1, &TVKButton::clicked, this, &TFormHighScore::VKButton1Click);
+
+    records_.loadHighScores();
+}
+
+TFormHighScore::~TFormHighScore() {
+    records_.saveHighScores();
+}
+
+void TFormHighScore::showTable() {
+    centreOnScreen(*this);
+    exec();
+}
+
+void TFormHighScore::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+// Drawn afresh at every showing: the table changes with every game of two or more.
+void TFormHighScore::FormShow() {
+    image_ = QImage(PaintBox1->size(), QImage::Format_RGB32);
+    DrawHighScoreTable(image_, records_.highScores());
+    PaintBox1->showImage(image_);
+}
+
+void TFormHighScore::VKButton1Click() {
+    accept();
+}

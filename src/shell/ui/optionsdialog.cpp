@@ -1,0 +1,183 @@
+#include "optionsdialog.h"
+
+#include "board/cardfaces.h"
+#include "board/fonts.h"
+#include "controls/ui/captionband.h"
+#include "controls/ui/centring.h"
+#include "controls/ui/dialogframe.h"
+#include "controls/ui/lamp.h"
+#include "controls/ui/pushbutton.h"
+#include "controls/ui/spinfield.h"
+#include "controls/ui/texturepanel.h"
+#include "records/programoptions.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kClientWidth = 414;
+constexpr int kClientHeight = 290;
+constexpr int kSectionWidth = 374;
+constexpr int kLowestSteps = 1;
+constexpr int kMostSteps = 500;
+// A stored count may exceed what the field offers: a typed value still counts up to here.
+constexpr int kMostAcceptedSteps = 1000;
+
+QFrame* section(QWidget* parent, QRect geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QToolButton* backButton(QWidget* parent, const QString& text, CardBackStyle style, QRect geometry) {
+    QImage back = makeCardImage();
+    BuildCardBack(back, style);
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setIcon(QIcon(QPixmap::fromImage(back)));
+    button->setIconSize(back.size());
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setCheckable(true);
+    button->setFont(arialFontOfPixelSize(13));
+    button->setGeometry(geometry);
+    // The button that is down must be plain to see on the texture.
+    button->setStyleSheet(QStringLiteral(
+        "QToolButton { background-color: #d8d8d8; border: 2px outset #a0a0a0; padding: 2px 6px; }"
+        "QToolButton:hover:!checked { background-color: #e8e8e8; }"
+        "QToolButton:checked { background-color: #fff4a0; border: 2px inset #808080; font-weight: bold; }"));
+    return button;
+}
+
+TVKButton* pushButton(QWidget* parent, const QString& name, const QString& caption, const QColor& colour,
+                      QRect geometry) {
+    auto* button = new TVKButton(parent);
+    button->setObjectName(name);
+    button->setCaption(caption);
+    button->setFont(arialFontOfPixelSize(12));
+    button->setColor(colour);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void takeSteps(const SpinField& field, qint32& count) {
+    const int value = field.value();
+    if (value >= kLowestSteps && value <= kMostAcceptedSteps)
+        count = value;
+}
+
+} // namespace
+
+TformOption::TformOption(TProgramOptions& options, const QImage& panelTexture, HelpRequest help,
+                         QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), options_(options),
+      help_(std::move(help)) {
+    setObjectName(QStringLiteral("formOption"));
+    setWindowTitle(QStringLiteral("Optionen einstellen"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Optionen"), panelTexture);
+    Label901 = frame.band;
+    Texturpanel1 = frame.panel;
+
+    buildSoundSection(Texturpanel1);
+    buildBackSection(Texturpanel1);
+    buildStepsSection(Texturpanel1);
+    buildButtons(Texturpanel1);
+}
+
+void TformOption::buildSoundSection(QWidget* panel) {
+    QFrame* frame = section(panel, {8, 8, kSectionWidth, 33});
+    SpieleSoundsAb = new TBool(frame);
+    SpieleSoundsAb->setObjectName(QStringLiteral("SpieleSoundsAb"));
+    SpieleSoundsAb->setAktivFarbe(TBool::afGruen);
+    SpieleSoundsAb->setFont(arialFontOfPixelSize(13));
+    SpieleSoundsAb->setGeometry(10, 8, 17, 17);
+    SpieleSoundsAb->setCaption(QStringLiteral("Sounds abspielen"));
+}
+
+void TformOption::buildBackSection(QWidget* panel) {
+    QFrame* frame = section(panel, {8, 49, kSectionWidth, 82});
+    makeLabel(frame, QStringLiteral("Erscheinungsbild für Kartenrücken:"), {10, 5, 300, 18},
+              arialFontOfPixelSize(13, true));
+    krClassic =
+        backButton(frame, QStringLiteral("Classic Grau"), CardBackStyle::ClassicGrau, {10, 26, 173, 48});
+    krClassic->setObjectName(QStringLiteral("krClassic"));
+    krRotverlauf =
+        backButton(frame, QStringLiteral("Rotverlauf"), CardBackStyle::Rotverlauf, {191, 26, 173, 48});
+    krRotverlauf->setObjectName(QStringLiteral("krRotverlauf"));
+    // Exactly one is down: pressing the one that is down leaves it down.
+    backGroup_ = new QButtonGroup(this);
+    backGroup_->setExclusive(true);
+    backGroup_->addButton(krClassic);
+    backGroup_->addButton(krRotverlauf);
+    krClassic->setChecked(true);
+}
+
+void TformOption::buildStepsSection(QWidget* panel) {
+    QFrame* frame = section(panel, {8, 139, kSectionWidth, 106});
+    const QFont text = arialFontOfPixelSize(12);
+    const QStringList lines{QStringLiteral("Stellen Sie hier die Anzahl der Schritte für den"),
+                            QStringLiteral("Spezialeffekt (Überblenden) ein."),
+                            QStringLiteral("Je mehr Schritte, desto mehr Zeit wird in Anspruch genommen")};
+    for (int i = 0; i < lines.size(); ++i)
+        makeLabel(frame, lines[i], {10, 5 + 14 * i, 354, 14}, text);
+
+    const auto field = [&](int column, const QString& name, const QString& caption) {
+        const int x = 10 + 120 * column;
+        makeLabel(frame, caption, {x, 54, 114, 16}, arialFontOfPixelSize(13, true), Qt::AlignCenter);
+        auto* spin = new SpinField(kLowestSteps, kMostSteps, frame);
+        spin->setObjectName(name);
+        spin->setFont(arialFontOfPixelSize(13));
+        spin->setGeometry(x + 22, 72, 70, 24);
+        return spin;
+    };
+    stepsShow = field(0, QStringLiteral("stepsShow"), QStringLiteral("Aufdecken"));
+    stepsHide = field(1, QStringLiteral("stepsHide"), QStringLiteral("Zudecken"));
+    stepsRemove = field(2, QStringLiteral("stepsRemove"), QStringLiteral("Entfernen"));
+}
+
+void TformOption::buildButtons(QWidget* panel) {
+    VKButton1 = pushButton(panel, QStringLiteral("VKButton1"), QStringLiteral("Okay"), QColor(0, 255, 0),
+                           {8, 258, 120, 22});
+    VKButton1->setDefault(true);
+    VKButton2 = pushButton(panel, QStringLiteral("VKButton2"), QStringLiteral("Abbruch"), QColor(255, 0, 0),
+                           {135, 258, 120, 22});
+    VKButton2->setCancel(true);
+    VKButton3 = pushButton(panel, QStringLiteral("VKButton3"), QStringLiteral("Hilfe"), QColor(255, 255, 0),
+                           {262, 258, 120, 22});
+    connect(VKButton1, &TVKButton::clicked, this, &TformOption::VKButton1Click);
+    connect(VKButton2, &TVKButton::clicked, this, &TformOption::VKButton2Click);
+    connect(VKButton3, &TVKButton::clicked, this, &TformOption::VKButton3Click);
+}
+
+void TformOption::Open() {
+    SpieleSoundsAb->setStatus(options_.soundOn);
+    (options_.redCardBack ? krRotverlauf : krClassic)->setChecked(true);
+    stepsShow->setValue(options_.fadeShow);
+    stepsHide->setValue(options_.fadeHide);
+    stepsRemove->setValue(options_.fadeRemove);
+    centreOnScreen(*this);
+    exec();
+}
+
+void TformOption::VKButton1Click() {
+    options_.soundOn = SpieleSoundsAb->Status();
+    options_.redCardBack = !krClassic->isChecked();
+    takeSteps(*stepsShow, options_.fadeShow);
+    takeSteps(*stepsHide, options_.fadeHide);
+    takeSteps(*stepsRemove, options_.fadeRemove);
+    accept();
+}
+
+void TformOption::VKButton2Click() {
+    reject();
+}
+
+void TformOption::VKButton3Click() {
+    if (help_)
+        help_(QStringLiteral("optio"));
+}

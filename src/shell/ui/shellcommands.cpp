@@ -1,0 +1,59 @@
+#include "shellcommands.h"
+
+#include "shell/desktopentry.h"
+#include "shell/ownaddress.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+ShellEnvironment realShellEnvironment() {
+    ShellEnvironment shell;
+    shell.executablePath = QCoreApplication::applicationFilePath();
+    shell.folders.desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    shell.folders.startMenu = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+    shell.driveTypeOf = driveTypeOfPath;
+    shell.ownAddress = lookUpOwnAddress;
+    shell.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    return shell;
+}
+
+void offerShortcut(ShortcutPlace place, const ShellEnvironment& shell, QWidget* parent) {
+    const QString where =
+        place == ShortcutPlace::Desktop ? QStringLiteral("auf dem Desktop") : QStringLiteral("im Startmenü");
+    const QString question =
+        QStringLiteral("Sind Sie sicher, daß Sie eine Verknüpfung mit Sorbello %1 erstellen wollen?")
+            .arg(where);
+    if (QMessageBox::question(parent, QStringLiteral("Frage"), question,
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    CreateShortcut(place == ShortcutPlace::Desktop ? shell.folders.desktop : shell.folders.startMenu, shell,
+                   parent);
+}
+
+void CreateShortcut(const QString& folder, const ShellEnvironment& shell, QWidget* parent) {
+    const DriveType drive = shell.driveTypeOf(shell.executablePath);
+    if (drive == DriveType::CdRom) {
+        QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Fehler!"),
+                            QStringLiteral("Eine Verknüpfung zum CD-Rom-Laufwerk ist unsinnig!"),
+                            QMessageBox::Ok, parent);
+        refusal.exec();
+    }
+    if (drive != DriveType::Fixed)
+        return;
+    // Without a folder there is nowhere sensible to put the entry.
+    if (folder.isEmpty())
+        return;
+    writeDesktopEntry(QDir(folder).filePath(QString::fromLatin1(kShortcutFileName)),
+                      QFileInfo(shell.executablePath).absoluteFilePath());
+}
+
+void openHomepage(const ShellEnvironment& shell) {
+    shell.openUrl(QUrl(QString::fromLatin1(kHomepageUrl)));
+}
+
+void showOwnAddress(const ShellEnvironment& shell, QWidget* parent) {
+    QMessageBox::information(parent, QStringLiteral("Hinweis"), ownAddressMessage(shell.ownAddress()));
+}

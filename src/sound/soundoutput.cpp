@@ -1,0 +1,161 @@
+#include "soundoutput.h"
+
+#include "audiosinkdevice.h"
+#include "waveresource.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QMessageBox>
+
+Q_LOGGING_CATEGORY(lcSound, "sorbello.sound")
+
+namespace {
+const QString kSoundFolder = QStringLiteral(":/sounds");
+// The error a failed lookup of a named resource leaves behind.
+constexpr quint32 kResourceNameNotFound = 1814;
+constexpr int kPollIntervalMs = 50;
+constexpr int kMaxErrorTextLength = 255;
+} // namespace
+
+TSoundAusgabe::TSoundAusgabe(QObject* owner) : TSoundAusgabe(std::make_unique<AudioSinkDevice>(), owner) {}
+
+TSoundAusgabe::TSoundAusgabe(std::unique_ptr<WaveOutDevice> device, QObject* owner)
+    : QObject(owner), device_(std::move(device)) {
+    pollTimer_.setInterval(kPollIntervalMs);
+    connect(&pollTimer_, &QTimer::timeout, this, &TSoundAusgabe::pollTimerTick);
+}
+
+TSoundAusgabe::~TSoundAusgabe() {
+    CloseDevice();
+}
+
+TSoundAusgabe::State TSoundAusgabe::state() const {
+    if (!deviceOpen_)
+        return State::Idle;
+    return done_ ? State::Finished : State::Playing;
+}
+
+void TSoundAusgabe::PlayResource(const QString& name) {
+    if (mute_)
+        return;
+    const QString path = findWaveResource(kSoundFolder, name);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        if (showMMErrors_)
+            reportMissingResource(kResourceNameNotFound);
+        return;
+    }
+    const QByteArray resource = file.readAll();
+    const auto fields = readWaveResourceFields(resource);
+    if (!fields) {
+        qCWarning(lcSound) << "sound" << name << "is too short for a wave header:" << resource.size()
+                           << "bytes";
+        return;
+    }
+    if (fields->dataSizeClamped)
+        qCWarning(lcSound) << "sound" << name << "declares more samples than it holds; playing"
+                           << fields->dataSize << "bytes";
+    TSoundRecord record;
+    record.name = QStringLiteral("Temp Klang");
+    record.dataSize = fields->dataSize;
+    record.channels = fields->channels;
+    record.sampleRate = fields->sampleRate;
+    record.bitsPerSample = fields->bitsPerSample;
+    record.data = resource.constData() + kWaveSamplesOffset;
+    PlaySoundRecord(&record);
+}
+
+void TSoundAusgabe::PlaySoundRecord(const TSoundRecord* record) {
+    if (mute_ || !record)
+        return;
+    CloseDevice();
+    // The sound just cut off does not count as finished.
+    pollTimer_.stop();
+    done_ = false;
+    currentName_ = record->name.left(kMaxSoundNameLength);
+    format_ = makePcmWaveFormat(record->channels, record->sampleRate, record->bitsPerSample);
+
+    const DeviceResult opened = device_->open(format_, [this] { done_ = true; });
+    if (opened != kDeviceOk) {
+        // A machine without sound output plays in silence, never with an error.
+        if (opened != kNoDevice)
+            ReportMMError(QStringLiteral("Bei WaveOutOpen:"), opened);
+        return;
+    }
+    deviceOpen_ = true;
+    dataSize_ = record->data ? qMax(0, record->dataSize) : 0;
+    waveHeader_ = QByteArray(record->data, dataSize_);
+    const DeviceResult written = device_->write(*waveHeader_);
+    ReportMMError(QStringLiteral("Bei WaveOutWrite:"), written);
+    pollTimer_.start();
+    // A buffer the device did not take never finishes, so there is nothing to wait for.
+    if (!playAsynchron_ && written == kDeviceOk)
+        waitUntilDone();
+}
+
+void TSoundAusgabe::waitUntilDone() {
+    // The device's notice may come through the event loop, so the wait keeps it running; user
+    // input stays queued, so no click can start another sound meanwhile.
+    QEventLoop loop;
+    QTimer check;
+    connect(&check, &QTimer::timeout, &loop, [this, &loop] {
+        if (done_ || !deviceOpen_)
+            loop.quit();
+    });
+    check.start(5);
+    if (!done_)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TSoundAusgabe::pollTimerTick() {
+    if (!done_)
+        return;
+    pollTimer_.stop();
+    CloseDevice();
+    Q_EMIT OnFinish(currentName_);
+}
+
+DeviceResult TSoundAusgabe::releaseBuffer() {
+    const DeviceResult result = device_->reset();
+    waveHeader_.reset();
+    dataSize_ = 0;
+    // A reset buffer comes back from the device as played, so the poll timer still finishes it.
+    done_ = true;
+    return result;
+}
+
+void TSoundAusgabe::StopSound() {
+    if (!deviceOpen_)
+        return;
+    ReportMMError(QStringLiteral("Bei WaveOutReset:"), releaseBuffer());
+}
+
+void TSoundAusgabe::CloseDevice() {
+    if (!deviceOpen_)
+        return;
+    // Both device calls come before any message box, whose event loop may run the poll timer.
+    const DeviceResult resetResult = releaseBuffer();
+    const DeviceResult closeResult = device_->close();
+    // Even after a failed close the device counts as gone, so nothing is released twice.
+    deviceOpen_ = false;
+    ReportMMError(QStringLiteral("Bei WaveOutReset:"), resetResult);
+    ReportMMError(QStringLiteral("Bei WaveOutClose:"), closeResult);
+}
+
+void TSoundAusgabe::ReportMMError(const QString& caption, DeviceResult code) {
+    if (code == kDeviceOk)
+        return;
+    const QString text = deviceErrorText(code).left(kMaxErrorTextLength);
+    qCWarning(lcSound) << caption << text;
+    if (!showMMErrors_)
+        return;
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok);
+    box.exec();
+}
+
+void TSoundAusgabe::reportMissingResource(quint32 code) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fehler bei resWavAbspielen!"),
+                    QStringLiteral("Fehler Nummer ") + QString::number(code), QMessageBox::Ok);
+    box.exec();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "game/turnports.h"
+#include "pcmwaveformat.h"
+#include "soundrecord.h"
+#include "waveoutdevice.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+
+// Plays the program's sounds, one at a time: a new sound ends the one still playing. A poll
+// timer notices the end of playback, closes the device and raises OnFinish.
+class TSoundAusgabe : public QObject, public SoundPort {
+    Q_OBJECT
+    Q_PROPERTY(bool ShowMMErrors READ ShowMMErrors WRITE setShowMMErrors)
+    Q_PROPERTY(bool PlayAsynchron READ PlayAsynchron WRITE setPlayAsynchron)
+    Q_PROPERTY(bool Mute READ Mute WRITE setMute)
+public:
+    enum class State { Idle, Playing, Finished };
+
+    // Plays through the default audio output.
+    explicit TSoundAusgabe(QObject* owner = nullptr);
+    explicit TSoundAusgabe(std::unique_ptr<WaveOutDevice> device, QObject* owner = nullptr);
+    ~TSoundAusgabe() override;
+
+    // The setters only store the value: muting does not stop a sound already playing.
+    bool ShowMMErrors() const { return showMMErrors_; }
+    void setShowMMErrors(bool on) { showMMErrors_ = on; }
+    bool PlayAsynchron() const { return playAsynchron_; }
+    void setPlayAsynchron(bool on) { playAsynchron_ = on; }
+    bool Mute() const { return mute_; }
+    void setMute(bool on) { mute_ = on; }
+
+    // Plays the program's sound of that name ("ppp1" .. "ppp5"), found without regard to case.
+    void PlayResource(const QString& name) override;
+    void PlaySoundRecord(const TSoundRecord* record);
+    void StopSound();
+    void CloseDevice();
+    static QString EngineVersion() { return QStringLiteral("1.16"); }
+
+    State state() const;
+    bool pollTimerActive() const { return pollTimer_.isActive(); }
+    // One tick of the poll timer; public so tests can step it.
+    void pollTimerTick();
+
+Q_SIGNALS:
+    // After a sound has ended and the device is closed.
+    void OnFinish(const QString& KlangName);
+
+private:
+    DeviceResult releaseBuffer();
+    void waitUntilDone();
+    void ReportMMError(const QString& caption, DeviceResult code);
+    void reportMissingResource(quint32 code);
+
+    bool showMMErrors_ = true;
+    bool playAsynchron_ = true;
+    bool mute_ = false;
+    std::unique_ptr<WaveOutDevice> device_;
+
+    QString currentName_;
+    // Set by the device, possibly from its own thread.
+    std::atomic<bool> done_{false};
+    qint32 dataSize_ = 0;
+    std::optional<QByteArray> waveHeader_; // the player's own copy of the samples
+    PcmWaveFormat format_;
+    bool deviceOpen_ = false;
+    QTimer pollTimer_;
+};

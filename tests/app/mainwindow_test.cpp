@@ -1,0 +1,301 @@
+#include "app/ui/mainwindow.h"
+#include "board/boardpainting.h"
+#include "board/cardfaces.h"
+#include "controls/ui/imageview.h"
+#include "game/turnflow.h"
+#include "game/ui/enddialog.h"
+#include "game/ui/newgamedialog.h"
+#include "records/settingsstore.h"
+#include "support/fakes.h"
+#include "support/mainwindowsurroundings.h"
+#include "support/modal.h"
+#include "support/newgame.h"
+
+#include "controls/ui/pushbutton.h"
+#include "controls/ui/sevensegmentdisplay.h"
+#include <QAction>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage cardAt(const QImage& screen, const TCard& card) {
+    return screen.copy(card.left, card.top, 40, 40);
+}
+
+class TparmainTest : public ::testing::Test, protected MainWindowSurroundings {
+protected:
+    void open() {
+        window = std::make_unique<Tparmain>(appEnvironment());
+        parneu = makeNewGameDialog(*window, settings);
+        gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
+        SorbelloWindows windows;
+        windows.parneu = parneu.get();
+        windows.gewinnform = gewinnform.get();
+        window->attachWindows(windows);
+        window->show();
+    }
+
+    // Two human players on the small pairs board.
+    void startGame() { startGameThroughDialog(*window); }
+
+    void clickSlot(int slot) {
+        const TCard& card = window->gameState().cards[slot];
+        QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
+    }
+
+    int partnerOf(int slot) const {
+        const TGameState& state = window->gameState();
+        for (int k = 1; k <= state.cardCount(); ++k)
+            if (k != slot && state.cards[k].present && state.cards[k].motif == state.cards[slot].motif)
+                return k;
+        return 0;
+    }
+
+    std::unique_ptr<Tparmain> window;
+    std::unique_ptr<Tparneu> parneu;
+    std::unique_ptr<Tgewinnform> gewinnform;
+};
+
+TEST_F(TparmainTest, ShowsTheFormWithItsMenuAndKeys) {
+    open();
+    EXPECT_EQ(window->windowTitle(), "Sorbello");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(697, 264));
+    EXPECT_EQ(window->PaintBox1->size(), QSize(662, 183));
+    EXPECT_EQ(window->PaintBox2->size(), QSize(377, 33));
+    EXPECT_FALSE(window->PaintBox1->isEnabled()) << "no clicks before the first game";
+
+    QStringList items;
+    for (QAction* menu : window->menuBar()->actions()) {
+        items << menu->text();
+        for (QAction* action : menu->menu()->actions()) {
+            if (action->isSeparator())
+                items << QStringLiteral("-");
+            else if (action->isVisible())
+                items << action->text() + (action->shortcut().isEmpty()
+                                               ? QString()
+                                               : QLatin1Char(' ') + action->shortcut().toString());
+        }
+    }
+    EXPECT_EQ(items, QStringList({"&Datei",
+                                  "&Neues Spiel F2",
+                                  "Netzwerkverbindung &trennen",
+                                  "-",
+                                  "&Beenden",
+                                  "E&xtras",
+                                  "&Hintergrund abdecken",
+                                  "Hintergrund&farbe festlegen",
+                                  "-",
+                                  "Spieler-&Statistik anzeigen F3",
+                                  "&HighScore anzeigen",
+                                  "-",
+                                  "&Karteneditor F4",
+                                  "-",
+                                  "Verknüpfung zum &Desktop anlegen",
+                                  "Verknüpfung zum Start&menü anlegen",
+                                  "-",
+                                  "Eigene IP-Adresse anzeigen",
+                                  "-",
+                                  "&Optionen",
+                                  "&Hilfe",
+                                  "&Spielanleitung F1",
+                                  "&Vuko-Homepage aufsuchen",
+                                  "-",
+                                  "Über &Sorbello F9"}));
+    EXPECT_FALSE(window->DebugDump1->isVisible());
+}
+
+TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
+    open();
+    const TProgramOptions& options = window->options();
+    EXPECT_EQ(options.fadeShow, 75);
+    EXPECT_EQ(options.fadeHide, 75);
+    EXPECT_EQ(options.fadeRemove, 75);
+    EXPECT_TRUE(options.soundOn);
+    EXPECT_FALSE(options.redCardBack);
+    EXPECT_FALSE(window->coverShown());
+    EXPECT_EQ(window->backgroundColour(), 16711680u);
+
+    QImage grey = makeCardImage();
+    BuildCardBack(grey, CardBackStyle::ClassicGrau);
+    EXPECT_EQ(window->images().cardBack, grey);
+
+    int red = 0;
+    const QImage& screen = window->PaintBox1->screen();
+    ASSERT_EQ(screen.size(), QSize(662, 183));
+    for (int y = 20; y < 90; ++y)
+        for (int x = 0; x < screen.width(); ++x)
+            red += screen.pixel(x, y) == qRgb(255, 0, 0);
+    EXPECT_GT(red, 500) << "the red program name";
+
+    QImage strip(377, 33, QImage::Format_RGB32);
+    paintStatusStrip(strip, TGameState());
+    EXPECT_EQ(window->PaintBox2->screen(), strip) << "Kein Spiel aktiv";
+}
+
+TEST_F(TparmainTest, TheFirstShowTakesTheStoredSettings) {
+    settings.WriteSetting(QStringLiteral("fadeShow"), QStringLiteral("12"));
+    settings.WriteSetting(QStringLiteral("soundan"), QStringLiteral("Nein"));
+    settings.WriteSetting(QStringLiteral("Kartenruecken"), QStringLiteral("rot"));
+    settings.WriteSetting(QStringLiteral("higrufarbe"), QStringLiteral("255"));
+    settings.WriteSetting(QStringLiteral("abdecken"), QStringLiteral("Ja"));
+    open();
+    EXPECT_EQ(window->options().fadeShow, 12);
+    EXPECT_EQ(window->options().fadeHide, 75);
+    EXPECT_FALSE(window->options().soundOn);
+    EXPECT_TRUE(window->options().redCardBack);
+    QImage red = makeCardImage();
+    BuildCardBack(red, CardBackStyle::Rotverlauf);
+    EXPECT_EQ(window->images().cardBack, red);
+    EXPECT_EQ(window->backgroundColour(), 255u);
+    EXPECT_TRUE(window->coverShown());
+    EXPECT_TRUE(window->Hintergrundabdecken1->isChecked());
+}
+
+TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
+    open();
+    startGame();
+    const TGameState& state = window->gameState();
+    ASSERT_TRUE(state.gameRunning);
+    EXPECT_TRUE(window->PaintBox1->isEnabled());
+    EXPECT_EQ(window->SiebenSeg1->Wert(), 30);
+    EXPECT_EQ(cardAt(window->PaintBox1->screen(), state.cards[60]), window->images().cardBack);
+
+    clickSlot(1);
+    EXPECT_TRUE(state.cards[1].faceUp);
+    QImage face = makeCardImage();
+    DrawCardFace(face, state.cards[1].motif, state.settings.motifKind, window->images().sheet);
+    EXPECT_EQ(cardAt(window->PaintBox1->screen(), state.cards[1]), face);
+    EXPECT_EQ(cardAt(window->images().board, state.cards[1]), face);
+
+    clickSlot(partnerOf(1));
+    EXPECT_FALSE(state.cards[1].present);
+    EXPECT_EQ(state.players[1].score, 1);
+    EXPECT_EQ(window->SiebenSeg1->Wert(), 29);
+    EXPECT_NE(cardAt(window->PaintBox1->screen(), state.cards[1]), face) << "the found card is gone";
+}
+
+TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
+    open();
+    startGame();
+    const TGameState& state = window->gameState();
+    EndDialogText shown;
+    bool dialogSeen = false;
+    for (int turn = 0; turn < 30 && state.gameRunning; ++turn) {
+        int first = 1;
+        while (!state.cards[first].present)
+            ++first;
+        if (state.remainingGroups == 1) {
+            onNextModal([&](QWidget* modal) {
+                auto* dialog = qobject_cast<Tgewinnform*>(modal);
+                ASSERT_NE(dialog, nullptr);
+                dialogSeen = dialog->isVisible();
+                shown = {dialog->Label1->text(), dialog->Panel1->text(), dialog->Label2->text()};
+                dialog->VKButton1->click();
+            });
+        }
+        clickSlot(first);
+        clickSlot(partnerOf(first));
+    }
+    EXPECT_FALSE(state.gameRunning);
+    EXPECT_TRUE(dialogSeen);
+    EXPECT_EQ(shown.label1, "Herzlichen Glückwunsch,");
+    EXPECT_EQ(shown.panel1, "Spieler 1");
+    EXPECT_EQ(shown.label2, "Sie haben das Spiel gewonnen!");
+    QImage strip(377, 33, QImage::Format_RGB32);
+    paintStatusStrip(strip, state);
+    EXPECT_EQ(window->PaintBox2->screen(), strip);
+    EXPECT_EQ(window->SiebenSeg1->Wert(), 0);
+}
+
+TEST_F(TparmainTest, ClosingDuringAGameAsksAndNoKeepsEverything) {
+    open();
+    startGame();
+    answerNextMessageBox(QMessageBox::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->gameState().gameRunning);
+    EXPECT_TRUE(reopenedSettings().ReadSetting(QStringLiteral("fadeShow")).isEmpty()) << "nothing is written";
+
+    answerNextMessageBox(QMessageBox::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(window->gameState().abortRequested);
+    EXPECT_EQ(reopenedSettings().ReadSetting(QStringLiteral("fadeShow")), "75");
+}
+
+TEST_F(TparmainTest, ClosingWithoutAGameWritesTheSettings) {
+    open();
+    window->options().fadeHide = 300;
+    window->options().soundOn = false;
+    EXPECT_TRUE(window->close());
+    const SettingsStore stored = reopenedSettings();
+    EXPECT_EQ(stored.ReadSetting(QStringLiteral("fadeShow")), "75");
+    EXPECT_EQ(stored.ReadSetting(QStringLiteral("fadeHide")), "300");
+    EXPECT_EQ(stored.ReadSetting(QStringLiteral("soundan")), "Nein");
+    EXPECT_EQ(stored.ReadSetting(QStringLiteral("Kartenruecken")), "classic");
+    EXPECT_EQ(stored.ReadSetting(QStringLiteral("abdecken")), "Nein");
+    EXPECT_EQ(stored.ReadSetting(QStringLiteral("higrufarbe")), "16711680");
+}
+
+TEST_F(TparmainTest, RefusingToAbandonAGameKeepsIt) {
+    open();
+    startGame();
+    clickSlot(1);
+    answerNextMessageBox(QMessageBox::No);
+    window->NeuesSpiel1->trigger();
+    EXPECT_TRUE(window->gameState().gameRunning);
+    EXPECT_TRUE(window->gameState().cards[1].faceUp);
+}
+
+TEST_F(TparmainTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
+    open();
+    startGame();
+    ASSERT_TRUE(window->PaintBox1->isEnabled()) << "a human was to move";
+    answerNextMessageBox(QMessageBox::Yes);
+    onNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<Tparneu*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->geg[0]->setCurrentIndex(2);
+        dialog->VKButton1->click();
+    });
+    window->NeuesSpiel1->trigger();
+    const TGameState& state = window->gameState();
+    ASSERT_TRUE(state.gameRunning);
+    ASSERT_TRUE(state.players[1].isComputer);
+    clickSlot(1);
+    EXPECT_FALSE(state.cards[1].faceUp) << "the computer's turn";
+    EXPECT_FALSE(window->PaintBox1->isEnabled());
+}
+
+TEST_F(TparmainTest, TheCoverTogglesAndAChosenColourWaitsForIt) {
+    open();
+    window->Hintergrundabdecken1->trigger();
+    EXPECT_TRUE(window->coverShown());
+    EXPECT_TRUE(window->Hintergrundabdecken1->isChecked());
+    window->Hintergrundabdecken1->trigger();
+    EXPECT_FALSE(window->coverShown());
+    EXPECT_FALSE(window->Hintergrundabdecken1->isChecked());
+
+    onNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<QColorDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setCurrentColor(QColor(0, 128, 0));
+        dialog->accept();
+    });
+    window->Hintergrundfarbefestlegen1->trigger();
+    EXPECT_EQ(window->backgroundColour(), 0x008000u);
+    EXPECT_FALSE(window->coverShown()) << "choosing a colour does not switch the cover on";
+
+    onNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    window->Hintergrundfarbefestlegen1->trigger();
+    EXPECT_EQ(window->backgroundColour(), 0x008000u) << "cancelling keeps the colour";
+}
+
+} // namespace

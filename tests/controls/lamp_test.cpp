@@ -1,0 +1,96 @@
+#include "controls/ui/lamp.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TBool* lamp(QWidget* parent, TBool::Behaviour behaviour, int group, bool on) {
+    auto* made = new TBool(parent);
+    made->setFunktion(behaviour);
+    made->setGruppenId(group);
+    made->setStatus(on);
+    return made;
+}
+
+TEST(TBool, CheckBoxLampTogglesAndReportsEveryActualChangeOnce) {
+    TBool box;
+    QSignalSpy changed(&box, &TBool::geaendert);
+    QTest::mouseClick(&box, Qt::LeftButton);
+    EXPECT_TRUE(box.Status());
+    QTest::mouseClick(&box, Qt::LeftButton);
+    EXPECT_FALSE(box.Status());
+    box.setStatus(false);
+    EXPECT_EQ(changed.count(), 2);
+    box.setStatus(true);
+    EXPECT_EQ(changed.count(), 3);
+}
+
+TEST(TBool, RadioLampSwitchesOffOnlyRadioLampsOfItsGroupOnTheSameParent) {
+    QWidget window;
+    auto* box = new QWidget(&window);
+    auto* otherBox = new QWidget(&window);
+    TBool* klein = lamp(box, TBool::bfRadio, 2, false);
+    TBool* gross = lamp(box, TBool::bfRadio, 2, true);
+    TBool* otherGroup = lamp(box, TBool::bfRadio, 3, true);
+    TBool* checkBox = lamp(box, TBool::bfNormal, 2, true);
+    TBool* otherParent = lamp(otherBox, TBool::bfRadio, 2, true);
+    QSignalSpy kleinChanged(klein, &TBool::geaendert), grossChanged(gross, &TBool::geaendert);
+
+    QTest::mouseClick(klein, Qt::LeftButton);
+    EXPECT_TRUE(klein->Status());
+    EXPECT_FALSE(gross->Status());
+    EXPECT_TRUE(otherGroup->Status());
+    EXPECT_TRUE(checkBox->Status());
+    EXPECT_TRUE(otherParent->Status());
+
+    QTest::mouseClick(klein, Qt::LeftButton);
+    EXPECT_TRUE(klein->Status()) << "a lamp that is on stays on";
+    EXPECT_FALSE(gross->Status());
+    EXPECT_EQ(kleinChanged.count(), 1);
+    EXPECT_EQ(grossChanged.count(), 1);
+}
+
+TEST(TBool, PaintsARoundLampWithASpotInItsColourWhenOn) {
+    const std::pair<TBool::LampColour, QRgb> cases[] = {{TBool::afRot, qRgb(255, 0, 0)},
+                                                        {TBool::afGruen, qRgb(0, 255, 0)},
+                                                        {TBool::afGelb, qRgb(255, 255, 0)},
+                                                        {TBool::afBlau, qRgb(0, 0, 255)}};
+    for (const auto& [colour, rgb] : cases) {
+        TBool light;
+        light.show();
+        light.resize(20, 12);
+        ASSERT_EQ(light.size(), QSize(20, 20)) << "the smaller side grows to the larger";
+        light.setLeuchtGroesse(9);
+        EXPECT_EQ(light.LeuchtGroesse(), 5) << "at most a quarter of the lamp";
+        light.setAktivFarbe(colour);
+        const QImage off = light.render();
+        light.setStatus(true);
+        const QImage on = light.render();
+        // Spot: columns 5..14 around the centre at 10; the rest of the lamp is black.
+        EXPECT_EQ(off.pixel(10, 10), qRgb(128, 128, 128));
+        for (const int x : {5, 10, 14})
+            EXPECT_EQ(on.pixel(x, 10), rgb) << x;
+        for (const int x : {0, 4, 15, 19})
+            EXPECT_EQ(on.pixel(x, 10), qRgb(0, 0, 0)) << x;
+        EXPECT_EQ(qAlpha(on.pixel(0, 0)), 0) << "the corners stay clear";
+    }
+    TBool tiny;
+    tiny.setLeuchtGroesse(0);
+    EXPECT_EQ(tiny.LeuchtGroesse(), 1);
+}
+
+TEST(TBool, CaptionStandsRightOfTheLampAndClickingItSwitchesTheLamp) {
+    TBool network;
+    network.show();
+    const int lampOnly = network.width();
+    network.setCaption(QStringLiteral("Netzwerk"));
+    EXPECT_GT(network.width(), lampOnly + 30);
+    EXPECT_EQ(network.lampSize(), network.height());
+    QTest::mouseClick(&network, Qt::LeftButton, {}, {network.width() - 3, network.height() / 2});
+    EXPECT_TRUE(network.Status());
+}
+
+} // namespace

@@ -1,0 +1,178 @@
+#include "cards/cardsheet.h"
+#include "controls/ui/completingedit.h"
+#include "controls/ui/lamp.h"
+#include "controls/ui/pushbutton.h"
+#include "game/gamerandom.h"
+#include "game/newgamesetup.h"
+#include "game/ui/newgamedialog.h"
+#include "records/playernamelist.h"
+#include "records/settingsstore.h"
+#include "support/gametable.h"
+#include "support/modal.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FakeHost : public NewGameHost {
+public:
+    void applyBoardSize(bool large) override { largeBoard = large; }
+    void showKnownGroupsText(const QString& text) override { knownGroups = text; }
+    void repaintBoard() override { ++repaints; }
+    QImage& currentSheet() override { return sheet; }
+    bool largeBoard = false;
+    QString knownGroups;
+    int repaints = 0;
+    QImage sheet;
+};
+
+class TparneuTest : public ::testing::Test, protected GameTable {
+protected:
+    std::unique_ptr<Tparneu> openDialog() {
+        auto dialog = std::make_unique<Tparneu>(
+            Tparneu::Context{settings, dir.filePath(QStringLiteral("spielernamen.dat")), state, tallies,
+                             random, flow, wait, host, nullptr},
+            QImage());
+        dialog->show();
+        return dialog;
+    }
+
+    // Collects the texts of the message boxes the next action shows, answering each with OK.
+    void collectMessages(int count) {
+        for (int i = 0; i < count; ++i)
+            onNextModal([this](QWidget* modal) {
+                if (auto* box = qobject_cast<QMessageBox*>(modal))
+                    messages << box->text();
+                modal->close();
+            });
+    }
+
+    QTemporaryDir dir;
+    SettingsStore settings{
+        std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)};
+    FakeHost host;
+    GameRandom random{8};
+    QStringList messages;
+};
+
+TEST_F(TparneuTest, AFirstStartOffersTwoPlayersAndDealsASmallPairsBoard) {
+    auto dialog = openDialog();
+    EXPECT_EQ(dialog->sp[0]->text(), "Spieler 1");
+    EXPECT_EQ(dialog->geg[0]->currentIndex(), 0);
+    EXPECT_EQ(dialog->sp[1]->text(), "Spieler 2");
+    EXPECT_EQ(dialog->geg[1]->currentText(), "Computer-Spieler (Normal)");
+    EXPECT_EQ(dialog->Edit1->text(), builtInSheetMarker());
+
+    dialog->VKButton1Click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(state.gameRunning);
+    EXPECT_EQ(state.playerCount, 2);
+    EXPECT_TRUE(state.players[2].isComputer);
+    EXPECT_EQ(state.players[2].level, 2);
+    EXPECT_EQ(state.remainingGroups, 30);
+    EXPECT_EQ(state.settings.difficulty, 1) << "no difficulty chosen plays as Mittel";
+    EXPECT_EQ(state.settings.motifKind, MotifKind::Pictures);
+    EXPECT_EQ(host.knownGroups, "0");
+    EXPECT_EQ(host.sheet.size(), QSize(330, 330)) << "the built-in pictures";
+    EXPECT_EQ(settings.ReadSetting(QStringLiteral("gesamtlevel")), "1");
+    EXPECT_EQ(settings.ReadSetting(QStringLiteral("geg2")), "2");
+    PlayerNameList names(dir.filePath(QStringLiteral("spielernamen.dat")));
+    names.LoadPlayerNames();
+    EXPECT_EQ(names.names(), QStringList({"Spieler 1", "Spieler 2"}));
+}
+
+TEST_F(TparneuTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
+    settings.WriteSetting(QStringLiteral("sp2"), QStringLiteral("Anna"));
+    settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("3"));
+    settings.WriteSetting(QStringLiteral("sp4"), QStringLiteral("Bert"));
+    auto dialog = openDialog();
+    dialog->Netz[3]->setStatus(true);
+    dialog->sp60->setStatus(true);
+    dialog->sp30->setStatus(false);
+    dialog->dreigleiche->setStatus(true);
+    dialog->zweigleiche->setStatus(false);
+    // Bert plays at another computer, which is not reachable here: the start is refused
+    // after the participants have been built.
+    dialog->VKButton1Click();
+    EXPECT_EQ(state.playerCount, 2);
+    EXPECT_EQ(state.players[1].name, "Anna");
+    EXPECT_EQ(state.players[1].level, 3);
+    EXPECT_TRUE(state.players[1].isComputer);
+    EXPECT_EQ(state.players[2].name, "Bert");
+    EXPECT_TRUE(state.players[2].isNetwork);
+    EXPECT_FALSE(state.gameRunning);
+
+    dialog->Netz[3]->setStatus(false);
+    dialog->VKButton1Click();
+    EXPECT_TRUE(state.gameRunning);
+    EXPECT_TRUE(host.largeBoard);
+    EXPECT_EQ(state.remainingGroups, 40);
+}
+
+TEST_F(TparneuTest, WithoutParticipantsBothRefusalsAreShownAndTheDialogStays) {
+    auto dialog = openDialog();
+    for (TVKEdit* edit : dialog->sp)
+        edit->clear();
+    collectMessages(2);
+    dialog->VKButton1Click();
+    EXPECT_EQ(messages, QStringList({"Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!",
+                                     "Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"}));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(state.gameRunning);
+}
+
+TEST_F(TparneuTest, CancellingStillStoresTheSetUpAndKnownNamesAreNotRepeated) {
+    PlayerNameList known(dir.filePath(QStringLiteral("spielernamen.dat")));
+    known.AddName(QStringLiteral("Anna"));
+    known.SavePlayerNames();
+    auto dialog = openDialog();
+    dialog->sp[0]->setText(QStringLiteral("anna"));
+    dialog->sp[1]->setText(QStringLiteral("Jörg"));
+    dialog->sp[2]->setText(QStringLiteral("Jörg"));
+    dialog->geg[2]->setCurrentIndex(1);
+    dialog->ComboBox1->setCurrentIndex(2);
+    dialog->VKButton2Click();
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(settings.ReadSetting(QStringLiteral("sp1")), "anna");
+    EXPECT_EQ(settings.ReadSetting(QStringLiteral("geg3")), "1");
+    EXPECT_EQ(settings.ReadSetting(QStringLiteral("gesamtlevel")), "2");
+    known.LoadPlayerNames();
+    EXPECT_EQ(known.names(), QStringList({"Anna", "Jörg"}));
+}
+
+TEST_F(TparneuTest, AStoredNonNumberIsReportedAndLeavesTheListAlone) {
+    settings.WriteSetting(QStringLiteral("gesamtlevel"), QStringLiteral("zwei"));
+    collectMessages(1);
+    auto dialog = openDialog();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("zwei")));
+    EXPECT_EQ(dialog->ComboBox1->currentIndex(), -1);
+}
+
+TEST_F(TparneuTest, AnUnreadablePictureFileFallsBackToTheBuiltInPictures) {
+    auto dialog = openDialog();
+    const QString missing = dir.filePath(QStringLiteral("weg.pbd"));
+    dialog->setFileChooser([&](QWidget*) { return missing; });
+    dialog->VKButton3Click();
+    EXPECT_EQ(dialog->Edit1->text(), missing);
+    EXPECT_EQ(settings.ReadSetting(QStringLiteral("Standardbilddatei")), missing);
+    collectMessages(1);
+    dialog->VKButton1Click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Das angegebene Bild konnte nicht gefunden werden!")));
+    EXPECT_EQ(host.sheet, builtInSheet());
+    EXPECT_TRUE(state.gameRunning) << "the game starts all the same";
+
+    dialog->VKButton4Click();
+    EXPECT_EQ(dialog->Edit1->text(), builtInSheetMarker());
+    dialog->Alszahlen->setStatus(true);
+    EXPECT_FALSE(dialog->Texturpanel2->isVisible()) << "numbers need no picture file";
+}
+
+} // namespace

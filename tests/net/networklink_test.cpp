@@ -1,0 +1,195 @@
+#include "game/instantwait.h"
+#include "net/framecodec.h"
+#include "net/networklink.h"
+
+#include <QList>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kWait = 5000;
+
+// Records what a component reports.
+struct Listener {
+    explicit Listener(TNetzWerking& net) {
+        QObject::connect(&net, &TNetzWerking::OnlineStatusGeaendert,
+                         [this, &net] { statuses << net.Online(); });
+        QObject::connect(&net, &TNetzWerking::OnBlockEmpfangen, [this](const TNetzBlock& b) { blocks << b; });
+    }
+    QList<bool> statuses;
+    QList<TNetzBlock> blocks;
+};
+
+class NetzWerkingTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(host.listen()); }
+
+    // A plain socket talking to the listening component, to send it any bytes.
+    std::unique_ptr<QTcpSocket> rawClient() {
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->connectToHost(QStringLiteral("127.0.0.1"), host.serverPort());
+        EXPECT_TRUE(socket->waitForConnected(kWait));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return host.Online(); }, kWait));
+        return socket;
+    }
+
+    TNetzWerking host{nullptr, 0};
+    Listener hostSeen{host};
+};
+
+TEST_F(NetzWerkingTest, TwoComponentsExchangeBlocksOfAnyLength) {
+    TNetzWerking guest(nullptr, host.serverPort());
+    Listener guestSeen(guest);
+    guest.Verbinden(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.Online() && host.Online(); }, kWait));
+    EXPECT_EQ(guestSeen.statuses, QList<bool>({true}));
+
+    QByteArray big(12345, '\0');
+    for (int i = 0; i < big.size(); ++i)
+        big[i] = static_cast<char>(i * 7);
+    guest.BlockSenden(makeBlock(3, big));
+    guest.BlockSenden(makeBlock(4, QByteArray::fromHex("022500")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 2; }, kWait));
+    // Small blocks overtake large ones; nobody may rely on the order between blocks.
+    EXPECT_EQ(hostSeen.blocks[0].Typ, 4);
+    EXPECT_EQ(hostSeen.blocks[1].Daten, big);
+
+    host.BlockSenden(makeBlock(6, QByteArray::fromHex("01000000")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guestSeen.blocks.size() == 1; }, kWait));
+    EXPECT_EQ(guestSeen.blocks[0].Typ, 6);
+    EXPECT_EQ(host.busySlots(), 0);
+    EXPECT_EQ(guest.busySlots(), 0);
+}
+
+TEST_F(NetzWerkingTest, ABlockGoesOutAsOneFrameOnTheWire) {
+    QTcpServer peer;
+    ASSERT_TRUE(peer.listen(QHostAddress::LocalHost));
+    TNetzWerking net(nullptr, peer.serverPort());
+    net.Verbinden(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(peer.waitForNewConnection(kWait));
+    QTcpSocket* wire = peer.nextPendingConnection();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return net.Online(); }, kWait));
+    net.BlockSenden(makeBlock(2, QByteArray::fromHex("01")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wire->bytesAvailable() >= 14; }, kWait));
+    EXPECT_EQ(wire->readAll().toHex(), "01000000020100000001000000"
+                                       "01");
+}
+
+TEST_F(NetzWerkingTest, FramesArriveWholeHoweverTheBytesAreSplit) {
+    auto raw = rawClient();
+    TNetzBlock first = makeBlock(4, QByteArray::fromHex("022500"));
+    first.Kennung = 11;
+    const QByteArray frame = encodeFrame(first, 0, 3);
+    raw->write(frame.left(13));
+    raw->flush();
+    QTest::qWait(50);
+    EXPECT_TRUE(hostSeen.blocks.isEmpty());
+    raw->write(frame.mid(13));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 1; }, kWait));
+
+    TNetzBlock second = makeBlock(5, QByteArray::fromHex("01000000"));
+    second.Kennung = 12;
+    raw->write(encodeFrame(second, 0, 4) + encodeFrame(first, 0, 3));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 3; }, kWait));
+    EXPECT_EQ(hostSeen.blocks[1].Typ, 5);
+    EXPECT_EQ(hostSeen.blocks[2].Typ, 4);
+}
+
+TEST_F(NetzWerkingTest, GarbageEndsTheConnection) {
+    host.setMaxBlockLength(485);
+    const QByteArray garbage[] = {
+        QByteArray::fromHex("0100000004"
+                            "03000000"
+                            "00000000"
+                            "aa"), // a piece of nothing
+        QByteArray::fromHex("0100000004"
+                            "00100000"
+                            "01000000"
+                            "aa"), // a block longer than any message
+        QByteArray::fromHex("0100000004"
+                            "02000000"
+                            "03000000"
+                            "aabbcc"), // a piece longer than its block
+    };
+    for (const QByteArray& bytes : garbage) {
+        hostSeen.statuses.clear();
+        auto raw = rawClient();
+        raw->write(bytes);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !host.Online(); }, kWait)) << bytes.toHex().constData();
+        EXPECT_EQ(hostSeen.statuses, QList<bool>({true, false}));
+        EXPECT_TRUE(hostSeen.blocks.isEmpty());
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return raw->state() == QAbstractSocket::UnconnectedState; }, kWait));
+    }
+}
+
+TEST_F(NetzWerkingTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothingBehind) {
+    auto raw = rawClient();
+    QTcpSocket intruder;
+    intruder.connectToHost(QStringLiteral("127.0.0.1"), host.serverPort());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return intruder.state() == QAbstractSocket::UnconnectedState; }, kWait));
+    EXPECT_TRUE(host.Online());
+
+    TNetzBlock half = makeBlock(3, QByteArray(6000, 'o'));
+    half.Kennung = 1;
+    raw->write(encodeFrame(half, 0, 5000));
+    raw->flush();
+    QTest::qWait(50);
+    raw->disconnectFromHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.Online(); }, kWait));
+    EXPECT_EQ(host.busySlots(), 0) << "the partly received block went with its connection";
+
+    auto next = rawClient();
+    TNetzBlock fresh = makeBlock(3, QByteArray(1000, 'n'));
+    fresh.Kennung = 1;
+    next->write(encodeFrame(fresh, 0, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 1; }, kWait));
+    EXPECT_EQ(hostSeen.blocks[0].Daten, QByteArray(1000, 'n'));
+}
+
+TEST_F(NetzWerkingTest, ConnectingAgainFirstEndsTheOldConnection) {
+    TNetzWerking guest(nullptr, host.serverPort());
+    Listener guestSeen(guest);
+    guest.Verbinden(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.Online(); }, kWait));
+    guest.Verbinden(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guestSeen.statuses.size() == 3; }, kWait));
+    EXPECT_EQ(guestSeen.statuses, QList<bool>({true, false, true}));
+
+    guest.Trennen();
+    EXPECT_FALSE(guest.Online());
+    host.Trennen();
+    EXPECT_FALSE(host.listening()) << "after Trennen nobody can call in any more";
+}
+
+TEST_F(NetzWerkingTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
+    ManualClock clock;
+    host.setClock(clock);
+    auto silent = rawClient();
+    clock.now = TNetzWerking::kCallerTimeLimitMs - 1;
+    QTest::qWait(30);
+    EXPECT_TRUE(host.Online());
+    clock.now += 1;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.Online(); }, kWait));
+    EXPECT_EQ(hostSeen.statuses, QList<bool>({true, false}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return silent->state() == QAbstractSocket::UnconnectedState; }, kWait));
+
+    // A caller whose invitation or game is under way stays, and so does a connection this
+    // side made itself.
+    TNetzWerking guest(nullptr, host.serverPort());
+    guest.setClock(clock);
+    guest.Verbinden(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.Online() && host.Online(); }, kWait));
+    host.keepConnection();
+    clock.now += 10 * TNetzWerking::kCallerTimeLimitMs;
+    QTest::qWait(30);
+    EXPECT_TRUE(host.Online());
+    EXPECT_TRUE(guest.Online());
+}
+
+} // namespace

@@ -1,0 +1,245 @@
+#include "app/ui/mainwindow.h"
+#include "board/cardfaces.h"
+#include "controls/ui/imageview.h"
+#include "controls/ui/lamp.h"
+#include "controls/ui/pushbutton.h"
+#include "controls/ui/spinfield.h"
+#include "records/settingsstore.h"
+#include "shell/ui/optionsdialog.h"
+#include "support/fakes.h"
+#include "support/mainwindowsurroundings.h"
+#include "support/modal.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "game/ui/newgamedialog.h"
+#include "support/newgame.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QImage cardBack(CardBackStyle style) {
+    QImage back = makeCardImage();
+    BuildCardBack(back, style);
+    return back;
+}
+
+void typeInto(SpinField* field, const QString& text) {
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+class TformOptionTest : public ::testing::Test, protected MainWindowSurroundings {
+protected:
+    TformOptionTest() {
+        window = std::make_unique<Tparmain>(appEnvironment());
+        formOption = std::make_unique<TformOption>(window->options(), window->image3(),
+                                                   [this](const QString& topic) { helpTopics << topic; });
+        parneu = makeNewGameDialog(*window, settings);
+        SorbelloWindows windows;
+        windows.parneu = parneu.get();
+        windows.formOption = formOption.get();
+        window->attachWindows(windows);
+        window->show();
+    }
+
+    // Opens the dialog from the menu and lets `use` work it while it is open.
+    void withDialog(const std::function<void(TformOption&)>& use) {
+        onNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TformOption*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            use(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        window->Optionen2->trigger();
+    }
+
+    QImage boardCard(int slot) const {
+        const TCard& card = window->gameState().cards[slot];
+        return window->PaintBox1->screen().copy(card.left, card.top, 40, 40);
+    }
+
+    std::unique_ptr<Tparmain> window;
+    std::unique_ptr<Tparneu> parneu;
+    std::unique_ptr<TformOption> formOption;
+    QStringList helpTopics;
+};
+
+bool operator==(const TProgramOptions& a, const TProgramOptions& b) {
+    return a.soundOn == b.soundOn && a.redCardBack == b.redCardBack && a.fadeShow == b.fadeShow &&
+           a.fadeHide == b.fadeHide && a.fadeRemove == b.fadeRemove;
+}
+
+TEST_F(TformOptionTest, OpeningShowsTheOptionsAndAbbruchKeepsThemButRebuildsTheBack) {
+    startGameThroughDialog(*window);
+    // Changed behind the dialog's back: the board still shows the grey back.
+    TProgramOptions& options = window->options();
+    options = {false, true, 12, 300, 800};
+    const TProgramOptions before = options;
+    bool stayedOpenForHelp = false;
+    withDialog([&](TformOption& dialog) {
+        EXPECT_FALSE(dialog.SpieleSoundsAb->Status());
+        EXPECT_TRUE(dialog.krRotverlauf->isChecked());
+        EXPECT_FALSE(dialog.krClassic->isChecked());
+        EXPECT_EQ(dialog.stepsShow->text(), u"12"_s);
+        EXPECT_EQ(dialog.stepsHide->text(), u"300"_s);
+        EXPECT_EQ(dialog.stepsRemove->text(), u"500"_s) << "the field holds at most 500";
+
+        QTest::mouseClick(dialog.SpieleSoundsAb, Qt::LeftButton);
+        QTest::mouseClick(dialog.krClassic, Qt::LeftButton);
+        typeInto(dialog.stepsShow, u"40"_s);
+        dialog.VKButton3->click();
+        stayedOpenForHelp = dialog.isVisible();
+        dialog.VKButton2->click();
+    });
+    EXPECT_TRUE(stayedOpenForHelp);
+    EXPECT_EQ(helpTopics, QStringList({u"optio"_s}));
+    EXPECT_TRUE(options == before);
+    EXPECT_EQ(window->images().cardBack, cardBack(CardBackStyle::Rotverlauf));
+    EXPECT_EQ(boardCard(1), cardBack(CardBackStyle::Rotverlauf));
+}
+
+TEST_F(TformOptionTest, OkayTakesTypedStepCountsUpToAThousand) {
+    struct Case {
+        QString typed;
+        qint32 stored;
+    };
+    // 75 is the count before; the field is read as it stands, with no focus lost, and
+    // takes four characters at most.
+    const std::vector<Case> cases{{u""_s, 1},      {u"-"_s, 1},       {u"1"_s, 1},
+                                  {u"800"_s, 800}, {u"1000"_s, 1000}, {u"1001"_s, 75},
+                                  {u"0"_s, 75},    {u"-5"_s, 75},     {u"10000"_s, 1000}};
+    for (const Case& c : cases) {
+        window->options().fadeHide = 75;
+        withDialog([&](TformOption& dialog) {
+            typeInto(dialog.stepsHide, c.typed);
+            dialog.VKButton1->click();
+        });
+        EXPECT_EQ(window->options().fadeHide, c.stored) << c.typed.toStdString();
+        EXPECT_EQ(window->options().fadeShow, 75);
+    }
+}
+
+TEST_F(TformOptionTest, AStepFieldIsPutBackIntoItsRangeWhenItLosesTheFocus) {
+    SpinField field(1, 500);
+    const std::vector<std::pair<QString, QString>> cases{
+        {u"800"_s, u"500"_s}, {u"0"_s, u"1"_s}, {u""_s, u"1"_s}, {u"42"_s, u"42"_s}};
+    for (const auto& [typed, kept] : cases) {
+        typeInto(&field, typed);
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&field, &focusOut);
+        EXPECT_EQ(field.text(), kept) << typed.toStdString();
+    }
+    field.setValue(500);
+    field.stepBy(1);
+    EXPECT_EQ(field.value(), 500);
+    field.setValue(2);
+    field.stepBy(-1);
+    field.stepBy(-1);
+    EXPECT_EQ(field.value(), 1);
+}
+
+TEST_F(TformOptionTest, RotverlaufDuringAGameRedrawsOnlyTheFaceDownCards) {
+    startGameThroughDialog(*window);
+    const TCard& upCard = window->gameState().cards[1];
+    QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {}, QPoint(upCard.left + 20, upCard.top + 20));
+    ASSERT_TRUE(upCard.faceUp);
+    const QImage face = boardCard(1);
+
+    withDialog([](TformOption& dialog) {
+        QTest::mouseClick(dialog.krRotverlauf, Qt::LeftButton);
+        QTest::mouseClick(dialog.krRotverlauf, Qt::LeftButton);
+        EXPECT_TRUE(dialog.krRotverlauf->isChecked()) << "pressing the button that is down keeps it down";
+        EXPECT_FALSE(dialog.krClassic->isChecked());
+        dialog.VKButton1->click();
+    });
+    EXPECT_TRUE(window->options().redCardBack);
+    const QImage red = cardBack(CardBackStyle::Rotverlauf);
+    EXPECT_EQ(boardCard(1), face);
+    EXPECT_EQ(window->images().board.copy(upCard.left, upCard.top, 40, 40), face);
+    for (int slot : {2, 31, 60})
+        EXPECT_EQ(boardCard(slot), red) << slot;
+}
+
+TEST_F(TformOptionTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFaceDownCard) {
+    // Each moment changes the style through the menu: 0 in the pause before the hide, n during
+    // the hide's frame n. Each card fades in fadeHide + 2 = 5 frames.
+    const std::vector<std::vector<int>> cases{{0}, {2}, {5}, {7}, {10}, {2, 7}, {0, 3, 8}};
+    window->options().fadeShow = 1;
+    window->options().fadeHide = 3;
+    startGameThroughDialog(*window);
+    const TGameState& state = window->gameState();
+    int other = 2;
+    while (state.cards[other].motif == state.cards[1].motif)
+        ++other;
+    const auto clickCard = [&](int slot) {
+        QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {},
+                          QPoint(state.cards[slot].left + 20, state.cards[slot].top + 20));
+    };
+    const auto otherStyle = [this] {
+        withDialog([this](TformOption& dialog) {
+            QTest::mouseClick(window->options().redCardBack ? dialog.krClassic : dialog.krRotverlauf,
+                              Qt::LeftButton);
+            dialog.VKButton1->click();
+        });
+    };
+
+    for (const std::vector<int>& moments : cases) {
+        const std::string name = ::testing::PrintToString(moments);
+        const bool redBefore = window->options().redCardBack;
+        int hideFrames = -1; // not hiding yet
+        const auto atMoment = [&] {
+            if (std::find(moments.begin(), moments.end(), hideFrames) != moments.end())
+                otherStyle();
+        };
+        clickCard(1);
+        // The second card's mismatch pauses twice; the hide follows the second pause.
+        wait.duringNextPause = [&] {
+            wait.duringNextPause = [&] {
+                hideFrames = 0;
+                atMoment();
+            };
+        };
+        QImage firstCardDuringSecondFade;
+        QImage backDuringSecondFade;
+        wait.whileProcessingMessages = [&] {
+            if (hideFrames < 0)
+                return;
+            if (++hideFrames == 6) {
+                firstCardDuringSecondFade = boardCard(1);
+                backDuringSecondFade = window->images().cardBack;
+            }
+            atMoment();
+        };
+        clickCard(other);
+        wait.whileProcessingMessages = nullptr;
+
+        ASSERT_EQ(hideFrames, 10) << name;
+        EXPECT_EQ(firstCardDuringSecondFade, backDuringSecondFade) << name;
+        ASSERT_EQ(window->options().redCardBack, redBefore != (moments.size() % 2 == 1)) << name;
+        const QImage back =
+            cardBack(window->options().redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau);
+        int staleOnScreen = 0;
+        int staleOnBoard = 0;
+        for (int slot = 1; slot <= state.cardCount(); ++slot) {
+            const TCard& card = state.cards[slot];
+            ASSERT_TRUE(card.present && !card.faceUp) << name << " slot " << slot;
+            staleOnScreen += boardCard(slot) != back;
+            staleOnBoard += window->images().board.copy(card.left, card.top, 40, 40) != back;
+        }
+        EXPECT_EQ(staleOnScreen, 0) << name;
+        EXPECT_EQ(staleOnBoard, 0) << name;
+    }
+}
+
+} // namespace
