@@ -1,6 +1,6 @@
 #include "networklink.h"
 
-#include <QApplication>
+#include <QMetaObject>
 
 #include <algorithm>
 
@@ -119,7 +119,7 @@ void TNetzWerking::deliverBlocks() {
         const auto result =
             slots_.receive(*frame, [this](const TNetzBlock& block) { Q_EMIT OnBlockEmpfangen(block); });
         if (result == SlotTable::Received::NoFreeSlot)
-            QApplication::beep();
+            Q_EMIT blockDropped();
         if (result == SlotTable::Received::Broken) {
             endBrokenConnection();
             return;

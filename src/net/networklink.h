@@ -63,6 +63,8 @@ Q_SIGNALS:
     void OnBlockEmpfangen(const TNetzBlock& DatenBlock);
     // What the socket layer reports: unreachable host, refused connection, port taken.
     void socketFehler(const QString& text);
+    // A received frame found no free slot and was dropped; the main window beeps.
+    void blockDropped();
 
 private:
     void sendTick();

@@ -28,3 +28,6 @@ struct ShellEnvironment {
 
 // This program, this user's folders, the real file systems, network and web browser.
 ShellEnvironment realShellEnvironment();
+
+// Opens the maker's web page; nothing is said when no browser takes it.
+void openHomepage(const ShellEnvironment& shell);

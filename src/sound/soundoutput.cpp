@@ -6,7 +6,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QMessageBox>
 
 Q_LOGGING_CATEGORY(lcSound, "sorbello.sound")
 
@@ -43,7 +42,7 @@ void TSoundAusgabe::PlayResource(const QString& name) {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         if (showMMErrors_)
-            reportMissingResource(kResourceNameNotFound);
+            Q_EMIT resourceMissing(kResourceNameNotFound);
         return;
     }
     const QByteArray resource = file.readAll();
@@ -148,14 +147,6 @@ void TSoundAusgabe::ReportMMError(const QString& caption, DeviceResult code) {
         return;
     const QString text = deviceErrorText(code).left(kMaxErrorTextLength);
     qCWarning(lcSound) << caption << text;
-    if (!showMMErrors_)
-        return;
-    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok);
-    box.exec();
-}
-
-void TSoundAusgabe::reportMissingResource(quint32 code) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fehler bei resWavAbspielen!"),
-                    QStringLiteral("Fehler Nummer ") + QString::number(code), QMessageBox::Ok);
-    box.exec();
+    if (showMMErrors_)
+        Q_EMIT deviceErrorReported(caption, text);
 }

@@ -50,12 +50,16 @@ public:
 Q_SIGNALS:
     // After a sound has ended and the device is closed.
     void OnFinish(const QString& KlangName);
+    // While errors are shown: a device call failed; the caption names the call, the text is the
+    // device's description. Connected directly, the report is shown before the player goes on.
+    void deviceErrorReported(const QString& caption, const QString& text);
+    // While errors are shown: no sound of the asked-for name exists; `code` is the error number.
+    void resourceMissing(quint32 code);
 
 private:
     DeviceResult releaseBuffer();
     void waitUntilDone();
     void ReportMMError(const QString& caption, DeviceResult code);
-    void reportMissingResource(quint32 code);
 
     bool showMMErrors_ = true;
     bool playAsynchron_ = true;

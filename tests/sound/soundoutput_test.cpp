@@ -1,6 +1,7 @@
 #include "fakewaveoutdevice.h"
 #include "messageboxcatcher.h"
 #include "sound/soundoutput.h"
+#include "sound/ui/soundmessages.h"
 #include "support/qtprinters.h"
 
 #include <QFile>
@@ -18,6 +19,7 @@ struct Rig {
         auto owned = std::make_unique<FakeWaveOutDevice>();
         device = owned.get();
         sound = std::make_unique<TSoundAusgabe>(std::move(owned));
+        connectSoundMessages(*sound);
     }
     FakeWaveOutDevice* device = nullptr;
     std::unique_ptr<TSoundAusgabe> sound;

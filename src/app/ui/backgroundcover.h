@@ -9,7 +9,3 @@ public:
     explicit BackgroundCover(const QColor& colour);
     void setColour(const QColor& colour);
 };
-
-// Colours are kept as 0x00BBGGRR values.
-QColor colourFromValue(quint32 value);
-quint32 valueFromColour(const QColor& colour);

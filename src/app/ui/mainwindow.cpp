@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "app/programidentity.h"
 #include "backgroundcover.h"
 #include "board/cardfaces.h"
 #include "board/ui/boardscreen.h"
@@ -13,6 +14,7 @@
 #include "game/messagewait.h"
 #include "game/turnflow.h"
 #include "game/ui/enddialog.h"
+#include "records/colourvalue.h"
 #include "records/gamerecords.h"
 #include "records/optionsio.h"
 #include "records/settingsstore.h"
@@ -23,8 +25,10 @@
 #include "shell/ui/aboutdialog.h"
 #include "shell/ui/optionsdialog.h"
 #include "shell/ui/shellcommands.h"
+#include "sound/ui/soundmessages.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QLabel>
@@ -67,6 +71,7 @@ Tparmain::Tparmain(AppEnvironment environment)
     Timer1->setInterval(10);
     computerPlayer_->setTimer(Timer1);
     SoundAusgabe1.setShowMMErrors(false);
+    connectSoundMessages(SoundAusgabe1);
     turnFlow_->setSound(&SoundAusgabe1);
     turnFlow_->setRecords(records_.get());
     records_->setWriteFailure(
@@ -111,6 +116,7 @@ void Tparmain::connectCommands() {
             [this](const TNetzBlock& block) { networkGame_->NetzWerking1BlockEmpfangen(block); });
     connect(&NetzWerking1, &TNetzWerking::OnlineStatusGeaendert, this,
             [this] { networkGame_->NetzWerking1lineStatusGeaendert(); });
+    connect(&NetzWerking1, &TNetzWerking::blockDropped, this, [] { QApplication::beep(); });
     // Never shown from inside the socket's signal that reports the error.
     connect(
         &NetzWerking1, &TNetzWerking::socketFehler, this,

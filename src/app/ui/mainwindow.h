@@ -181,8 +181,3 @@ private:
     // The "unterbrochen" message is waiting to be shown or open.
     bool connectionLostShowing_ = false;
 };
-
-// The program's identity, shown in the title picture and the About dialog.
-inline constexpr const char* kProgramName = "Sorbello";
-inline constexpr const char* kVersionText = "2.60";
-inline constexpr const char* kVersionDate = "14.7.2000";

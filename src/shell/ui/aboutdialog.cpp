@@ -1,6 +1,6 @@
 #include "aboutdialog.h"
 
-#include "app/ui/mainwindow.h"
+#include "app/programidentity.h"
 #include "board/fadeengine.h"
 #include "board/fonts.h"
 #include "cards/cardsheet.h"

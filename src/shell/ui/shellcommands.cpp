@@ -3,22 +3,8 @@
 #include "shell/desktopentry.h"
 #include "shell/ownaddress.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
-#include <QStandardPaths>
-
-ShellEnvironment realShellEnvironment() {
-    ShellEnvironment shell;
-    shell.executablePath = QCoreApplication::applicationFilePath();
-    shell.folders.desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    shell.folders.startMenu = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
-    shell.driveTypeOf = driveTypeOfPath;
-    shell.ownAddress = lookUpOwnAddress;
-    shell.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    return shell;
-}
 
 void offerShortcut(ShortcutPlace place, const ShellEnvironment& shell, QWidget* parent) {
     const QString where =
@@ -48,10 +34,6 @@ void CreateShortcut(const QString& folder, const ShellEnvironment& shell, QWidge
         return;
     writeDesktopEntry(QDir(folder).filePath(QString::fromLatin1(kShortcutFileName)),
                       QFileInfo(shell.executablePath).absoluteFilePath());
-}
-
-void openHomepage(const ShellEnvironment& shell) {
-    shell.openUrl(QUrl(QString::fromLatin1(kHomepageUrl)));
 }
 
 void showOwnAddress(const ShellEnvironment& shell, QWidget* parent) {

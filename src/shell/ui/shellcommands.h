@@ -14,8 +14,5 @@ void offerShortcut(ShortcutPlace place, const ShellEnvironment& shell, QWidget* 
 // nothing happens. Other failures leave no entry and say nothing.
 void CreateShortcut(const QString& folder, const ShellEnvironment& shell, QWidget* parent);
 
-// Opens the maker's web page; nothing is said when no browser takes it.
-void openHomepage(const ShellEnvironment& shell);
-
 // Tells the user the address to give to the other computer of a network game.
 void showOwnAddress(const ShellEnvironment& shell, QWidget* parent);
