@@ -9,8 +9,8 @@ namespace {
 
 // A large board halfway through a game: every card seen a few times, so the searches have
 // many candidates to weigh.
-TGameState largeBoard(int groupSize) {
-    TGameState state;
+GameState largeBoard(int groupSize) {
+    GameState state;
     state.settings.largeBoard = true;
     state.settings.groupSize = groupSize;
     GameRandom random(5);
@@ -24,7 +24,7 @@ TGameState largeBoard(int groupSize) {
 
 // A first and a second card of a pair: both searches a computer runs in one turn.
 void pairDecision(benchmark::State& bench) {
-    const TGameState state = largeBoard(2);
+    const GameState state = largeBoard(2);
     const int threshold = static_cast<int>(bench.range(0));
     for (auto _ : bench) {
         const int first = knownPairStart(state, 120, threshold);
@@ -33,7 +33,7 @@ void pairDecision(benchmark::State& bench) {
 }
 
 void tripleDecision(benchmark::State& bench) {
-    const TGameState state = largeBoard(3);
+    const GameState state = largeBoard(3);
     const int threshold = static_cast<int>(bench.range(0));
     for (auto _ : bench)
         benchmark::DoNotOptimize(knownTriple(state, 120, threshold));

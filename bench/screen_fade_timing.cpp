@@ -22,7 +22,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    TGameState state;
+    GameState state;
     state.settings.motifKind = MotifKind::Numbers;
     BoardImages images;
     images.board = QImage(662, 183, QImage::Format_RGB32);
@@ -33,14 +33,14 @@ int main(int argc, char** argv) {
     BuildCardBack(images.cardBack, CardBackStyle::ClassicGrau);
     images.status = QImage(377, 33, QImage::Format_RGB32);
 
-    PaintBox paintBox1;
+    ImageView paintBox1;
     paintBox1.resize(662, 183);
-    PaintBox paintBox2;
+    ImageView paintBox2;
     QLabel vollauf;
-    TSiebenSeg display;
+    SevenSegmentDisplay display;
     paintBox1.show();
 
-    TProgramOptions options;
+    ProgramOptions options;
     GameRandom random(1);
     FadeEngine engine(random);
     EventLoopWait wait;

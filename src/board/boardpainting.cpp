@@ -26,7 +26,7 @@ int roundHalfEven(double value) {
     return int(std::nearbyint(value));
 }
 
-QString participantKind(const TPlayer& player) {
+QString participantKind(const Player& player) {
     if (player.isComputer && player.isNetwork)
         return QStringLiteral("Computer Netzwerk");
     if (player.isComputer)
@@ -36,12 +36,12 @@ QString participantKind(const TPlayer& player) {
     return {};
 }
 
-void paintParticipantBox(Canvas& canvas, const QSize& strip, const TGameState& state, int seat, int count) {
+void paintParticipantBox(Canvas& canvas, const QSize& strip, const GameState& state, int seat, int count) {
     const double columnWidth = double(strip.width()) / count;
     const int columnLeft = roundHalfEven(columnWidth * seat);
     const int column = roundHalfEven(columnWidth);
     const bool current = seat + 1 == state.currentPlayer;
-    const TPlayer& player = state.players[seat + 1];
+    const Player& player = state.players[seat + 1];
 
     canvas.setBrush(current ? QColor(0, 255, 0) : QColor(128, 128, 128));
     canvas.setPen(Qt::black);
@@ -106,17 +106,17 @@ void copyCardAt(QImage& board, const QImage& card, int x, int y) {
     copyImage(board, card, x, y);
 }
 
-void paintFaceDownBacks(QImage& board, const QImage& cardBack, const TGameState& state) {
+void paintFaceDownBacks(QImage& board, const QImage& cardBack, const GameState& state) {
     QPainter painter(&board);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int slot = 1; slot <= state.cardCount(); ++slot) {
-        const TCard& card = state.cards[slot];
+        const Card& card = state.cards[slot];
         if (card.present && !card.faceUp)
             painter.drawImage(card.left, card.top, cardBack);
     }
 }
 
-void paintStatusStrip(QImage& strip, const TGameState& state) {
+void paintStatusStrip(QImage& strip, const GameState& state) {
     Canvas canvas(strip);
     canvas.setBrush(QColor(192, 192, 192));
     canvas.setPen(Qt::black);

@@ -21,10 +21,10 @@ void paintFreshBoard(QImage& board, const QImage& tile, const QImage& cardBack, 
 void copyCardAt(QImage& board, const QImage& card, int x, int y);
 
 // The back at every slot of the current board whose card is present and face down.
-void paintFaceDownBacks(QImage& board, const QImage& cardBack, const TGameState& state);
+void paintFaceDownBacks(QImage& board, const QImage& cardBack, const GameState& state);
 
 // The status strip: "Kein Spiel aktiv", or one box per participant with name, points and kind.
-void paintStatusStrip(QImage& strip, const TGameState& state);
+void paintStatusStrip(QImage& strip, const GameState& state);
 
 // The board image takes the new size; the common area keeps its content, new area is white.
 void resizeKeepingContent(QImage& image, int width, int height);

@@ -21,7 +21,7 @@ FadeCallback framesUnless(FramePresenter& presenter, std::function<bool()> gone)
     };
 }
 
-QPoint slotPosition(const TGameState& state, int slot) {
+QPoint slotPosition(const GameState& state, int slot) {
     return {state.cards[slot].left, state.cards[slot].top};
 }
 
@@ -31,7 +31,7 @@ bool validSlot(int slot) {
 
 } // namespace
 
-CardTransitions::CardTransitions(TGameState& state, BoardImages& images, const TProgramOptions& options,
+CardTransitions::CardTransitions(GameState& state, BoardImages& images, const ProgramOptions& options,
                                  const FadeEngine& engine, FramePresenter& presenter)
     : state_(state), images_(images), options_(options), engine_(engine), presenter_(presenter) {}
 
@@ -89,7 +89,7 @@ void CardTransitions::redrawTurnedBackCards() {
     if (turnedBackGeneration_ != state_.gameGeneration)
         return;
     for (int slot : turnedBackSlots_) {
-        const TCard& card = state_.cards[slot];
+        const Card& card = state_.cards[slot];
         if (card.present)
             copyCardAt(images_.board, images_.cardBack, card.left, card.top);
     }

@@ -8,8 +8,8 @@
 
 class FadeEngine;
 struct BoardImages;
-struct TGameState;
-struct TProgramOptions;
+struct GameState;
+struct ProgramOptions;
 
 // Where the frames of a card transition go: the board's screen.
 class FramePresenter {
@@ -27,7 +27,7 @@ public:
 // picture into the board image only when the fade is done.
 class CardTransitions {
 public:
-    CardTransitions(TGameState& state, BoardImages& images, const TProgramOptions& options,
+    CardTransitions(GameState& state, BoardImages& images, const ProgramOptions& options,
                     const FadeEngine& engine, FramePresenter& presenter);
 
     // Turns one card face up at (x, y), fadeShow steps.
@@ -50,9 +50,9 @@ private:
     bool fadeEachPendingCard(qint32 steps, const std::function<QImage(QPoint)>& targetAt,
                              const std::function<void(int slot, QPoint at, const QImage& fadedTo)>& settle);
 
-    TGameState& state_;
+    GameState& state_;
     BoardImages& images_;
-    const TProgramOptions& options_;
+    const ProgramOptions& options_;
     const FadeEngine& engine_;
     FramePresenter& presenter_;
     // The cards of the game `turnedBackGeneration_` that the last hide turned back, until the

@@ -83,7 +83,7 @@ std::vector<int> revealOrder(int n, GameRandom& random) {
 void FadeEngine::FadeTransition(const QImage& source, const QImage& target, qint32 steps,
                                 const FadeCallback& callback, qint32 userValue) const {
     if (!callback)
-        throw eFadeError("Callback-Routine nicht definiert!");
+        throw FadeError("Callback-Routine nicht definiert!");
 
     QImage current = readPixels(source);
     const QImage goal = readPixels(fitTo(target, source.size()));

@@ -9,7 +9,7 @@
 class GameRandom;
 
 // Raised only when a fade is asked for without a callback.
-class eFadeError : public std::runtime_error {
+class FadeError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -25,7 +25,7 @@ public:
 
     // Shows the source, then `steps` frames each revealing the next n/steps target pixels
     // in a random order, then the target: steps + 2 frames (2 when steps <= 0).
-    // Throws eFadeError("Callback-Routine nicht definiert!") when the callback is empty.
+    // Throws FadeError("Callback-Routine nicht definiert!") when the callback is empty.
     void FadeTransition(const QImage& source, const QImage& target, qint32 steps,
                         const FadeCallback& callback, qint32 userValue) const;
 

@@ -14,7 +14,7 @@ namespace {
 // Deals each game with the participants seated in turn, so nobody always moves first.
 class ArenaTable : public DialogPort {
 public:
-    ArenaTable(const ArenaConfig& config, TGameState& state, TGameTallies& tallies, GameRandom& random)
+    ArenaTable(const ArenaConfig& config, GameState& state, GameTallies& tallies, GameRandom& random)
         : config_(config), state_(state), tallies_(tallies), random_(random) {}
 
     bool confirmAbandonGame() override { return true; }
@@ -27,8 +27,8 @@ public:
 
 private:
     const ArenaConfig& config_;
-    TGameState& state_;
-    TGameTallies& tallies_;
+    GameState& state_;
+    GameTallies& tallies_;
     GameRandom& random_;
 };
 
@@ -41,7 +41,7 @@ void ArenaTable::runNewGameDialog() {
     state_.playerCount = static_cast<int>(seatOrder.size());
     for (int seat = 1; seat <= state_.playerCount; ++seat) {
         const int level = config_.levels[seatOrder[seat - 1]];
-        state_.players[seat] = TPlayer{computerKindName(level), 0, true, false, level};
+        state_.players[seat] = Player{computerKindName(level), 0, true, false, level};
     }
     dealBoard(state_, random_);
     prepareTallies(state_, tallies_);
@@ -50,7 +50,7 @@ void ArenaTable::runNewGameDialog() {
     finished = false;
 }
 
-void recordGame(const TGameState& state, const std::vector<int>& seatOrder, ArenaResult& result) {
+void recordGame(const GameState& state, const std::vector<int>& seatOrder, ArenaResult& result) {
     const GameResult outcome = decideResult(state);
     const qint32 best = outcome.winner >= 1 ? state.players[outcome.winner].score : 0;
     for (int seat = 1; seat <= state.playerCount; ++seat) {
@@ -84,9 +84,9 @@ ArenaResult runArena(const ArenaConfig& config) {
     if (count == 0)
         return result;
 
-    TGameState state;
-    TGameTallies tallies;
-    TProgramOptions options;
+    GameState state;
+    GameTallies tallies;
+    ProgramOptions options;
     ManualClock clock;
     InstantWait wait(clock);
     HeadlessBoard board(state);

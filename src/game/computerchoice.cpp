@@ -6,7 +6,7 @@
 
 namespace {
 
-bool isCandidate(const TCard& card, int threshold) {
+bool isCandidate(const Card& card, int threshold) {
     return card.present && !card.faceUp && card.revealCount > threshold;
 }
 
@@ -18,10 +18,10 @@ bool validMotif(int motif) {
 }
 
 // Candidates per motif over slots 1..n.
-std::array<int, kMaxMotif + 1> candidateCounts(const TGameState& state, int n, int threshold) {
+std::array<int, kMaxMotif + 1> candidateCounts(const GameState& state, int n, int threshold) {
     std::array<int, kMaxMotif + 1> counts{};
     for (int k = 1; k <= n; ++k) {
-        const TCard& card = state.cards[k];
+        const Card& card = state.cards[k];
         if (isCandidate(card, threshold) && validMotif(card.motif))
             ++counts[card.motif];
     }
@@ -41,18 +41,18 @@ int computerThreshold(int level) {
     }
 }
 
-int knownPairStart(const TGameState& state, int n, int threshold) {
+int knownPairStart(const GameState& state, int n, int threshold) {
     n = std::clamp(n, 0, kSlotCount);
     const auto counts = candidateCounts(state, n, threshold);
     for (int k = n; k >= 1; --k) {
-        const TCard& card = state.cards[k];
+        const Card& card = state.cards[k];
         if (isCandidate(card, threshold) && validMotif(card.motif) && counts[card.motif] >= 2)
             return k;
     }
     return 0;
 }
 
-int knownPartner(const TGameState& state, int n, int threshold, int motif) {
+int knownPartner(const GameState& state, int n, int threshold, int motif) {
     n = std::clamp(n, 0, kSlotCount);
     for (int k = n; k >= 1; --k)
         if (isCandidate(state.cards[k], threshold) && state.cards[k].motif == motif)
@@ -60,12 +60,12 @@ int knownPartner(const TGameState& state, int n, int threshold, int motif) {
     return 0;
 }
 
-std::array<int, 3> knownTriple(const TGameState& state, int n, int threshold) {
+std::array<int, 3> knownTriple(const GameState& state, int n, int threshold) {
     n = std::clamp(n, 0, kSlotCount);
     const auto counts = candidateCounts(state, n, threshold);
     int motif = 0;
     for (int k = n; k >= 1 && motif == 0; --k) {
-        const TCard& card = state.cards[k];
+        const Card& card = state.cards[k];
         if (isCandidate(card, threshold) && validMotif(card.motif) && counts[card.motif] >= 3)
             motif = card.motif;
     }

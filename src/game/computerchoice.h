@@ -2,7 +2,7 @@
 
 #include <array>
 
-struct TGameState;
+struct GameState;
 
 // How often a card must have been turned up before a computer player counts it as known.
 int computerThreshold(int level);
@@ -13,11 +13,11 @@ int computerThreshold(int level);
 // time linear in n.
 
 // The highest candidate slot that has a candidate partner with the same motif; 0 if none.
-int knownPairStart(const TGameState& state, int n, int threshold);
+int knownPairStart(const GameState& state, int n, int threshold);
 
 // The highest candidate slot showing `motif`; 0 if none.
-int knownPartner(const TGameState& state, int n, int threshold, int motif);
+int knownPartner(const GameState& state, int n, int threshold, int motif);
 
 // The three highest candidate slots of the motif whose highest candidate is the highest slot
 // among motifs with at least three candidates, from the highest down; zeros if none.
-std::array<int, 3> knownTriple(const TGameState& state, int n, int threshold);
+std::array<int, 3> knownTriple(const GameState& state, int n, int threshold);

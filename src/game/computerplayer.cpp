@@ -8,7 +8,7 @@
 
 #include <QTimer>
 
-ComputerPlayer::ComputerPlayer(TGameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock)
+ComputerPlayer::ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock)
     : state_(state), flow_(flow), random_(random), clock_(clock) {}
 
 void ComputerPlayer::Timer1Timer() {
@@ -28,7 +28,7 @@ void ComputerPlayer::Timer1Timer() {
 }
 
 bool ComputerPlayer::mayMove() const {
-    const TPlayer& player = state_.current();
+    const Player& player = state_.current();
     return state_.gameRunning && player.isComputer && !player.isNetwork &&
            clock_.ticks() - state_.lastRefreshTicks > kThinkingMs;
 }
@@ -88,7 +88,7 @@ void ComputerPlayer::playTriples(int n, int threshold) {
 bool ComputerPlayer::turn(int slot, quint32 generation) {
     if (slot < 1 || slot > kSlotCount)
         return false;
-    const TCard& card = state_.cards[slot];
+    const Card& card = state_.cards[slot];
     flow_.PaintBox1MouseDown(Qt::LeftButton, card.left + 5, card.top + 5);
     return state_.gameGeneration == generation && state_.gameRunning;
 }

@@ -6,13 +6,13 @@ class GameRandom;
 class QTimer;
 class TickClock;
 class TurnFlow;
-struct TGameState;
+struct GameState;
 
 // Plays the local computer participants. Every 10 ms Timer1 asks it to move; it chooses cards
 // and turns them through the turn flow, exactly as a click would.
 class ComputerPlayer {
 public:
-    ComputerPlayer(TGameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock);
+    ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock);
 
     // Timer1, which is stopped while a move is being made (the move's pauses process messages).
     void setTimer(QTimer* timer) { timer_ = timer; }
@@ -30,7 +30,7 @@ private:
     bool turn(int slot, quint32 generation);
     int randomFreeCard(int n);
 
-    TGameState& state_;
+    GameState& state_;
     TurnFlow& flow_;
     GameRandom& random_;
     const TickClock& clock_;

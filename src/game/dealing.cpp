@@ -8,13 +8,13 @@
 namespace {
 constexpr int kMaxShuffleKey = 15000;
 
-void dealSorted(TGameState& state, int n, int groupSize) {
+void dealSorted(GameState& state, int n, int groupSize) {
     const int groups = n / groupSize;
     for (int m = 1; m <= groups; ++m)
         for (int copy = 0; copy < groupSize; ++copy)
             state.cards[copy * groups + m].motif = m;
     for (int k = 1; k <= n; ++k) {
-        TCard& card = state.cards[k];
+        Card& card = state.cards[k];
         card.present = true;
         card.faceUp = false;
         card.revealCount = 0;
@@ -22,7 +22,7 @@ void dealSorted(TGameState& state, int n, int groupSize) {
 }
 } // namespace
 
-void dealBoard(TGameState& state, GameRandom& random) {
+void dealBoard(GameState& state, GameRandom& random) {
     const int n = state.cardCount();
     const int groupSize = state.settings.groupSize == 3 ? 3 : 2;
     state.remainingGroups = groupsForBoard(state.settings.largeBoard, groupSize);
@@ -34,7 +34,7 @@ void dealBoard(TGameState& state, GameRandom& random) {
     shuffleByKeys(state, std::move(keys));
 }
 
-void shuffleByKeys(TGameState& state, std::vector<int> keys) {
+void shuffleByKeys(GameState& state, std::vector<int> keys) {
     // A bubble sort on purpose: it is stable, so a deal with equal keys keeps its order.
     const int n = std::min(static_cast<int>(keys.size()), kSlotCount);
     for (int pass = 1; pass < n; ++pass) {
@@ -47,9 +47,9 @@ void shuffleByKeys(TGameState& state, std::vector<int> keys) {
     }
 }
 
-void prepareTallies(const TGameState& state, TGameTallies& tallies) {
+void prepareTallies(const GameState& state, GameTallies& tallies) {
     for (int p = 1; p <= state.playerCount && p < static_cast<int>(tallies.size()); ++p) {
-        TStatEntry& tally = tallies[p];
+        StatEntry& tally = tallies[p];
         tally.name = state.players[p].name.left(10);
         tally.games = 1;
         tally.wins = 0;
@@ -58,7 +58,7 @@ void prepareTallies(const TGameState& state, TGameTallies& tallies) {
     }
 }
 
-void beginGame(TGameState& state) {
+void beginGame(GameState& state) {
     state.currentPlayer = 1;
     state.turnCardCount = 0;
     state.gameRunning = true;

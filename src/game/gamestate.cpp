@@ -16,23 +16,23 @@ void PendingCards::append(qint32 motif, qint32 slot) {
         entries_[count_++] = {motif, slot};
 }
 
-TGameState::TGameState() {
+GameState::GameState() {
     computeSlotPositions(*this);
 }
 
-const TPlayer& TGameState::current() const {
-    static const TPlayer nobody;
+const Player& GameState::current() const {
+    static const Player nobody;
     if (currentPlayer < 1 || currentPlayer > kMaxPlayers)
         return nobody;
     return players[currentPlayer];
 }
 
-bool TGameState::currentIsLocalHuman() const {
-    const TPlayer& p = current();
+bool GameState::currentIsLocalHuman() const {
+    const Player& p = current();
     return !p.isComputer && !p.isNetwork;
 }
 
-bool TGameState::currentIsNetwork() const {
+bool GameState::currentIsNetwork() const {
     return current().isNetwork;
 }
 
@@ -43,9 +43,9 @@ int slotTop(int slot) {
     return ((slot - 1) / kColumns) * kPitch + kMargin;
 }
 
-void computeSlotPositions(TGameState& state) {
+void computeSlotPositions(GameState& state) {
     for (int k = 1; k <= kSlotCount; ++k) {
-        TCard& card = state.cards[k];
+        Card& card = state.cards[k];
         card.left = slotLeft(k);
         card.top = slotTop(k);
         card.present = false;
@@ -53,12 +53,12 @@ void computeSlotPositions(TGameState& state) {
     }
 }
 
-int hitTest(const TGameState& state, int x, int y) {
+int hitTest(const GameState& state, int x, int y) {
     // Only the slots of the current board: leftovers of an earlier large game may still be
     // marked present beyond slot 60, and no click may reach them in a small game.
     const int n = state.cardCount();
     for (int k = 1; k <= n; ++k) {
-        const TCard& card = state.cards[k];
+        const Card& card = state.cards[k];
         // Strict bounds: the outermost pixel row and column of a card do not count.
         if (card.left < x && x < card.left + kCardSize && card.top < y && y < card.top + kCardSize &&
             card.present && !card.faceUp)
@@ -67,7 +67,7 @@ int hitTest(const TGameState& state, int x, int y) {
     return 0;
 }
 
-int randomCard(const TGameState& state, int n, GameRandom& random) {
+int randomCard(const GameState& state, int n, GameRandom& random) {
     n = std::clamp(n, 1, kSlotCount);
     bool anyFree = false;
     for (int k = 1; k <= n && !anyFree; ++k)
@@ -77,17 +77,17 @@ int randomCard(const TGameState& state, int n, GameRandom& random) {
         return 0;
     for (;;) {
         const int slot = random.below(n) + 1;
-        const TCard& card = state.cards[slot];
+        const Card& card = state.cards[slot];
         if ((card.present && !card.faceUp) || state.abortRequested)
             return slot;
     }
 }
 
-int knownGroups(const TGameState& state) {
+int knownGroups(const GameState& state) {
     std::array<int, 61> counters{};
     const int n = state.cardCount();
     for (int k = 1; k <= n; ++k) {
-        const TCard& card = state.cards[k];
+        const Card& card = state.cards[k];
         if (card.present && card.revealCount > 0 && card.motif >= 1 && card.motif <= 60)
             ++counters[card.motif];
     }
@@ -99,7 +99,7 @@ int knownGroups(const TGameState& state) {
     return known;
 }
 
-GameResult decideResult(const TGameState& state) {
+GameResult decideResult(const GameState& state) {
     GameResult result;
     qint32 best = 0;
     for (int p = 1; p <= state.playerCount; ++p) {
@@ -120,7 +120,7 @@ int groupsForBoard(bool largeBoard, int groupSize) {
     return cards / (groupSize == 3 ? 3 : 2);
 }
 
-void turnAllFaceDown(TGameState& state) {
+void turnAllFaceDown(GameState& state) {
     for (int k = 1; k <= kSlotCount; ++k)
         state.cards[k].faceUp = false;
 }

@@ -15,7 +15,7 @@ constexpr int kMaxPendingCards = 3;
 enum class MotifKind { Pictures, Numbers };
 
 // The choices of the new-game dialog, fixed for the length of a game.
-struct TGameSettings {
+struct GameSettings {
     bool largeBoard = false;
     int groupSize = 2;
     MotifKind motifKind = MotifKind::Pictures;
@@ -24,7 +24,7 @@ struct TGameSettings {
 };
 
 // One board slot and the card lying in it.
-struct TCard {
+struct Card {
     qint32 left = 0;
     qint32 top = 0;
     bool present = false;
@@ -34,19 +34,19 @@ struct TCard {
 };
 
 // Item index of the kind list in the new-game dialog.
-enum class TPlayerKind : qint32 {
+enum class PlayerKind : qint32 {
     Human = 0,
     ComputerDumb = 1,
     ComputerNormal = 2,
     ComputerUnbeatable = 3,
 };
 
-struct TPlayer {
+struct Player {
     QString name;
     qint32 score = 0;
     bool isComputer = false;
     bool isNetwork = false;
-    qint32 level = 0; // a TPlayerKind value
+    qint32 level = 0; // a PlayerKind value
 };
 
 struct PendingCard {
@@ -70,11 +70,11 @@ private:
 };
 
 // The one game state of the program, reused from game to game.
-struct TGameState {
-    TGameState();
+struct GameState {
+    GameState();
 
-    std::array<TCard, kSlotCount + 1> cards{};      // 1-based, [0] unused
-    std::array<TPlayer, kMaxPlayers + 1> players{}; // 1-based, [0] unused
+    std::array<Card, kSlotCount + 1> cards{};      // 1-based, [0] unused
+    std::array<Player, kMaxPlayers + 1> players{}; // 1-based, [0] unused
     qint32 playerCount = 0;
     qint32 currentPlayer = 1;
     qint32 turnCardCount = 0;
@@ -89,14 +89,14 @@ struct TGameState {
     PendingCards pendingCards;
     bool peerReady = false;
     bool peerTurnDone = false;
-    TGameSettings settings;
+    GameSettings settings;
 
     // Bumped whenever a game is dealt or abandoned, so that a turn interrupted inside a
     // pause can tell that the game it was working on is gone.
     quint32 gameGeneration = 0;
 
     int cardCount() const { return settings.largeBoard ? 120 : 60; }
-    const TPlayer& current() const;
+    const Player& current() const;
     bool currentIsLocalHuman() const;
     bool currentIsNetwork() const;
 };
@@ -106,24 +106,24 @@ int slotLeft(int slot);
 int slotTop(int slot);
 
 // Computes the 120 slot positions and marks every slot not present and face down.
-void computeSlotPositions(TGameState& state);
+void computeSlotPositions(GameState& state);
 
 // The slot whose card interior strictly contains (x, y) and that can be turned; 0 if none.
-int hitTest(const TGameState& state, int x, int y);
+int hitTest(const GameState& state, int x, int y);
 
 // A random slot of 1..n that is present and face down; see the header comment in the source.
-int randomCard(const TGameState& state, int n, GameRandom& random);
+int randomCard(const GameState& state, int n, GameRandom& random);
 
 // Groups still on the board whose cards have all been turned face up at least once.
-int knownGroups(const TGameState& state);
+int knownGroups(const GameState& state);
 
 struct GameResult {
     int winner = 0;
     bool draw = false;
 };
-GameResult decideResult(const TGameState& state);
+GameResult decideResult(const GameState& state);
 
 // Groups of a freshly dealt board.
 int groupsForBoard(bool largeBoard, int groupSize);
 
-void turnAllFaceDown(TGameState& state);
+void turnAllFaceDown(GameState& state);

@@ -7,7 +7,7 @@
 // taken off the list), everything else is dropped. For games played without a window.
 class HeadlessBoard : public BoardPort {
 public:
-    explicit HeadlessBoard(TGameState& state) : state_(state) {}
+    explicit HeadlessBoard(GameState& state) : state_(state) {}
 
     void ShowCard(int, int, int) override {}
     void HideFaceUpCards() override { state_.pendingCards.clear(); }
@@ -21,5 +21,5 @@ public:
     void showRemainingGroups(int) override {}
 
 private:
-    TGameState& state_;
+    GameState& state_;
 };

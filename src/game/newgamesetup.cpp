@@ -3,12 +3,12 @@
 #include "dealing.h"
 #include "gamerandom.h"
 
-void buildParticipants(TGameState& state, const std::array<ParticipantRow, 4>& rows) {
+void buildParticipants(GameState& state, const std::array<ParticipantRow, 4>& rows) {
     int count = 0;
     for (const ParticipantRow& row : rows) {
         if (row.name.isEmpty())
             continue;
-        TPlayer& player = state.players[++count];
+        Player& player = state.players[++count];
         player.name = row.name;
         player.isComputer = row.kindText.contains(QStringLiteral("Computer"));
         player.isNetwork = row.network;
@@ -18,7 +18,7 @@ void buildParticipants(TGameState& state, const std::array<ParticipantRow, 4>& r
     state.playerCount = count;
 }
 
-ParticipantCheck checkParticipants(const TGameState& state) {
+ParticipantCheck checkParticipants(const GameState& state) {
     int network = 0;
     for (int p = 1; p <= state.playerCount; ++p)
         network += state.players[p].isNetwork;
@@ -28,15 +28,15 @@ ParticipantCheck checkParticipants(const TGameState& state) {
     return check;
 }
 
-bool anyNetworkParticipant(const TGameState& state) {
+bool anyNetworkParticipant(const GameState& state) {
     for (int p = 1; p <= state.playerCount; ++p)
         if (state.players[p].isNetwork)
             return true;
     return false;
 }
 
-void setUpBoard(TGameState& state, bool largeBoard, bool triples, bool pictures, GameRandom& random,
-                TGameTallies& tallies) {
+void setUpBoard(GameState& state, bool largeBoard, bool triples, bool pictures, GameRandom& random,
+                GameTallies& tallies) {
     state.settings.largeBoard = largeBoard;
     state.settings.groupSize = triples ? 3 : 2;
     state.settings.motifKind = pictures ? MotifKind::Pictures : MotifKind::Numbers;

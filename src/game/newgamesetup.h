@@ -19,17 +19,17 @@ struct ParticipantRow {
 
 // Every row with a name becomes the next participant, numbered from 1 in row order; empty
 // rows are skipped. Sets playerCount.
-void buildParticipants(TGameState& state, const std::array<ParticipantRow, 4>& rows);
+void buildParticipants(GameState& state, const std::array<ParticipantRow, 4>& rows);
 
 struct ParticipantCheck {
     bool nobody = false;     // "Sie brauchen für ein vernünftiges Spiel ... mindestens einen Spieler!"
     bool allNetwork = false; // "Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"
     bool passed() const { return !nobody && !allNetwork; }
 };
-ParticipantCheck checkParticipants(const TGameState& state);
+ParticipantCheck checkParticipants(const GameState& state);
 
-bool anyNetworkParticipant(const TGameState& state);
+bool anyNetworkParticipant(const GameState& state);
 
 // The chosen board is dealt and shuffled and each participant gets a fresh tally.
-void setUpBoard(TGameState& state, bool largeBoard, bool triples, bool pictures, GameRandom& random,
-                TGameTallies& tallies);
+void setUpBoard(GameState& state, bool largeBoard, bool triples, bool pictures, GameRandom& random,
+                GameTallies& tallies);

@@ -2,8 +2,8 @@
 
 #include "messagewait.h"
 
-TurnFlow::TurnFlow(TGameState& state, TGameTallies& tallies, const TProgramOptions& options,
-                   MessageWait& wait, const TickClock& clock, BoardPort& board, DialogPort& dialogs)
+TurnFlow::TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, MessageWait& wait,
+                   const TickClock& clock, BoardPort& board, DialogPort& dialogs)
     : state_(state), tallies_(tallies), options_(options), wait_(wait), clock_(clock), board_(board),
       dialogs_(dialogs) {}
 
@@ -53,7 +53,7 @@ void TurnFlow::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
 }
 
 bool TurnFlow::revealCard(int slot, quint32 generation) {
-    TCard& card = state_.cards[slot];
+    Card& card = state_.cards[slot];
     card.faceUp = true;
     ++card.revealCount;
     ++state_.turnCardCount;
@@ -311,7 +311,7 @@ bool TurnFlow::interrupted(quint32 generation) const {
     return state_.abortRequested || state_.gameGeneration != generation;
 }
 
-TStatEntry& TurnFlow::currentTally() {
+StatEntry& TurnFlow::currentTally() {
     const int p = state_.currentPlayer;
     return tallies_[(p >= 1 && p <= kMaxPlayers) ? p : 0];
 }

@@ -14,7 +14,7 @@ class TickClock;
 // whoever turns it: a click on the board, a computer player, or the other computer.
 class TurnFlow {
 public:
-    TurnFlow(TGameState& state, TGameTallies& tallies, const TProgramOptions& options, MessageWait& wait,
+    TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, MessageWait& wait,
              const TickClock& clock, BoardPort& board, DialogPort& dialogs);
 
     // Optional partners; without them the sounds, records, network reports and protocol
@@ -59,12 +59,12 @@ private:
     void takeBackTurn();
     bool pauseFor(int ms, quint32 generation);
     bool interrupted(quint32 generation) const;
-    TStatEntry& currentTally();
+    StatEntry& currentTally();
     void protocolLine(const QString& text);
 
-    TGameState& state_;
-    TGameTallies& tallies_;
-    const TProgramOptions& options_;
+    GameState& state_;
+    GameTallies& tallies_;
+    const ProgramOptions& options_;
     MessageWait& wait_;
     const TickClock& clock_;
     BoardPort& board_;

@@ -39,7 +39,7 @@ class RecordsPort {
 public:
     virtual ~RecordsPort() = default;
     virtual void EnterHighScore(const QString& name, quint32 points) = 0;
-    virtual void UpdateStatisticsFile(const TGameTallies& tallies, int playerCount) = 0;
+    virtual void UpdateStatisticsFile(const GameTallies& tallies, int playerCount) = 0;
 };
 
 // Messages to the other computer in a network game.
@@ -52,7 +52,7 @@ public:
     virtual void AlleKartenEmpfangenMelden() = 0;
 };
 
-// The texts of the end dialog Tgewinnform.
+// The texts of the end dialog EndDialog.
 struct EndDialogText {
     QString label1;
     QString panel1;
@@ -66,7 +66,7 @@ public:
     virtual bool confirmAbandonGame() = 0;
     // Shows the new-game dialog modally; starting a game there deals the board.
     virtual void runNewGameDialog() = 0;
-    // Shows Tgewinnform modally with these texts and returns when it is closed.
+    // Shows EndDialog modally with these texts and returns when it is closed.
     virtual void showEndDialog(const EndDialogText& text) = 0;
 };
 

@@ -6,7 +6,7 @@
 class BlockPort {
 public:
     virtual ~BlockPort() = default;
-    virtual void BlockSenden(const TNetzBlock& block) = 0;
+    virtual void BlockSenden(const NetworkBlock& block) = 0;
     virtual bool Online() const = 0;
     virtual void Trennen() = 0;
     // The current connection carries an invitation or a game: a caller on it has said what it

@@ -2,7 +2,7 @@
 
 #include "littleendian.h"
 
-QByteArray encodeFrame(const TNetzBlock& block, quint32 position, quint32 count) {
+QByteArray encodeFrame(const NetworkBlock& block, quint32 position, quint32 count) {
     QByteArray frame;
     frame.reserve(kFrameHeaderSize + static_cast<int>(count));
     appendLittle32(frame, static_cast<quint32>(block.Kennung));

@@ -20,7 +20,7 @@ struct Frame {
 };
 
 // The frame carrying `count` bytes of the block from `position` on.
-QByteArray encodeFrame(const TNetzBlock& block, quint32 position, quint32 count);
+QByteArray encodeFrame(const NetworkBlock& block, quint32 position, quint32 count);
 
 // Cuts frames off a stream of received bytes. Frames with implausible length fields make
 // the stream unusable: from then on nothing more is cut, and the connection is to be ended.

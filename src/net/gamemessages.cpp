@@ -17,11 +17,11 @@ quint8 byteAt(const QByteArray& bytes, int offset) {
 
 } // namespace
 
-QByteArray encodeInvitation(const TGameState& state) {
+QByteArray encodeInvitation(const GameState& state) {
     QByteArray out(kInvitationSize, '\0');
     out[0] = static_cast<char>(state.playerCount);
     for (int i = 1; i <= 4; ++i) {
-        const TPlayer& player = state.players[i];
+        const Player& player = state.players[i];
         // The code page of the data files, so both computers record the same names.
         const QByteArray name = toAnsi(player.name).left(kNameBytes);
         const int entry = 1 + kEntrySize * (i - 1);
@@ -37,7 +37,7 @@ QByteArray encodeAnswer(bool accepted) {
     return QByteArray(1, accepted ? 1 : 0);
 }
 
-QByteArray encodeGameData(const TGameState& state, quint16 cardCount, bool triples, bool pictures) {
+QByteArray encodeGameData(const GameState& state, quint16 cardCount, bool triples, bool pictures) {
     QByteArray out;
     out.reserve(kGameDataSize);
     char count[2];

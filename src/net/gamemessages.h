@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-struct TGameState;
+struct GameState;
 
 // The messages two games exchange, one block each; the block type is the message type.
 enum class MessageType : quint8 {
@@ -47,9 +47,9 @@ struct CardTurned {
 };
 
 // Every participant record 1..4 goes out; those beyond playerCount carry what they hold.
-QByteArray encodeInvitation(const TGameState& state);
+QByteArray encodeInvitation(const GameState& state);
 QByteArray encodeAnswer(bool accepted);
-QByteArray encodeGameData(const TGameState& state, quint16 cardCount, bool triples, bool pictures);
+QByteArray encodeGameData(const GameState& state, quint16 cardCount, bool triples, bool pictures);
 QByteArray encodeCardTurned(int participant, int slot);
 // dbAlleKartenEmpfangen and dbBereitFuerKarte carry the number 1 and nothing else.
 QByteArray encodeSignal();

@@ -4,7 +4,7 @@
 #include <QtGlobal>
 
 // One block: a type byte chosen by the user of the network component and a payload.
-struct TNetzBlock {
+struct NetworkBlock {
     quint8 Typ = 0;
     quint8 Zustand = 0; // slot state: 0 free, 1 being sent, 2 being received
     qint32 Kennung = 0; // tells the blocks in transfer apart
@@ -14,8 +14,8 @@ struct TNetzBlock {
 };
 
 // A block of this type carrying this payload, ready to be queued.
-inline TNetzBlock makeBlock(quint8 typ, const QByteArray& payload) {
-    TNetzBlock block;
+inline NetworkBlock makeBlock(quint8 typ, const QByteArray& payload) {
+    NetworkBlock block;
     block.Typ = typ;
     block.Laenge = static_cast<quint32>(payload.size());
     block.Daten = payload;

@@ -7,7 +7,7 @@
 #include "game/turnflow.h"
 #include "networkblock.h"
 
-NetworkGame::NetworkGame(TGameState& state, TGameTallies& tallies, TurnFlow& flow, BoardPort& board,
+NetworkGame::NetworkGame(GameState& state, GameTallies& tallies, TurnFlow& flow, BoardPort& board,
                          MessageWait& wait, BlockPort& net, NetworkGameHost& host)
     : state_(state), tallies_(tallies), flow_(flow), board_(board), wait_(wait), net_(net), host_(host) {}
 
@@ -44,7 +44,7 @@ void NetworkGame::EinladungSenden() {
     send(MessageType::dbEinladung, encodeInvitation(state_));
 }
 
-void NetworkGame::NetzWerking1BlockEmpfangen(const TNetzBlock& DatenBlock) {
+void NetworkGame::NetzWerking1BlockEmpfangen(const NetworkBlock& DatenBlock) {
     const QByteArray& payload = DatenBlock.Daten;
     switch (static_cast<MessageType>(DatenBlock.Typ)) {
     case MessageType::dbEinladung:
@@ -109,7 +109,7 @@ void NetworkGame::invitationReceived(const QByteArray& payload) {
     state_.playerCount = invitation->playerCount;
     for (int i = 1; i <= 4; ++i) {
         const InvitedPlayer& invited = invitation->players[i - 1];
-        TPlayer& player = state_.players[i];
+        Player& player = state_.players[i];
         player.name = invited.name;
         player.isComputer = invited.isComputer;
         player.isNetwork = !invited.isNetwork;
@@ -130,7 +130,7 @@ void NetworkGame::gameDataReceived(const QByteArray& payload) {
     if (state_.gameRunning)
         flow_.abandonGame();
     for (int k = 1; k <= kSlotCount; ++k) {
-        TCard& card = state_.cards[k];
+        Card& card = state_.cards[k];
         card.motif = data->motifs[k];
         card.present = true;
         card.faceUp = false;
@@ -162,7 +162,7 @@ void NetworkGame::cardReceived(const QByteArray& payload) {
     if (card->participant != state_.currentPlayer)
         protocolLine(QStringLiteral("dbKarteGeklickt: falscher Spieler: %1!").arg(card->participant));
     // Only a card that can be turned on this board is replayed.
-    const TCard& target = state_.cards[card->slot];
+    const Card& target = state_.cards[card->slot];
     if (card->slot > state_.cardCount() || !target.present || target.faceUp)
         return;
     flow_.PaintBox1MouseDown(Qt::LeftButton, target.left + 1, target.top + 1);

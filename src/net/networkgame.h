@@ -7,8 +7,8 @@
 class BlockPort;
 class MessageWait;
 class TurnFlow;
-struct TGameState;
-struct TNetzBlock;
+struct GameState;
+struct NetworkBlock;
 
 // What the network game needs of the windows.
 class NetworkGameHost {
@@ -29,7 +29,7 @@ public:
 // so both reach the same state.
 class NetworkGame : public PeerPort {
 public:
-    NetworkGame(TGameState& state, TGameTallies& tallies, TurnFlow& flow, BoardPort& board, MessageWait& wait,
+    NetworkGame(GameState& state, GameTallies& tallies, TurnFlow& flow, BoardPort& board, MessageWait& wait,
                 BlockPort& net, NetworkGameHost& host);
 
     void setProtocol(ProtocolSink* protocol) { protocol_ = protocol; }
@@ -41,7 +41,7 @@ public:
     void AntwortSenden(bool accepted);
     void EinladungSenden();
 
-    void NetzWerking1BlockEmpfangen(const TNetzBlock& DatenBlock);
+    void NetzWerking1BlockEmpfangen(const NetworkBlock& DatenBlock);
     void NetzWerking1lineStatusGeaendert();
     void Netzwerkverbindungtrennen1Click();
 
@@ -57,8 +57,8 @@ private:
     void send(MessageType type, const QByteArray& payload);
     void protocolLine(const QString& text);
 
-    TGameState& state_;
-    TGameTallies& tallies_;
+    GameState& state_;
+    GameTallies& tallies_;
     TurnFlow& flow_;
     BoardPort& board_;
     MessageWait& wait_;

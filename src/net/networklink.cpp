@@ -8,9 +8,9 @@ namespace {
 constexpr quint32 kDefaultMaxBlockLength = 1 << 20;
 }
 
-TNetzWerking::TNetzWerking(QObject* parent, quint16 port)
+NetworkLink::NetworkLink(QObject* parent, quint16 port)
     : QObject(parent), port_(port), connectPort_(port), reader_(kDefaultMaxBlockLength) {
-    connect(&server_, &QTcpServer::newConnection, this, &TNetzWerking::acceptConnection);
+    connect(&server_, &QTcpServer::newConnection, this, &NetworkLink::acceptConnection);
     onSocket(&outgoing_, &QTcpSocket::connected, [this] { outgoingConnected(); });
     onSocket(&outgoing_, &QTcpSocket::disconnected, [this] { connectionEnded(); });
     onSocket(&outgoing_, &QTcpSocket::readyRead, [this] { receive(&outgoing_); });
@@ -20,11 +20,11 @@ TNetzWerking::TNetzWerking(QObject* parent, quint16 port)
             Q_EMIT socketFehler(outgoing_.errorString());
     });
     sendTimer_.setInterval(5);
-    connect(&sendTimer_, &QTimer::timeout, this, &TNetzWerking::sendTick);
+    connect(&sendTimer_, &QTimer::timeout, this, &NetworkLink::sendTick);
     sendTimer_.start();
 }
 
-TNetzWerking::~TNetzWerking() {
+NetworkLink::~NetworkLink() {
     sendTimer_.stop();
     // Closing the sockets must not call back into a half-destroyed owner.
     disconnect(&outgoing_, nullptr, this, nullptr);
@@ -35,7 +35,7 @@ TNetzWerking::~TNetzWerking() {
 }
 
 template <typename Signal, typename Handler>
-void TNetzWerking::onSocket(QTcpSocket* socket, Signal signal, Handler handler) {
+void NetworkLink::onSocket(QTcpSocket* socket, Signal signal, Handler handler) {
     connect(socket, signal, this, [this, handler] {
         ++socketSignalsRunning_;
         handler();
@@ -43,31 +43,31 @@ void TNetzWerking::onSocket(QTcpSocket* socket, Signal signal, Handler handler) 
     });
 }
 
-bool TNetzWerking::listen() {
+bool NetworkLink::listen() {
     if (server_.listen(QHostAddress::Any, port_))
         return true;
     Q_EMIT socketFehler(server_.errorString());
     return false;
 }
 
-void TNetzWerking::setMaxBlockLength(quint32 bytes) {
+void NetworkLink::setMaxBlockLength(quint32 bytes) {
     reader_ = FrameReader(bytes);
 }
 
-void TNetzWerking::Verbinden(const QString& address) {
+void NetworkLink::Verbinden(const QString& address) {
     if (outgoing_.state() != QAbstractSocket::UnconnectedState)
         outgoing_.abort();
     outgoing_.connectToHost(address, connectPort_);
 }
 
-void TNetzWerking::Trennen() {
+void NetworkLink::Trennen() {
     server_.close();
     if (accepted_)
         accepted_->abort();
     outgoing_.abort();
 }
 
-void TNetzWerking::BlockSenden(const TNetzBlock& block) {
+void NetworkLink::BlockSenden(const NetworkBlock& block) {
     // A block with no payload could never be framed; one without a peer has nobody to go to.
     if (block.Laenge == 0 || static_cast<quint32>(block.Daten.size()) < block.Laenge || !online_)
         return;
@@ -77,11 +77,11 @@ void TNetzWerking::BlockSenden(const TNetzBlock& block) {
     queueBusy_ = false;
 }
 
-int TNetzWerking::busySlots() const {
+int NetworkLink::busySlots() const {
     return slots_.busy();
 }
 
-void TNetzWerking::sendTick() {
+void NetworkLink::sendTick() {
     freeRetired();
     endIdleCaller();
     QTcpSocket* socket = peer();
@@ -90,26 +90,26 @@ void TNetzWerking::sendTick() {
     slots_.takeFrames([socket](const QByteArray& frame) { socket->write(frame); });
 }
 
-QTcpSocket* TNetzWerking::peer() const {
+QTcpSocket* NetworkLink::peer() const {
     return acceptedRole_ ? accepted_.data() : const_cast<QTcpSocket*>(&outgoing_);
 }
 
-void TNetzWerking::receive(QTcpSocket* socket) {
+void NetworkLink::receive(QTcpSocket* socket) {
     reader_.append(socket->readAll());
     queueDelivery();
 }
 
-void TNetzWerking::queueDelivery() {
+void NetworkLink::queueDelivery() {
     if (deliveryQueued_)
         return;
     deliveryQueued_ = true;
-    QMetaObject::invokeMethod(this, &TNetzWerking::deliverBlocks, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &NetworkLink::deliverBlocks, Qt::QueuedConnection);
 }
 
 // Runs from the event loop. A handler may run the message loop; then the frames after its
 // block are handed on inside that loop, in the order they came, whether they came with the
 // block or later. Bytes of a connection that ended before they were handed on went with it.
-void TNetzWerking::deliverBlocks() {
+void NetworkLink::deliverBlocks() {
     deliveryQueued_ = false;
     while (online_) {
         const std::optional<Frame> frame = reader_.next();
@@ -117,7 +117,7 @@ void TNetzWerking::deliverBlocks() {
             break;
         queueDelivery();
         const auto result =
-            slots_.receive(*frame, [this](const TNetzBlock& block) { Q_EMIT OnBlockEmpfangen(block); });
+            slots_.receive(*frame, [this](const NetworkBlock& block) { Q_EMIT OnBlockEmpfangen(block); });
         if (result == SlotTable::Received::NoFreeSlot)
             Q_EMIT blockDropped();
         if (result == SlotTable::Received::Broken) {
@@ -129,7 +129,7 @@ void TNetzWerking::deliverBlocks() {
         endBrokenConnection();
 }
 
-void TNetzWerking::acceptConnection() {
+void NetworkLink::acceptConnection() {
     while (QTcpSocket* incoming = server_.nextPendingConnection()) {
         // One peer at a time: a second caller is turned away.
         if (accepted_ && accepted_->state() == QAbstractSocket::ConnectedState) {
@@ -156,25 +156,25 @@ void TNetzWerking::acceptConnection() {
     }
 }
 
-void TNetzWerking::outgoingConnected() {
+void NetworkLink::outgoingConnected() {
     acceptedRole_ = false;
     outgoingRole_ = true;
     setOnline(true);
 }
 
-void TNetzWerking::connectionEnded() {
+void NetworkLink::connectionEnded() {
     discardTransfers();
     setOnline(false);
 }
 
-void TNetzWerking::endBrokenConnection() {
+void NetworkLink::endBrokenConnection() {
     if (QTcpSocket* socket = peer())
         socket->abort();
     connectionEnded();
 }
 
 // A caller that connects and says nothing would keep every other caller out.
-void TNetzWerking::endIdleCaller() {
+void NetworkLink::endIdleCaller() {
     if (!acceptedRole_ || !online_ || callerKept_ || !accepted_ || socketSignalsRunning_ > 0)
         return;
     if (clock_->ticks() - acceptedAt_ < kCallerTimeLimitMs)
@@ -185,7 +185,7 @@ void TNetzWerking::endIdleCaller() {
 
 // The socket is cut off from this component at once; it is freed later, as it may be in the
 // middle of one of its signals (its disconnect, say) further down the stack.
-void TNetzWerking::retire(QTcpSocket* socket) {
+void NetworkLink::retire(QTcpSocket* socket) {
     disconnect(socket, nullptr, this, nullptr);
     if (socket->state() != QAbstractSocket::UnconnectedState)
         socket->abort();
@@ -195,7 +195,7 @@ void TNetzWerking::retire(QTcpSocket* socket) {
         retired_.push_back(socket);
 }
 
-void TNetzWerking::freeRetired() {
+void NetworkLink::freeRetired() {
     if (socketSignalsRunning_ > 0)
         return;
     std::vector<QTcpSocket*> done;
@@ -206,12 +206,12 @@ void TNetzWerking::freeRetired() {
 
 // What was on its way belongs to the connection that ended; nothing of it may be taken for
 // data of a later one.
-void TNetzWerking::discardTransfers() {
+void NetworkLink::discardTransfers() {
     slots_.clear();
     reader_.clear();
 }
 
-void TNetzWerking::setOnline(bool online) {
+void NetworkLink::setOnline(bool online) {
     if (online == online_)
         return;
     online_ = online;

@@ -22,7 +22,7 @@
 // Block handlers may run the message loop (a question, a turn's pauses), so received blocks
 // are handed on from the event loop, never from inside a socket's own signal; and a socket
 // that is done with is freed only when none of its signals is being handled.
-class TNetzWerking : public QObject, public BlockPort {
+class NetworkLink : public QObject, public BlockPort {
     Q_OBJECT
 public:
     static constexpr quint16 kPort = 1024;
@@ -31,12 +31,12 @@ public:
     static constexpr quint32 kCallerTimeLimitMs = 30000;
 
     // The port is fixed in the game; tests use their own to run two components on one machine.
-    explicit TNetzWerking(QObject* parent = nullptr, quint16 port = kPort);
+    explicit NetworkLink(QObject* parent = nullptr, quint16 port = kPort);
     // The other computer's port, for tests whose two instances cannot both listen on one.
     void setConnectPort(quint16 port) { connectPort_ = port; }
     // The clock the caller time limit is measured on; tests move their own.
     void setClock(const TickClock& clock) { clock_ = &clock; }
-    ~TNetzWerking() override;
+    ~NetworkLink() override;
 
     // Starts listening on all local addresses; false (with socketFehler) when the port is taken.
     bool listen();
@@ -46,7 +46,7 @@ public:
     void Verbinden(const QString& address);
     // Ends every connection and stops listening for the rest of the run.
     void Trennen() override;
-    void BlockSenden(const TNetzBlock& block) override;
+    void BlockSenden(const NetworkBlock& block) override;
     bool Online() const override { return online_; }
     void keepConnection() override { callerKept_ = true; }
 
@@ -60,7 +60,7 @@ public:
 
 Q_SIGNALS:
     void OnlineStatusGeaendert();
-    void OnBlockEmpfangen(const TNetzBlock& DatenBlock);
+    void OnBlockEmpfangen(const NetworkBlock& DatenBlock);
     // What the socket layer reports: unreachable host, refused connection, port taken.
     void socketFehler(const QString& text);
     // A received frame found no free slot and was dropped; the main window beeps.

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-bool SlotTable::queue(const TNetzBlock& block) {
+bool SlotTable::queue(const NetworkBlock& block) {
     const int s = freeSlot();
     if (s == 0)
         return false;
-    TNetzBlock& slot = slots_[s];
+    NetworkBlock& slot = slots_[s];
     slot.Typ = block.Typ;
     slot.Kennung = nextKennung_++;
     slot.Laenge = block.Laenge;
@@ -18,28 +18,28 @@ bool SlotTable::queue(const TNetzBlock& block) {
 
 void SlotTable::takeFrames(const std::function<void(const QByteArray&)>& send) {
     for (int s = 1; s <= kSlots; ++s) {
-        TNetzBlock& slot = slots_[s];
+        NetworkBlock& slot = slots_[s];
         if (slot.Zustand != 1 || slot.Position >= slot.Laenge)
             continue;
         const quint32 count = std::min(slot.Laenge - slot.Position, kMaxFramePayload);
         send(encodeFrame(slot, slot.Position, count));
         slot.Position += count;
         if (slot.Position >= slot.Laenge)
-            slot = TNetzBlock{};
+            slot = NetworkBlock{};
     }
 }
 
 SlotTable::Received SlotTable::receive(const Frame& frame,
-                                       const std::function<void(const TNetzBlock&)>& deliver) {
+                                       const std::function<void(const NetworkBlock&)>& deliver) {
     int s = receivingSlot(frame.kennung);
     if (s == 0) {
         s = freeSlot();
         if (s == 0)
             return Received::NoFreeSlot;
-        slots_[s] = TNetzBlock{frame.typ, 2, frame.kennung, frame.laenge, 0, QByteArray()};
+        slots_[s] = NetworkBlock{frame.typ, 2, frame.kennung, frame.laenge, 0, QByteArray()};
         slots_[s].Daten.reserve(static_cast<int>(frame.laenge));
     }
-    TNetzBlock& slot = slots_[s];
+    NetworkBlock& slot = slots_[s];
     if (slot.Laenge != frame.laenge ||
         slot.Position + static_cast<quint32>(frame.payload.size()) > slot.Laenge)
         return Received::Broken;
@@ -47,22 +47,22 @@ SlotTable::Received SlotTable::receive(const Frame& frame,
     slot.Position += static_cast<quint32>(frame.payload.size());
     if (slot.Position < slot.Laenge)
         return Received::Stored;
-    const TNetzBlock block = slot;
+    const NetworkBlock block = slot;
     const quint32 epoch = epoch_;
     deliver(block);
     if (epoch == epoch_)
-        slots_[s] = TNetzBlock{};
+        slots_[s] = NetworkBlock{};
     return Received::Stored;
 }
 
 void SlotTable::clear() {
-    slots_.fill(TNetzBlock{});
+    slots_.fill(NetworkBlock{});
     ++epoch_;
 }
 
 int SlotTable::busy() const {
-    return static_cast<int>(
-        std::count_if(slots_.begin() + 1, slots_.end(), [](const TNetzBlock& s) { return s.Zustand != 0; }));
+    return static_cast<int>(std::count_if(slots_.begin() + 1, slots_.end(),
+                                          [](const NetworkBlock& s) { return s.Zustand != 0; }));
 }
 
 int SlotTable::freeSlot() const {

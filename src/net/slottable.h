@@ -17,24 +17,24 @@ public:
     enum class Received { Stored, NoFreeSlot, Broken };
 
     // Queues a copy of the block with a fresh identifier; false when all slots are busy.
-    bool queue(const TNetzBlock& block);
+    bool queue(const NetworkBlock& block);
 
     // The next frame of every block being sent, in slot order: at most one frame per block.
     void takeFrames(const std::function<void(const QByteArray& frame)>& send);
 
     // Adds a received frame to its block. A completed block goes to `deliver` while its slot
     // is still taken, then the slot is freed. A frame that does not fit its block is Broken.
-    Received receive(const Frame& frame, const std::function<void(const TNetzBlock&)>& deliver);
+    Received receive(const Frame& frame, const std::function<void(const NetworkBlock&)>& deliver);
 
     void clear();
     int busy() const;
-    const TNetzBlock& slot(int number) const { return slots_[number]; }
+    const NetworkBlock& slot(int number) const { return slots_[number]; }
 
 private:
     int freeSlot() const;
     int receivingSlot(qint32 kennung) const;
 
-    std::array<TNetzBlock, kSlots + 1> slots_{}; // 1-based, [0] unused
+    std::array<NetworkBlock, kSlots + 1> slots_{}; // 1-based, [0] unused
     qint32 nextKennung_ = 1;
     // Bumped by clear(), so a delivery interrupted by the end of its connection can tell.
     quint32 epoch_ = 0;

@@ -18,7 +18,7 @@ void GameRecords::EnterHighScore(const QString& name, quint32 points) {
     highScores_.EnterHighScore(name, points, today_());
 }
 
-void GameRecords::UpdateStatisticsFile(const TGameTallies& tallies, int playerCount) {
+void GameRecords::UpdateStatisticsFile(const GameTallies& tallies, int playerCount) {
     reported(statisticsFile_, ::UpdateStatisticsFile(statisticsFile_, tallies, playerCount));
 }
 

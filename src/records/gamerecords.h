@@ -28,7 +28,7 @@ public:
     const HighScoreTable& highScores() const { return highScores_; }
 
     void EnterHighScore(const QString& name, quint32 points) override;
-    void UpdateStatisticsFile(const TGameTallies& tallies, int playerCount) override;
+    void UpdateStatisticsFile(const GameTallies& tallies, int playerCount) override;
 
 private:
     FileWriteResult reported(const QString& path, FileWriteResult result) const;

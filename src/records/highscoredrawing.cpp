@@ -42,7 +42,7 @@ void drawRanks(Canvas& canvas, const HighScoreTable& table) {
             const int rank = 15 * column + row + 1;
             const int base = 280 * column;
             const int y = 30 + 20 * row;
-            const THighScoreEntry& entry = table.entry(rank);
+            const HighScoreEntry& entry = table.entry(rank);
             canvas.textOut(base + 20, y, QString::number(rank) + QLatin1Char('.'));
             canvas.textOut(base + 60, y, entry.name);
             canvas.textOut(base + 150, y, QString::number(entry.points));

@@ -15,13 +15,13 @@ constexpr int kNameOffset = 0;
 constexpr int kDateOffset = 31;
 constexpr int kPointsOffset = 44;
 
-void encodeEntry(const THighScoreEntry& entry, char* out) {
+void encodeEntry(const HighScoreEntry& entry, char* out) {
     writeShortString(out + kNameOffset, HighScoreTable::kNameLength, entry.name);
     writeShortString(out + kDateOffset, HighScoreTable::kDateLength, entry.date);
     qToLittleEndian<quint32>(entry.points, out + kPointsOffset);
 }
 
-THighScoreEntry decodeEntry(const char* in) {
+HighScoreEntry decodeEntry(const char* in) {
     return {readShortString(in + kNameOffset, HighScoreTable::kNameLength),
             readShortString(in + kDateOffset, HighScoreTable::kDateLength),
             qFromLittleEndian<quint32>(in + kPointsOffset)};
@@ -30,11 +30,11 @@ THighScoreEntry decodeEntry(const char* in) {
 } // namespace
 
 HighScoreTable::HighScoreTable() {
-    const THighScoreEntry unused{QStringLiteral("Unbelegt"), QStringLiteral("00.00.0000"), 0};
+    const HighScoreEntry unused{QStringLiteral("Unbelegt"), QStringLiteral("00.00.0000"), 0};
     std::fill(entries_.begin(), entries_.begin() + kShownRanks, unused);
 }
 
-const THighScoreEntry& HighScoreTable::entry(int number) const {
+const HighScoreEntry& HighScoreTable::entry(int number) const {
     Q_ASSERT(number >= 1 && number <= kEntryCount);
     return entries_[static_cast<size_t>(std::clamp(number, 1, kEntryCount) - 1)];
 }

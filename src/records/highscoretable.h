@@ -10,12 +10,12 @@
 #include <array>
 
 // One single-game result.
-struct THighScoreEntry {
+struct HighScoreEntry {
     QString name; // at most 30 characters
     QString date; // at most 12 characters
     quint32 points = 0;
 
-    bool operator==(const THighScoreEntry&) const = default;
+    bool operator==(const HighScoreEntry&) const = default;
 };
 
 // The 30 best results, ranks 1..30, and entry 31, the slot a new result is sorted in from. Kept
@@ -34,7 +34,7 @@ public:
     HighScoreTable();
 
     // number 1..31.
-    const THighScoreEntry& entry(int number) const;
+    const HighScoreEntry& entry(int number) const;
 
     // Puts the result (name cut to 30 characters, date as dd.MM.yyyy) into entry 31 and sorts it in.
     void EnterHighScore(const QString& name, quint32 points, const QDate& today);
@@ -47,7 +47,7 @@ public:
     void overwriteBytes(QByteArrayView bytes);
 
 private:
-    std::array<THighScoreEntry, kEntryCount> entries_;
+    std::array<HighScoreEntry, kEntryCount> entries_;
 };
 
 // Fills the table from the file when it exists; false (table unchanged) when it cannot be read.

@@ -17,7 +17,7 @@ std::optional<qint32> readDecimal(const SettingsStore& store, const QString& nam
     return value;
 }
 
-void readProgramOptions(const SettingsStore& store, TProgramOptions& options,
+void readProgramOptions(const SettingsStore& store, ProgramOptions& options,
                         const InvalidSetting& onInvalid) {
     options.fadeShow = readDecimal(store, QStringLiteral("fadeShow"), onInvalid).value_or(75);
     options.fadeHide = readDecimal(store, QStringLiteral("fadeHide"), onInvalid).value_or(75);
@@ -26,7 +26,7 @@ void readProgramOptions(const SettingsStore& store, TProgramOptions& options,
     options.redCardBack = store.ReadSetting(QStringLiteral("Kartenruecken")) == QStringLiteral("rot");
 }
 
-void writeProgramOptions(SettingsStore& store, const TProgramOptions& options, bool coverOn,
+void writeProgramOptions(SettingsStore& store, const ProgramOptions& options, bool coverOn,
                          quint32 coverColour) {
     const auto yesNo = [](bool on) { return on ? QStringLiteral("Ja") : QStringLiteral("Nein"); };
     store.WriteSetting(QStringLiteral("fadeShow"), QString::number(options.fadeShow));

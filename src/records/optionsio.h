@@ -18,10 +18,10 @@ std::optional<qint32> readDecimal(const SettingsStore& store, const QString& nam
                                   const InvalidSetting& onInvalid = nullptr);
 
 // Fade counts (75 unless stored), sound (on unless "Nein") and card back ("rot" or not).
-void readProgramOptions(const SettingsStore& store, TProgramOptions& options,
+void readProgramOptions(const SettingsStore& store, ProgramOptions& options,
                         const InvalidSetting& onInvalid = nullptr);
 
 // The options and the background settings, in the order the main window writes them when it
 // closes.
-void writeProgramOptions(SettingsStore& store, const TProgramOptions& options, bool coverOn,
+void writeProgramOptions(SettingsStore& store, const ProgramOptions& options, bool coverOn,
                          quint32 coverColour);

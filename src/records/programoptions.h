@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-struct TProgramOptions {
+struct ProgramOptions {
     bool soundOn = true;
     bool redCardBack = false;
     qint32 fadeShow = 75;

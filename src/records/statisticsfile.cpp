@@ -21,7 +21,7 @@ QString comparableStatName(const QString& name) {
     return statListName(name.sliced(first, last - first));
 }
 
-void addTally(TStatEntry& entry, const TStatEntry& tally) {
+void addTally(StatEntry& entry, const StatEntry& tally) {
     ++entry.games;
     entry.wins += tally.wins;
     entry.pairsFound += tally.pairsFound;
@@ -43,26 +43,26 @@ QString statListName(const QString& name) {
     return upper;
 }
 
-void mergeTallies(TStatTable& table, const TGameTallies& tallies, int playerCount) {
+void mergeTallies(StatTable& table, const GameTallies& tallies, int playerCount) {
     const int participants = std::clamp(playerCount, 0, static_cast<int>(tallies.size()) - 1);
     for (int p = 1; p <= participants; ++p) {
-        const TStatEntry& tally = tallies[static_cast<size_t>(p)];
+        const StatEntry& tally = tallies[static_cast<size_t>(p)];
         // As it will read back from the file, so that it finds itself in later games.
         const QString name = ansiRepresentable(tally.name.left(kStatNameLength));
         bool found = false;
-        for (TStatEntry& entry : table.entries) {
+        for (StatEntry& entry : table.entries) {
             if (sameStatName(entry.name, name)) {
                 addTally(entry, tally);
                 found = true;
             }
         }
-        if (!found && table.count() < TStatTable::kMaxEntries)
+        if (!found && table.count() < StatTable::kMaxEntries)
             table.entries.push_back({name, 1, tally.wins, tally.pairsFound, tally.misses});
     }
 }
 
-FileWriteResult UpdateStatisticsFile(const QString& path, const TGameTallies& tallies, int playerCount) {
-    TStatTable table = readStatTable(path).value_or(TStatTable{});
+FileWriteResult UpdateStatisticsFile(const QString& path, const GameTallies& tallies, int playerCount) {
+    StatTable table = readStatTable(path).value_or(StatTable{});
     mergeTallies(table, tallies, playerCount);
     return writeStatTable(path, table);
 }

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-struct TStatTable;
+struct StatTable;
 
 // Names are the same person when they match after trimming blanks and control characters and
 // turning a..z into A..Z; umlauts and other letters stay as they are (Jörg is not JÖRG).
@@ -18,7 +18,7 @@ QString statListName(const QString& name);
 // a new entry with the name as typed (first 10 characters). Entries appended for earlier
 // participants of this game count too, so equal names of one game share one entry. A new
 // name beyond 1000 entries is not recorded.
-void mergeTallies(TStatTable& table, const TGameTallies& tallies, int playerCount);
+void mergeTallies(StatTable& table, const GameTallies& tallies, int playerCount);
 
 // Reads the file (missing or unreadable: empty), merges and writes it back whole.
-FileWriteResult UpdateStatisticsFile(const QString& path, const TGameTallies& tallies, int playerCount);
+FileWriteResult UpdateStatisticsFile(const QString& path, const GameTallies& tallies, int playerCount);

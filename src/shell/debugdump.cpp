@@ -2,12 +2,12 @@
 
 #include "game/gamestate.h"
 
-QString debugDumpText(const TGameState& state) {
+QString debugDumpText(const GameState& state) {
     const QString lineBreak = QStringLiteral("\r\n");
     QString text = QStringLiteral("Anzahl Spieler: ") + QString::number(state.playerCount) + lineBreak;
     text += QStringLiteral("Karten: ") + lineBreak;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const TCard& card = state.cards[slot];
+        const Card& card = state.cards[slot];
         text += QString::number(slot) + QStringLiteral(": (");
         if (card.present)
             text += QLatin1Char('V');

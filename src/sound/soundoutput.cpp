@@ -17,25 +17,25 @@ constexpr int kPollIntervalMs = 50;
 constexpr int kMaxErrorTextLength = 255;
 } // namespace
 
-TSoundAusgabe::TSoundAusgabe(QObject* owner) : TSoundAusgabe(std::make_unique<AudioSinkDevice>(), owner) {}
+SoundOutput::SoundOutput(QObject* owner) : SoundOutput(std::make_unique<AudioSinkDevice>(), owner) {}
 
-TSoundAusgabe::TSoundAusgabe(std::unique_ptr<WaveOutDevice> device, QObject* owner)
+SoundOutput::SoundOutput(std::unique_ptr<WaveOutDevice> device, QObject* owner)
     : QObject(owner), device_(std::move(device)) {
     pollTimer_.setInterval(kPollIntervalMs);
-    connect(&pollTimer_, &QTimer::timeout, this, &TSoundAusgabe::pollTimerTick);
+    connect(&pollTimer_, &QTimer::timeout, this, &SoundOutput::pollTimerTick);
 }
 
-TSoundAusgabe::~TSoundAusgabe() {
+SoundOutput::~SoundOutput() {
     CloseDevice();
 }
 
-TSoundAusgabe::State TSoundAusgabe::state() const {
+SoundOutput::State SoundOutput::state() const {
     if (!deviceOpen_)
         return State::Idle;
     return done_ ? State::Finished : State::Playing;
 }
 
-void TSoundAusgabe::PlayResource(const QString& name) {
+void SoundOutput::PlayResource(const QString& name) {
     if (mute_)
         return;
     const QString path = findWaveResource(kSoundFolder, name);
@@ -55,7 +55,7 @@ void TSoundAusgabe::PlayResource(const QString& name) {
     if (fields->dataSizeClamped)
         qCWarning(lcSound) << "sound" << name << "declares more samples than it holds; playing"
                            << fields->dataSize << "bytes";
-    TSoundRecord record;
+    SoundRecord record;
     record.name = QStringLiteral("Temp Klang");
     record.dataSize = fields->dataSize;
     record.channels = fields->channels;
@@ -65,7 +65,7 @@ void TSoundAusgabe::PlayResource(const QString& name) {
     PlaySoundRecord(&record);
 }
 
-void TSoundAusgabe::PlaySoundRecord(const TSoundRecord* record) {
+void SoundOutput::PlaySoundRecord(const SoundRecord* record) {
     if (mute_ || !record)
         return;
     CloseDevice();
@@ -93,7 +93,7 @@ void TSoundAusgabe::PlaySoundRecord(const TSoundRecord* record) {
         waitUntilDone();
 }
 
-void TSoundAusgabe::waitUntilDone() {
+void SoundOutput::waitUntilDone() {
     // The device's notice may come through the event loop, so the wait keeps it running; user
     // input stays queued, so no click can start another sound meanwhile.
     QEventLoop loop;
@@ -107,7 +107,7 @@ void TSoundAusgabe::waitUntilDone() {
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TSoundAusgabe::pollTimerTick() {
+void SoundOutput::pollTimerTick() {
     if (!done_)
         return;
     pollTimer_.stop();
@@ -115,7 +115,7 @@ void TSoundAusgabe::pollTimerTick() {
     Q_EMIT OnFinish(currentName_);
 }
 
-DeviceResult TSoundAusgabe::releaseBuffer() {
+DeviceResult SoundOutput::releaseBuffer() {
     const DeviceResult result = device_->reset();
     waveHeader_.reset();
     dataSize_ = 0;
@@ -124,13 +124,13 @@ DeviceResult TSoundAusgabe::releaseBuffer() {
     return result;
 }
 
-void TSoundAusgabe::StopSound() {
+void SoundOutput::StopSound() {
     if (!deviceOpen_)
         return;
     ReportMMError(QStringLiteral("Bei WaveOutReset:"), releaseBuffer());
 }
 
-void TSoundAusgabe::CloseDevice() {
+void SoundOutput::CloseDevice() {
     if (!deviceOpen_)
         return;
     // Both device calls come before any message box, whose event loop may run the poll timer.
@@ -142,7 +142,7 @@ void TSoundAusgabe::CloseDevice() {
     ReportMMError(QStringLiteral("Bei WaveOutClose:"), closeResult);
 }
 
-void TSoundAusgabe::ReportMMError(const QString& caption, DeviceResult code) {
+void SoundOutput::ReportMMError(const QString& caption, DeviceResult code) {
     if (code == kDeviceOk)
         return;
     const QString text = deviceErrorText(code).left(kMaxErrorTextLength);

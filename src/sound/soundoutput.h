@@ -14,7 +14,7 @@
 
 // Plays the program's sounds, one at a time: a new sound ends the one still playing. A poll
 // timer notices the end of playback, closes the device and raises OnFinish.
-class TSoundAusgabe : public QObject, public SoundPort {
+class SoundOutput : public QObject, public SoundPort {
     Q_OBJECT
     Q_PROPERTY(bool ShowMMErrors READ ShowMMErrors WRITE setShowMMErrors)
     Q_PROPERTY(bool PlayAsynchron READ PlayAsynchron WRITE setPlayAsynchron)
@@ -23,9 +23,9 @@ public:
     enum class State { Idle, Playing, Finished };
 
     // Plays through the default audio output.
-    explicit TSoundAusgabe(QObject* owner = nullptr);
-    explicit TSoundAusgabe(std::unique_ptr<WaveOutDevice> device, QObject* owner = nullptr);
-    ~TSoundAusgabe() override;
+    explicit SoundOutput(QObject* owner = nullptr);
+    explicit SoundOutput(std::unique_ptr<WaveOutDevice> device, QObject* owner = nullptr);
+    ~SoundOutput() override;
 
     // The setters only store the value: muting does not stop a sound already playing.
     bool ShowMMErrors() const { return showMMErrors_; }
@@ -37,7 +37,7 @@ public:
 
     // Plays the program's sound of that name ("ppp1" .. "ppp5"), found without regard to case.
     void PlayResource(const QString& name) override;
-    void PlaySoundRecord(const TSoundRecord* record);
+    void PlaySoundRecord(const SoundRecord* record);
     void StopSound();
     void CloseDevice();
     static QString EngineVersion() { return QStringLiteral("1.16"); }

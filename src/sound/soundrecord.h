@@ -4,7 +4,7 @@
 
 // One sound to be played, built by the caller. The record does not own the samples; the
 // player copies them before it returns.
-struct TSoundRecord {
+struct SoundRecord {
     QString name; // at most kMaxSoundNameLength characters are kept
     qint32 dataSize = 0;
     quint8 channels = 0;

@@ -114,23 +114,23 @@ private:
 };
 
 QByteArray framed(MessageType type, const QByteArray& payload, qint32 kennung) {
-    TNetzBlock block = makeBlock(static_cast<quint8>(type), payload);
+    NetworkBlock block = makeBlock(static_cast<quint8>(type), payload);
     block.Kennung = kennung;
     return encodeFrame(block, 0, block.Laenge);
 }
 
 // Anna plays at the caller, Bert here.
 QByteArray invitation(qint32 kennung) {
-    TGameState inviting;
+    GameState inviting;
     inviting.playerCount = 2;
-    inviting.players[1] = TPlayer{QStringLiteral("Anna"), 0, false, false, 0};
-    inviting.players[2] = TPlayer{QStringLiteral("Bert"), 0, false, true, 0};
+    inviting.players[1] = Player{QStringLiteral("Anna"), 0, false, false, 0};
+    inviting.players[2] = Player{QStringLiteral("Bert"), 0, false, true, 0};
     return framed(MessageType::dbEinladung, encodeInvitation(inviting), kennung);
 }
 
 // The small pairs board: motif m on slots m and m + 30.
 QByteArray smallPairsBoard(qint32 kennung) {
-    TGameState inviting;
+    GameState inviting;
     for (int k = 1; k <= kSlotCount; ++k)
         inviting.cards[k].motif = (k - 1) % 30 + 1;
     return framed(MessageType::dbSpielDaten, encodeGameData(inviting, 60, false, true), kennung);
@@ -139,7 +139,7 @@ QByteArray smallPairsBoard(qint32 kennung) {
 class CallersTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     void SetUp() override {
-        window = std::make_unique<Tparmain>(appEnvironment());
+        window = std::make_unique<MainWindow>(appEnvironment());
         window->show();
         port = window->NetzWerking1.serverPort();
     }
@@ -192,7 +192,7 @@ protected:
         };
     }
 
-    std::unique_ptr<Tparmain> window;
+    std::unique_ptr<MainWindow> window;
     quint16 port = 0;
     std::vector<std::unique_ptr<Caller>> callers;
     std::vector<std::unique_ptr<Caller>> crowd;
@@ -250,14 +250,14 @@ TEST_F(CallersTest, ACallerGoneWhileItsInvitationIsAskedLeavesNothingBehind) {
     ASSERT_FALSE(script.gaveUp());
     EXPECT_EQ(script.shown(kQuestion), 1);
     EXPECT_EQ(script.mostOpenAtOnce(kLost), 1);
-    const TGameState& state = window->gameState();
+    const GameState& state = window->gameState();
     EXPECT_FALSE(state.settings.networkGame) << "a yes to a caller that is gone joins nothing";
     EXPECT_EQ(state.playerCount, 3);
     EXPECT_TRUE(openBoxes(kLost).isEmpty());
 }
 
 TEST_F(CallersTest, AGameLostInMidTurnShowsEveryCardOfTheTurnFaceDown) {
-    const TGameState& state = window->gameState();
+    const GameState& state = window->gameState();
     std::vector<Script::Step> steps;
     steps.push_back([this] {
         callers.push_back(std::make_unique<Caller>(port));
@@ -289,7 +289,7 @@ TEST_F(CallersTest, AGameLostInMidTurnShowsEveryCardOfTheTurnFaceDown) {
     ASSERT_FALSE(script.gaveUp());
     EXPECT_FALSE(state.gameRunning);
     EXPECT_FALSE(state.cards[1].faceUp);
-    const TCard& card = state.cards[1];
+    const Card& card = state.cards[1];
     EXPECT_EQ(window->PaintBox1->screen().copy(card.left, card.top, 40, 40), window->images().cardBack)
         << "the card of the turn that never ended lies face down again";
 }

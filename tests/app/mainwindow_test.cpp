@@ -26,16 +26,16 @@
 
 namespace {
 
-QImage cardAt(const QImage& screen, const TCard& card) {
+QImage cardAt(const QImage& screen, const Card& card) {
     return screen.copy(card.left, card.top, 40, 40);
 }
 
 class TparmainTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     void open() {
-        window = std::make_unique<Tparmain>(appEnvironment());
+        window = std::make_unique<MainWindow>(appEnvironment());
         parneu = makeNewGameDialog(*window, settings);
-        gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
+        gewinnform = std::make_unique<EndDialog>(window->image3(), window->images().texture);
         SorbelloWindows windows;
         windows.parneu = parneu.get();
         windows.gewinnform = gewinnform.get();
@@ -47,21 +47,21 @@ protected:
     void startGame() { startGameThroughDialog(*window); }
 
     void clickSlot(int slot) {
-        const TCard& card = window->gameState().cards[slot];
+        const Card& card = window->gameState().cards[slot];
         QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
     }
 
     int partnerOf(int slot) const {
-        const TGameState& state = window->gameState();
+        const GameState& state = window->gameState();
         for (int k = 1; k <= state.cardCount(); ++k)
             if (k != slot && state.cards[k].present && state.cards[k].motif == state.cards[slot].motif)
                 return k;
         return 0;
     }
 
-    std::unique_ptr<Tparmain> window;
-    std::unique_ptr<Tparneu> parneu;
-    std::unique_ptr<Tgewinnform> gewinnform;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<NewGameDialog> parneu;
+    std::unique_ptr<EndDialog> gewinnform;
 };
 
 TEST_F(TparmainTest, ShowsTheFormWithItsMenuAndKeys) {
@@ -114,7 +114,7 @@ TEST_F(TparmainTest, ShowsTheFormWithItsMenuAndKeys) {
 
 TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
     open();
-    const TProgramOptions& options = window->options();
+    const ProgramOptions& options = window->options();
     EXPECT_EQ(options.fadeShow, 75);
     EXPECT_EQ(options.fadeHide, 75);
     EXPECT_EQ(options.fadeRemove, 75);
@@ -136,7 +136,7 @@ TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
     EXPECT_GT(red, 500) << "the red program name";
 
     QImage strip(377, 33, QImage::Format_RGB32);
-    paintStatusStrip(strip, TGameState());
+    paintStatusStrip(strip, GameState());
     EXPECT_EQ(window->PaintBox2->screen(), strip) << "Kein Spiel aktiv";
 }
 
@@ -162,7 +162,7 @@ TEST_F(TparmainTest, TheFirstShowTakesTheStoredSettings) {
 TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     open();
     startGame();
-    const TGameState& state = window->gameState();
+    const GameState& state = window->gameState();
     ASSERT_TRUE(state.gameRunning);
     EXPECT_TRUE(window->PaintBox1->isEnabled());
     EXPECT_EQ(window->SiebenSeg1->Wert(), 30);
@@ -185,7 +185,7 @@ TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
 TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
     open();
     startGame();
-    const TGameState& state = window->gameState();
+    const GameState& state = window->gameState();
     EndDialogText shown;
     bool dialogSeen = false;
     for (int turn = 0; turn < 30 && state.gameRunning; ++turn) {
@@ -194,7 +194,7 @@ TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
             ++first;
         if (state.remainingGroups == 1) {
             onNextModal([&](QWidget* modal) {
-                auto* dialog = qobject_cast<Tgewinnform*>(modal);
+                auto* dialog = qobject_cast<EndDialog*>(modal);
                 ASSERT_NE(dialog, nullptr);
                 dialogSeen = dialog->isVisible();
                 shown = {dialog->Label1->text(), dialog->Panel1->text(), dialog->Label2->text()};
@@ -260,13 +260,13 @@ TEST_F(TparmainTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
     ASSERT_TRUE(window->PaintBox1->isEnabled()) << "a human was to move";
     answerNextMessageBox(QMessageBox::Yes);
     onNextModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<Tparneu*>(modal);
+        auto* dialog = qobject_cast<NewGameDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         dialog->geg[0]->setCurrentIndex(2);
         dialog->VKButton1->click();
     });
     window->NeuesSpiel1->trigger();
-    const TGameState& state = window->gameState();
+    const GameState& state = window->gameState();
     ASSERT_TRUE(state.gameRunning);
     ASSERT_TRUE(state.players[1].isComputer);
     clickSlot(1);

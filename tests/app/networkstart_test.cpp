@@ -54,31 +54,31 @@ protected:
 
     // Bert plays at the other computer; the start waits in the progress window showing
     // `waitingText` until `abort` gives up there. Returns the message the user then sees.
-    QString abortNetworkStart(const QString& waitingText, std::function<void(TformAblauf*)> abort) {
+    QString abortNetworkStart(const QString& waitingText, std::function<void(ProgressWindow*)> abort) {
         QString message;
         bool aborted = false;
         bool stuck = false;
-        whenShown<Tparneu>([](Tparneu*) { return true; },
-                           [](Tparneu* dialog) {
-                               dialog->Netz[1]->setStatus(true);
-                               dialog->VKButton1->click();
-                           });
-        whenShown<TformNetzAdresseEingeben>([](TformNetzAdresseEingeben*) { return true; },
-                                            [](TformNetzAdresseEingeben* address) {
-                                                address->ComboBox1->setEditText(QStringLiteral("127.0.0.1"));
-                                                address->VKButton1->click();
-                                            });
-        whenShown<TformAblauf>(
-            [waitingText](TformAblauf* progress) { return progress->Label1->text() == waitingText; },
-            [&](TformAblauf* progress) {
+        whenShown<NewGameDialog>([](NewGameDialog*) { return true; },
+                                 [](NewGameDialog* dialog) {
+                                     dialog->Netz[1]->setStatus(true);
+                                     dialog->VKButton1->click();
+                                 });
+        whenShown<AddressDialog>([](AddressDialog*) { return true; },
+                                 [](AddressDialog* address) {
+                                     address->ComboBox1->setEditText(QStringLiteral("127.0.0.1"));
+                                     address->VKButton1->click();
+                                 });
+        whenShown<ProgressWindow>(
+            [waitingText](ProgressWindow* progress) { return progress->Label1->text() == waitingText; },
+            [&](ProgressWindow* progress) {
                 whenShown<QMessageBox>([](QMessageBox*) { return true; },
                                        [&](QMessageBox* box) {
                                            aborted = true;
                                            message = box->text();
                                            box->accept();
-                                           whenShown<Tparneu>(
-                                               [](Tparneu*) { return true; },
-                                               [](Tparneu* dialog) { dialog->VKButton2->click(); });
+                                           whenShown<NewGameDialog>(
+                                               [](NewGameDialog*) { return true; },
+                                               [](NewGameDialog* dialog) { dialog->VKButton2->click(); });
                                        });
                 abort(progress);
                 // Should the window not take the input, the test must not hang.
@@ -105,7 +105,7 @@ protected:
     std::unique_ptr<SorbelloProgram> program;
 };
 
-void clickAbort(TformAblauf* progress) {
+void clickAbort(ProgressWindow* progress) {
     QTest::mouseClick(progress->windowHandle(), Qt::LeftButton, {},
                       progress->VKButton1->mapTo(progress, progress->VKButton1->rect().center()));
 }
@@ -117,10 +117,11 @@ TEST_F(NetworkStartTest, AClickOnAbortEndsTheWaitForTheAnswer) {
 }
 
 TEST_F(NetworkStartTest, EnterInTheProgressWindowEndsTheWaitForTheAnswer) {
-    EXPECT_EQ(
-        abortNetworkStart(
-            kFound, [](TformAblauf* progress) { QTest::keyClick(progress->windowHandle(), Qt::Key_Return); }),
-        "Aktion wurde abgebrochen.");
+    EXPECT_EQ(abortNetworkStart(kFound,
+                                [](ProgressWindow* progress) {
+                                    QTest::keyClick(progress->windowHandle(), Qt::Key_Return);
+                                }),
+              "Aktion wurde abgebrochen.");
 }
 
 TEST_F(NetworkStartTest, EscapeInTheProgressWindowEndsTheSearchForTheComputer) {
@@ -129,9 +130,10 @@ TEST_F(NetworkStartTest, EscapeInTheProgressWindowEndsTheSearchForTheComputer) {
     QTcpSocket caller;
     caller.connectToHost(QHostAddress::LocalHost, program->mainWindow().NetzWerking1.serverPort());
     ASSERT_TRUE(QTest::qWaitFor([this] { return program->mainWindow().NetzWerking1.Online(); }));
-    EXPECT_EQ(abortNetworkStart(
-                  QStringLiteral("Computer wird gesucht..."),
-                  [](TformAblauf* progress) { QTest::keyClick(progress->windowHandle(), Qt::Key_Escape); }),
+    EXPECT_EQ(abortNetworkStart(QStringLiteral("Computer wird gesucht..."),
+                                [](ProgressWindow* progress) {
+                                    QTest::keyClick(progress->windowHandle(), Qt::Key_Escape);
+                                }),
               "Aktion wurde abgebrochen.");
 }
 

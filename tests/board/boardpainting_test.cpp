@@ -51,8 +51,8 @@ QRect inkBox(const QImage& image, const QRect& area, const std::function<bool(QC
     return box;
 }
 
-TGameState runningGame(int players, int current) {
-    TGameState state;
+GameState runningGame(int players, int current) {
+    GameState state;
     state.gameRunning = true;
     state.playerCount = players;
     state.currentPlayer = current;
@@ -99,7 +99,7 @@ TEST(StatusStrip, FourParticipantBoxesFallOnTheRoundedQuarterEdges) {
 }
 
 TEST(StatusStrip, KindLineInRedOnlyForComputerOrNetworkParticipants) {
-    TGameState state = runningGame(3, 1);
+    GameState state = runningGame(3, 1);
     state.players[1].isComputer = true;
     state.players[2].isComputer = state.players[2].isNetwork = true;
     QImage strip = filledImage(377, 33, kBlack);
@@ -115,7 +115,7 @@ TEST(StatusStrip, KindLineInRedOnlyForComputerOrNetworkParticipants) {
 
 TEST(StatusStrip, WithoutGameShowsGreyNoticeInTheMiddle) {
     QImage strip = filledImage(377, 33, kBlack);
-    TGameState state = runningGame(2, 1);
+    GameState state = runningGame(2, 1);
     state.gameRunning = false;
     paintStatusStrip(strip, state);
     const QRect text = inkBox(strip, {1, 1, 375, 31}, [](QColor c) { return c.rgb() != kSilver; });
@@ -155,7 +155,7 @@ TEST(BoardImage, FreshBoardPutsBacksOnAllSlotsOfTheBoardSize) {
 }
 
 TEST(BoardImage, BacksGoOnlyWherePresentFaceDownCardsLieOnTheCurrentBoard) {
-    TGameState state;
+    GameState state;
     state.cards[1].present = true;
     state.cards[2].present = state.cards[2].faceUp = true;
     state.cards[61].present = true; // left over from a large game

@@ -29,19 +29,19 @@ protected:
         images.board.fill(Qt::darkGreen);
     }
 
-    TGameState state;
+    GameState state;
     BoardImages images;
-    TProgramOptions options;
+    ProgramOptions options;
     GameRandom random{3};
     FadeEngine engine{random};
     Journal journal;
     FakeClock clock;
     FakeWait wait{journal, clock};
     DrawingClock frameClock;
-    PaintBox paintBox1;
-    PaintBox paintBox2;
+    ImageView paintBox1;
+    ImageView paintBox2;
     QLabel vollauf;
-    TSiebenSeg siebenSeg1;
+    SevenSegmentDisplay siebenSeg1;
     BoardScreen screen{
         state, images, options, engine, wait, frameClock, {&paintBox1, &paintBox2, &vollauf, &siebenSeg1}};
 };

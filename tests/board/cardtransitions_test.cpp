@@ -101,9 +101,9 @@ protected:
     QPoint slotAt(int slot) const { return {state.cards[slot].left, state.cards[slot].top}; }
     QImage squareAt(QPoint at) const { return images.board.copy(at.x(), at.y(), kCardSize, kCardSize); }
 
-    TGameState state;
+    GameState state;
     BoardImages images;
-    TProgramOptions options;
+    ProgramOptions options;
     GameRandom random{99};
     FadeEngine engine{random};
     RecordingPresenter presenter;

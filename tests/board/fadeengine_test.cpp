@@ -70,7 +70,7 @@ TEST_F(FadeEngineTest, MissingCallbackThrowsBeforeDrawingAnyKey) {
     try {
         engine.FadeTransition(source, target, 75, FadeCallback(), 0);
         FAIL() << "no error raised";
-    } catch (const eFadeError& error) {
+    } catch (const FadeError& error) {
         EXPECT_STREQ(error.what(), "Callback-Routine nicht definiert!");
     }
     GameRandom untouched{4711};

@@ -52,15 +52,15 @@ struct ScriptedDialogs {
 
 class TkartedTest : public ::testing::Test {
 protected:
-    Tkarted* makeEditor() {
-        editors_.push_back(std::make_unique<Tkarted>(QImage(), HelpRequest(), answers_.dialogs()));
+    CardEditor* makeEditor() {
+        editors_.push_back(std::make_unique<CardEditor>(QImage(), HelpRequest(), answers_.dialogs()));
         return editors_.back().get();
     }
     QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
 
     QTemporaryDir dir_;
     ScriptedDialogs answers_;
-    std::vector<std::unique_ptr<Tkarted>> editors_;
+    std::vector<std::unique_ptr<CardEditor>> editors_;
 };
 
 TEST(CardNumberField, ArrowsStopAtTheLimitsAndTypedNumbersAreBroughtIntoRange) {
@@ -89,7 +89,7 @@ TEST(CardNumberField, ArrowsStopAtTheLimitsAndTypedNumbersAreBroughtIntoRange) {
 }
 
 TEST_F(TkartedTest, ANumberOutOfRangeNeverReachesThePictureUntilTheFieldCorrectsIt) {
-    Tkarted* editor = makeEditor();
+    CardEditor* editor = makeEditor();
     editor->SpinEdit1->selectAll();
     QTest::keyClicks(editor->SpinEdit1, QStringLiteral("7"));
     EXPECT_EQ(editor->state().cardNumber(), 7);
@@ -103,7 +103,7 @@ TEST_F(TkartedTest, ANumberOutOfRangeNeverReachesThePictureUntilTheFieldCorrects
 }
 
 TEST_F(TkartedTest, OnlyTheLeftButtonPaintsOnTheZoomView) {
-    Tkarted* editor = makeEditor();
+    CardEditor* editor = makeEditor();
     const QImage before = editor->state().preview();
     editor->f1Click(2);
     QTest::mouseClick(editor->PaintBox1, Qt::RightButton, {}, QPoint(8 * 3 + 2, 8 * 4 + 2));
@@ -115,7 +115,7 @@ TEST_F(TkartedTest, OnlyTheLeftButtonPaintsOnTheZoomView) {
 }
 
 TEST_F(TkartedTest, ASavedBuiltInSheetStaysAPaletteBitmapAndLoadsBackUnchanged) {
-    Tkarted* painter = makeEditor();
+    CardEditor* painter = makeEditor();
     painter->f1Click(3);
     painter->PaintBox1MouseDown(Qt::LeftButton, 100, 100);
     painter->PaintBox1MouseMove(200, 150);
@@ -130,7 +130,7 @@ TEST_F(TkartedTest, ASavedBuiltInSheetStaysAPaletteBitmapAndLoadsBackUnchanged) 
     EXPECT_EQ(saved->depth(), 8);
     EXPECT_EQ(saved->colorTable(), builtInSheet().colorTable());
 
-    Tkarted* loader = makeEditor();
+    CardEditor* loader = makeEditor();
     answers_.sheetFile = answers_.saveFile;
     loader->Kartendateiladen1Click();
     EXPECT_EQ(loader->state().sheet().convertToFormat(QImage::Format_RGB32),
@@ -151,7 +151,7 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && half.open(QIODevice::WriteOnly));
     half.write(whole.read(whole.size() / 2));
     half.close();
-    Tkarted* editor = makeEditor();
+    CardEditor* editor = makeEditor();
     editor->SpinEdit1->setValue(8);
     const QImage sheet = editor->state().sheet();
     const QImage preview = editor->state().preview();
@@ -159,17 +159,20 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
     const struct {
         const char* what;
         QString ScriptedDialogs::*answer;
-        void (Tkarted::*command)();
+        void (CardEditor::*command)();
         QString file;
     } cases[] = {
-        {"load, missing", &ScriptedDialogs::sheetFile, &Tkarted::Kartendateiladen1Click, path("fehlt.pbd")},
-        {"load, not a bitmap", &ScriptedDialogs::sheetFile, &Tkarted::Kartendateiladen1Click,
+        {"load, missing", &ScriptedDialogs::sheetFile, &CardEditor::Kartendateiladen1Click,
+         path("fehlt.pbd")},
+        {"load, not a bitmap", &ScriptedDialogs::sheetFile, &CardEditor::Kartendateiladen1Click,
          path("Notiz.pbd")},
-        {"replace, missing", &ScriptedDialogs::pictureFile, &Tkarted::VKButton2Click, path("fehlt.bmp")},
-        {"load, cut short", &ScriptedDialogs::sheetFile, &Tkarted::Kartendateiladen1Click, path("halb.pbd")},
-        {"replace, not a bitmap", &ScriptedDialogs::pictureFile, &Tkarted::VKButton2Click, path("Notiz.pbd")},
-        {"replace, cut short", &ScriptedDialogs::pictureFile, &Tkarted::VKButton2Click, path("halb.pbd")},
-        {"save, no such folder", &ScriptedDialogs::saveFile, &Tkarted::Kartendateispeichern1Click,
+        {"replace, missing", &ScriptedDialogs::pictureFile, &CardEditor::VKButton2Click, path("fehlt.bmp")},
+        {"load, cut short", &ScriptedDialogs::sheetFile, &CardEditor::Kartendateiladen1Click,
+         path("halb.pbd")},
+        {"replace, not a bitmap", &ScriptedDialogs::pictureFile, &CardEditor::VKButton2Click,
+         path("Notiz.pbd")},
+        {"replace, cut short", &ScriptedDialogs::pictureFile, &CardEditor::VKButton2Click, path("halb.pbd")},
+        {"save, no such folder", &ScriptedDialogs::saveFile, &CardEditor::Kartendateispeichern1Click,
          path("fehlt/neu.pbd")},
     };
     for (const auto& c : cases) {

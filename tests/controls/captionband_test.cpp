@@ -29,17 +29,17 @@ std::pair<int, int> inkedRows(const QImage& image) {
     return {first, last};
 }
 
-TEST(TLabel90, GradientHasOneBandPerThreePixelsOfHeightButNoMoreThanSixtyFour) {
+TEST(CaptionBand, GradientHasOneBandPerThreePixelsOfHeightButNoMoreThanSixtyFour) {
     const std::pair<int, size_t> cases[] = {{30, 10}, {150, 50}, {194, 64}, {200, 64}, {400, 64}};
     for (const auto& [height, bands] : cases) {
-        TLabel90 band;
+        CaptionBand band;
         band.setCaption(QStringLiteral(" "));
         band.resize(band.width(), height);
         const std::vector<QRgb> seen = bandsDownTheLeftEdge(band.render(32));
         EXPECT_EQ(seen.size(), bands) << height;
         EXPECT_EQ(seen.front(), qRgb(128, 128, 128)) << height;
     }
-    TLabel90 band;
+    CaptionBand band;
     band.setCaption(QStringLiteral(" "));
     band.resize(band.width(), 30);
     // The last of ten bands is a tenth of the way from black: 12.8 rounds to 13.
@@ -47,8 +47,8 @@ TEST(TLabel90, GradientHasOneBandPerThreePixelsOfHeightButNoMoreThanSixtyFour) {
     EXPECT_EQ(bandsDownTheLeftEdge(band.render(8)), std::vector<QRgb>{qRgb(128, 128, 128)});
 }
 
-TEST(TLabel90, IsAsWideAsTheRotatedTextIsHighAndPlacesTheTextByStyle) {
-    TLabel90 band;
+TEST(CaptionBand, IsAsWideAsTheRotatedTextIsHighAndPlacesTheTextByStyle) {
+    CaptionBand band;
     band.setObjectName(QStringLiteral("Label901"));
     band.setAniniation(false);
     band.show();
@@ -68,9 +68,9 @@ TEST(TLabel90, IsAsWideAsTheRotatedTextIsHighAndPlacesTheTextByStyle) {
     const int run = nameBottom - nameTop + 1;
     EXPECT_GT(run, 60);
     EXPECT_GT(nameBottom, 300 - 6) << "Bottom: the text starts at the foot of the band";
-    band.setStyle(TLabel90::sTop);
+    band.setStyle(CaptionBand::sTop);
     EXPECT_LT(inkedRows(band.render(32)).first, 6);
-    band.setStyle(TLabel90::Center);
+    band.setStyle(CaptionBand::Center);
     const auto [top, bottom] = inkedRows(band.render(32));
     EXPECT_NEAR((top + bottom) / 2, 150, 4);
 }

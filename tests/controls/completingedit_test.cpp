@@ -34,11 +34,11 @@ protected:
     }
 
     QWidget window;
-    TVKEdit* edit = new TVKEdit(&window);
+    CompletingEdit* edit = new CompletingEdit(&window);
 };
 
 TEST_F(TVKEditTest, SelectionStyleCompletesTypedTextWithTheRestSelected) {
-    edit->setStil(TVKEdit::dsSelection);
+    edit->setStil(CompletingEdit::dsSelection);
     fill({"Anna", "anton", "Bert", "Müller"});
 
     QTest::keyClicks(edit, "a");
@@ -63,8 +63,8 @@ TEST_F(TVKEditTest, SelectionStyleCompletesTypedTextWithTheRestSelected) {
 
 TEST_F(TVKEditTest, HintStyleShowsTipAboveTheEditAndBrowsesWithUpAndDown) {
     fill({"Carl", "Anna", "Bert", "anton"});
-    QSignalSpy shown(edit, &TVKEdit::OnShowTip);
-    QSignalSpy hidden(edit, &TVKEdit::OnHideTip);
+    QSignalSpy shown(edit, &CompletingEdit::OnShowTip);
+    QSignalSpy hidden(edit, &CompletingEdit::OnHideTip);
     const QLabel* tip = edit->tip();
 
     QTest::keyClicks(edit, "bex");

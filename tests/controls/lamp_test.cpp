@@ -7,17 +7,17 @@
 
 namespace {
 
-TBool* lamp(QWidget* parent, TBool::Behaviour behaviour, int group, bool on) {
-    auto* made = new TBool(parent);
+Lamp* lamp(QWidget* parent, Lamp::Behaviour behaviour, int group, bool on) {
+    auto* made = new Lamp(parent);
     made->setFunktion(behaviour);
     made->setGruppenId(group);
     made->setStatus(on);
     return made;
 }
 
-TEST(TBool, CheckBoxLampTogglesAndReportsEveryActualChangeOnce) {
-    TBool box;
-    QSignalSpy changed(&box, &TBool::geaendert);
+TEST(Lamp, CheckBoxLampTogglesAndReportsEveryActualChangeOnce) {
+    Lamp box;
+    QSignalSpy changed(&box, &Lamp::geaendert);
     QTest::mouseClick(&box, Qt::LeftButton);
     EXPECT_TRUE(box.Status());
     QTest::mouseClick(&box, Qt::LeftButton);
@@ -28,16 +28,16 @@ TEST(TBool, CheckBoxLampTogglesAndReportsEveryActualChangeOnce) {
     EXPECT_EQ(changed.count(), 3);
 }
 
-TEST(TBool, RadioLampSwitchesOffOnlyRadioLampsOfItsGroupOnTheSameParent) {
+TEST(Lamp, RadioLampSwitchesOffOnlyRadioLampsOfItsGroupOnTheSameParent) {
     QWidget window;
     auto* box = new QWidget(&window);
     auto* otherBox = new QWidget(&window);
-    TBool* klein = lamp(box, TBool::bfRadio, 2, false);
-    TBool* gross = lamp(box, TBool::bfRadio, 2, true);
-    TBool* otherGroup = lamp(box, TBool::bfRadio, 3, true);
-    TBool* checkBox = lamp(box, TBool::bfNormal, 2, true);
-    TBool* otherParent = lamp(otherBox, TBool::bfRadio, 2, true);
-    QSignalSpy kleinChanged(klein, &TBool::geaendert), grossChanged(gross, &TBool::geaendert);
+    Lamp* klein = lamp(box, Lamp::bfRadio, 2, false);
+    Lamp* gross = lamp(box, Lamp::bfRadio, 2, true);
+    Lamp* otherGroup = lamp(box, Lamp::bfRadio, 3, true);
+    Lamp* checkBox = lamp(box, Lamp::bfNormal, 2, true);
+    Lamp* otherParent = lamp(otherBox, Lamp::bfRadio, 2, true);
+    QSignalSpy kleinChanged(klein, &Lamp::geaendert), grossChanged(gross, &Lamp::geaendert);
 
     QTest::mouseClick(klein, Qt::LeftButton);
     EXPECT_TRUE(klein->Status());
@@ -53,13 +53,13 @@ TEST(TBool, RadioLampSwitchesOffOnlyRadioLampsOfItsGroupOnTheSameParent) {
     EXPECT_EQ(grossChanged.count(), 1);
 }
 
-TEST(TBool, PaintsARoundLampWithASpotInItsColourWhenOn) {
-    const std::pair<TBool::LampColour, QRgb> cases[] = {{TBool::afRot, qRgb(255, 0, 0)},
-                                                        {TBool::afGruen, qRgb(0, 255, 0)},
-                                                        {TBool::afGelb, qRgb(255, 255, 0)},
-                                                        {TBool::afBlau, qRgb(0, 0, 255)}};
+TEST(Lamp, PaintsARoundLampWithASpotInItsColourWhenOn) {
+    const std::pair<Lamp::LampColour, QRgb> cases[] = {{Lamp::afRot, qRgb(255, 0, 0)},
+                                                       {Lamp::afGruen, qRgb(0, 255, 0)},
+                                                       {Lamp::afGelb, qRgb(255, 255, 0)},
+                                                       {Lamp::afBlau, qRgb(0, 0, 255)}};
     for (const auto& [colour, rgb] : cases) {
-        TBool light;
+        Lamp light;
         light.show();
         light.resize(20, 12);
         ASSERT_EQ(light.size(), QSize(20, 20)) << "the smaller side grows to the larger";
@@ -77,13 +77,13 @@ TEST(TBool, PaintsARoundLampWithASpotInItsColourWhenOn) {
             EXPECT_EQ(on.pixel(x, 10), qRgb(0, 0, 0)) << x;
         EXPECT_EQ(qAlpha(on.pixel(0, 0)), 0) << "the corners stay clear";
     }
-    TBool tiny;
+    Lamp tiny;
     tiny.setLeuchtGroesse(0);
     EXPECT_EQ(tiny.LeuchtGroesse(), 1);
 }
 
-TEST(TBool, CaptionStandsRightOfTheLampAndClickingItSwitchesTheLamp) {
-    TBool network;
+TEST(Lamp, CaptionStandsRightOfTheLampAndClickingItSwitchesTheLamp) {
+    Lamp network;
     network.show();
     const int lampOnly = network.width();
     network.setCaption(QStringLiteral("Netzwerk"));

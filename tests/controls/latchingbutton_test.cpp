@@ -7,22 +7,22 @@
 
 namespace {
 
-TDownBut* button(QWidget* parent, int group, bool down) {
-    auto* made = new TDownBut(parent);
+LatchingButton* button(QWidget* parent, int group, bool down) {
+    auto* made = new LatchingButton(parent);
     made->setGroupIndex(group);
     made->setRand(down);
     return made;
 }
 
-TEST(TDownBut, ClickPutsItDownAndReleasesOnlyItsGroupOnTheSameParent) {
+TEST(LatchingButton, ClickPutsItDownAndReleasesOnlyItsGroupOnTheSameParent) {
     QWidget window;
     auto* panel = new QWidget(&window);
     auto* otherPanel = new QWidget(&window);
-    TDownBut* pencil = button(panel, 1, false);
-    TDownBut* pipette = button(panel, 1, true);
-    TDownBut* otherGroup = button(panel, 2, true);
-    TDownBut* otherParent = button(otherPanel, 1, true);
-    QSignalSpy clicked(pencil, &TDownBut::clicked);
+    LatchingButton* pencil = button(panel, 1, false);
+    LatchingButton* pipette = button(panel, 1, true);
+    LatchingButton* otherGroup = button(panel, 2, true);
+    LatchingButton* otherParent = button(otherPanel, 1, true);
+    QSignalSpy clicked(pencil, &LatchingButton::clicked);
 
     QTest::mouseClick(pencil, Qt::LeftButton);
     EXPECT_TRUE(pencil->Rand());
@@ -41,8 +41,8 @@ TEST(TDownBut, ClickPutsItDownAndReleasesOnlyItsGroupOnTheSameParent) {
     EXPECT_FALSE(pipette->Rand());
 }
 
-TEST(TDownBut, SizesToItsPicturePlusFive) {
-    TDownBut tool;
+TEST(LatchingButton, SizesToItsPicturePlusFive) {
+    LatchingButton tool;
     tool.setBitmap(QImage(24, 22, QImage::Format_RGB32));
     EXPECT_EQ(tool.size(), QSize(29, 27));
 }

@@ -19,7 +19,7 @@ struct Shown {
 };
 
 // Clicks the link and returns the message box it shows, which is then closed.
-Shown messageAfterClick(THyperLink& link) {
+Shown messageAfterClick(LinkLabel& link) {
     Shown shown;
     onNextModal([&](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal))
@@ -31,7 +31,7 @@ Shown messageAfterClick(THyperLink& link) {
 }
 
 // Clicks the link; true when it showed no box. A box that does open is closed at once.
-bool clickShowsNoMessage(THyperLink& link) {
+bool clickShowsNoMessage(LinkLabel& link) {
     bool boxShown = false;
     QTimer::singleShot(0, [&] {
         if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -44,8 +44,8 @@ bool clickShowsNoMessage(THyperLink& link) {
     return !boxShown;
 }
 
-TEST(THyperLink, WithoutAddressItRaisesItsClickOrElseSaysSo) {
-    THyperLink link;
+TEST(LinkLabel, WithoutAddressItRaisesItsClickOrElseSaysSo) {
+    LinkLabel link;
     link.setText(QStringLiteral("Vuko-Software"));
     link.adjustSize();
     bool opened = false;
@@ -56,15 +56,15 @@ TEST(THyperLink, WithoutAddressItRaisesItsClickOrElseSaysSo) {
     EXPECT_EQ(shown.text, QStringLiteral("Keine URL angegeben!"));
     EXPECT_EQ(shown.icon, QMessageBox::Critical);
 
-    QSignalSpy clicked(&link, &THyperLink::clicked);
+    QSignalSpy clicked(&link, &LinkLabel::clicked);
     EXPECT_TRUE(clickShowsNoMessage(link));
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_FALSE(opened);
 }
 
-TEST(THyperLink, OpensItsAddressAndReportsAMissingBrowser) {
+TEST(LinkLabel, OpensItsAddressAndReportsAMissingBrowser) {
     for (const bool browserFound : {true, false}) {
-        THyperLink link;
+        LinkLabel link;
         link.setText(QStringLiteral("www.vuko-software.de"));
         link.adjustSize();
         link.setURL(QStringLiteral("www.vuko-software.de"));
@@ -85,8 +85,8 @@ TEST(THyperLink, OpensItsAddressAndReportsAMissingBrowser) {
     }
 }
 
-TEST(THyperLink, TurnsItalicWhileTheMouseIsOverIt) {
-    THyperLink link;
+TEST(LinkLabel, TurnsItalicWhileTheMouseIsOverIt) {
+    LinkLabel link;
     EXPECT_TRUE(link.font().bold() && link.font().underline() && !link.font().italic());
     EXPECT_EQ(link.palette().color(QPalette::WindowText), QColor(0, 0, 255));
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));

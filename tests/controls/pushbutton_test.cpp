@@ -29,11 +29,11 @@ std::string pixels(const QImage& image, QPoint from, QPoint step, int count, QCo
 struct Dialog {
     Dialog() {
         edit = new QLineEdit(&window);
-        okay = new TVKButton(&window);
+        okay = new PushButton(&window);
         okay->setCaption(QStringLiteral("Okay"));
         okay->setDefault(true);
         okay->move(0, 30);
-        cancel = new TVKButton(&window);
+        cancel = new PushButton(&window);
         cancel->setCaption(QStringLiteral("Abbruch"));
         cancel->setCancel(true);
         cancel->move(0, 60);
@@ -43,11 +43,11 @@ struct Dialog {
     }
     QDialog window;
     QLineEdit* edit;
-    TVKButton* okay;
-    TVKButton* cancel;
+    PushButton* okay;
+    PushButton* cancel;
 };
 
-TEST(TVKButton, EnterAndEscapePressTheWindowsButtonsOnlyWithoutShiftCtrlOrAlt) {
+TEST(PushButton, EnterAndEscapePressTheWindowsButtonsOnlyWithoutShiftCtrlOrAlt) {
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -59,8 +59,8 @@ TEST(TVKButton, EnterAndEscapePressTheWindowsButtonsOnlyWithoutShiftCtrlOrAlt) {
     };
     for (const auto& c : cases) {
         Dialog dialog;
-        QSignalSpy okay(dialog.okay, &TVKButton::clicked), cancel(dialog.cancel, &TVKButton::clicked);
-        TVKButton* pressed = c.okay ? dialog.okay : c.cancel ? dialog.cancel : nullptr;
+        QSignalSpy okay(dialog.okay, &PushButton::clicked), cancel(dialog.cancel, &PushButton::clicked);
+        PushButton* pressed = c.okay ? dialog.okay : c.cancel ? dialog.cancel : nullptr;
         QTest::keyClick(dialog.edit, c.key, c.modifiers);
         if (pressed) {
             EXPECT_EQ(pixels(pressed->render(), {2, 2}, {1, 1}, 1, pressed->Color()), "F") << "shown down";
@@ -74,8 +74,8 @@ TEST(TVKButton, EnterAndEscapePressTheWindowsButtonsOnlyWithoutShiftCtrlOrAlt) {
     }
 }
 
-TEST(TVKButton, BevelsAndFaceFollowThePressAndADisabledButtonIsSilverAndDoesNotClick) {
-    TVKButton button;
+TEST(PushButton, BevelsAndFaceFollowThePressAndADisabledButtonIsSilverAndDoesNotClick) {
+    PushButton button;
     button.setCaption(QString());
     button.setColor(QColor(0, 255, 0));
     const QColor face = button.Color();
@@ -91,7 +91,7 @@ TEST(TVKButton, BevelsAndFaceFollowThePressAndADisabledButtonIsSilverAndDoesNotC
     EXPECT_EQ(look(), "kwwFF|kkkkFF");
     button.setEnabled(false);
     EXPECT_EQ(look(), "kwwss|kkkkss");
-    QSignalSpy clicked(&button, &TVKButton::clicked);
+    QSignalSpy clicked(&button, &PushButton::clicked);
     QTest::mouseClick(&button, Qt::LeftButton);
     button.click();
     EXPECT_EQ(clicked.count(), 0);
@@ -100,9 +100,9 @@ TEST(TVKButton, BevelsAndFaceFollowThePressAndADisabledButtonIsSilverAndDoesNotC
     EXPECT_EQ(clicked.count(), 1);
 }
 
-TEST(TVKButton, PlaceholderCaptionTurnsIntoTheObjectNameAndTheAcceleratorClicks) {
+TEST(PushButton, PlaceholderCaptionTurnsIntoTheObjectNameAndTheAcceleratorClicks) {
     Dialog dialog;
-    auto* named = new TVKButton(&dialog.window);
+    auto* named = new PushButton(&dialog.window);
     named->setObjectName(QStringLiteral("VKButton7"));
     EXPECT_EQ(named->Caption(), QStringLiteral("/*-/"));
     named->grab();
@@ -110,7 +110,7 @@ TEST(TVKButton, PlaceholderCaptionTurnsIntoTheObjectNameAndTheAcceleratorClicks)
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog.window));
     dialog.okay->setCaption(QStringLiteral("O&kay"));
-    QSignalSpy clicked(dialog.okay, &TVKButton::clicked);
+    QSignalSpy clicked(dialog.okay, &PushButton::clicked);
     QTest::keyClick(dialog.edit, Qt::Key_K, Qt::AltModifier);
     EXPECT_EQ(clicked.count(), 1);
 }

@@ -67,9 +67,9 @@ TEST(SevenSegmentPainting, ShowsDigitsWithLeadingZerosSuppressedAndMinusBar) {
     }
 }
 
-TEST(TSiebenSeg, IsHundredBySixtyUntilShownThenTakesItsDrawnSize) {
+TEST(SevenSegmentDisplay, IsHundredBySixtyUntilShownThenTakesItsDrawnSize) {
     QWidget window;
-    auto* display = new TSiebenSeg(&window);
+    auto* display = new SevenSegmentDisplay(&window);
     display->setSkalFaktor(0.34f);
     EXPECT_EQ(display->size(), QSize(100, 60));
     window.show();
@@ -78,8 +78,8 @@ TEST(TSiebenSeg, IsHundredBySixtyUntilShownThenTakesItsDrawnSize) {
     EXPECT_EQ(display->size(), QSize(97, 39));
 }
 
-TEST(TSiebenSeg, RejectsOutOfRangeValuesAndPositionCounts) {
-    TSiebenSeg display;
+TEST(SevenSegmentDisplay, RejectsOutOfRangeValuesAndPositionCounts) {
+    SevenSegmentDisplay display;
     display.setWert(99999999);
     EXPECT_EQ(display.Wert(), 99999999);
     display.setWert(100000000);
@@ -91,24 +91,25 @@ TEST(TSiebenSeg, RejectsOutOfRangeValuesAndPositionCounts) {
     EXPECT_EQ(display.Stellen(), 10);
 }
 
-TEST(TSiebenSeg, LightsSegmentsInTheChosenColour) {
-    TSiebenSeg display;
+TEST(SevenSegmentDisplay, LightsSegmentsInTheChosenColour) {
+    SevenSegmentDisplay display;
     display.setSkalFaktor(0.34f);
     display.setWert(1);
     display.show();
     const QColor expected[] = {{255, 0, 0}, {0, 255, 0}, {255, 255, 0}, {0, 0, 255}};
-    for (auto colour : {TSiebenSeg::zfRot, TSiebenSeg::zfGruen, TSiebenSeg::zfGelb, TSiebenSeg::zfBlau}) {
+    for (auto colour : {SevenSegmentDisplay::zfRot, SevenSegmentDisplay::zfGruen, SevenSegmentDisplay::zfGelb,
+                        SevenSegmentDisplay::zfBlau}) {
         display.setZifferFarbe(colour);
         EXPECT_EQ(litSegments(display.image(), 2, 0.34f, expected[colour]), Lit({"", "bc"})) << colour;
     }
 }
 
-TEST(TSiebenSeg, DemoShowsFrameTwoFirstWrapsToFrameOneAndStopsInNormalMode) {
-    TSiebenSeg display;
+TEST(SevenSegmentDisplay, DemoShowsFrameTwoFirstWrapsToFrameOneAndStopsInNormalMode) {
+    SevenSegmentDisplay display;
     display.setSkalFaktor(0.34f);
     display.setWert(42);
     display.show();
-    display.setModus(TSiebenSeg::mDemo);
+    display.setModus(SevenSegmentDisplay::mDemo);
     auto* timer = display.findChild<QTimer*>();
     EXPECT_TRUE(timer->isActive());
     display.advanceDemo();
@@ -117,7 +118,7 @@ TEST(TSiebenSeg, DemoShowsFrameTwoFirstWrapsToFrameOneAndStopsInNormalMode) {
         display.advanceDemo();
     EXPECT_EQ(litSegments(display.image(), 2, 0.34f), Lit({"a", ""}));
 
-    display.setModus(TSiebenSeg::mNormal);
+    display.setModus(SevenSegmentDisplay::mNormal);
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(litSegments(display.image(), 2, 0.34f), Lit({"bcfg", "abdeg"}));
 }

@@ -7,22 +7,22 @@
 
 namespace {
 
-TEST(TTexturpanel, BorderWidthOutsideOneToThirtyIsStoredAsOne) {
+TEST(TexturePanel, BorderWidthOutsideOneToThirtyIsStoredAsOne) {
     const std::pair<int, int> cases[] = {{0, 1}, {-3, 1}, {31, 1}, {1, 1}, {30, 30}, {7, 7}};
     for (const auto& [given, stored] : cases) {
-        TTexturpanel panel;
+        TexturePanel panel;
         panel.setRanddicke(5);
         panel.setRanddicke(given);
         EXPECT_EQ(panel.Randdicke(), stored) << given;
     }
 }
 
-TEST(TTexturpanel, TilesOverlapByOnePixelAndTheBorderPenIsCentredOnTheEdge) {
+TEST(TexturePanel, TilesOverlapByOnePixelAndTheBorderPenIsCentredOnTheEdge) {
     QImage texture(3, 3, QImage::Format_RGB32);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 3; ++x)
             texture.setPixel(x, y, qRgb(10 + 40 * x, 10 + 40 * y, 200));
-    TTexturpanel panel;
+    TexturePanel panel;
     panel.resize(20, 12);
     panel.setTexturbild(texture);
     const QImage tiled = panel.render();
@@ -47,11 +47,11 @@ TEST(TTexturpanel, TilesOverlapByOnePixelAndTheBorderPenIsCentredOnTheEdge) {
     EXPECT_EQ(panel.render().pixel(9, 5), panel.palette().color(QPalette::Window).rgb());
 }
 
-TEST(TvkPanel, LeavesThePaintingToItsOwnerUnlessItDrawsItself) {
-    TvkPanel panel;
+TEST(OwnerDrawnPanel, LeavesThePaintingToItsOwnerUnlessItDrawsItself) {
+    OwnerDrawnPanel panel;
     panel.resize(30, 20);
     int calls = 0;
-    QObject::connect(&panel, &TvkPanel::paint, [&](QPainter* painter) {
+    QObject::connect(&panel, &OwnerDrawnPanel::paint, [&](QPainter* painter) {
         ++calls;
         painter->fillRect(panel.rect(), Qt::darkCyan);
     });

@@ -26,8 +26,8 @@ void hover(QWidget& widget, bool inside) {
     }
 }
 
-TEST(TFloat, SizesItselfToItsPictureAndCaptionLines) {
-    TFloat button;
+TEST(ToolButton, SizesItselfToItsPictureAndCaptionLines) {
+    ToolButton button;
     const QFontMetrics metrics(button.font());
     const int line = metrics.ascent() + metrics.descent();
     const int speichern = metrics.horizontalAdvance(QStringLiteral("Speichern"));
@@ -51,14 +51,14 @@ TEST(TFloat, SizesItselfToItsPictureAndCaptionLines) {
     }
 }
 
-TEST(TFloat, WhiteLetsTheBackgroundThroughAndTheMouseOverFrameShowsOnlyWhenEnabled) {
+TEST(ToolButton, WhiteLetsTheBackgroundThroughAndTheMouseOverFrameShowsOnlyWhenEnabled) {
     QWidget parent;
     parent.setAutoFillBackground(true);
     QPalette palette = parent.palette();
     palette.setColor(QPalette::Window, QColor(10, 120, 10));
     parent.setPalette(palette);
     parent.resize(100, 100);
-    auto* button = new TFloat(&parent);
+    auto* button = new ToolButton(&parent);
     button->setBitmap(picture(20, 20));
     button->setCaption1(QStringLiteral("Neues"));
     button->setCaption2(QStringLiteral("Spiel"));
@@ -77,7 +77,7 @@ TEST(TFloat, WhiteLetsTheBackgroundThroughAndTheMouseOverFrameShowsOnlyWhenEnabl
     hover(*button, false);
     EXPECT_FALSE(button->Rand());
 
-    QSignalSpy clicked(button, &TFloat::clicked);
+    QSignalSpy clicked(button, &ToolButton::clicked);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicked.count(), 1);
     button->setEnabled(false);

@@ -6,12 +6,12 @@
 
 namespace {
 
-bool candidate(const TCard& card, int t) {
+bool candidate(const Card& card, int t) {
     return card.present && !card.faceUp && card.revealCount > t;
 }
 
 // The searches written as plain loops over all slots: the last match found wins.
-int loopsPairStart(const TGameState& s, int n, int t) {
+int loopsPairStart(const GameState& s, int n, int t) {
     int first = 0;
     for (int i = 1; i <= n; ++i)
         if (candidate(s.cards[i], t))
@@ -21,7 +21,7 @@ int loopsPairStart(const TGameState& s, int n, int t) {
     return first;
 }
 
-std::array<int, 3> loopsTriple(const TGameState& s, int n, int t) {
+std::array<int, 3> loopsTriple(const GameState& s, int n, int t) {
     std::array<int, 3> picks{};
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j)
@@ -35,14 +35,14 @@ std::array<int, 3> loopsTriple(const TGameState& s, int n, int t) {
 
 // A board in the middle of a game: some groups found, some cards open, reveal counts spread
 // around the thresholds.
-TGameState randomBoard(GameRandom& random, bool large, int groupSize) {
-    TGameState state;
+GameState randomBoard(GameRandom& random, bool large, int groupSize) {
+    GameState state;
     state.settings.largeBoard = large;
     state.settings.groupSize = groupSize;
     const int n = state.cardCount();
     const int groups = n / groupSize;
     for (int k = 1; k <= n; ++k) {
-        TCard& card = state.cards[k];
+        Card& card = state.cards[k];
         card.motif = random.below(groups) + 1;
         card.present = random.below(5) != 0;
         card.faceUp = card.present && random.below(20) == 0;
@@ -58,7 +58,7 @@ TEST(ComputerChoice, FindsExactlyWhatTheLoopsOverAllSlotsFind) {
     for (int round = 0; round < 400; ++round) {
         const bool large = round % 2 == 0;
         const int groupSize = round % 4 < 2 ? 2 : 3;
-        const TGameState state = randomBoard(random, large, groupSize);
+        const GameState state = randomBoard(random, large, groupSize);
         const int n = state.cardCount();
         for (int t : {0, 2, 5}) {
             const int start = knownPairStart(state, n, t);
@@ -82,7 +82,7 @@ TEST(ComputerChoice, ThresholdsByLevel) {
 }
 
 TEST(ComputerChoice, APartnerIsTheHighestKnownCardOfTheMotif) {
-    TGameState state;
+    GameState state;
     for (int k : {4, 9, 30}) {
         state.cards[k].present = true;
         state.cards[k].motif = 7;

@@ -12,7 +12,7 @@ namespace {
 
 class ComputerPlayerTest : public ::testing::Test, protected GameTable {
 protected:
-    void startGame(const std::vector<TPlayer>& players, int groupSize = 2) {
+    void startGame(const std::vector<Player>& players, int groupSize = 2) {
         GameTable::startGame(players, GameTable::Setup{groupSize});
     }
 
@@ -27,10 +27,10 @@ protected:
     ComputerPlayer computer{state, flow, random, clock};
 };
 
-TPlayer computerOf(int level, bool network = false) {
+Player computerOf(int level, bool network = false) {
     return computerPlayer(QStringLiteral("Robo"), level, network);
 }
-TPlayer human() {
+Player human() {
     return humanPlayer(QStringLiteral("Anna"));
 }
 

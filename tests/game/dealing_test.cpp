@@ -7,7 +7,7 @@
 
 namespace {
 
-std::map<int, int> motifCounts(const TGameState& state) {
+std::map<int, int> motifCounts(const GameState& state) {
     std::map<int, int> counts;
     for (int k = 1; k <= state.cardCount(); ++k)
         ++counts[state.cards[k].motif];
@@ -21,7 +21,7 @@ TEST(DealBoard, EveryMotifLiesGroupSizeTimesOnEachBoard) {
         int groups;
     } boards[] = {{false, 2, 30}, {true, 2, 60}, {false, 3, 20}, {true, 3, 40}};
     for (const auto& b : boards) {
-        TGameState state;
+        GameState state;
         state.settings.largeBoard = b.large;
         state.settings.groupSize = b.groupSize;
         GameRandom random(42);
@@ -43,7 +43,7 @@ TEST(DealBoard, EveryMotifLiesGroupSizeTimesOnEachBoard) {
 
 TEST(DealBoard, ShufflesAndTheSeedDecidesTheDeal) {
     auto deal = [](quint32 seed) {
-        TGameState state;
+        GameState state;
         GameRandom random(seed);
         dealBoard(state, random);
         std::vector<int> motifs;
@@ -60,7 +60,7 @@ TEST(DealBoard, ShufflesAndTheSeedDecidesTheDeal) {
 }
 
 TEST(DealBoard, SlotsBeyondTheBoardKeepWhatTheyHeld) {
-    TGameState state;
+    GameState state;
     state.cards[61].present = true;
     state.cards[61].motif = 55;
     state.cards[61].revealCount = 3;
@@ -72,7 +72,7 @@ TEST(DealBoard, SlotsBeyondTheBoardKeepWhatTheyHeld) {
 }
 
 TEST(ShuffleByKeys, EqualKeysKeepTheDealtOrder) {
-    TGameState state;
+    GameState state;
     state.settings.groupSize = 2;
     GameRandom random(3);
     dealBoard(state, random);
@@ -84,7 +84,7 @@ TEST(ShuffleByKeys, EqualKeysKeepTheDealtOrder) {
 }
 
 TEST(ShuffleByKeys, SortsMotifsByAscendingKeyStably) {
-    TGameState state;
+    GameState state;
     for (int k = 1; k <= 5; ++k)
         state.cards[k].motif = k * 10;
     shuffleByKeys(state, {30, 10, 30, 5, 10});
@@ -94,11 +94,11 @@ TEST(ShuffleByKeys, SortsMotifsByAscendingKeyStably) {
 }
 
 TEST(PrepareTallies, OneFreshEntryPerParticipantWithTenCharacterNames) {
-    TGameState state;
+    GameState state;
     state.playerCount = 2;
     state.players[1].name = QStringLiteral("Maximilian-Alexander");
     state.players[2].name = QStringLiteral("Eva");
-    TGameTallies tallies;
+    GameTallies tallies;
     tallies[1].wins = 9;
     tallies[2].misses = 4;
     prepareTallies(state, tallies);

@@ -5,7 +5,7 @@
 
 namespace {
 
-void dealTrivially(TGameState& state, bool large, int groupSize) {
+void dealTrivially(GameState& state, bool large, int groupSize) {
     state.settings.largeBoard = large;
     state.settings.groupSize = groupSize;
     const int n = state.cardCount();
@@ -19,7 +19,7 @@ void dealTrivially(TGameState& state, bool large, int groupSize) {
 }
 
 TEST(BoardGeometry, SlotsLieOnA43PixelGridFromTen) {
-    const TGameState state;
+    const GameState state;
     const struct {
         int slot, left, top;
     } expected[] = {{1, 10, 10}, {15, 612, 10}, {16, 10, 53}, {60, 612, 139}, {120, 612, 311}};
@@ -36,7 +36,7 @@ TEST(BoardGeometry, SlotsLieOnA43PixelGridFromTen) {
 }
 
 TEST(HitTest, OnlyTheStrictInteriorOfATurnableCardCounts) {
-    TGameState state;
+    GameState state;
     dealTrivially(state, false, 2);
     // Slot 17 lies at (53, 53).
     EXPECT_EQ(hitTest(state, 54, 54), 17);
@@ -57,7 +57,7 @@ TEST(HitTest, OnlyTheStrictInteriorOfATurnableCardCounts) {
 }
 
 TEST(HitTest, LeftoversOfALargeGameAreOutOfReachInASmallOne) {
-    TGameState state;
+    GameState state;
     dealTrivially(state, true, 2);
     dealTrivially(state, false, 2);
     ASSERT_TRUE(state.cards[61].present);
@@ -67,7 +67,7 @@ TEST(HitTest, LeftoversOfALargeGameAreOutOfReachInASmallOne) {
 }
 
 TEST(RandomCard, DrawsOnlyTurnableSlotsOfTheBoard) {
-    TGameState state;
+    GameState state;
     dealTrivially(state, false, 2);
     for (int k = 1; k <= 60; ++k)
         state.cards[k].present = (k == 7 || k == 42);
@@ -78,7 +78,7 @@ TEST(RandomCard, DrawsOnlyTurnableSlotsOfTheBoard) {
 }
 
 TEST(RandomCard, EndsWhenThereIsNothingToDrawOrTheGameIsAborted) {
-    TGameState state;
+    GameState state;
     dealTrivially(state, false, 2);
     for (int k = 1; k <= 60; ++k)
         state.cards[k].present = false;
@@ -93,7 +93,7 @@ TEST(RandomCard, EndsWhenThereIsNothingToDrawOrTheGameIsAborted) {
 }
 
 TEST(KnownGroups, CountsGroupsWhoseCardsHaveAllBeenSeen) {
-    TGameState state;
+    GameState state;
     dealTrivially(state, false, 2); // motif m on slots m and m + 30
     EXPECT_EQ(knownGroups(state), 0);
     state.cards[1].revealCount = 1;
@@ -105,7 +105,7 @@ TEST(KnownGroups, CountsGroupsWhoseCardsHaveAllBeenSeen) {
 }
 
 TEST(KnownGroups, ATripleIsKnownOnlyWhenAllThreeCardsWereSeen) {
-    TGameState state;
+    GameState state;
     dealTrivially(state, false, 3); // motif m on slots m, m + 20, m + 40
     state.cards[5].revealCount = 1;
     state.cards[25].revealCount = 1;
@@ -124,7 +124,7 @@ TEST(DecideResult, HighestScoreWinsAndASharedTopScoreIsADraw) {
         {{1, 2, 3, 4}, 4, false}, {{12}, 1, false},       {{4, 9, 2}, 2, false},
     };
     for (const auto& c : cases) {
-        TGameState state;
+        GameState state;
         state.playerCount = static_cast<int>(c.scores.size());
         for (int p = 1; p <= state.playerCount; ++p)
             state.players[p].score = c.scores[p - 1];
@@ -135,7 +135,7 @@ TEST(DecideResult, HighestScoreWinsAndASharedTopScoreIsADraw) {
 }
 
 TEST(DecideResult, OnlyTheParticipantsOfThisGameCount) {
-    TGameState state;
+    GameState state;
     state.playerCount = 2;
     state.players[1].score = 10;
     state.players[2].score = 5;

@@ -34,10 +34,10 @@ public:
 
 class TparneuTest : public ::testing::Test, protected GameTable {
 protected:
-    std::unique_ptr<Tparneu> openDialog() {
-        auto dialog = std::make_unique<Tparneu>(
-            Tparneu::Context{settings, dir.filePath(QStringLiteral("spielernamen.dat")), state, tallies,
-                             random, flow, wait, host, nullptr},
+    std::unique_ptr<NewGameDialog> openDialog() {
+        auto dialog = std::make_unique<NewGameDialog>(
+            NewGameDialog::Context{settings, dir.filePath(QStringLiteral("spielernamen.dat")), state, tallies,
+                                   random, flow, wait, host, nullptr},
             QImage());
         dialog->show();
         return dialog;
@@ -117,7 +117,7 @@ TEST_F(TparneuTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
 
 TEST_F(TparneuTest, WithoutParticipantsBothRefusalsAreShownAndTheDialogStays) {
     auto dialog = openDialog();
-    for (TVKEdit* edit : dialog->sp)
+    for (CompletingEdit* edit : dialog->sp)
         edit->clear();
     collectMessages(2);
     dialog->VKButton1Click();

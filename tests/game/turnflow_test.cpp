@@ -9,13 +9,13 @@
 
 namespace {
 
-TPlayer human(const QString& name) {
+Player human(const QString& name) {
     return humanPlayer(name);
 }
-TPlayer computer(const QString& name) {
+Player computer(const QString& name) {
     return computerPlayer(name);
 }
-TPlayer remote(const QString& name) {
+Player remote(const QString& name) {
     return remotePlayer(name);
 }
 
@@ -28,7 +28,7 @@ protected:
         flow.setProtocol(&protocol);
     }
 
-    void startGame(const std::vector<TPlayer>& players, int groupSize = 2, int difficulty = 1,
+    void startGame(const std::vector<Player>& players, int groupSize = 2, int difficulty = 1,
                    bool network = false) {
         GameTable::startGame(players, GameTable::Setup{groupSize, difficulty, network});
     }
@@ -202,7 +202,7 @@ TEST_F(TurnFlowTest, TheEndOfAGameClearsEveryComputerMark) {
 
 TEST_F(TurnFlowTest, TwoHumansPlayAWholeGameToTheEndDialog) {
     dialogs.startGame = [this] {
-        state.settings = TGameSettings{};
+        state.settings = GameSettings{};
         state.settings.motifKind = MotifKind::Numbers;
         state.playerCount = 2;
         state.players[1] = human("Anna");

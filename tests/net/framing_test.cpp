@@ -15,13 +15,13 @@ QByteArray bytes(std::initializer_list<int> values) {
 }
 
 TEST(Frame, HeaderIsIdentifierTypeTotalLengthAndPieceLengthLittleEndian) {
-    TNetzBlock b = makeBlock(2, bytes({1}));
+    NetworkBlock b = makeBlock(2, bytes({1}));
     b.Kennung = 7;
     EXPECT_EQ(encodeFrame(b, 0, 1), bytes({7, 0, 0, 0, 2, 1, 0, 0, 0, 1, 0, 0, 0, 1}));
 }
 
 TEST(FrameReader, CutsWholeFramesOnlyWhateverTheReadsLookLike) {
-    TNetzBlock b = makeBlock(4, QByteArray(300, 'x'));
+    NetworkBlock b = makeBlock(4, QByteArray(300, 'x'));
     b.Kennung = 9;
     const QByteArray first = encodeFrame(b, 0, 200);
     const QByteArray second = encodeFrame(b, 200, 100);
@@ -94,13 +94,13 @@ TEST(SlotTable, JoinsPiecesAndFreesTheSlotAfterDelivery) {
 
     FrameReader reader(10000);
     SlotTable receiver;
-    QList<TNetzBlock> delivered;
+    QList<NetworkBlock> delivered;
     int busyDuringDelivery = -1;
     for (const QByteArray& f : frames) {
         reader.append(f);
         while (const auto frame = reader.next())
             EXPECT_EQ(receiver.receive(*frame,
-                                       [&](const TNetzBlock& b) {
+                                       [&](const NetworkBlock& b) {
                                            delivered << b;
                                            busyDuringDelivery = receiver.busy();
                                        }),
@@ -116,11 +116,11 @@ TEST(SlotTable, JoinsPiecesAndFreesTheSlotAfterDelivery) {
 TEST(SlotTable, APieceRunningPastItsBlockIsBroken) {
     SlotTable table;
     Frame head{5, 1, 10, QByteArray(8, 'a')};
-    EXPECT_EQ(table.receive(head, [](const TNetzBlock&) {}), SlotTable::Received::Stored);
+    EXPECT_EQ(table.receive(head, [](const NetworkBlock&) {}), SlotTable::Received::Stored);
     Frame tooLong{5, 1, 10, QByteArray(3, 'b')};
-    EXPECT_EQ(table.receive(tooLong, [](const TNetzBlock&) {}), SlotTable::Received::Broken);
+    EXPECT_EQ(table.receive(tooLong, [](const NetworkBlock&) {}), SlotTable::Received::Broken);
     Frame otherLength{5, 1, 11, QByteArray(1, 'b')};
-    EXPECT_EQ(table.receive(otherLength, [](const TNetzBlock&) {}), SlotTable::Received::Broken);
+    EXPECT_EQ(table.receive(otherLength, [](const NetworkBlock&) {}), SlotTable::Received::Broken);
 }
 
 } // namespace

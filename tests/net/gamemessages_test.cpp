@@ -19,11 +19,11 @@ TEST(GameMessages, ACardTurnedIsParticipantAndSlot) {
 }
 
 TEST(GameMessages, TheInvitationCarriesFourEntriesOfTwentyThreeBytes) {
-    TGameState state;
+    GameState state;
     state.playerCount = 2;
-    state.players[1] = TPlayer{QStringLiteral("Anna"), 3, false, false, 0};
-    state.players[2] = TPlayer{QStringLiteral("Bernhard-Maximilian-Xaver"), 0, true, true, 2};
-    state.players[3] = TPlayer{QStringLiteral("Alt"), 0, false, true, 0};
+    state.players[1] = Player{QStringLiteral("Anna"), 3, false, false, 0};
+    state.players[2] = Player{QStringLiteral("Bernhard-Maximilian-Xaver"), 0, true, true, 2};
+    state.players[3] = Player{QStringLiteral("Alt"), 0, false, true, 0};
     const QByteArray out = encodeInvitation(state);
     ASSERT_EQ(out.size(), 93);
     EXPECT_EQ(out.at(0), 2);
@@ -52,7 +52,7 @@ TEST(GameMessages, TheInvitationCarriesFourEntriesOfTwentyThreeBytes) {
 }
 
 TEST(GameMessages, NamesTravelInTheWesternWindowsCodePage) {
-    TGameState state;
+    GameState state;
     state.playerCount = 2;
     state.players[1].name = QStringLiteral("Œ€š “Zoë”");
     state.players[2].name = QStringLiteral("Ćiro");
@@ -69,7 +69,7 @@ TEST(GameMessages, NamesTravelInTheWesternWindowsCodePage) {
 }
 
 TEST(GameMessages, GameDataMustDescribeAPlayableBoard) {
-    TGameState state;
+    GameState state;
     for (int k = 1; k <= 120; ++k)
         state.cards[k].motif = (k - 1) % 20 + 1; // a small triples board; slots beyond are leftovers
     const QByteArray out = encodeGameData(state, 60, true, false);

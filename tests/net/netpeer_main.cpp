@@ -57,7 +57,7 @@ public:
 
 // Anna's rule: a pair she has seen both cards of; otherwise the first card still hidden and,
 // as second card, its partner if seen before, else the next hidden card.
-int chooseCard(const TGameState& s) {
+int chooseCard(const GameState& s) {
     const int n = s.cardCount();
     const auto turnable = [&](int k) { return s.cards[k].present && !s.cards[k].faceUp; };
     if (s.turnCardCount == 1) {
@@ -98,13 +98,13 @@ private:
             }
             return;
         }
-        Tparmain& main = program_.mainWindow();
+        MainWindow& main = program_.mainWindow();
         if (inviting_ && !started_) {
             started_ = true;
             QTimer::singleShot(0, main.NeuesSpiel1, &QAction::trigger);
             return;
         }
-        const TGameState& state = main.gameState();
+        const GameState& state = main.gameState();
         if (state.gameRunning && state.currentIsLocalHuman() && main.PaintBox1->isEnabled()) {
             if (const int slot = chooseCard(state); slot != 0 && !clicking_) {
                 clicking_ = true;
@@ -118,10 +118,10 @@ private:
     }
 
     void answer(QWidget* modal) {
-        if (auto* parneu = qobject_cast<Tparneu*>(modal)) {
+        if (auto* parneu = qobject_cast<NewGameDialog*>(modal)) {
             parneu->Netz[1]->setStatus(true); // Robo plays at the other computer
             parneu->VKButton1->click();
-        } else if (auto* address = qobject_cast<TformNetzAdresseEingeben*>(modal)) {
+        } else if (auto* address = qobject_cast<AddressDialog*>(modal)) {
             address->ComboBox1->setEditText(address_);
             address->VKButton1->click();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -131,7 +131,7 @@ private:
                             ? QMessageBox::Yes
                             : QMessageBox::Ok)
                 ->click();
-        } else if (auto* end = qobject_cast<Tgewinnform*>(modal)) {
+        } else if (auto* end = qobject_cast<EndDialog*>(modal)) {
             printResult();
             end->VKButton1->click();
             QTimer::singleShot(300, qApp, &QApplication::quit);
@@ -139,7 +139,7 @@ private:
     }
 
     void printResult() {
-        const TGameState& state = program_.mainWindow().gameState();
+        const GameState& state = program_.mainWindow().gameState();
         std::printf("RESULT");
         for (int p = 1; p <= state.playerCount; ++p)
             std::printf(" %s=%d", qPrintable(state.players[p].name), state.players[p].score);

@@ -14,7 +14,7 @@ namespace {
 
 class SilentNet : public BlockPort {
 public:
-    void BlockSenden(const TNetzBlock&) override {}
+    void BlockSenden(const NetworkBlock&) override {}
     bool Online() const override { return true; }
     void Trennen() override {}
     void keepConnection() override {}
@@ -33,9 +33,9 @@ public:
 } // namespace
 
 struct NetworkFuzzWorld::Parts {
-    TGameState state;
-    TGameTallies tallies;
-    TProgramOptions options;
+    GameState state;
+    GameTallies tallies;
+    ProgramOptions options;
     ManualClock clock;
     InstantWait wait{clock};
     HeadlessBoard board{state};
@@ -58,7 +58,7 @@ void NetworkFuzzWorld::feed(const QByteArray& bytes) {
     p.reader.append(bytes);
     while (const auto frame = p.reader.next()) {
         const auto received = p.slots.receive(
-            *frame, [&p](const TNetzBlock& block) { p.game.NetzWerking1BlockEmpfangen(block); });
+            *frame, [&p](const NetworkBlock& block) { p.game.NetzWerking1BlockEmpfangen(block); });
         if (received == SlotTable::Received::Broken)
             break;
     }
@@ -67,7 +67,7 @@ void NetworkFuzzWorld::feed(const QByteArray& bytes) {
 }
 
 bool NetworkFuzzWorld::consistent(const char** broken) const {
-    const TGameState& s = parts_->state;
+    const GameState& s = parts_->state;
     const auto fail = [broken](const char* what) {
         if (broken)
             *broken = what;
@@ -97,7 +97,7 @@ int NetworkFuzzWorld::cardsTurned() const {
 }
 
 QByteArray framedMessage(quint8 type, const QByteArray& payload, qint32 kennung) {
-    TNetzBlock block = makeBlock(type, payload);
+    NetworkBlock block = makeBlock(type, payload);
     block.Kennung = kennung;
     return encodeFrame(block, 0, block.Laenge);
 }

@@ -9,11 +9,11 @@ namespace {
 
 // Messages a peer might send: valid ones that move a game along, mutated ones, and noise.
 QByteArray someMessage(GameRandom& random, qint32 kennung) {
-    TGameState inviting;
+    GameState inviting;
     inviting.playerCount = 1 + random.below(4);
     for (int p = 1; p <= 4; ++p)
         inviting.players[p] =
-            TPlayer{QStringLiteral("P%1").arg(p), 0, random.below(2) == 1, random.below(2) == 1, 0};
+            Player{QStringLiteral("P%1").arg(p), 0, random.below(2) == 1, random.below(2) == 1, 0};
     const bool large = random.below(2) == 1;
     const int groups = (large ? 120 : 60) / 2;
     for (int k = 1; k <= 120; ++k)
@@ -66,7 +66,7 @@ TEST(NetworkFuzz, NoSequenceOfBytesBreaksTheGame) {
         NetworkFuzzWorld world;
         QByteArray stream;
         if (random.below(2) == 0) { // a proper start: invitation, then the board
-            TGameState inviting;
+            GameState inviting;
             inviting.playerCount = 2;
             inviting.players[2].isNetwork = true;
             for (int k = 1; k <= 120; ++k)

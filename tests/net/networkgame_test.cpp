@@ -12,7 +12,7 @@ namespace {
 
 class FakeNet : public BlockPort {
 public:
-    void BlockSenden(const TNetzBlock& block) override { sent.push_back({block.Typ, block.Daten}); }
+    void BlockSenden(const NetworkBlock& block) override { sent.push_back({block.Typ, block.Daten}); }
     bool Online() const override { return online; }
     void Trennen() override { ++trennen; }
     void keepConnection() override { ++kept; }
@@ -43,21 +43,21 @@ public:
     std::array<bool, 3> prepared{};
 };
 
-TNetzBlock message(MessageType type, const QByteArray& payload) {
+NetworkBlock message(MessageType type, const QByteArray& payload) {
     return makeBlock(static_cast<quint8>(type), payload);
 }
 
 // The invitation and game data an inviting computer sends: Anna plays there, Bert here.
 QByteArray invitationOfAnnaAndBert() {
-    TGameState inviting;
+    GameState inviting;
     inviting.playerCount = 2;
-    inviting.players[1] = TPlayer{QStringLiteral("Anna"), 0, false, false, 0};
-    inviting.players[2] = TPlayer{QStringLiteral("Bert"), 0, true, true, 1};
+    inviting.players[1] = Player{QStringLiteral("Anna"), 0, false, false, 0};
+    inviting.players[2] = Player{QStringLiteral("Bert"), 0, true, true, 1};
     return encodeInvitation(inviting);
 }
 
 QByteArray largeTriplesBoard() {
-    TGameState inviting;
+    GameState inviting;
     for (int k = 1; k <= 120; ++k)
         inviting.cards[k].motif = (k - 1) % 40 + 1;
     return encodeGameData(inviting, 120, true, true);

@@ -15,13 +15,14 @@ constexpr int kWait = 5000;
 
 // Records what a component reports.
 struct Listener {
-    explicit Listener(TNetzWerking& net) {
-        QObject::connect(&net, &TNetzWerking::OnlineStatusGeaendert,
+    explicit Listener(NetworkLink& net) {
+        QObject::connect(&net, &NetworkLink::OnlineStatusGeaendert,
                          [this, &net] { statuses << net.Online(); });
-        QObject::connect(&net, &TNetzWerking::OnBlockEmpfangen, [this](const TNetzBlock& b) { blocks << b; });
+        QObject::connect(&net, &NetworkLink::OnBlockEmpfangen,
+                         [this](const NetworkBlock& b) { blocks << b; });
     }
     QList<bool> statuses;
-    QList<TNetzBlock> blocks;
+    QList<NetworkBlock> blocks;
 };
 
 class NetzWerkingTest : public ::testing::Test {
@@ -37,12 +38,12 @@ protected:
         return socket;
     }
 
-    TNetzWerking host{nullptr, 0};
+    NetworkLink host{nullptr, 0};
     Listener hostSeen{host};
 };
 
 TEST_F(NetzWerkingTest, TwoComponentsExchangeBlocksOfAnyLength) {
-    TNetzWerking guest(nullptr, host.serverPort());
+    NetworkLink guest(nullptr, host.serverPort());
     Listener guestSeen(guest);
     guest.Verbinden(QStringLiteral("127.0.0.1"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return guest.Online() && host.Online(); }, kWait));
@@ -68,7 +69,7 @@ TEST_F(NetzWerkingTest, TwoComponentsExchangeBlocksOfAnyLength) {
 TEST_F(NetzWerkingTest, ABlockGoesOutAsOneFrameOnTheWire) {
     QTcpServer peer;
     ASSERT_TRUE(peer.listen(QHostAddress::LocalHost));
-    TNetzWerking net(nullptr, peer.serverPort());
+    NetworkLink net(nullptr, peer.serverPort());
     net.Verbinden(QStringLiteral("127.0.0.1"));
     ASSERT_TRUE(peer.waitForNewConnection(kWait));
     QTcpSocket* wire = peer.nextPendingConnection();
@@ -81,7 +82,7 @@ TEST_F(NetzWerkingTest, ABlockGoesOutAsOneFrameOnTheWire) {
 
 TEST_F(NetzWerkingTest, FramesArriveWholeHoweverTheBytesAreSplit) {
     auto raw = rawClient();
-    TNetzBlock first = makeBlock(4, QByteArray::fromHex("022500"));
+    NetworkBlock first = makeBlock(4, QByteArray::fromHex("022500"));
     first.Kennung = 11;
     const QByteArray frame = encodeFrame(first, 0, 3);
     raw->write(frame.left(13));
@@ -91,7 +92,7 @@ TEST_F(NetzWerkingTest, FramesArriveWholeHoweverTheBytesAreSplit) {
     raw->write(frame.mid(13));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 1; }, kWait));
 
-    TNetzBlock second = makeBlock(5, QByteArray::fromHex("01000000"));
+    NetworkBlock second = makeBlock(5, QByteArray::fromHex("01000000"));
     second.Kennung = 12;
     raw->write(encodeFrame(second, 0, 4) + encodeFrame(first, 0, 3));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 3; }, kWait));
@@ -135,7 +136,7 @@ TEST_F(NetzWerkingTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothi
         QTest::qWaitFor([&] { return intruder.state() == QAbstractSocket::UnconnectedState; }, kWait));
     EXPECT_TRUE(host.Online());
 
-    TNetzBlock half = makeBlock(3, QByteArray(6000, 'o'));
+    NetworkBlock half = makeBlock(3, QByteArray(6000, 'o'));
     half.Kennung = 1;
     raw->write(encodeFrame(half, 0, 5000));
     raw->flush();
@@ -145,7 +146,7 @@ TEST_F(NetzWerkingTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothi
     EXPECT_EQ(host.busySlots(), 0) << "the partly received block went with its connection";
 
     auto next = rawClient();
-    TNetzBlock fresh = makeBlock(3, QByteArray(1000, 'n'));
+    NetworkBlock fresh = makeBlock(3, QByteArray(1000, 'n'));
     fresh.Kennung = 1;
     next->write(encodeFrame(fresh, 0, 1000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 1; }, kWait));
@@ -153,7 +154,7 @@ TEST_F(NetzWerkingTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothi
 }
 
 TEST_F(NetzWerkingTest, ConnectingAgainFirstEndsTheOldConnection) {
-    TNetzWerking guest(nullptr, host.serverPort());
+    NetworkLink guest(nullptr, host.serverPort());
     Listener guestSeen(guest);
     guest.Verbinden(QStringLiteral("127.0.0.1"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return guest.Online(); }, kWait));
@@ -171,7 +172,7 @@ TEST_F(NetzWerkingTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
     ManualClock clock;
     host.setClock(clock);
     auto silent = rawClient();
-    clock.now = TNetzWerking::kCallerTimeLimitMs - 1;
+    clock.now = NetworkLink::kCallerTimeLimitMs - 1;
     QTest::qWait(30);
     EXPECT_TRUE(host.Online());
     clock.now += 1;
@@ -181,12 +182,12 @@ TEST_F(NetzWerkingTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
 
     // A caller whose invitation or game is under way stays, and so does a connection this
     // side made itself.
-    TNetzWerking guest(nullptr, host.serverPort());
+    NetworkLink guest(nullptr, host.serverPort());
     guest.setClock(clock);
     guest.Verbinden(QStringLiteral("127.0.0.1"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return guest.Online() && host.Online(); }, kWait));
     host.keepConnection();
-    clock.now += 10 * TNetzWerking::kCallerTimeLimitMs;
+    clock.now += 10 * NetworkLink::kCallerTimeLimitMs;
     QTest::qWait(30);
     EXPECT_TRUE(host.Online());
     EXPECT_TRUE(guest.Online());

@@ -21,8 +21,8 @@ protected:
     QString statistics = dir.filePath(u"data/Sorbello.dat"_s);
     GameRecords records{highScores, statistics, [] { return QDate(2024, 5, 3); }};
 
-    static TGameTallies tallies(const QString& first, const QString& second) {
-        TGameTallies result;
+    static GameTallies tallies(const QString& first, const QString& second) {
+        GameTallies result;
         result[1] = {first, 1, 1, 18, 4};
         result[2] = {second, 1, 0, 12, 5};
         return result;
@@ -39,12 +39,12 @@ TEST_F(GameRecordsTest, AFirstTwoPlayerGameReachesBothFiles) {
     GameRecords nextRun(highScores, statistics);
     nextRun.loadHighScores();
     const HighScoreTable& table = nextRun.highScores();
-    EXPECT_EQ(table.entry(1), (THighScoreEntry{u"Anna"_s, u"03.05.2024"_s, 18}));
-    EXPECT_EQ(table.entry(2), (THighScoreEntry{u"Bert"_s, u"03.05.2024"_s, 12}));
-    EXPECT_EQ(table.entry(3), (THighScoreEntry{u"Unbelegt"_s, u"00.00.0000"_s, 0}));
+    EXPECT_EQ(table.entry(1), (HighScoreEntry{u"Anna"_s, u"03.05.2024"_s, 18}));
+    EXPECT_EQ(table.entry(2), (HighScoreEntry{u"Bert"_s, u"03.05.2024"_s, 12}));
+    EXPECT_EQ(table.entry(3), (HighScoreEntry{u"Unbelegt"_s, u"00.00.0000"_s, 0}));
     const auto stats = readStatTable(statistics);
     ASSERT_TRUE(stats);
-    EXPECT_EQ(stats->entries, (std::vector<TStatEntry>{{u"Anna"_s, 1, 1, 18, 4}, {u"Bert"_s, 1, 0, 12, 5}}));
+    EXPECT_EQ(stats->entries, (std::vector<StatEntry>{{u"Anna"_s, 1, 1, 18, 4}, {u"Bert"_s, 1, 0, 12, 5}}));
 }
 
 TEST_F(GameRecordsTest, AFailedWriteLeavesTheOldFileIntact) {

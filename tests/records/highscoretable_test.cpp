@@ -75,10 +75,10 @@ TEST_F(HighScoreTableTest, AShortFileOverwritesOnlyTheBytesItCovers) {
     // Entry 2 is cut after its length byte and first character: the rest of "Unbelegt" shows.
     ASSERT_TRUE(writeBytes(path, joergEntry() + QByteArray::fromHex("0541")));
     ASSERT_TRUE(LoadScoreTable(table, path));
-    EXPECT_EQ(table.entry(1), (THighScoreEntry{u"Jörg"_s, u"05.03.2000"_s, 300}));
-    EXPECT_EQ(table.entry(2), (THighScoreEntry{u"Anbel"_s, u"00.00.0000"_s, 0}));
+    EXPECT_EQ(table.entry(1), (HighScoreEntry{u"Jörg"_s, u"05.03.2000"_s, 300}));
+    EXPECT_EQ(table.entry(2), (HighScoreEntry{u"Anbel"_s, u"00.00.0000"_s, 0}));
     EXPECT_EQ(table.entry(3).name, u"Unbelegt"_s);
-    EXPECT_EQ(table.entry(31), THighScoreEntry{});
+    EXPECT_EQ(table.entry(31), HighScoreEntry{});
 }
 
 TEST_F(HighScoreTableTest, DamagedLengthBytesStayWithinTheirFields) {
@@ -87,7 +87,7 @@ TEST_F(HighScoreTableTest, DamagedLengthBytesStayWithinTheirFields) {
     ASSERT_TRUE(writeBytes(path, damaged.repeated(40)));
     ASSERT_TRUE(LoadScoreTable(table, path));
     for (const int n : {1, 31})
-        EXPECT_EQ(table.entry(n), (THighScoreEntry{QString(30, u'x'), QString(12, u'1'), 5}));
+        EXPECT_EQ(table.entry(n), (HighScoreEntry{QString(30, u'x'), QString(12, u'1'), 5}));
 
     ASSERT_TRUE(SaveScoreTable(table, path));
     const QByteArray saved = fileBytes(path);

@@ -21,7 +21,7 @@ protected:
 };
 
 TEST_F(OptionsIoTest, AnEmptyStoreGivesTheDefaults) {
-    TProgramOptions options;
+    ProgramOptions options;
     options.fadeShow = 3;
     options.soundOn = false;
     options.redCardBack = true;
@@ -44,7 +44,7 @@ TEST_F(OptionsIoTest, TextsAreInterpretedExactly) {
     for (const auto& c : cases) {
         store.WriteSetting(QStringLiteral("soundan"), c.soundan);
         store.WriteSetting(QStringLiteral("Kartenruecken"), c.kartenruecken);
-        TProgramOptions options;
+        ProgramOptions options;
         readProgramOptions(store, options);
         EXPECT_EQ(options.soundOn, c.soundOn) << c.soundan.toStdString();
         EXPECT_EQ(options.redCardBack, c.red) << c.kartenruecken.toStdString();
@@ -55,7 +55,7 @@ TEST_F(OptionsIoTest, FadeCountsAreTakenAsReadAndNonsenseKeepsTheDefault) {
     store.WriteSetting(QStringLiteral("fadeShow"), QStringLiteral("0"));
     store.WriteSetting(QStringLiteral("fadeHide"), QStringLiteral("abc"));
     store.WriteSetting(QStringLiteral("fadeRemove"), QStringLiteral("1200"));
-    TProgramOptions options;
+    ProgramOptions options;
     readProgramOptions(store, options);
     EXPECT_EQ(options.fadeShow, 0);
     EXPECT_EQ(options.fadeHide, 75);
@@ -65,7 +65,7 @@ TEST_F(OptionsIoTest, FadeCountsAreTakenAsReadAndNonsenseKeepsTheDefault) {
 }
 
 TEST_F(OptionsIoTest, WritesEveryValueAsTextAndThroughToTheFile) {
-    TProgramOptions options;
+    ProgramOptions options;
     options.fadeShow = 10;
     options.fadeHide = 20;
     options.fadeRemove = 500;
@@ -81,7 +81,7 @@ TEST_F(OptionsIoTest, WritesEveryValueAsTextAndThroughToTheFile) {
     EXPECT_EQ(other.ReadSetting(QStringLiteral("abdecken")), "Ja");
     EXPECT_EQ(other.ReadSetting(QStringLiteral("higrufarbe")), "255");
 
-    writeProgramOptions(store, TProgramOptions{}, false, 16711680);
+    writeProgramOptions(store, ProgramOptions{}, false, 16711680);
     const SettingsStore again = reopened();
     EXPECT_EQ(again.ReadSetting(QStringLiteral("soundan")), "Ja");
     EXPECT_EQ(again.ReadSetting(QStringLiteral("Kartenruecken")), "classic");

@@ -42,10 +42,10 @@ protected:
     RecordWindowsTest() {
         AppEnvironment environment = appEnvironment();
         environment.today = [] { return QDate(2024, 5, 3); };
-        window = std::make_unique<Tparmain>(environment);
-        gewinnform = std::make_unique<Tgewinnform>(window->image3(), window->images().texture);
-        statisti = std::make_unique<Tstatisti>(paths.statisticsFile(), window->image3());
-        formHighScore = std::make_unique<TFormHighScore>(window->records(), window->image3());
+        window = std::make_unique<MainWindow>(environment);
+        gewinnform = std::make_unique<EndDialog>(window->image3(), window->images().texture);
+        statisti = std::make_unique<StatisticsDialog>(paths.statisticsFile(), window->image3());
+        formHighScore = std::make_unique<HighScoreWindow>(window->records(), window->image3());
         parneu = makeNewGameDialog(*window, settings);
         SorbelloWindows windows;
         windows.parneu = parneu.get();
@@ -64,7 +64,7 @@ protected:
     StatisticsView showStatistics(int choose = -1) {
         StatisticsView view;
         onNextModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<Tstatisti*>(modal);
+            auto* dialog = qobject_cast<StatisticsDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
             for (int i = 0; i < dialog->ListBox1->count(); ++i)
                 view.names << dialog->ListBox1->item(i)->text();
@@ -82,7 +82,7 @@ protected:
     }
 
     void clickSlot(int slot) {
-        const TCard& card = window->gameState().cards[slot];
+        const Card& card = window->gameState().cards[slot];
         QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
     }
 
@@ -94,7 +94,7 @@ protected:
     }
 
     int presentWhere(int slot, bool sameMotif) const {
-        const TGameState& state = window->gameState();
+        const GameState& state = window->gameState();
         for (int k = 1; k <= state.cardCount(); ++k)
             if (k != slot && state.cards[k].present &&
                 (state.cards[k].motif == state.cards[slot].motif) == sameMotif)
@@ -105,7 +105,7 @@ protected:
     // Player 1 finds one pair and misses; player 2 finds all the rest.
     void playGameEndingOneToTwentyNine() {
         startGameThroughDialog(*window);
-        const TGameState& state = window->gameState();
+        const GameState& state = window->gameState();
         int first = firstPresent();
         clickSlot(first);
         clickSlot(presentWhere(first, true));
@@ -114,7 +114,7 @@ protected:
         clickSlot(presentWhere(first, false));
         while (state.gameRunning) {
             if (state.remainingGroups == 1)
-                onNextModal([](QWidget* modal) { qobject_cast<Tgewinnform*>(modal)->VKButton1->click(); });
+                onNextModal([](QWidget* modal) { qobject_cast<EndDialog*>(modal)->VKButton1->click(); });
             first = firstPresent();
             clickSlot(first);
             clickSlot(presentWhere(first, true));
@@ -122,15 +122,15 @@ protected:
     }
 
     DataPaths paths{dir.path(), dir.path()};
-    std::unique_ptr<Tparmain> window;
-    std::unique_ptr<Tparneu> parneu;
-    std::unique_ptr<Tgewinnform> gewinnform;
-    std::unique_ptr<Tstatisti> statisti;
-    std::unique_ptr<TFormHighScore> formHighScore;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<NewGameDialog> parneu;
+    std::unique_ptr<EndDialog> gewinnform;
+    std::unique_ptr<StatisticsDialog> statisti;
+    std::unique_ptr<HighScoreWindow> formHighScore;
 };
 
 TEST_F(RecordWindowsTest, StatisticsListUpperCasedNamesInTableOrderAndShowTheChosenCounters) {
-    TStatTable table;
+    StatTable table;
     table.entries = {{u"Zora"_s, 2, 1, 20, 9}, {u"anna"_s, 12, 5, 96, 41}, {u"Jörg"_s, 3, 0, 18, 15}};
     ASSERT_TRUE(writeStatTable(paths.statisticsFile(), table));
 
@@ -144,7 +144,7 @@ TEST_F(RecordWindowsTest, StatisticsListUpperCasedNamesInTableOrderAndShowTheCho
 }
 
 TEST_F(RecordWindowsTest, AnUnreadableStatisticsFileKeepsThePreviousTable) {
-    TStatTable table;
+    StatTable table;
     table.entries = {{u"Anna"_s, 1, 1, 10, 2}};
     ASSERT_TRUE(writeStatTable(paths.statisticsFile(), table));
     showStatistics();
@@ -160,13 +160,13 @@ TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuring
     EXPECT_EQ(formHighScore->PaintBox1->size(), QSize(589, 361));
     playGameEndingOneToTwentyNine();
     const HighScoreTable& table = window->records().highScores();
-    EXPECT_EQ(table.entry(1), (THighScoreEntry{u"Spieler 2"_s, u"03.05.2024"_s, 29}));
-    EXPECT_EQ(table.entry(2), (THighScoreEntry{u"Spieler 1"_s, u"03.05.2024"_s, 1}));
+    EXPECT_EQ(table.entry(1), (HighScoreEntry{u"Spieler 2"_s, u"03.05.2024"_s, 29}));
+    EXPECT_EQ(table.entry(2), (HighScoreEntry{u"Spieler 1"_s, u"03.05.2024"_s, 1}));
     EXPECT_EQ(table.entry(3).name, u"Unbelegt"_s);
 
     QImage shown;
     onNextModal([&](QWidget* modal) {
-        auto* highScores = qobject_cast<TFormHighScore*>(modal);
+        auto* highScores = qobject_cast<HighScoreWindow*>(modal);
         ASSERT_NE(highScores, nullptr);
         shown = highScores->PaintBox1->screen();
         highScores->VKButton1->click();
@@ -190,7 +190,7 @@ TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuring
 // Closes the end dialog when it opens; message boxes before it are left to whoever closes them.
 void closeEndDialog(bool& shown) {
     onNextModal([&shown](QWidget* modal) {
-        if (auto* end = qobject_cast<Tgewinnform*>(modal)) {
+        if (auto* end = qobject_cast<EndDialog*>(modal)) {
             shown = true;
             end->VKButton1->click();
         } else {
@@ -201,7 +201,7 @@ void closeEndDialog(bool& shown) {
 
 TEST_F(RecordWindowsTest, ResultsThatCannotBeWrittenAreReportedOnceAtEachWriteAndTheGameGoesOn) {
     startGameThroughDialog(*window);
-    const TGameState& state = window->gameState();
+    const GameState& state = window->gameState();
     while (state.remainingGroups > 1) {
         const int first = firstPresent();
         clickSlot(first);

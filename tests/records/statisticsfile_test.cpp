@@ -26,16 +26,16 @@ protected:
     QString path = dir.filePath(u"Sorbello.dat"_s);
 
     void play(const Game& game) {
-        TGameTallies tallies;
+        GameTallies tallies;
         for (size_t p = 0; p < game.size(); ++p)
             tallies[p + 1] = {game[p].name, 1, game[p].wins, game[p].pairs, game[p].misses};
         ASSERT_TRUE(UpdateStatisticsFile(path, tallies, static_cast<int>(game.size())));
     }
-    std::vector<TStatEntry> entries() const { return readStatTable(path).value_or(TStatTable{}).entries; }
+    std::vector<StatEntry> entries() const { return readStatTable(path).value_or(StatTable{}).entries; }
 };
 
 TEST_F(StatisticsFileTest, IsStoredAsCountAnd1000EntriesOf27Bytes) {
-    ASSERT_TRUE(writeStatTable(path, TStatTable{{{u"Jörg"_s, 3, 1, 10, -2}, {u"Bo"_s, 1, 0, 0, 0}}}));
+    ASSERT_TRUE(writeStatTable(path, StatTable{{{u"Jörg"_s, 3, 1, 10, -2}, {u"Bo"_s, 1, 0, 0, 0}}}));
     const QByteArray expected = QByteArray::fromHex("02000000") + QByteArray("\x04J\xF6rg") + zeros(6) +
                                 QByteArray::fromHex("03000000"
                                                     "01000000"
@@ -50,7 +50,7 @@ TEST_F(StatisticsFileTest, MergesEqualNamesAsTheGamesEnd) {
     const struct {
         const char* what;
         std::vector<Game> games;
-        std::vector<TStatEntry> expected;
+        std::vector<StatEntry> expected;
     } cases[] = {
         {"trimmed and a..z upper-cased; the first spelling stays",
          {{{u"Anna"_s, 1, 5, 2}, {u"Bo"_s}}, {{u"Anna"_s}, {u"Bo"_s, 1}}, {{u" anna\t"_s, 0, 3, 1}}},
@@ -72,20 +72,20 @@ TEST_F(StatisticsFileTest, MergesEqualNamesAsTheGamesEnd) {
 }
 
 TEST_F(StatisticsFileTest, UpdatesEveryEqualEntryOfAnOlderFile) {
-    ASSERT_TRUE(writeStatTable(path, TStatTable{{{u"anna"_s, 2}, {u"Bo"_s, 1}, {u"ANNA "_s, 5}}}));
+    ASSERT_TRUE(writeStatTable(path, StatTable{{{u"anna"_s, 2}, {u"Bo"_s, 1}, {u"ANNA "_s, 5}}}));
     play({{u"Anna"_s, 1}});
-    EXPECT_EQ(entries(), (std::vector<TStatEntry>{{u"anna"_s, 3, 1}, {u"Bo"_s, 1}, {u"ANNA "_s, 6, 1}}));
+    EXPECT_EQ(entries(), (std::vector<StatEntry>{{u"anna"_s, 3, 1}, {u"Bo"_s, 1}, {u"ANNA "_s, 6, 1}}));
 }
 
 TEST_F(StatisticsFileTest, TheThousandAndFirstNameIsNotRecorded) {
-    TStatTable full;
+    StatTable full;
     for (int i = 0; i < 1000; ++i)
         full.entries.push_back({u"N"_s + QString::number(i), 1});
     ASSERT_TRUE(writeStatTable(path, full));
     play({{u"Newcomer"_s}, {u"N999"_s}});
-    const std::vector<TStatEntry> after = entries();
+    const std::vector<StatEntry> after = entries();
     ASSERT_EQ(after.size(), 1000u);
-    EXPECT_EQ(after.back(), (TStatEntry{u"N999"_s, 2}));
+    EXPECT_EQ(after.back(), (StatEntry{u"N999"_s, 2}));
     EXPECT_EQ(fileBytes(path).size(), 27004);
 }
 
@@ -102,7 +102,7 @@ TEST_F(StatisticsFileTest, DamagedFilesAreReadWithinBounds) {
         const char* what;
         QByteArray bytes;
         size_t count;
-        TStatEntry first;
+        StatEntry first;
     } cases[] = {
         {"empty", {}, 0, {}},
         {"shorter than the count", "\x01\x00", 0, {}},
@@ -114,7 +114,7 @@ TEST_F(StatisticsFileTest, DamagedFilesAreReadWithinBounds) {
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(writeBytes(path, c.bytes));
-        const std::vector<TStatEntry> read = entries();
+        const std::vector<StatEntry> read = entries();
         ASSERT_EQ(read.size(), c.count) << c.what;
         if (c.count > 0) {
             EXPECT_EQ(read.front(), c.first) << c.what;

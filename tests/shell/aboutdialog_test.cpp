@@ -19,10 +19,10 @@ protected:
     QImage sheet;
     QString source = builtInSheetMarker();
     int sourceReads = 0;
-    Tinfopar dialog{whiteTexture, squareTexture, sheet, [this] {
-                        ++sourceReads;
-                        return source;
-                    }};
+    AboutDialog dialog{whiteTexture, squareTexture, sheet, [this] {
+                           ++sourceReads;
+                           return source;
+                       }};
     QTemporaryDir dir;
 
     QString sheetFile(QColor colour) {

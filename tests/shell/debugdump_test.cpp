@@ -6,12 +6,12 @@
 
 namespace {
 
-QStringList dumpLines(const TGameState& state) {
+QStringList dumpLines(const GameState& state) {
     return debugDumpText(state).split(QStringLiteral("\r\n"));
 }
 
 TEST(DebugDump, BeforeTheFirstGameEverySlotIsEmpty) {
-    TGameState state;
+    GameState state;
     computeSlotPositions(state);
     const QStringList lines = dumpLines(state);
 
@@ -26,7 +26,7 @@ TEST(DebugDump, BeforeTheFirstGameEverySlotIsEmpty) {
 }
 
 TEST(DebugDump, DuringAGameShowsPresentAndFaceUpCardsAndTheTurn) {
-    TGameState state;
+    GameState state;
     computeSlotPositions(state);
     state.playerCount = 2;
     for (int slot = 1; slot <= 60; ++slot)

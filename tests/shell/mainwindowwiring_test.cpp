@@ -19,7 +19,7 @@ protected:
         window.showDebugDump = [this](const QString& text) { dumps << text; };
     }
 
-    Tparmain window{appEnvironment()};
+    MainWindow window{appEnvironment()};
     QStringList topics;
     QStringList dumps;
 };

@@ -41,9 +41,9 @@ void typeInto(SpinField* field, const QString& text) {
 class TformOptionTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     TformOptionTest() {
-        window = std::make_unique<Tparmain>(appEnvironment());
-        formOption = std::make_unique<TformOption>(window->options(), window->image3(),
-                                                   [this](const QString& topic) { helpTopics << topic; });
+        window = std::make_unique<MainWindow>(appEnvironment());
+        formOption = std::make_unique<OptionsDialog>(window->options(), window->image3(),
+                                                     [this](const QString& topic) { helpTopics << topic; });
         parneu = makeNewGameDialog(*window, settings);
         SorbelloWindows windows;
         windows.parneu = parneu.get();
@@ -53,9 +53,9 @@ protected:
     }
 
     // Opens the dialog from the menu and lets `use` work it while it is open.
-    void withDialog(const std::function<void(TformOption&)>& use) {
+    void withDialog(const std::function<void(OptionsDialog&)>& use) {
         onNextModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<TformOption*>(modal);
+            auto* dialog = qobject_cast<OptionsDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
             use(*dialog);
             if (dialog->isVisible())
@@ -65,17 +65,17 @@ protected:
     }
 
     QImage boardCard(int slot) const {
-        const TCard& card = window->gameState().cards[slot];
+        const Card& card = window->gameState().cards[slot];
         return window->PaintBox1->screen().copy(card.left, card.top, 40, 40);
     }
 
-    std::unique_ptr<Tparmain> window;
-    std::unique_ptr<Tparneu> parneu;
-    std::unique_ptr<TformOption> formOption;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<NewGameDialog> parneu;
+    std::unique_ptr<OptionsDialog> formOption;
     QStringList helpTopics;
 };
 
-bool operator==(const TProgramOptions& a, const TProgramOptions& b) {
+bool operator==(const ProgramOptions& a, const ProgramOptions& b) {
     return a.soundOn == b.soundOn && a.redCardBack == b.redCardBack && a.fadeShow == b.fadeShow &&
            a.fadeHide == b.fadeHide && a.fadeRemove == b.fadeRemove;
 }
@@ -83,11 +83,11 @@ bool operator==(const TProgramOptions& a, const TProgramOptions& b) {
 TEST_F(TformOptionTest, OpeningShowsTheOptionsAndAbbruchKeepsThemButRebuildsTheBack) {
     startGameThroughDialog(*window);
     // Changed behind the dialog's back: the board still shows the grey back.
-    TProgramOptions& options = window->options();
+    ProgramOptions& options = window->options();
     options = {false, true, 12, 300, 800};
-    const TProgramOptions before = options;
+    const ProgramOptions before = options;
     bool stayedOpenForHelp = false;
-    withDialog([&](TformOption& dialog) {
+    withDialog([&](OptionsDialog& dialog) {
         EXPECT_FALSE(dialog.SpieleSoundsAb->Status());
         EXPECT_TRUE(dialog.krRotverlauf->isChecked());
         EXPECT_FALSE(dialog.krClassic->isChecked());
@@ -121,7 +121,7 @@ TEST_F(TformOptionTest, OkayTakesTypedStepCountsUpToAThousand) {
                                   {u"0"_s, 75},    {u"-5"_s, 75},     {u"10000"_s, 1000}};
     for (const Case& c : cases) {
         window->options().fadeHide = 75;
-        withDialog([&](TformOption& dialog) {
+        withDialog([&](OptionsDialog& dialog) {
             typeInto(dialog.stepsHide, c.typed);
             dialog.VKButton1->click();
         });
@@ -151,12 +151,12 @@ TEST_F(TformOptionTest, AStepFieldIsPutBackIntoItsRangeWhenItLosesTheFocus) {
 
 TEST_F(TformOptionTest, RotverlaufDuringAGameRedrawsOnlyTheFaceDownCards) {
     startGameThroughDialog(*window);
-    const TCard& upCard = window->gameState().cards[1];
+    const Card& upCard = window->gameState().cards[1];
     QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {}, QPoint(upCard.left + 20, upCard.top + 20));
     ASSERT_TRUE(upCard.faceUp);
     const QImage face = boardCard(1);
 
-    withDialog([](TformOption& dialog) {
+    withDialog([](OptionsDialog& dialog) {
         QTest::mouseClick(dialog.krRotverlauf, Qt::LeftButton);
         QTest::mouseClick(dialog.krRotverlauf, Qt::LeftButton);
         EXPECT_TRUE(dialog.krRotverlauf->isChecked()) << "pressing the button that is down keeps it down";
@@ -178,7 +178,7 @@ TEST_F(TformOptionTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFaceD
     window->options().fadeShow = 1;
     window->options().fadeHide = 3;
     startGameThroughDialog(*window);
-    const TGameState& state = window->gameState();
+    const GameState& state = window->gameState();
     int other = 2;
     while (state.cards[other].motif == state.cards[1].motif)
         ++other;
@@ -187,7 +187,7 @@ TEST_F(TformOptionTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFaceD
                           QPoint(state.cards[slot].left + 20, state.cards[slot].top + 20));
     };
     const auto otherStyle = [this] {
-        withDialog([this](TformOption& dialog) {
+        withDialog([this](OptionsDialog& dialog) {
             QTest::mouseClick(window->options().redCardBack ? dialog.krClassic : dialog.krRotverlauf,
                               Qt::LeftButton);
             dialog.VKButton1->click();
@@ -232,7 +232,7 @@ TEST_F(TformOptionTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFaceD
         int staleOnScreen = 0;
         int staleOnBoard = 0;
         for (int slot = 1; slot <= state.cardCount(); ++slot) {
-            const TCard& card = state.cards[slot];
+            const Card& card = state.cards[slot];
             ASSERT_TRUE(card.present && !card.faceUp) << name << " slot " << slot;
             staleOnScreen += boardCard(slot) != back;
             staleOnBoard += window->images().board.copy(card.left, card.top, 40, 40) != back;

@@ -15,8 +15,8 @@ void catchProtocol(QtMsgType, const QMessageLogContext& context, const QString& 
         caught << text;
 }
 
-TEST(TProtokoll, LinesReachTheLogOnlyWhenSwitchedOnAndNeverTheWindow) {
-    TProtokoll protokoll;
+TEST(ProtocolWindow, LinesReachTheLogOnlyWhenSwitchedOnAndNeverTheWindow) {
+    ProtocolWindow protokoll;
     caught.clear();
     const QtMessageHandler previous = qInstallMessageHandler(catchProtocol);
 

@@ -11,25 +11,25 @@
 
 namespace {
 
-using State = TSoundAusgabe::State;
+using State = SoundOutput::State;
 
 // A player over a fake device.
 struct Rig {
     Rig() {
         auto owned = std::make_unique<FakeWaveOutDevice>();
         device = owned.get();
-        sound = std::make_unique<TSoundAusgabe>(std::move(owned));
+        sound = std::make_unique<SoundOutput>(std::move(owned));
         connectSoundMessages(*sound);
     }
     FakeWaveOutDevice* device = nullptr;
-    std::unique_ptr<TSoundAusgabe> sound;
+    std::unique_ptr<SoundOutput> sound;
 };
 
 class SoundAusgabeTest : public ::testing::Test, protected Rig {
 protected:
     // A record over samples that stay alive for the test.
-    TSoundRecord record(const QString& name, int size = 4, int channels = 1, int rate = 11025, int bits = 8) {
-        return TSoundRecord{name, size, quint8(channels), rate, quint8(bits), samples.constData()};
+    SoundRecord record(const QString& name, int size = 4, int channels = 1, int rate = 11025, int bits = 8) {
+        return SoundRecord{name, size, quint8(channels), rate, quint8(bits), samples.constData()};
     }
     const QByteArray samples{"\x80\x90\xa0\x90", 4};
 };
@@ -44,16 +44,16 @@ TEST_F(SoundAusgabeTest, FormatBlockIsDerivedFromTheRecord) {
         {1, 11025, 12, {1, 1, 11025, 16537, 1, 12}}, // whole bytes only
     };
     for (const auto& c : cases) {
-        const TSoundRecord r = record(QStringLiteral("x"), 4, c.channels, c.rate, c.bits);
+        const SoundRecord r = record(QStringLiteral("x"), 4, c.channels, c.rate, c.bits);
         sound->PlaySoundRecord(&r);
         EXPECT_EQ(device->openedWith, c.expected) << c.channels << "/" << c.rate << "/" << c.bits;
     }
 }
 
 TEST_F(SoundAusgabeTest, SecondRequestCutsTheFirstAndOnlyTheSecondFinishes) {
-    QSignalSpy finished(sound.get(), &TSoundAusgabe::OnFinish);
-    const TSoundRecord eins = record(QStringLiteral("eins"));
-    const TSoundRecord zwei = record(QStringLiteral("zwei"), 3);
+    QSignalSpy finished(sound.get(), &SoundOutput::OnFinish);
+    const SoundRecord eins = record(QStringLiteral("eins"));
+    const SoundRecord zwei = record(QStringLiteral("zwei"), 3);
 
     sound->PlaySoundRecord(&eins);
     device->finishBuffer(); // played to the end, but no poll tick yet
@@ -74,7 +74,7 @@ TEST_F(SoundAusgabeTest, SecondRequestCutsTheFirstAndOnlyTheSecondFinishes) {
 }
 
 TEST_F(SoundAusgabeTest, PollTimerFinishesAPlayedResource) {
-    QSignalSpy finished(sound.get(), &TSoundAusgabe::OnFinish);
+    QSignalSpy finished(sound.get(), &SoundOutput::OnFinish);
     sound->PlayResource(QStringLiteral("ppp1"));
     device->finishBuffer();
     ASSERT_TRUE(finished.wait(5000));
@@ -83,7 +83,7 @@ TEST_F(SoundAusgabeTest, PollTimerFinishesAPlayedResource) {
 }
 
 TEST_F(SoundAusgabeTest, MuteTouchesNothing) {
-    const TSoundRecord r = record(QStringLiteral("eins"));
+    const SoundRecord r = record(QStringLiteral("eins"));
     sound->setMute(true);
     sound->PlayResource(QStringLiteral("ppp1"));
     sound->PlaySoundRecord(&r);
@@ -155,7 +155,7 @@ TEST_F(SoundAusgabeTest, DeviceFailuresAreReportedWithTheStepThatFailed) {
         rig.device->resetResult = c.reset;
         rig.device->closeResult = c.close;
         MessageBoxCatcher boxes;
-        const TSoundRecord r = record(QStringLiteral("eins"));
+        const SoundRecord r = record(QStringLiteral("eins"));
         rig.sound->PlaySoundRecord(&r);
         EXPECT_EQ(rig.sound->state(), c.afterPlay) << c.caption;
         rig.sound->CloseDevice();
@@ -180,7 +180,7 @@ TEST_F(SoundAusgabeTest, NoDeviceMeansSilenceWithoutMessage) {
 
 TEST_F(SoundAusgabeTest, SynchronousPlayReturnsOnlyAfterTheDriverReportsTheEnd) {
     device->finishesOnDriverThread = true;
-    const TSoundRecord r = record(QStringLiteral("eins"));
+    const SoundRecord r = record(QStringLiteral("eins"));
     sound->setPlayAsynchron(false);
     sound->PlaySoundRecord(&r);
     EXPECT_EQ(sound->state(), State::Finished);

@@ -53,7 +53,7 @@ private:
 
 class FakeBoard : public BoardPort {
 public:
-    FakeBoard(Journal& journal, TGameState& state) : journal_(journal), state_(state) {}
+    FakeBoard(Journal& journal, GameState& state) : journal_(journal), state_(state) {}
 
     void ShowCard(int motif, int x, int y) override;
     void HideFaceUpCards() override;
@@ -76,7 +76,7 @@ private:
     int slotAt(int x, int y) const;
     void takePendingCards(const QString& what);
     Journal& journal_;
-    TGameState& state_;
+    GameState& state_;
 };
 
 class FakeSound : public SoundPort {
@@ -93,7 +93,7 @@ public:
     void EnterHighScore(const QString& name, quint32 points) override {
         highScores.push_back({name, points});
     }
-    void UpdateStatisticsFile(const TGameTallies& tallies, int playerCount) override {
+    void UpdateStatisticsFile(const GameTallies& tallies, int playerCount) override {
         ++statisticsUpdates;
         lastTallies = tallies;
         lastPlayerCount = playerCount;
@@ -101,7 +101,7 @@ public:
 
     std::vector<std::pair<QString, quint32>> highScores;
     int statisticsUpdates = 0;
-    TGameTallies lastTallies;
+    GameTallies lastTallies;
     int lastPlayerCount = 0;
 };
 

@@ -3,7 +3,7 @@
 #include "game/dealing.h"
 #include "game/gamerandom.h"
 
-void GameTable::startGame(const std::vector<TPlayer>& players, Setup setup) {
+void GameTable::startGame(const std::vector<Player>& players, Setup setup) {
     dialogs.startGame = [=, this] {
         state.settings.largeBoard = false;
         state.settings.groupSize = setup.groupSize;

@@ -9,14 +9,14 @@
 
 #include <vector>
 
-inline TPlayer humanPlayer(const QString& name) {
-    return TPlayer{name, 0, false, false, 0};
+inline Player humanPlayer(const QString& name) {
+    return Player{name, 0, false, false, 0};
 }
-inline TPlayer computerPlayer(const QString& name, int level = 2, bool network = false) {
-    return TPlayer{name, 0, true, network, level};
+inline Player computerPlayer(const QString& name, int level = 2, bool network = false) {
+    return Player{name, 0, true, network, level};
 }
-inline TPlayer remotePlayer(const QString& name) {
-    return TPlayer{name, 0, false, true, 0};
+inline Player remotePlayer(const QString& name) {
+    return Player{name, 0, false, true, 0};
 }
 
 class GameTable {
@@ -28,14 +28,14 @@ public:
     };
 
     // Starts a game through the new-game command, then forgets what was recorded so far.
-    void startGame(const std::vector<TPlayer>& players, Setup setup);
-    void startGame(const std::vector<TPlayer>& players) { startGame(players, Setup{}); }
+    void startGame(const std::vector<Player>& players, Setup setup);
+    void startGame(const std::vector<Player>& players) { startGame(players, Setup{}); }
     // A click in the middle of the slot's card.
     void click(int slot);
 
-    TGameState state;
-    TGameTallies tallies;
-    TProgramOptions options;
+    GameState state;
+    GameTallies tallies;
+    ProgramOptions options;
     Journal journal;
     FakeClock clock;
     FakeWait wait{journal, clock};

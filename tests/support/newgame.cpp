@@ -10,17 +10,17 @@
 
 #include <gtest/gtest.h>
 
-std::unique_ptr<Tparneu> makeNewGameDialog(Tparmain& window, SettingsStore& settings) {
+std::unique_ptr<NewGameDialog> makeNewGameDialog(MainWindow& window, SettingsStore& settings) {
     settings.WriteSetting(QStringLiteral("sp1"), QStringLiteral("Spieler 1"));
     settings.WriteSetting(QStringLiteral("geg1"), QStringLiteral("0"));
     settings.WriteSetting(QStringLiteral("sp2"), QStringLiteral("Spieler 2"));
     settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("0"));
-    return std::make_unique<Tparneu>(window.newGameContext(), window.image3());
+    return std::make_unique<NewGameDialog>(window.newGameContext(), window.image3());
 }
 
-void startGameThroughDialog(Tparmain& window) {
+void startGameThroughDialog(MainWindow& window) {
     onNextModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<Tparneu*>(modal);
+        auto* dialog = qobject_cast<NewGameDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         dialog->VKButton1->click();
     });

@@ -40,12 +40,12 @@ QImage loadTexture(const QString& path) {
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
 
-CardBackStyle backStyleOf(const TProgramOptions& options) {
+CardBackStyle backStyleOf(const ProgramOptions& options) {
     return options.redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau;
 }
 } // namespace
 
-Tparmain::Tparmain(AppEnvironment environment)
+MainWindow::MainWindow(AppEnvironment environment)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
@@ -81,9 +81,9 @@ Tparmain::Tparmain(AppEnvironment environment)
     Timer1->start();
 }
 
-Tparmain::~Tparmain() = default;
+MainWindow::~MainWindow() = default;
 
-void Tparmain::FormCreate() {
+void MainWindow::FormCreate() {
     images_.status = QImage(PaintBox2->size(), QImage::Format_RGB32);
     images_.status.fill(Qt::white);
     DebugDump1->setVisible(false);
@@ -99,47 +99,47 @@ void Tparmain::FormCreate() {
     NetzWerking1.listen();
 }
 
-void Tparmain::connectCommands() {
+void MainWindow::connectCommands() {
     connect(NeuesSpiel1, &QAction::triggered, this, [this] { turnFlow_->NeuesSpiel1Click(); });
-    connect(Beenden1, &QAction::triggered, this, &Tparmain::Beenden1Click);
-    connect(Hintergrundabdecken1, &QAction::triggered, this, &Tparmain::Hintergrundabdecken1Click);
+    connect(Beenden1, &QAction::triggered, this, &MainWindow::Beenden1Click);
+    connect(Hintergrundabdecken1, &QAction::triggered, this, &MainWindow::Hintergrundabdecken1Click);
     connect(Hintergrundfarbefestlegen1, &QAction::triggered, this,
-            &Tparmain::Hintergrundfarbefestlegen1Click);
-    connect(SpielerStatistik1, &QAction::triggered, this, &Tparmain::SpielerStatistik1Click);
-    connect(HighScore1, &QAction::triggered, this, &Tparmain::HighScore1Click);
-    connect(Optionen2, &QAction::triggered, this, &Tparmain::Optionen2Click);
-    connect(Float1, &TFloat::clicked, this, &Tparmain::Float1Click);
-    connect(Float2, &TFloat::clicked, this, &Tparmain::Float2Click);
+            &MainWindow::Hintergrundfarbefestlegen1Click);
+    connect(SpielerStatistik1, &QAction::triggered, this, &MainWindow::SpielerStatistik1Click);
+    connect(HighScore1, &QAction::triggered, this, &MainWindow::HighScore1Click);
+    connect(Optionen2, &QAction::triggered, this, &MainWindow::Optionen2Click);
+    connect(Float1, &ToolButton::clicked, this, &MainWindow::Float1Click);
+    connect(Float2, &ToolButton::clicked, this, &MainWindow::Float2Click);
     connect(Netzwerkverbindungtrennen1, &QAction::triggered, this,
-            &Tparmain::Netzwerkverbindungtrennen1Click);
-    connect(&NetzWerking1, &TNetzWerking::OnBlockEmpfangen, this,
-            [this](const TNetzBlock& block) { networkGame_->NetzWerking1BlockEmpfangen(block); });
-    connect(&NetzWerking1, &TNetzWerking::OnlineStatusGeaendert, this,
+            &MainWindow::Netzwerkverbindungtrennen1Click);
+    connect(&NetzWerking1, &NetworkLink::OnBlockEmpfangen, this,
+            [this](const NetworkBlock& block) { networkGame_->NetzWerking1BlockEmpfangen(block); });
+    connect(&NetzWerking1, &NetworkLink::OnlineStatusGeaendert, this,
             [this] { networkGame_->NetzWerking1lineStatusGeaendert(); });
-    connect(&NetzWerking1, &TNetzWerking::blockDropped, this, [] { QApplication::beep(); });
+    connect(&NetzWerking1, &NetworkLink::blockDropped, this, [] { QApplication::beep(); });
     // Never shown from inside the socket's signal that reports the error.
     connect(
-        &NetzWerking1, &TNetzWerking::socketFehler, this,
+        &NetzWerking1, &NetworkLink::socketFehler, this,
         [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); },
         Qt::QueuedConnection);
-    connect(Karteneditor1, &QAction::triggered, this, &Tparmain::Karteneditor1Click);
-    connect(Float4, &TFloat::clicked, this, &Tparmain::Float4Click);
-    connect(Float3, &TFloat::clicked, this, &Tparmain::Float3Click);
-    connect(Spielanleitung1, &QAction::triggered, this, &Tparmain::Spielanleitung1Click);
-    connect(berKolibri811, &QAction::triggered, this, &Tparmain::berKolibri811Click);
+    connect(Karteneditor1, &QAction::triggered, this, &MainWindow::Karteneditor1Click);
+    connect(Float4, &ToolButton::clicked, this, &MainWindow::Float4Click);
+    connect(Float3, &ToolButton::clicked, this, &MainWindow::Float3Click);
+    connect(Spielanleitung1, &QAction::triggered, this, &MainWindow::Spielanleitung1Click);
+    connect(berKolibri811, &QAction::triggered, this, &MainWindow::berKolibri811Click);
     connect(VerknpfungzumDesktopanlegen1, &QAction::triggered, this,
-            &Tparmain::VerknpfungzumDesktopanlegen1Click);
+            &MainWindow::VerknpfungzumDesktopanlegen1Click);
     connect(VerknpfungzumStartmenanlegen1, &QAction::triggered, this,
-            &Tparmain::VerknpfungzumStartmenanlegen1Click);
-    connect(VukoHomepage1, &QAction::triggered, this, &Tparmain::VukoHomepage1Click);
-    connect(IP1, &QAction::triggered, this, &Tparmain::IP1Click);
-    connect(DebugDump1, &QAction::triggered, this, &Tparmain::DebugDump1Click);
+            &MainWindow::VerknpfungzumStartmenanlegen1Click);
+    connect(VukoHomepage1, &QAction::triggered, this, &MainWindow::VukoHomepage1Click);
+    connect(IP1, &QAction::triggered, this, &MainWindow::IP1Click);
+    connect(DebugDump1, &QAction::triggered, this, &MainWindow::DebugDump1Click);
     connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
-    connect(PaintBox1, &PaintBox::mousePressed, this,
+    connect(PaintBox1, &ImageView::mousePressed, this,
             [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
 }
 
-void Tparmain::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Restoring a minimised window shows it again; the settings are read only once.
     if (!shown_) {
@@ -148,7 +148,7 @@ void Tparmain::showEvent(QShowEvent* event) {
     }
 }
 
-void Tparmain::FormShow() {
+void MainWindow::FormShow() {
     board_->DrawStatusStrip();
     const InvalidSetting warn = [this](const QString& name, const QString& text) {
         showInvalidSetting(this, name, text);
@@ -162,14 +162,14 @@ void Tparmain::FormShow() {
         Hintergrundabdecken1Click();
 }
 
-void Tparmain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (FormClose())
         event->accept();
     else
         event->ignore();
 }
 
-bool Tparmain::FormClose() {
+bool MainWindow::FormClose() {
     if (gameState_.gameRunning) {
         const auto answer =
             QMessageBox::question(this, QStringLiteral("Schon beenden?"),
@@ -187,40 +187,40 @@ bool Tparmain::FormClose() {
     return true;
 }
 
-void Tparmain::Beenden1Click() {
+void MainWindow::Beenden1Click() {
     close();
 }
 
-void Tparmain::Float1Click() {
+void MainWindow::Float1Click() {
     turnFlow_->NeuesSpiel1Click();
 }
 
-void Tparmain::Float2Click() {
+void MainWindow::Float2Click() {
     Beenden1Click();
 }
 
-void Tparmain::Karteneditor1Click() {
+void MainWindow::Karteneditor1Click() {
     if (!windows_.karted)
         return;
     centreOnScreen(*windows_.karted);
     windows_.karted->exec();
 }
 
-void Tparmain::Float4Click() {
+void MainWindow::Float4Click() {
     Karteneditor1Click();
 }
 
-void Tparmain::SpielerStatistik1Click() {
+void MainWindow::SpielerStatistik1Click() {
     if (windows_.statisti)
         windows_.statisti->showStatistics();
 }
 
-void Tparmain::HighScore1Click() {
+void MainWindow::HighScore1Click() {
     if (windows_.formHighScore)
         windows_.formHighScore->showTable();
 }
 
-void Tparmain::Optionen2Click() {
+void MainWindow::Optionen2Click() {
     if (!windows_.formOption)
         return;
     windows_.formOption->Open();
@@ -230,43 +230,43 @@ void Tparmain::Optionen2Click() {
     board_->PaintBox1Paint();
 }
 
-void Tparmain::Float3Click() {
+void MainWindow::Float3Click() {
     Spielanleitung1Click();
 }
 
-void Tparmain::Spielanleitung1Click() {
+void MainWindow::Spielanleitung1Click() {
     helpRequest()(QStringLiteral("hauptue"));
 }
 
-void Tparmain::berKolibri811Click() {
+void MainWindow::berKolibri811Click() {
     if (!windows_.infopar)
         return;
     centreOnScreen(*windows_.infopar);
     windows_.infopar->exec();
 }
 
-void Tparmain::VerknpfungzumDesktopanlegen1Click() {
+void MainWindow::VerknpfungzumDesktopanlegen1Click() {
     offerShortcut(ShortcutPlace::Desktop, shell_, this);
 }
 
-void Tparmain::VerknpfungzumStartmenanlegen1Click() {
+void MainWindow::VerknpfungzumStartmenanlegen1Click() {
     offerShortcut(ShortcutPlace::StartMenu, shell_, this);
 }
 
-void Tparmain::VukoHomepage1Click() {
+void MainWindow::VukoHomepage1Click() {
     openHomepage(shell_);
 }
 
-void Tparmain::IP1Click() {
+void MainWindow::IP1Click() {
     showOwnAddress(shell_, this);
 }
 
-void Tparmain::DebugDump1Click() {
+void MainWindow::DebugDump1Click() {
     if (showDebugDump)
         showDebugDump(debugDumpText(gameState_));
 }
 
-void Tparmain::Hintergrundabdecken1Click() {
+void MainWindow::Hintergrundabdecken1Click() {
     const bool on = cover_ == nullptr;
     Hintergrundabdecken1->setChecked(on);
     if (!on) {
@@ -279,7 +279,7 @@ void Tparmain::Hintergrundabdecken1Click() {
     activateWindow();
 }
 
-void Tparmain::Hintergrundfarbefestlegen1Click() {
+void MainWindow::Hintergrundfarbefestlegen1Click() {
     const QColor chosen = QColorDialog::getColor(colourFromValue(backgroundColour_), this);
     if (!chosen.isValid())
         return;
@@ -288,39 +288,39 @@ void Tparmain::Hintergrundfarbefestlegen1Click() {
         cover_->setColour(chosen);
 }
 
-bool Tparmain::confirmAbandonGame() {
+bool MainWindow::confirmAbandonGame() {
     return QMessageBox::question(this, QStringLiteral("Frage..."),
                                  QStringLiteral("Wollen Sie wirklich das\rlaufende Spiel abbrechen?"),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-void Tparmain::runNewGameDialog() {
+void MainWindow::runNewGameDialog() {
     if (windows_.parneu)
         windows_.parneu->exec();
 }
 
-Tparneu::Context Tparmain::newGameContext() {
-    return Tparneu::Context{env_.settings, env_.dataPaths.playerNamesFile(),
-                            gameState_,    gameTallies_,
-                            random_,       *turnFlow_,
-                            env_.wait,     *this,
-                            helpRequest()};
+NewGameDialog::Context MainWindow::newGameContext() {
+    return NewGameDialog::Context{env_.settings, env_.dataPaths.playerNamesFile(),
+                                  gameState_,    gameTallies_,
+                                  random_,       *turnFlow_,
+                                  env_.wait,     *this,
+                                  helpRequest()};
 }
 
-Tparneu::Network Tparmain::newGameNetwork() {
-    return Tparneu::Network{&NetzWerking1, networkGame_.get(), windows_.formNetzAdresseEingeben,
-                            windows_.formAblauf};
+NewGameDialog::Network MainWindow::newGameNetwork() {
+    return NewGameDialog::Network{&NetzWerking1, networkGame_.get(), windows_.formNetzAdresseEingeben,
+                                  windows_.formAblauf};
 }
 
-void Tparmain::showKnownGroupsText(const QString& text) {
+void MainWindow::showKnownGroupsText(const QString& text) {
     vollauf->setText(text);
 }
 
-void Tparmain::repaintBoard() {
+void MainWindow::repaintBoard() {
     board_->PaintBox1Paint();
 }
 
-bool Tparmain::askToJoin() {
+bool MainWindow::askToJoin() {
     return QMessageBox::question(this, QStringLiteral("Frage aus dem Netzwerk"),
                                  QStringLiteral("Wollen Sie ein Netzwerkspiel spielen?"),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -328,7 +328,7 @@ bool Tparmain::askToJoin() {
 
 // Shown from the event loop once the socket has finished with its disconnect; more ends while
 // the message waits or is open add no second one.
-void Tparmain::showConnectionLost() {
+void MainWindow::showConnectionLost() {
     if (connectionLostShowing_)
         return;
     connectionLostShowing_ = true;
@@ -343,8 +343,8 @@ void Tparmain::showConnectionLost() {
         Qt::QueuedConnection);
 }
 
-void Tparmain::prepareOfferedGame(bool largeBoard, bool triples, bool pictures) {
-    if (Tparneu* parneu = windows_.parneu) {
+void MainWindow::prepareOfferedGame(bool largeBoard, bool triples, bool pictures) {
+    if (NewGameDialog* parneu = windows_.parneu) {
         parneu->Alsbilder->setStatus(pictures);
         parneu->Alszahlen->setStatus(!pictures);
         parneu->dreigleiche->setStatus(triples);
@@ -355,11 +355,11 @@ void Tparmain::prepareOfferedGame(bool largeBoard, bool triples, bool pictures) 
     UseBuiltInSheet(images_.sheet);
 }
 
-void Tparmain::Netzwerkverbindungtrennen1Click() {
+void MainWindow::Netzwerkverbindungtrennen1Click() {
     networkGame_->Netzwerkverbindungtrennen1Click();
 }
 
-void Tparmain::showEndDialog(const EndDialogText& text) {
+void MainWindow::showEndDialog(const EndDialogText& text) {
     if (windows_.gewinnform)
         windows_.gewinnform->showResult(text);
 }

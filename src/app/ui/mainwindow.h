@@ -25,24 +25,24 @@ class BackgroundCover;
 class BoardScreen;
 class ComputerPlayer;
 class GameRecords;
-class PaintBox;
+class ImageView;
 class QAction;
 class QFrame;
 class QLabel;
-class TSiebenSeg;
+class SevenSegmentDisplay;
 class QTimer;
-class TFloat;
-class TTexturpanel;
-class Tgewinnform;
+class ToolButton;
+class TexturePanel;
+class EndDialog;
 class TurnFlow;
 
 // The main window: the board, the status displays, the menu and the tool buttons. It owns
 // the one game state and everything a game is played with.
-class Tparmain : public QMainWindow, private DialogPort, private NewGameHost, private NetworkGameHost {
+class MainWindow : public QMainWindow, private DialogPort, private NewGameHost, private NetworkGameHost {
     Q_OBJECT
 public:
-    explicit Tparmain(AppEnvironment environment);
-    ~Tparmain() override;
+    explicit MainWindow(AppEnvironment environment);
+    ~MainWindow() override;
 
     // Opens a help topic; set once the help viewer exists.
     HelpRequest ShowHelpTopic;
@@ -55,17 +55,17 @@ public:
     }
 
     // What the new-game dialog works with.
-    Tparneu::Context newGameContext();
+    NewGameDialog::Context newGameContext();
     // The network windows and parts, for the new-game dialog.
-    Tparneu::Network newGameNetwork();
+    NewGameDialog::Network newGameNetwork();
     // Where the debug dump is shown.
     DumpDisplay showDebugDump;
 
     // The other windows, once they exist.
     void attachWindows(const SorbelloWindows& windows) { windows_ = windows; }
 
-    TGameState& gameState() { return gameState_; }
-    TProgramOptions& options() { return options_; }
+    GameState& gameState() { return gameState_; }
+    ProgramOptions& options() { return options_; }
     TurnFlow& turnFlow() { return *turnFlow_; }
     NetworkGame& networkGame() { return *networkGame_; }
     const BoardImages& images() const { return images_; }
@@ -99,24 +99,24 @@ public:
     void DebugDump1Click();
 
     // Components, named as on the form.
-    TTexturpanel* Texturpanel1 = nullptr;
-    TFloat* Float1 = nullptr;
-    TFloat* Float4 = nullptr;
-    TFloat* Float3 = nullptr;
+    TexturePanel* Texturpanel1 = nullptr;
+    ToolButton* Float1 = nullptr;
+    ToolButton* Float4 = nullptr;
+    ToolButton* Float3 = nullptr;
     QFrame* Bevel2 = nullptr;
-    PaintBox* PaintBox2 = nullptr;
+    ImageView* PaintBox2 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* vollauf = nullptr;
-    TSiebenSeg* SiebenSeg1 = nullptr;
+    SevenSegmentDisplay* SiebenSeg1 = nullptr;
     QLabel* Label1 = nullptr;
-    TFloat* Float2 = nullptr;
+    ToolButton* Float2 = nullptr;
     QFrame* Bevel1 = nullptr;
-    TTexturpanel* Texturpanel2 = nullptr;
+    TexturePanel* Texturpanel2 = nullptr;
     QFrame* Panel2 = nullptr;
-    PaintBox* PaintBox1 = nullptr;
+    ImageView* PaintBox1 = nullptr;
     QTimer* Timer1 = nullptr;
-    TNetzWerking NetzWerking1;
-    TSoundAusgabe SoundAusgabe1;
+    NetworkLink NetzWerking1;
+    SoundOutput SoundAusgabe1;
 
     QAction* NeuesSpiel1 = nullptr;
     QAction* Netzwerkverbindungtrennen1 = nullptr;
@@ -159,9 +159,9 @@ private:
     void showEndDialog(const EndDialogText& text) override;
 
     AppEnvironment env_;
-    TGameState gameState_;
-    TGameTallies gameTallies_;
-    TProgramOptions options_;
+    GameState gameState_;
+    GameTallies gameTallies_;
+    ProgramOptions options_;
     GameRandom random_;
     BoardImages images_;
     QImage image3_;     // texture of the window panels

@@ -19,9 +19,9 @@ namespace {
 constexpr int kClientWidth = 697;
 constexpr int kSmallClientHeight = 264;
 
-TFloat* flatButton(TTexturpanel* panel, const QString& icon, const QString& caption1, const QString& caption2,
-                   QPoint at) {
-    auto* button = new TFloat(panel);
+ToolButton* flatButton(TexturePanel* panel, const QString& icon, const QString& caption1,
+                       const QString& caption2, QPoint at) {
+    auto* button = new ToolButton(panel);
     button->setTexturpanel(panel);
     button->setBitmap(QImage(QStringLiteral(":/icons/%1.png").arg(icon)));
     button->setCaption1(caption1);
@@ -40,7 +40,7 @@ QFrame* bevel(QWidget* parent, QFrame::Shape shape, QRect geometry) {
 
 } // namespace
 
-void Tparmain::buildComponents() {
+void MainWindow::buildComponents() {
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kSmallClientHeight);
     client->setFont(arialFontOfPixelSize(11)); // "MS Sans Serif", 8 points
@@ -48,7 +48,7 @@ void Tparmain::buildComponents() {
     // Not resizable: the window is always as large as its client area and menu need.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Texturpanel1 = new TTexturpanel(client);
+    Texturpanel1 = new TexturePanel(client);
     Texturpanel1->setGeometry(0, 0, kClientWidth, 65);
     Texturpanel1->setTexturbild(image3_);
     Float1 = flatButton(Texturpanel1, QStringLiteral("newgame"), QStringLiteral("Neues"),
@@ -59,7 +59,7 @@ void Tparmain::buildComponents() {
                         QStringLiteral("Anleitung"), {111, 8});
     Bevel2 = bevel(Texturpanel1, QFrame::VLine, {171, 8, 10, 50});
 
-    PaintBox2 = new PaintBox(Texturpanel1);
+    PaintBox2 = new ImageView(Texturpanel1);
     PaintBox2->setGeometry(184, 8, 377, 33);
 
     Label2 = new QLabel(QStringLiteral("Anzahl vollständig aufgedeckter Kartenpaare:"), Texturpanel1);
@@ -69,13 +69,13 @@ void Tparmain::buildComponents() {
     vollauf->setFont(arialFontOfPixelSize(13));
     vollauf->setGeometry(463, 43, 34, 16);
 
-    SiebenSeg1 = new TSiebenSeg(Texturpanel1);
+    SiebenSeg1 = new SevenSegmentDisplay(Texturpanel1);
     SiebenSeg1->setGeometry(568, 8, 57, 39);
     SiebenSeg1->setStellen(2);
     SiebenSeg1->setSkalFaktor(0.34f);
     SiebenSeg1->setSkipNull(true);
-    SiebenSeg1->setZifferFarbe(TSiebenSeg::zfGruen);
-    SiebenSeg1->setModus(TSiebenSeg::mNormal);
+    SiebenSeg1->setZifferFarbe(SevenSegmentDisplay::zfGruen);
+    SiebenSeg1->setModus(SevenSegmentDisplay::mNormal);
     SiebenSeg1->setWert(0);
 
     Label1 = new QLabel(QStringLiteral("Restpunkte"), Texturpanel1);
@@ -86,7 +86,7 @@ void Tparmain::buildComponents() {
 
     Bevel1 = bevel(client, QFrame::HLine, {0, 65, kClientWidth, 1});
 
-    Texturpanel2 = new TTexturpanel(client);
+    Texturpanel2 = new TexturePanel(client);
     Texturpanel2->setGeometry(0, 66, kClientWidth, kSmallClientHeight - 66);
     Texturpanel2->setTexturbild(image3_);
 
@@ -94,12 +94,12 @@ void Tparmain::buildComponents() {
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setLineWidth(1);
     Panel2->setGeometry(16, 8, 664, 185);
-    PaintBox1 = new PaintBox(Panel2);
+    PaintBox1 = new ImageView(Panel2);
     PaintBox1->setGeometry(1, 1, 662, 183);
     PaintBox1->setEnabled(false); // no clicks before the first game
 }
 
-void Tparmain::buildMenu() {
+void MainWindow::buildMenu() {
     QMenuBar* bar = menuBar();
     const auto item = [](QMenu* menu, const QString& text, QKeySequence key = {}) {
         QAction* action = menu->addAction(text);
@@ -138,7 +138,7 @@ void Tparmain::buildMenu() {
     berKolibri811 = item(hilfe, QStringLiteral("Über &Sorbello"), Qt::Key_F9);
 }
 
-void Tparmain::applyBoardSize(bool largeBoard) {
+void MainWindow::applyBoardSize(bool largeBoard) {
     // The window heights of the design, 310 and 480, include 46 pixels of title bar, menu
     // and frame; what is left is the client area.
     const int clientHeight = (largeBoard ? 480 : 310) - 46;

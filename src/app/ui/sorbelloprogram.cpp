@@ -22,7 +22,7 @@
 
 // Members in the order the windows are created; they are destroyed the other way round.
 struct SorbelloProgram::Windows {
-    explicit Windows(Tparmain& parmain)
+    explicit Windows(MainWindow& parmain)
         : parneu(parmain.newGameContext(), parmain.image3()),
           infopar(parmain.imageweiss(), parmain.images().texture, parmain.currentSheet(),
                   [this] { return parneu.Edit1->text(); }),
@@ -35,22 +35,22 @@ struct SorbelloProgram::Windows {
           formAblauf(parmain.image3(), &parneu), formNetzAdresseEingeben(parmain.image3()),
           formHighScore(parmain.records(), parmain.image3()) {}
 
-    Tparneu parneu;
-    Tinfopar infopar;
-    Tgewinnform gewinnform;
-    Tstatisti statisti;
-    Tkarted karted;
-    TformOption formOption;
-    TformAblauf formAblauf;
-    TformNetzAdresseEingeben formNetzAdresseEingeben;
-    TProtokoll protokoll;
+    NewGameDialog parneu;
+    AboutDialog infopar;
+    EndDialog gewinnform;
+    StatisticsDialog statisti;
+    CardEditor karted;
+    OptionsDialog formOption;
+    ProgressWindow formAblauf;
+    AddressDialog formNetzAdresseEingeben;
+    ProtocolWindow protokoll;
     // Loads the high-score table when it is made and writes it back when it goes, at the end.
-    TFormHighScore formHighScore;
+    HighScoreWindow formHighScore;
     HelpWindow help; // not one of the forms: the help viewer
 };
 
 SorbelloProgram::SorbelloProgram(const AppEnvironment& environment)
-    : parmain_(std::make_unique<Tparmain>(environment)), owned_(std::make_unique<Windows>(*parmain_)) {
+    : parmain_(std::make_unique<MainWindow>(environment)), owned_(std::make_unique<Windows>(*parmain_)) {
     // A run killed while it replaced a data file may have left the temporary file behind; the
     // data file itself is always whole, old or new.
     for (const QString& file : environment.dataPaths.files())

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-class Tparmain;
+class MainWindow;
 
 // The whole program: the main window and every other window, created once in their fixed
 // order, wired to each other, and destroyed in the reverse order.
@@ -14,7 +14,7 @@ public:
     explicit SorbelloProgram(const AppEnvironment& environment);
     ~SorbelloProgram();
 
-    Tparmain& mainWindow() { return *parmain_; }
+    MainWindow& mainWindow() { return *parmain_; }
     const SorbelloWindows& windows() const { return windows_; }
 
     // Shows the main window in the middle of the screen.
@@ -22,7 +22,7 @@ public:
 
 private:
     struct Windows;
-    std::unique_ptr<Tparmain> parmain_;
+    std::unique_ptr<MainWindow> parmain_;
     std::unique_ptr<Windows> owned_;
     SorbelloWindows windows_;
 };

@@ -9,7 +9,7 @@
 
 #include <QLabel>
 
-BoardScreen::BoardScreen(TGameState& state, BoardImages& images, const TProgramOptions& options,
+BoardScreen::BoardScreen(GameState& state, BoardImages& images, const ProgramOptions& options,
                          const FadeEngine& engine, MessageWait& wait, const TickClock& clock, Widgets widgets)
     : state_(state), images_(images), wait_(wait), clock_(clock), widgets_(widgets),
       transitions_(state, images, options, engine, *this) {}
@@ -27,7 +27,7 @@ void BoardScreen::RemoveFaceUpCards() {
 }
 
 void BoardScreen::PaintBox1Paint() {
-    PaintBox* box = widgets_.paintBox1;
+    ImageView* box = widgets_.paintBox1;
     resizeKeepingContent(images_.board, box->width(), box->height());
     box->showImage(images_.board);
 }
@@ -79,7 +79,7 @@ void BoardScreen::ShowFadeFrame(const QImage& frame, qint32 /*userValue*/) {
 }
 
 void BoardScreen::drawTitlePicture(const QString& programName, const QString& version) {
-    PaintBox* box = widgets_.paintBox1;
+    ImageView* box = widgets_.paintBox1;
     images_.board = QImage(box->width(), box->height(), QImage::Format_RGB32);
     paintTitlePicture(images_.board, images_.texture, programName, version);
     box->showImage(images_.board);

@@ -5,26 +5,26 @@
 
 class FadeEngine;
 class MessageWait;
-class PaintBox;
+class ImageView;
 class QLabel;
-class TSiebenSeg;
+class SevenSegmentDisplay;
 class TickClock;
 struct BoardImages;
-struct TGameState;
-struct TProgramOptions;
+struct GameState;
+struct ProgramOptions;
 
 // The board as the player sees it: keeps PaintBox1 and PaintBox2 showing the board and
 // status images, and plays the card transitions on the screen.
 class BoardScreen : public BoardPort, public FramePresenter {
 public:
     struct Widgets {
-        PaintBox* paintBox1;
-        PaintBox* paintBox2;
+        ImageView* paintBox1;
+        ImageView* paintBox2;
         QLabel* vollauf;
-        TSiebenSeg* siebenSeg1;
+        SevenSegmentDisplay* siebenSeg1;
     };
 
-    BoardScreen(TGameState& state, BoardImages& images, const TProgramOptions& options,
+    BoardScreen(GameState& state, BoardImages& images, const ProgramOptions& options,
                 const FadeEngine& engine, MessageWait& wait, const TickClock& clock, Widgets widgets);
 
     // Shortest time a fade frame stays on the screen; 0 lets tests run fades at full speed.
@@ -50,7 +50,7 @@ public:
     void drawTitlePicture(const QString& programName, const QString& version);
 
 private:
-    TGameState& state_;
+    GameState& state_;
     BoardImages& images_;
     MessageWait& wait_;
     const TickClock& clock_;

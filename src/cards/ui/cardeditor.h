@@ -8,25 +8,25 @@
 
 class CardNumberField;
 class ColourPanel;
-class EditorPaintBox;
+class DrawingView;
 class QAction;
 class QFrame;
 class QLabel;
-class TDownBut;
-class TFloat;
-class TLabel90;
-class TTexturpanel;
-class TVKButton;
+class LatchingButton;
+class ToolButton;
+class CaptionBand;
+class TexturePanel;
+class PushButton;
 
 // The card editor: paints the pictures of a card-picture sheet pixel by pixel, fills them
 // from bitmap files, and loads and saves whole sheets. It is created once and keeps its work
 // between openings; the rules live in CardEditorState, the window only turns input into
 // calls and shows the pictures.
-class Tkarted : public QDialog {
+class CardEditor : public QDialog {
     Q_OBJECT
 public:
-    Tkarted(const QImage& panelTexture, HelpRequest help, EditorDialogs dialogs = standardEditorDialogs(),
-            QWidget* parent = nullptr);
+    CardEditor(const QImage& panelTexture, HelpRequest help, EditorDialogs dialogs = standardEditorDialogs(),
+               QWidget* parent = nullptr);
 
     const CardEditorState& state() const { return state_; }
 
@@ -47,18 +47,18 @@ public:
     void VKButton1Click();
 
     // Components, named as on the form.
-    TLabel90* Label901 = nullptr;
-    TTexturpanel* Texturpanel1 = nullptr;
-    TFloat* Float1 = nullptr; // "Laden"
-    TFloat* Float2 = nullptr; // "Speichern"
-    TFloat* Float3 = nullptr; // "Hilfe"
-    TFloat* Float4 = nullptr; // "Zurück"
-    TDownBut* DownBut1 = nullptr;
-    TDownBut* DownBut2 = nullptr;
-    EditorPaintBox* PaintBox1 = nullptr;
+    CaptionBand* Label901 = nullptr;
+    TexturePanel* Texturpanel1 = nullptr;
+    ToolButton* Float1 = nullptr; // "Laden"
+    ToolButton* Float2 = nullptr; // "Speichern"
+    ToolButton* Float3 = nullptr; // "Hilfe"
+    ToolButton* Float4 = nullptr; // "Zurück"
+    LatchingButton* DownBut1 = nullptr;
+    LatchingButton* DownBut2 = nullptr;
+    DrawingView* PaintBox1 = nullptr;
     QFrame* Panel1 = nullptr;
     QLabel* Image1 = nullptr;
-    TVKButton* VKButton2 = nullptr;
+    PushButton* VKButton2 = nullptr;
     QLabel* Label1 = nullptr;
     CardNumberField* SpinEdit1 = nullptr;
     ColourPanel* f1 = nullptr;
@@ -67,7 +67,7 @@ public:
     ColourPanel* f4 = nullptr;
     ColourPanel* f5 = nullptr;
     QLabel* Label2 = nullptr;
-    TVKButton* VKButton1 = nullptr;
+    PushButton* VKButton1 = nullptr;
 
     QAction* Kartendateiladen1 = nullptr;
     QAction* Kartendateispeichern1 = nullptr;

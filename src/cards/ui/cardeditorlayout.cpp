@@ -26,8 +26,8 @@ constexpr int kClientWidth = 592;
 constexpr int kClientHeight = 424;
 constexpr int kBandWidth = 23;
 
-TFloat* toolButton(TTexturpanel* panel, const QString& icon, const QString& caption, int x) {
-    auto* button = new TFloat(panel);
+ToolButton* toolButton(TexturePanel* panel, const QString& icon, const QString& caption, int x) {
+    auto* button = new ToolButton(panel);
     button->setTexturpanel(panel);
     button->setBitmap(QImage(QStringLiteral(":/icons/%1.png").arg(icon)));
     button->setCaption1(caption);
@@ -36,8 +36,8 @@ TFloat* toolButton(TTexturpanel* panel, const QString& icon, const QString& capt
     return button;
 }
 
-TDownBut* drawingTool(TTexturpanel* panel, const QString& icon, const QString& hint, int y) {
-    auto* button = new TDownBut(panel);
+LatchingButton* drawingTool(TexturePanel* panel, const QString& icon, const QString& hint, int y) {
+    auto* button = new LatchingButton(panel);
     button->setBitmap(QImage(QStringLiteral(":/icons/%1.png").arg(icon)));
     button->setGroupIndex(1);
     button->setToolTip(hint);
@@ -47,7 +47,7 @@ TDownBut* drawingTool(TTexturpanel* panel, const QString& icon, const QString& h
 
 } // namespace
 
-void Tkarted::buildComponents(const QImage& panelTexture) {
+void CardEditor::buildComponents(const QImage& panelTexture) {
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);
     client->setFont(arialFontOfPixelSize(11)); // "MS Sans Serif", 8 points
@@ -56,11 +56,11 @@ void Tkarted::buildComponents(const QImage& panelTexture) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(client);
 
-    Label901 = new TLabel90(client);
+    Label901 = new CaptionBand(client);
     Label901->setCaption(QStringLiteral(" Karteneditor"));
     Label901->setFont(arialFont(kBandWidth));
     Label901->setGeometry(0, 0, kBandWidth, kClientHeight);
-    Texturpanel1 = new TTexturpanel(client);
+    Texturpanel1 = new TexturePanel(client);
     Texturpanel1->setGeometry(kBandWidth, 0, kClientWidth - kBandWidth, kClientHeight);
     Texturpanel1->setTexturbild(panelTexture);
 
@@ -76,7 +76,7 @@ void Tkarted::buildComponents(const QImage& panelTexture) {
     DownBut2 = drawingTool(Texturpanel1, QStringLiteral("pipette"), QStringLiteral("Pipette"), 88);
     DownBut1->setRand(true);
 
-    PaintBox1 = new EditorPaintBox(Texturpanel1);
+    PaintBox1 = new DrawingView(Texturpanel1);
     PaintBox1->setGeometry(48, 56, kZoomViewSide, kZoomViewSide);
 
     Panel1 = new QFrame(Texturpanel1);
@@ -109,7 +109,7 @@ void Tkarted::buildComponents(const QImage& panelTexture) {
     VKButton1->setCancel(true);
 }
 
-void Tkarted::buildMenu() {
+void CardEditor::buildMenu() {
     auto* bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
     const auto item = [](QMenu* menu, const QString& text, QKeySequence key = {}) {

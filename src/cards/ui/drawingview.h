@@ -4,10 +4,10 @@
 
 // The card editor's paint box: besides presses it reports where the mouse moves while a
 // button is held, and releases.
-class EditorPaintBox : public PaintBox {
+class DrawingView : public ImageView {
     Q_OBJECT
 public:
-    using PaintBox::PaintBox;
+    using ImageView::ImageView;
 
 Q_SIGNALS:
     void mouseMoved(int x, int y);

@@ -21,44 +21,44 @@ int roundEven(double value) {
 
 } // namespace
 
-TLabel90::TLabel90(QWidget* parent) : QWidget(parent) {
+CaptionBand::CaptionBand(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     resize(17, 17);
     setFont(arialFont(24));
-    connect(this, &QObject::objectNameChanged, this, &TLabel90::fitWidth);
+    connect(this, &QObject::objectNameChanged, this, &CaptionBand::fitWidth);
 }
 
-void TLabel90::setCaption(const QString& caption) {
+void CaptionBand::setCaption(const QString& caption) {
     caption_ = caption;
     fitWidth();
 }
 
-void TLabel90::setFontColor(const QColor& colour) {
+void CaptionBand::setFontColor(const QColor& colour) {
     fontColour_ = colour;
     update();
 }
 
-void TLabel90::setBgColor(const QColor& colour) {
+void CaptionBand::setBgColor(const QColor& colour) {
     background_ = colour;
     update();
 }
 
-void TLabel90::setStyle(TextPosition position) {
+void CaptionBand::setStyle(TextPosition position) {
     position_ = position;
     update();
 }
 
-void TLabel90::setAniniation(bool on) {
+void CaptionBand::setAniniation(bool on) {
     gradient_ = on;
     update();
 }
 
-QString TLabel90::shownCaption() const {
+QString CaptionBand::shownCaption() const {
     return caption_.isEmpty() ? objectName() : caption_;
 }
 
-QFont TLabel90::rotatedFont() const {
+QFont CaptionBand::rotatedFont() const {
     const int points = font().pointSize() > 0 ? font().pointSize() : (font().pixelSize() * 72 + 48) / 96;
     QFont rotated = arialFontWithCellHeight(points);
     rotated.setFamily(font().family());
@@ -66,12 +66,12 @@ QFont TLabel90::rotatedFont() const {
     return rotated;
 }
 
-QSize TLabel90::sizeHint() const {
+QSize CaptionBand::sizeHint() const {
     const QFontMetrics metrics(rotatedFont());
     return {metrics.ascent() + metrics.descent(), std::max(height(), 17)};
 }
 
-void TLabel90::fitWidth() {
+void CaptionBand::fitWidth() {
     if (width() != sizeHint().width())
         resize(sizeHint().width(), height());
     updateGeometry();
@@ -79,19 +79,19 @@ void TLabel90::fitWidth() {
 }
 
 // Whoever places the band sets its height; its width always follows the text.
-void TLabel90::resizeEvent(QResizeEvent* event) {
+void CaptionBand::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (width() != sizeHint().width())
         resize(sizeHint().width(), height());
 }
 
-void TLabel90::changeEvent(QEvent* event) {
+void CaptionBand::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange)
         fitWidth();
     QWidget::changeEvent(event);
 }
 
-void TLabel90::paintGradient(QImage& image) const {
+void CaptionBand::paintGradient(QImage& image) const {
     const int h = image.height();
     const int bands = std::min(h / 3, kMostBands);
     QPainter painter(&image);
@@ -105,7 +105,7 @@ void TLabel90::paintGradient(QImage& image) const {
     }
 }
 
-QImage TLabel90::render(int screenDepth) const {
+QImage CaptionBand::render(int screenDepth) const {
     QImage image(size(), QImage::Format_RGB32);
     image.fill(background_);
     if (gradient_ && screenDepth > 8)
@@ -127,7 +127,7 @@ QImage TLabel90::render(int screenDepth) const {
     return image;
 }
 
-void TLabel90::paintEvent(QPaintEvent*) {
+void CaptionBand::paintEvent(QPaintEvent*) {
     const QScreen* shown = screen();
     QPainter(this).drawImage(0, 0, render(shown ? shown->depth() : 32));
 }

@@ -7,7 +7,7 @@
 // The vertical caption band down the left edge of a dialog: the caption runs upward in a
 // light font over a gradient from the band colour to black. The band is exactly as wide as
 // the rotated text is high.
-class TLabel90 : public QWidget {
+class CaptionBand : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
@@ -20,7 +20,7 @@ public:
     Q_ENUM(TextPosition)
 
     // Starts 17 x 17 with "Arial" 24 in silver on grey.
-    explicit TLabel90(QWidget* parent = nullptr);
+    explicit CaptionBand(QWidget* parent = nullptr);
 
     // When empty, the object name is shown.
     QString Caption() const { return caption_; }

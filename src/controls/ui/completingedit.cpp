@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-TVKEdit::TVKEdit(QWidget* parent) : QLineEdit(parent), tip_(new QLabel(this)) {
+CompletingEdit::CompletingEdit(QWidget* parent) : QLineEdit(parent), tip_(new QLabel(this)) {
     tip_->hide();
     tip_->setTextFormat(Qt::PlainText);
     tip_->setAutoFillBackground(true);
@@ -13,40 +13,40 @@ TVKEdit::TVKEdit(QWidget* parent) : QLineEdit(parent), tip_(new QLabel(this)) {
     colours.setColor(QPalette::Window, QColor(255, 255, 0));
     colours.setColor(QPalette::WindowText, Qt::black);
     tip_->setPalette(colours);
-    connect(this, &QLineEdit::textChanged, this, &TVKEdit::handleTextChange);
-    connect(this, &QLineEdit::selectionChanged, this, &TVKEdit::rememberKeptLength);
+    connect(this, &QLineEdit::textChanged, this, &CompletingEdit::handleTextChange);
+    connect(this, &QLineEdit::selectionChanged, this, &CompletingEdit::rememberKeptLength);
 }
 
 // The tip may live on the parent, which does not know it belongs to this edit.
-TVKEdit::~TVKEdit() {
+CompletingEdit::~CompletingEdit() {
     delete tip_;
 }
 
-void TVKEdit::AddEntry(const QString& text) {
+void CompletingEdit::AddEntry(const QString& text) {
     entries_.add(text);
 }
 
-void TVKEdit::ClearEntries() {
+void CompletingEdit::ClearEntries() {
     entries_.clear();
 }
 
-void TVKEdit::SuspendSorting() {
+void CompletingEdit::SuspendSorting() {
     entries_.suspendSorting();
 }
 
-void TVKEdit::SortEntries() {
+void CompletingEdit::SortEntries() {
     entries_.sort();
 }
 
-const QLabel* TVKEdit::tip() const {
+const QLabel* CompletingEdit::tip() const {
     return tip_;
 }
 
-bool TVKEdit::isTipShown() const {
+bool CompletingEdit::isTipShown() const {
     return !tip_->isHidden();
 }
 
-void TVKEdit::handleTextChange() {
+void CompletingEdit::handleTextChange() {
     if (completing_)
         return;
     bool tipShown = false;
@@ -67,7 +67,7 @@ void TVKEdit::handleTextChange() {
     rememberKeptLength();
 }
 
-bool TVKEdit::showTip(int position) {
+bool CompletingEdit::showTip(int position) {
     if (!parentWidget())
         return false;
     if (tip_->parentWidget() != parentWidget())
@@ -82,12 +82,12 @@ bool TVKEdit::showTip(int position) {
     return true;
 }
 
-void TVKEdit::hideTip() {
+void CompletingEdit::hideTip() {
     Q_EMIT OnHideTip();
     tip_->hide();
 }
 
-void TVKEdit::complete(int position) {
+void CompletingEdit::complete(int position) {
     const int typedLength = int(text().size());
     const QString entry = entries_.at(position);
     completing_ = true;
@@ -98,7 +98,7 @@ void TVKEdit::complete(int position) {
     completing_ = false;
 }
 
-void TVKEdit::browse(int step) {
+void CompletingEdit::browse(int step) {
     if (!isTipShown()) {
         QApplication::beep();
         return;
@@ -107,13 +107,13 @@ void TVKEdit::browse(int step) {
     placeTip(entries_.at(browsePosition_));
 }
 
-void TVKEdit::placeTip(const QString& entry) {
+void CompletingEdit::placeTip(const QString& entry) {
     tip_->setText(entry);
     tip_->adjustSize();
     tip_->move(x(), y() - tip_->height());
 }
 
-void TVKEdit::keyPressEvent(QKeyEvent* event) {
+void CompletingEdit::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -135,7 +135,7 @@ void TVKEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void TVKEdit::focusOutEvent(QFocusEvent* event) {
+void CompletingEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // Switching windows or opening a menu does not leave the edit.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
@@ -146,6 +146,6 @@ void TVKEdit::focusOutEvent(QFocusEvent* event) {
         AddEntry(text());
 }
 
-void TVKEdit::rememberKeptLength() {
+void CompletingEdit::rememberKeptLength() {
     keptLength_ = int(text().size() - selectedText().size());
 }

@@ -14,7 +14,7 @@ class QLabel;
 // Only text the user types is completed; text set by the program is left as it is. Inline
 // completion happens only when the edit inserted text, so deleting the selected rest with
 // Backspace leaves the typed part alone instead of completing it again at once.
-class TVKEdit : public QLineEdit {
+class CompletingEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(Style Stil READ Stil WRITE setStil)
 
@@ -22,8 +22,8 @@ public:
     enum Style { dsHint = 0, dsSelection = 1 };
     Q_ENUM(Style)
 
-    explicit TVKEdit(QWidget* parent = nullptr);
-    ~TVKEdit() override;
+    explicit CompletingEdit(QWidget* parent = nullptr);
+    ~CompletingEdit() override;
 
     Style Stil() const { return stil_; }
     void setStil(Style style) { stil_ = style; }

@@ -8,27 +8,27 @@
 
 DialogFrame buildDialogFrame(QWidget& dialog, const QString& caption, const QImage& texture) {
     DialogFrame frame;
-    frame.band = new TLabel90(&dialog);
+    frame.band = new CaptionBand(&dialog);
     frame.band->setObjectName(QStringLiteral("Label901"));
     frame.band->setCaption(caption);
     frame.band->setGeometry(0, 0, frame.band->sizeHint().width(), dialog.height());
-    frame.panel = new TTexturpanel(&dialog);
+    frame.panel = new TexturePanel(&dialog);
     frame.panel->setObjectName(QStringLiteral("Texturpanel1"));
     frame.panel->setTexturbild(texture);
     frame.panel->setGeometry(frame.band->width(), 0, dialog.width() - frame.band->width(), dialog.height());
     return frame;
 }
 
-TVKButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QPoint at) {
-    auto* button = new TVKButton(parent);
+PushButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QPoint at) {
+    auto* button = new PushButton(parent);
     button->setCaption(caption);
     button->setColor(colour);
     button->move(at);
     return button;
 }
 
-TVKButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QRect geometry) {
-    TVKButton* button = makeButton(parent, caption, colour, geometry.topLeft());
+PushButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QRect geometry) {
+    PushButton* button = makeButton(parent, caption, colour, geometry.topLeft());
     button->resize(geometry.size());
     return button;
 }

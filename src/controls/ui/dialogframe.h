@@ -9,21 +9,21 @@ class QFont;
 class QImage;
 class QLabel;
 class QWidget;
-class TLabel90;
-class TTexturpanel;
-class TVKButton;
+class CaptionBand;
+class TexturePanel;
+class PushButton;
 
 // What every dialog of the program looks like: the caption band down the left edge and a
 // texture panel over the rest of the window.
 struct DialogFrame {
-    TLabel90* band = nullptr;
-    TTexturpanel* panel = nullptr;
+    CaptionBand* band = nullptr;
+    TexturePanel* panel = nullptr;
 };
 DialogFrame buildDialogFrame(QWidget& dialog, const QString& caption, const QImage& texture);
 
 // A coloured push button, placed and sized, or only placed (at its default size).
-TVKButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QRect geometry);
-TVKButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QPoint at);
+PushButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QRect geometry);
+PushButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QPoint at);
 
 // Black text on a dialog's texture.
 QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry, const QFont& font,

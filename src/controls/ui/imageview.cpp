@@ -3,18 +3,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
+ImageView::ImageView(QWidget* parent) : QWidget(parent) {
     // The picture covers every pixel: no background erase, so nothing flickers.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PaintBox::showImage(const QImage& image) {
+void ImageView::showImage(const QImage& image) {
     // Shared until a frame is drawn onto the screen, which then gets a copy of its own.
     screen_ = image;
     repaint();
 }
 
-void PaintBox::showPiece(const QImage& piece, QPoint at) {
+void ImageView::showPiece(const QImage& piece, QPoint at) {
     if (screen_.size() != size()) {
         QImage grown(size(), QImage::Format_RGB32);
         grown.fill(Qt::white);
@@ -26,13 +26,13 @@ void PaintBox::showPiece(const QImage& piece, QPoint at) {
     repaint(QRect(at, piece.size()));
 }
 
-void PaintBox::paintEvent(QPaintEvent* event) {
+void ImageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
     painter.drawImage(event->rect().topLeft(), screen_, event->rect());
 }
 
-void PaintBox::mousePressEvent(QMouseEvent* event) {
+void ImageView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     Q_EMIT mousePressed(event->button(), at.x(), at.y());
 }

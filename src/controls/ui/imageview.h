@@ -5,10 +5,10 @@
 
 // A paint box: shows a prepared picture and forwards mouse presses. Painting only copies
 // the picture; it never draws anything itself.
-class PaintBox : public QWidget {
+class ImageView : public QWidget {
     Q_OBJECT
 public:
-    explicit PaintBox(QWidget* parent = nullptr);
+    explicit ImageView(QWidget* parent = nullptr);
 
     // The whole picture goes to the screen.
     void showImage(const QImage& image);

@@ -13,15 +13,15 @@ namespace {
 
 constexpr int kCaptionGap = 4;
 
-QColor litColour(TBool::LampColour colour) {
+QColor litColour(Lamp::LampColour colour) {
     switch (colour) {
-    case TBool::afGruen:
+    case Lamp::afGruen:
         return {0, 255, 0};
-    case TBool::afGelb:
+    case Lamp::afGelb:
         return {255, 255, 0};
-    case TBool::afBlau:
+    case Lamp::afBlau:
         return {0, 0, 255};
-    case TBool::afRot:
+    case Lamp::afRot:
         break;
     }
     return {255, 0, 0};
@@ -29,11 +29,11 @@ QColor litColour(TBool::LampColour colour) {
 
 } // namespace
 
-TBool::TBool(QWidget* parent) : QWidget(parent) {
+Lamp::Lamp(QWidget* parent) : QWidget(parent) {
     resize(17, 17);
 }
 
-void TBool::setStatus(bool on) {
+void Lamp::setStatus(bool on) {
     if (on == on_)
         return;
     on_ = on;
@@ -41,57 +41,57 @@ void TBool::setStatus(bool on) {
     Q_EMIT geaendert();
 }
 
-void TBool::setAktivFarbe(LampColour colour) {
+void Lamp::setAktivFarbe(LampColour colour) {
     colour_ = colour;
     update();
 }
 
-void TBool::setLeuchtGroesse(int radius) {
+void Lamp::setLeuchtGroesse(int radius) {
     spot_ = std::clamp(radius, 1, std::max(lampSize() / 4, 1));
     update();
 }
 
-void TBool::setCaption(const QString& caption) {
+void Lamp::setCaption(const QString& caption) {
     caption_ = caption;
     fitSize();
 }
 
-void TBool::setFontColor(const QColor& colour) {
+void Lamp::setFontColor(const QColor& colour) {
     fontColour_ = colour;
     update();
 }
 
-int TBool::lampSize() const {
+int Lamp::lampSize() const {
     return caption_.isEmpty() ? std::max(width(), height()) : height();
 }
 
-QSize TBool::sizeHint() const {
+QSize Lamp::sizeHint() const {
     const int side = lampSize();
     if (caption_.isEmpty())
         return {side, side};
     return {side + kCaptionGap + QFontMetrics(font()).horizontalAdvance(caption_), side};
 }
 
-void TBool::fitSize() {
+void Lamp::fitSize() {
     if (size() != sizeHint())
         resize(sizeHint());
     updateGeometry();
     update();
 }
 
-void TBool::resizeEvent(QResizeEvent* event) {
+void Lamp::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     fitSize();
     setLeuchtGroesse(spot_);
 }
 
-void TBool::changeEvent(QEvent* event) {
+void Lamp::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange)
         fitSize();
     QWidget::changeEvent(event);
 }
 
-QImage TBool::render() const {
+QImage Lamp::render() const {
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     const int side = lampSize();
@@ -112,21 +112,21 @@ QImage TBool::render() const {
     return image;
 }
 
-void TBool::paintEvent(QPaintEvent*) {
+void Lamp::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, render());
 }
 
 // Radio lamps answer for their group among their siblings only, so equal group numbers on
 // different panels of one window stay apart.
-void TBool::switchOffPartners() {
+void Lamp::switchOffPartners() {
     if (!parentWidget())
         return;
-    for (TBool* other : parentWidget()->findChildren<TBool*>(Qt::FindDirectChildrenOnly))
+    for (Lamp* other : parentWidget()->findChildren<Lamp*>(Qt::FindDirectChildrenOnly))
         if (other != this && other->behaviour_ == bfRadio && other->group_ == group_)
             other->setStatus(false);
 }
 
-void TBool::mousePressEvent(QMouseEvent* event) {
+void Lamp::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     if (behaviour_ == bfNormal) {

@@ -7,7 +7,7 @@
 // A round lamp that works as a check box (`bfNormal`) or as one of a group of radio buttons
 // (`bfRadio`: lamps with the same parent and `GruppenId`). Its label is the optional
 // `Caption`, drawn right of the lamp; clicking the label works like clicking the lamp.
-class TBool : public QWidget {
+class Lamp : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool Status READ Status WRITE setStatus NOTIFY geaendert)
     Q_PROPERTY(LampColour AktivFarbe READ AktivFarbe WRITE setAktivFarbe)
@@ -24,7 +24,7 @@ public:
     Q_ENUM(Behaviour)
 
     // Starts as a 17 x 17 red check-box lamp, off.
-    explicit TBool(QWidget* parent = nullptr);
+    explicit Lamp(QWidget* parent = nullptr);
 
     bool Status() const { return on_; }
     // Repaints and raises geaendert() when the value actually changes.

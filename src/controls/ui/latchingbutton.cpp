@@ -6,38 +6,38 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-TDownBut::TDownBut(QWidget* parent) : QWidget(parent) {
+LatchingButton::LatchingButton(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(17, 17);
 }
 
-void TDownBut::setBitmap(const QImage& bitmap) {
+void LatchingButton::setBitmap(const QImage& bitmap) {
     bitmap_ = bitmap;
     resize(sizeHint());
     updateGeometry();
     update();
 }
 
-QSize TDownBut::sizeHint() const {
+QSize LatchingButton::sizeHint() const {
     return bitmap_.isNull() ? QSize(17, 17) : bitmap_.size() + QSize(5, 5);
 }
 
-void TDownBut::setRand(bool down) {
+void LatchingButton::setRand(bool down) {
     if (down && !down_)
         releaseGroup();
     down_ = down;
     update();
 }
 
-void TDownBut::releaseGroup() {
+void LatchingButton::releaseGroup() {
     if (!parentWidget())
         return;
-    for (TDownBut* other : parentWidget()->findChildren<TDownBut*>(Qt::FindDirectChildrenOnly))
+    for (LatchingButton* other : parentWidget()->findChildren<LatchingButton*>(Qt::FindDirectChildrenOnly))
         if (other != this && other->group_ == group_)
             other->setRand(false);
 }
 
-QImage TDownBut::render() const {
+QImage LatchingButton::render() const {
     QImage image(size(), QImage::Format_RGB32);
     QPainter painter(&image);
     const QPalette colours = palette();
@@ -54,15 +54,15 @@ QImage TDownBut::render() const {
     return image;
 }
 
-void TDownBut::paintEvent(QPaintEvent*) {
+void LatchingButton::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, render());
 }
 
-void TDownBut::mousePressEvent(QMouseEvent* event) {
+void LatchingButton::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
 }
 
-void TDownBut::mouseReleaseEvent(QMouseEvent* event) {
+void LatchingButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool click =
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;

@@ -6,14 +6,14 @@
 // A picture button that stays down once clicked and releases the other buttons of its group
 // (same parent, same `GroupIndex`), like the card editor's drawing tools. It sizes itself to
 // its picture plus 5 pixels. Disabled (QWidget's enabled property), the picture is blended.
-class TDownBut : public QWidget {
+class LatchingButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QImage Bitmap READ Bitmap WRITE setBitmap)
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE setGroupIndex)
     Q_PROPERTY(bool Rand READ Rand WRITE setRand)
 
 public:
-    explicit TDownBut(QWidget* parent = nullptr);
+    explicit LatchingButton(QWidget* parent = nullptr);
 
     // Pure white pixels of the picture are see-through.
     QImage Bitmap() const { return bitmap_; }

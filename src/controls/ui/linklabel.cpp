@@ -7,7 +7,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 
-THyperLink::THyperLink(QWidget* parent)
+LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent), opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     QFont linkFont = font();
     linkFont.setBold(true);
@@ -19,29 +19,29 @@ THyperLink::THyperLink(QWidget* parent)
     setCursor(programCursor(kLinkCursor));
 }
 
-void THyperLink::setItalic(bool on) {
+void LinkLabel::setItalic(bool on) {
     QFont linkFont = font();
     linkFont.setItalic(on);
     setFont(linkFont);
     adjustSize();
 }
 
-void THyperLink::enterEvent(QEnterEvent* event) {
+void LinkLabel::enterEvent(QEnterEvent* event) {
     setItalic(true);
     QLabel::enterEvent(event);
 }
 
-void THyperLink::leaveEvent(QEvent* event) {
+void LinkLabel::leaveEvent(QEvent* event) {
     setItalic(false);
     QLabel::leaveEvent(event);
 }
 
-void THyperLink::mousePressEvent(QMouseEvent* event) {
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
 }
 
-void THyperLink::mouseReleaseEvent(QMouseEvent* event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click =
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
@@ -50,9 +50,9 @@ void THyperLink::mouseReleaseEvent(QMouseEvent* event) {
         follow();
 }
 
-void THyperLink::follow() {
+void LinkLabel::follow() {
     if (url_.isEmpty()) {
-        if (isSignalConnected(QMetaMethod::fromSignal(&THyperLink::clicked)))
+        if (isSignalConnected(QMetaMethod::fromSignal(&LinkLabel::clicked)))
             Q_EMIT clicked();
         else
             QMessageBox::critical(this, QStringLiteral("Fehler"), QStringLiteral("Keine URL angegeben!"));

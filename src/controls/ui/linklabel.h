@@ -8,7 +8,7 @@
 
 // A label that opens a web address when clicked: blue, bold and underlined, italic while the
 // mouse is over it, with the pointing-hand cursor.
-class THyperLink : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString URL READ URL WRITE setURL)
 
@@ -16,7 +16,7 @@ public:
     // Asks the desktop to open the address; false when nothing could.
     using UrlOpener = std::function<bool(const QUrl&)>;
 
-    explicit THyperLink(QWidget* parent = nullptr);
+    explicit LinkLabel(QWidget* parent = nullptr);
 
     QString URL() const { return url_; }
     void setURL(const QString& url) { url_ = url; }

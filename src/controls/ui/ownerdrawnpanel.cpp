@@ -3,16 +3,16 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-TvkPanel::TvkPanel(QWidget* parent) : QWidget(parent) {
+OwnerDrawnPanel::OwnerDrawnPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TvkPanel::setZeichnen(bool on) {
+void OwnerDrawnPanel::setZeichnen(bool on) {
     drawsItself_ = on;
     update();
 }
 
-void TvkPanel::paintEvent(QPaintEvent*) {
+void OwnerDrawnPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!drawsItself_) {
         Q_EMIT paint(&painter);

@@ -6,12 +6,12 @@ class QPainter;
 
 // A panel whose owner paints all of it, as the high-score window does: unless `Zeichnen`
 // is set, painting only hands the owner a painter on the panel.
-class TvkPanel : public QWidget {
+class OwnerDrawnPanel : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool Zeichnen READ Zeichnen WRITE setZeichnen)
 
 public:
-    explicit TvkPanel(QWidget* parent = nullptr);
+    explicit OwnerDrawnPanel(QWidget* parent = nullptr);
 
     bool Zeichnen() const { return drawsItself_; }
     void setZeichnen(bool on);

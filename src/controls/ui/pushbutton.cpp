@@ -36,23 +36,23 @@ void invertDottedFrame(QImage& image, const QRect& frame) {
 
 } // namespace
 
-TVKButton::TVKButton(QWidget* parent) : QWidget(parent), caption_(kPlaceholder) {
+PushButton::PushButton(QWidget* parent) : QWidget(parent), caption_(kPlaceholder) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFont(arialFont(9));
     resize(120, 22);
     keyRelease_.setSingleShot(true);
     keyRelease_.setInterval(kKeyPressMilliseconds);
-    connect(&keyRelease_, &QTimer::timeout, this, &TVKButton::releaseByKey);
+    connect(&keyRelease_, &QTimer::timeout, this, &PushButton::releaseByKey);
     watchWindow();
 }
 
-void TVKButton::setCaption(const QString& caption) {
+void PushButton::setCaption(const QString& caption) {
     applyCaption(caption);
     update();
 }
 
-void TVKButton::applyCaption(const QString& caption) {
+void PushButton::applyCaption(const QString& caption) {
     caption_ = caption;
     if (shortcutId_ != 0)
         releaseShortcut(shortcutId_);
@@ -60,27 +60,27 @@ void TVKButton::applyCaption(const QString& caption) {
     shortcutId_ = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
 }
 
-void TVKButton::setFontColor(const QColor& colour) {
+void PushButton::setFontColor(const QColor& colour) {
     fontColour_ = colour;
     update();
 }
 
-void TVKButton::setColor(const QColor& colour) {
+void PushButton::setColor(const QColor& colour) {
     face_ = colour;
     update();
 }
 
-void TVKButton::setSchatten(bool on) {
+void PushButton::setSchatten(bool on) {
     shadow_ = on;
     update();
 }
 
-void TVKButton::click() {
+void PushButton::click() {
     if (isEnabled())
         Q_EMIT clicked();
 }
 
-void TVKButton::setPressed(bool pressed, bool inside) {
+void PushButton::setPressed(bool pressed, bool inside) {
     pressed_ = pressed;
     inside_ = inside;
     update();
@@ -88,7 +88,7 @@ void TVKButton::setPressed(bool pressed, bool inside) {
 
 // Enter and Escape reach the window when no control on the way took them; the window's
 // Default and Cancel buttons answer them there.
-void TVKButton::watchWindow() {
+void PushButton::watchWindow() {
     QWidget* current = window() == this ? nullptr : window();
     if (current == watchedWindow_)
         return;
@@ -99,7 +99,7 @@ void TVKButton::watchWindow() {
         watchedWindow_->installEventFilter(this);
 }
 
-bool TVKButton::answersKey(const QKeyEvent& key) const {
+bool PushButton::answersKey(const QKeyEvent& key) const {
     if (key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
         return false;
     const bool wanted = ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && default_) ||
@@ -108,19 +108,19 @@ bool TVKButton::answersKey(const QKeyEvent& key) const {
 }
 
 // Shown down, and up again a moment later, so the user sees which button the key pressed.
-void TVKButton::pressByKey() {
+void PushButton::pressByKey() {
     if (keyRelease_.isActive())
         return;
     setPressed(true, true);
     keyRelease_.start();
 }
 
-void TVKButton::releaseByKey() {
+void PushButton::releaseByKey() {
     setPressed(false, underMouse());
     click();
 }
 
-bool TVKButton::eventFilter(QObject* watched, QEvent* event) {
+bool PushButton::eventFilter(QObject* watched, QEvent* event) {
     if (watched == watchedWindow_ && event->type() == QEvent::KeyPress &&
         answersKey(*static_cast<QKeyEvent*>(event))) {
         pressByKey();
@@ -129,7 +129,7 @@ bool TVKButton::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool TVKButton::event(QEvent* event) {
+bool PushButton::event(QEvent* event) {
     if (event->type() == QEvent::Shortcut && shortcutId_ != 0 &&
         static_cast<QShortcutEvent*>(event)->shortcutId() == shortcutId_) {
         click();
@@ -140,22 +140,22 @@ bool TVKButton::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TVKButton::showEvent(QShowEvent* event) {
+void PushButton::showEvent(QShowEvent* event) {
     watchWindow();
     QWidget::showEvent(event);
 }
 
-void TVKButton::enterEvent(QEnterEvent* event) {
+void PushButton::enterEvent(QEnterEvent* event) {
     setPressed(pressed_, true);
     QWidget::enterEvent(event);
 }
 
-void TVKButton::leaveEvent(QEvent* event) {
+void PushButton::leaveEvent(QEvent* event) {
     setPressed(false, false);
     QWidget::leaveEvent(event);
 }
 
-void TVKButton::mousePressEvent(QMouseEvent* event) {
+void PushButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     setFocus(Qt::MouseFocusReason);
@@ -163,12 +163,12 @@ void TVKButton::mousePressEvent(QMouseEvent* event) {
 }
 
 // The mouse is held, so no leave arrives while it is dragged off the button.
-void TVKButton::mouseMoveEvent(QMouseEvent* event) {
+void PushButton::mouseMoveEvent(QMouseEvent* event) {
     if (pressed_ && !rect().contains(event->position().toPoint()))
         setPressed(false, false);
 }
 
-void TVKButton::mouseReleaseEvent(QMouseEvent* event) {
+void PushButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const bool over = rect().contains(event->position().toPoint());
@@ -177,17 +177,17 @@ void TVKButton::mouseReleaseEvent(QMouseEvent* event) {
         click();
 }
 
-void TVKButton::focusInEvent(QFocusEvent* event) {
+void PushButton::focusInEvent(QFocusEvent* event) {
     update();
     QWidget::focusInEvent(event);
 }
 
-void TVKButton::focusOutEvent(QFocusEvent* event) {
+void PushButton::focusOutEvent(QFocusEvent* event) {
     update();
     QWidget::focusOutEvent(event);
 }
 
-void TVKButton::paintBevels(QImage& image, int p) const {
+void PushButton::paintBevels(QImage& image, int p) const {
     const int w = width();
     const int h = height();
     Canvas canvas(image);
@@ -209,7 +209,7 @@ void TVKButton::paintBevels(QImage& image, int p) const {
     canvas.rectangle(0, 0, w, h);
 }
 
-void TVKButton::paintCaption(QImage& image, int p) const {
+void PushButton::paintCaption(QImage& image, int p) const {
     QPainter painter(&image);
     painter.setFont(font());
     const QFontMetrics metrics = painter.fontMetrics();
@@ -225,7 +225,7 @@ void TVKButton::paintCaption(QImage& image, int p) const {
     text(x, y, fontColour_);
 }
 
-QImage TVKButton::render() const {
+QImage PushButton::render() const {
     QImage image(size(), QImage::Format_RGB32);
     image.fill(Qt::black);
     const int p = pressed_ && inside_ ? 1 : 0;
@@ -236,7 +236,7 @@ QImage TVKButton::render() const {
     return image;
 }
 
-void TVKButton::paintEvent(QPaintEvent*) {
+void PushButton::paintEvent(QPaintEvent*) {
     if (caption_ == kPlaceholder)
         applyCaption(objectName());
     QPainter(this).drawImage(0, 0, render());

@@ -10,7 +10,7 @@
 // caption. The window's `Default` button answers Enter and its `Cancel` button Escape, from
 // wherever the focus is, unless a control there took the key; the caption's & character
 // marks its accelerator. Disabled (QWidget's enabled property), it shows a silver face.
-class TVKButton : public QWidget {
+class PushButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
@@ -22,7 +22,7 @@ class TVKButton : public QWidget {
 
 public:
     // Until a caption is set, the first paint shows the object name.
-    explicit TVKButton(QWidget* parent = nullptr);
+    explicit PushButton(QWidget* parent = nullptr);
 
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);

@@ -6,15 +6,15 @@
 
 namespace {
 
-QColor colourOf(TSiebenSeg::tfarbe colour) {
+QColor colourOf(SevenSegmentDisplay::tfarbe colour) {
     switch (colour) {
-    case TSiebenSeg::zfRot:
+    case SevenSegmentDisplay::zfRot:
         return {255, 0, 0};
-    case TSiebenSeg::zfGelb:
+    case SevenSegmentDisplay::zfGelb:
         return {255, 255, 0};
-    case TSiebenSeg::zfBlau:
+    case SevenSegmentDisplay::zfBlau:
         return {0, 0, 255};
-    case TSiebenSeg::zfGruen:
+    case SevenSegmentDisplay::zfGruen:
         break;
     }
     return {0, 255, 0};
@@ -22,14 +22,14 @@ QColor colourOf(TSiebenSeg::tfarbe colour) {
 
 } // namespace
 
-TSiebenSeg::TSiebenSeg(QWidget* parent) : QWidget(parent), timer_(new QTimer(this)) {
+SevenSegmentDisplay::SevenSegmentDisplay(QWidget* parent) : QWidget(parent), timer_(new QTimer(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(100, 60);
     timer_->setInterval(kDemoInterval);
-    connect(timer_, &QTimer::timeout, this, &TSiebenSeg::advanceDemo);
+    connect(timer_, &QTimer::timeout, this, &SevenSegmentDisplay::advanceDemo);
 }
 
-void TSiebenSeg::setWert(int value) {
+void SevenSegmentDisplay::setWert(int value) {
     if (value > kMaxWert)
         value = 0;
     if (value == wert_)
@@ -38,29 +38,29 @@ void TSiebenSeg::setWert(int value) {
     redraw();
 }
 
-void TSiebenSeg::setStellen(int count) {
+void SevenSegmentDisplay::setStellen(int count) {
     if (count < 1 || count > 10)
         return;
     stellen_ = count;
     redraw();
 }
 
-void TSiebenSeg::setSkalFaktor(float scale) {
+void SevenSegmentDisplay::setSkalFaktor(float scale) {
     skalFaktor_ = scale;
     redraw();
 }
 
-void TSiebenSeg::setSkipNull(bool skip) {
+void SevenSegmentDisplay::setSkipNull(bool skip) {
     skipNull_ = skip;
     redraw();
 }
 
-void TSiebenSeg::setZifferFarbe(tfarbe colour) {
+void SevenSegmentDisplay::setZifferFarbe(tfarbe colour) {
     zifferFarbe_ = colour;
     redraw();
 }
 
-void TSiebenSeg::setModus(tmodus mode) {
+void SevenSegmentDisplay::setModus(tmodus mode) {
     if (mode == modus_)
         return;
     if (mode == mDemo)
@@ -73,7 +73,7 @@ void TSiebenSeg::setModus(tmodus mode) {
         redraw();
 }
 
-void TSiebenSeg::advanceDemo() {
+void SevenSegmentDisplay::advanceDemo() {
     frame_ = frame_ % 39 + 1;
     const QString pattern = sevenSegmentDemoFrame(frame_);
     if (pattern == demoPattern_)
@@ -83,7 +83,7 @@ void TSiebenSeg::advanceDemo() {
 }
 
 // Painting happens only while the display can be seen, as does taking its drawn size.
-void TSiebenSeg::redraw() {
+void SevenSegmentDisplay::redraw() {
     if (!isVisible())
         return;
     image_ = paintSevenSegments(
@@ -92,12 +92,12 @@ void TSiebenSeg::redraw() {
     update();
 }
 
-void TSiebenSeg::showEvent(QShowEvent* event) {
+void SevenSegmentDisplay::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     redraw();
 }
 
-void TSiebenSeg::paintEvent(QPaintEvent*) {
+void SevenSegmentDisplay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
 }

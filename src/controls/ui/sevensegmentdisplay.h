@@ -11,7 +11,7 @@ class QTimer;
 // Shows a whole number as slanted seven-segment digits, or runs a light pattern over two
 // digits in demonstration mode. Whenever it paints while showing it takes the size its
 // drawing needs; until then a new display is 100 x 60.
-class TSiebenSeg : public QWidget {
+class SevenSegmentDisplay : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int Wert READ Wert WRITE setWert)
     Q_PROPERTY(int Stellen READ Stellen WRITE setStellen)
@@ -29,7 +29,7 @@ public:
     static constexpr int kMaxWert = 99999999;
     static constexpr int kDemoInterval = 150;
 
-    explicit TSiebenSeg(QWidget* parent = nullptr);
+    explicit SevenSegmentDisplay(QWidget* parent = nullptr);
 
     int Wert() const { return wert_; }
     // Values above kMaxWert become 0.

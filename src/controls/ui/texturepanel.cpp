@@ -5,41 +5,41 @@
 
 #include <QPainter>
 
-TTexturpanel::TTexturpanel(QWidget* parent) : QWidget(parent) {
+TexturePanel::TexturePanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TTexturpanel::setTexturbild(const QImage& texture) {
+void TexturePanel::setTexturbild(const QImage& texture) {
     texture_ = texture.width() >= 2 && texture.height() >= 2 ? texture : QImage();
     update();
 }
 
-void TTexturpanel::setRand(bool on) {
+void TexturePanel::setRand(bool on) {
     border_ = on;
     update();
 }
 
-void TTexturpanel::setRanddicke(int width) {
+void TexturePanel::setRanddicke(int width) {
     borderWidth_ = width >= 1 && width <= 30 ? width : 1;
     update();
 }
 
-void TTexturpanel::setRandFarbe(const QColor& colour) {
+void TexturePanel::setRandFarbe(const QColor& colour) {
     borderColour_ = colour;
     update();
 }
 
-void TTexturpanel::setCaption(const QString& caption) {
+void TexturePanel::setCaption(const QString& caption) {
     caption_ = caption;
     update();
 }
 
-void TTexturpanel::setFontColor(const QColor& colour) {
+void TexturePanel::setFontColor(const QColor& colour) {
     fontColour_ = colour;
     update();
 }
 
-QImage TTexturpanel::render() const {
+QImage TexturePanel::render() const {
     QImage image(size(), QImage::Format_RGB32);
     image.fill(palette().color(QPalette::Window));
     if (!texture_.isNull())
@@ -58,7 +58,7 @@ QImage TTexturpanel::render() const {
 
 // The pen runs centred on the one-pixel outline of the panel, so of a wide border the outer
 // half lies beyond the edge and only the inner half shows.
-void TTexturpanel::paintBorder(QImage& image) const {
+void TexturePanel::paintBorder(QImage& image) const {
     const int outside = borderWidth_ / 2;
     const QRect outline = image.rect().adjusted(-outside, -outside, outside, outside);
     QPainter painter(&image);
@@ -69,6 +69,6 @@ void TTexturpanel::paintBorder(QImage& image) const {
     band(outline.right() + 1 - borderWidth_, outline.top(), borderWidth_, outline.height());
 }
 
-void TTexturpanel::paintEvent(QPaintEvent*) {
+void TexturePanel::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, render());
 }

@@ -7,7 +7,7 @@
 
 // A panel tiled with a texture picture, optionally framed and captioned; it holds other
 // controls like any widget. It paints every pixel itself, so nothing is erased first.
-class TTexturpanel : public QWidget {
+class TexturePanel : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QImage Texturbild READ Texturbild WRITE setTexturbild)
     Q_PROPERTY(bool Rand READ Rand WRITE setRand)
@@ -18,7 +18,7 @@ class TTexturpanel : public QWidget {
     Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
 
 public:
-    explicit TTexturpanel(QWidget* parent = nullptr);
+    explicit TexturePanel(QWidget* parent = nullptr);
 
     // Shared, not copied: the windows' textures are set on many panels. A picture smaller
     // than 2 x 2 pixels cannot be tiled with the overlap and counts as none.

@@ -10,44 +10,44 @@
 
 #include <algorithm>
 
-TFloat::TFloat(QWidget* parent) : QWidget(parent) {
+ToolButton::ToolButton(QWidget* parent) : QWidget(parent) {
     resize(17, 17);
     fitSize();
 }
 
-void TFloat::setBitmap(const QImage& bitmap) {
+void ToolButton::setBitmap(const QImage& bitmap) {
     bitmap_ = bitmap;
     fitSize();
 }
 
-void TFloat::setCaption1(const QString& caption) {
+void ToolButton::setCaption1(const QString& caption) {
     caption1_ = caption;
     fitSize();
 }
 
-void TFloat::setCaption2(const QString& caption) {
+void ToolButton::setCaption2(const QString& caption) {
     caption2_ = caption;
     fitSize();
 }
 
-void TFloat::setFontColor(const QColor& colour) {
+void ToolButton::setFontColor(const QColor& colour) {
     fontColour_ = colour;
     update();
 }
 
-void TFloat::setRand(bool on) {
+void ToolButton::setRand(bool on) {
     frame_ = on;
     update();
 }
 
-int TFloat::lineHeight(const QString& caption) const {
+int ToolButton::lineHeight(const QString& caption) const {
     if (caption.isEmpty())
         return 0;
     const QFontMetrics metrics(font());
     return metrics.ascent() + metrics.descent();
 }
 
-QSize TFloat::sizeHint() const {
+QSize ToolButton::sizeHint() const {
     const QFontMetrics metrics(font());
     const int widest = std::max({metrics.horizontalAdvance(caption1_), metrics.horizontalAdvance(caption2_),
                                  bitmap_.isNull() ? 0 : bitmap_.width()});
@@ -55,13 +55,13 @@ QSize TFloat::sizeHint() const {
     return {widest + 12, pictureHeight + lineHeight(caption1_) + lineHeight(caption2_) + 10};
 }
 
-void TFloat::fitSize() {
+void ToolButton::fitSize() {
     resize(sizeHint());
     updateGeometry();
     update();
 }
 
-QImage TFloat::render() const {
+QImage ToolButton::render() const {
     const int w = width();
     const int h = height();
     // While framed, picture and captions move down and right like a pressed key.
@@ -89,12 +89,12 @@ QImage TFloat::render() const {
     return image;
 }
 
-void TFloat::paintEvent(QPaintEvent*) {
+void ToolButton::paintEvent(QPaintEvent*) {
     const MaskStyle style = isEnabled() ? MaskStyle::Normal : MaskStyle::Blended;
     QPainter(this).drawImage(0, 0, whiteAsTransparent(render(), style, palette().color(QPalette::Highlight)));
 }
 
-void TFloat::changeEvent(QEvent* event) {
+void ToolButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange)
         fitSize();
     else if (event->type() == QEvent::EnabledChange && !isEnabled())
@@ -102,22 +102,22 @@ void TFloat::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void TFloat::enterEvent(QEnterEvent* event) {
+void ToolButton::enterEvent(QEnterEvent* event) {
     if (isEnabled())
         setRand(true);
     QWidget::enterEvent(event);
 }
 
-void TFloat::leaveEvent(QEvent* event) {
+void ToolButton::leaveEvent(QEvent* event) {
     setRand(false);
     QWidget::leaveEvent(event);
 }
 
-void TFloat::mousePressEvent(QMouseEvent* event) {
+void ToolButton::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
 }
 
-void TFloat::mouseReleaseEvent(QMouseEvent* event) {
+void ToolButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool click =
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;

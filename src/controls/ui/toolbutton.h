@@ -11,17 +11,17 @@
 // lines on the texture behind it, framed by three rounded lines while the mouse is over it.
 // It sizes itself to its picture and captions. Disabled (QWidget's enabled property), it
 // shows in the blended look and does not click.
-class TFloat : public QWidget {
+class ToolButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QImage Bitmap READ Bitmap WRITE setBitmap)
     Q_PROPERTY(QString Caption1 READ Caption1 WRITE setCaption1)
     Q_PROPERTY(QString Caption2 READ Caption2 WRITE setCaption2)
     Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
     Q_PROPERTY(bool Rand READ Rand WRITE setRand)
-    Q_PROPERTY(TTexturpanel* Texturpanel READ Texturpanel WRITE setTexturpanel)
+    Q_PROPERTY(TexturePanel* Texturpanel READ Texturpanel WRITE setTexturpanel)
 
 public:
-    explicit TFloat(QWidget* parent = nullptr);
+    explicit ToolButton(QWidget* parent = nullptr);
 
     // Pure white pixels of the picture are see-through.
     QImage Bitmap() const { return bitmap_; }
@@ -36,8 +36,8 @@ public:
     bool Rand() const { return frame_; }
     void setRand(bool on);
     // The panel the button sits on; kept for the windows, not used in painting.
-    TTexturpanel* Texturpanel() const { return panel_; }
-    void setTexturpanel(TTexturpanel* panel) { panel_ = panel; }
+    TexturePanel* Texturpanel() const { return panel_; }
+    void setTexturpanel(TexturePanel* panel) { panel_ = panel; }
 
     // The button as painted, before white is made see-through.
     QImage render() const;
@@ -64,6 +64,6 @@ private:
     QString caption2_;
     QColor fontColour_ = Qt::black;
     bool frame_ = false;
-    TTexturpanel* panel_ = nullptr;
+    TexturePanel* panel_ = nullptr;
     bool pressed_ = false;
 };

@@ -8,20 +8,20 @@
 
 #include <QLabel>
 
-Tgewinnform::Tgewinnform(const QImage& panelTexture, const QImage& boardTexture, QWidget* parent)
+EndDialog::EndDialog(const QImage& panelTexture, const QImage& boardTexture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("gewinnform"));
     setWindowTitle(QStringLiteral("Dieses Spiel ist beendet"));
     setFixedSize(391, 208);
 
-    auto* background = new TTexturpanel(this);
+    auto* background = new TexturePanel(this);
     background->setGeometry(0, 0, 391, 208);
     background->setTexturbild(panelTexture);
 
     Label1 = makeLabel(background, QStringLiteral("Herzlichen Glückwunsch,"), QRect(88, 24, 202, 20),
                        arialFontOfPixelSize(16, true));
 
-    auto* texturpanel2 = new TTexturpanel(background);
+    auto* texturpanel2 = new TexturePanel(background);
     texturpanel2->setGeometry(8, 48, 369, 57);
     texturpanel2->setTexturbild(boardTexture);
     texturpanel2->setRand(true);
@@ -41,7 +41,7 @@ Tgewinnform::Tgewinnform(const QImage& panelTexture, const QImage& boardTexture,
     Label2 = makeLabel(background, QStringLiteral("Sie haben das Spiel gewonnen!"), QRect(74, 120, 253, 20),
                        arialFontOfPixelSize(16, true));
 
-    VKButton1 = new TVKButton(background);
+    VKButton1 = new PushButton(background);
     VKButton1->setObjectName(QStringLiteral("VKButton1"));
     VKButton1->setCaption(QStringLiteral("Sehr schön!"));
     VKButton1->setGeometry(136, 179, 120, 22);
@@ -49,10 +49,10 @@ Tgewinnform::Tgewinnform(const QImage& panelTexture, const QImage& boardTexture,
     VKButton1->setColor(QColor(0, 255, 0));
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
-    connect(VKButton1, &TVKButton::clicked, this, &Tgewinnform::VKButton1Click);
+    connect(VKButton1, &PushButton::clicked, this, &EndDialog::VKButton1Click);
 }
 
-void Tgewinnform::showResult(const EndDialogText& text) {
+void EndDialog::showResult(const EndDialogText& text) {
     Label1->setText(text.label1);
     Panel1->setText(text.panel1);
     Label2->setText(text.label2);
@@ -60,6 +60,6 @@ void Tgewinnform::showResult(const EndDialogText& text) {
     exec();
 }
 
-void Tgewinnform::VKButton1Click() {
+void EndDialog::VKButton1Click() {
     accept();
 }

@@ -5,13 +5,13 @@
 #include <QDialog>
 
 class QLabel;
-class TVKButton;
+class PushButton;
 
 // The end dialog: announces the winner or the draw.
-class Tgewinnform : public QDialog {
+class EndDialog : public QDialog {
     Q_OBJECT
 public:
-    Tgewinnform(const QImage& panelTexture, const QImage& boardTexture, QWidget* parent = nullptr);
+    EndDialog(const QImage& panelTexture, const QImage& boardTexture, QWidget* parent = nullptr);
 
     // Shows the texts, centred on the screen, and returns when the player has closed it.
     void showResult(const EndDialogText& text);
@@ -19,7 +19,7 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Panel1 = nullptr;
     QLabel* Label2 = nullptr;
-    TVKButton* VKButton1 = nullptr;
+    PushButton* VKButton1 = nullptr;
 
 private:
     void VKButton1Click();

@@ -40,7 +40,7 @@ QString nameSetting(int row) {
 }
 } // namespace
 
-Tparneu::Tparneu(Context context, const QImage& texture, QWidget* parent)
+NewGameDialog::NewGameDialog(Context context, const QImage& texture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       ctx_(std::move(context)), names_(ctx_.playerNamesFile) {
@@ -52,23 +52,23 @@ Tparneu::Tparneu(Context context, const QImage& texture, QWidget* parent)
         return QFileDialog::getOpenFileName(owner, QString(), QString(),
                                             QStringLiteral("Paarlo-Bilddateien (*.pbd *.PBD)"));
     };
-    connect(VKButton1, &TVKButton::clicked, this, &Tparneu::VKButton1Click);
-    connect(VKButton2, &TVKButton::clicked, this, &Tparneu::VKButton2Click);
-    connect(VKButton3, &TVKButton::clicked, this, &Tparneu::VKButton3Click);
-    connect(VKButton4, &TVKButton::clicked, this, &Tparneu::VKButton4Click);
-    connect(VKButton5, &TVKButton::clicked, this, &Tparneu::VKButton5Click);
-    connect(Alszahlen, &TBool::geaendert, this, &Tparneu::AlszahlenGeandert);
+    connect(VKButton1, &PushButton::clicked, this, &NewGameDialog::VKButton1Click);
+    connect(VKButton2, &PushButton::clicked, this, &NewGameDialog::VKButton2Click);
+    connect(VKButton3, &PushButton::clicked, this, &NewGameDialog::VKButton3Click);
+    connect(VKButton4, &PushButton::clicked, this, &NewGameDialog::VKButton4Click);
+    connect(VKButton5, &PushButton::clicked, this, &NewGameDialog::VKButton5Click);
+    connect(Alszahlen, &Lamp::geaendert, this, &NewGameDialog::AlszahlenGeandert);
     FormCreate();
 }
 
-void Tparneu::attachNetwork(const Network& network) {
+void NewGameDialog::attachNetwork(const Network& network) {
     network_ = network;
     // "Abbruch" in the progress window ends the waits of a network start at once.
     if (network_.progress)
         network_.progress->setOnAbort([this] { ctx_.wait.wake(); });
 }
 
-void Tparneu::FormCreate() {
+void NewGameDialog::FormCreate() {
     const QString source = ctx_.settings.ReadSetting(QStringLiteral("Standardbilddatei"));
     Edit1->setText(source.isEmpty() ? builtInSheetMarker() : source);
     for (QComboBox* kind : geg)
@@ -76,15 +76,15 @@ void Tparneu::FormCreate() {
     ComboBox1->setCurrentIndex(-1);
 }
 
-void Tparneu::showEvent(QShowEvent* event) {
+void NewGameDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
 }
 
-void Tparneu::FormShow() {
+void NewGameDialog::FormShow() {
     names_.LoadPlayerNames();
-    for (TVKEdit* edit : sp) {
+    for (CompletingEdit* edit : sp) {
         edit->ClearEntries();
         edit->SuspendSorting();
         for (const QString& name : names_.names())
@@ -105,7 +105,8 @@ void Tparneu::FormShow() {
             kind && *kind >= -1 && *kind <= 3)
             geg[row]->setCurrentIndex(*kind);
     }
-    if (std::all_of(sp.begin(), sp.end(), [](const TVKEdit* edit) { return edit->text().isEmpty(); })) {
+    if (std::all_of(sp.begin(), sp.end(),
+                    [](const CompletingEdit* edit) { return edit->text().isEmpty(); })) {
         sp[0]->setText(QStringLiteral("Spieler 1"));
         geg[0]->setCurrentIndex(0);
         sp[1]->setText(QStringLiteral("Spieler 2"));
@@ -114,14 +115,14 @@ void Tparneu::FormShow() {
     centreOnScreen(*this);
 }
 
-void Tparneu::done(int result) {
+void NewGameDialog::done(int result) {
     FormClose();
     QDialog::done(result);
 }
 
-void Tparneu::FormClose() {
+void NewGameDialog::FormClose() {
     // The list as it was read when the dialog opened, with the names typed since.
-    for (const TVKEdit* edit : sp)
+    for (const CompletingEdit* edit : sp)
         if (!names_.ContainsName(edit->text()))
             names_.AddName(edit->text());
     names_.SavePlayerNames();
@@ -133,8 +134,8 @@ void Tparneu::FormClose() {
         ctx_.settings.WriteSetting(kindSetting(row), QString::number(geg[row]->currentIndex()));
 }
 
-void Tparneu::VKButton1Click() {
-    TGameState& state = ctx_.state;
+void NewGameDialog::VKButton1Click() {
+    GameState& state = ctx_.state;
     const int difficulty = ComboBox1->currentIndex();
     state.settings.difficulty = static_cast<quint8>(difficulty < 0 ? 1 : difficulty);
     state.settings.networkGame = false;
@@ -156,7 +157,7 @@ void Tparneu::VKButton1Click() {
     startDealtGame();
 }
 
-bool Tparneu::participantsAccepted() {
+bool NewGameDialog::participantsAccepted() {
     const ParticipantCheck check = checkParticipants(ctx_.state);
     if (check.nobody)
         information(QStringLiteral("Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!"));
@@ -165,8 +166,8 @@ bool Tparneu::participantsAccepted() {
     return check.passed();
 }
 
-void Tparneu::startDealtGame() {
-    TGameState& state = ctx_.state;
+void NewGameDialog::startDealtGame() {
+    GameState& state = ctx_.state;
     const bool large = sp60->Status();
     ctx_.host.applyBoardSize(large);
     setUpBoard(state, large, dreigleiche->Status(), Alsbilder->Status(), ctx_.random, ctx_.tallies);
@@ -181,7 +182,7 @@ void Tparneu::startDealtGame() {
     accept();
 }
 
-bool Tparneu::inviteOtherComputer() {
+bool NewGameDialog::inviteOtherComputer() {
     if (!network_.net || !network_.game || !network_.address || !network_.progress)
         return false;
     network_.address->ComboBox1->setEditText(ctx_.settings.ReadSetting(QStringLiteral("netzwerkadresse")));
@@ -212,22 +213,22 @@ bool Tparneu::inviteOtherComputer() {
 }
 
 // Processes messages until `done` holds or "Abbruch" is pressed; false when aborted.
-bool Tparneu::waitForPeer(const std::function<bool()>& done) {
-    TformAblauf& progress = *network_.progress;
+bool NewGameDialog::waitForPeer(const std::function<bool()>& done) {
+    ProgressWindow& progress = *network_.progress;
     ctx_.wait.waitUntil([&] { return done() || progress.abgebrochen; });
     return !progress.abgebrochen;
 }
 
-void Tparneu::refuseAborted() {
+void NewGameDialog::refuseAborted() {
     network_.progress->hide();
     information(QStringLiteral("Aktion wurde abgebrochen."));
 }
 
-void Tparneu::VKButton2Click() {
+void NewGameDialog::VKButton2Click() {
     reject();
 }
 
-void Tparneu::VKButton3Click() {
+void NewGameDialog::VKButton3Click() {
     const QString file = chooseFile_ ? chooseFile_(this) : QString();
     if (file.isEmpty())
         return;
@@ -235,20 +236,20 @@ void Tparneu::VKButton3Click() {
     ctx_.settings.WriteSetting(QStringLiteral("Standardbilddatei"), file);
 }
 
-void Tparneu::VKButton4Click() {
+void NewGameDialog::VKButton4Click() {
     Edit1->setText(builtInSheetMarker());
     ctx_.settings.WriteSetting(QStringLiteral("Standardbilddatei"), builtInSheetMarker());
 }
 
-void Tparneu::VKButton5Click() {
+void NewGameDialog::VKButton5Click() {
     if (ctx_.help)
         ctx_.help(QStringLiteral("bedien"));
 }
 
-void Tparneu::AlszahlenGeandert() {
+void NewGameDialog::AlszahlenGeandert() {
     Texturpanel2->setVisible(!Alszahlen->Status());
 }
 
-void Tparneu::information(const QString& text) {
+void NewGameDialog::information(const QString& text) {
     QMessageBox::information(this, QStringLiteral("Hinweis"), text);
 }

@@ -16,16 +16,16 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class SettingsStore;
-class TBool;
-class TLabel90;
-class TNetzWerking;
-class TTexturpanel;
-class TVKButton;
-class TVKEdit;
-class TformAblauf;
-class TformNetzAdresseEingeben;
+class Lamp;
+class CaptionBand;
+class NetworkLink;
+class TexturePanel;
+class PushButton;
+class CompletingEdit;
+class ProgressWindow;
+class AddressDialog;
 class TurnFlow;
-struct TGameState;
+struct GameState;
 
 // What a started game needs of the main window.
 class NewGameHost {
@@ -40,14 +40,14 @@ public:
 };
 
 // "Neues Spiel...": the participants and the kind of game; "Spiel beginnen!" deals it.
-class Tparneu : public QDialog {
+class NewGameDialog : public QDialog {
     Q_OBJECT
 public:
     struct Context {
         SettingsStore& settings;
         QString playerNamesFile;
-        TGameState& state;
-        TGameTallies& tallies;
+        GameState& state;
+        GameTallies& tallies;
         GameRandom& random;
         TurnFlow& flow;
         MessageWait& wait;
@@ -56,14 +56,14 @@ public:
     };
     // The other computer, for games with participants there.
     struct Network {
-        TNetzWerking* net = nullptr;
+        NetworkLink* net = nullptr;
         NetworkGame* game = nullptr;
-        TformNetzAdresseEingeben* address = nullptr;
-        TformAblauf* progress = nullptr;
+        AddressDialog* address = nullptr;
+        ProgressWindow* progress = nullptr;
     };
     using FileChooser = std::function<QString(QWidget* parent)>;
 
-    Tparneu(Context context, const QImage& texture, QWidget* parent = nullptr);
+    NewGameDialog(Context context, const QImage& texture, QWidget* parent = nullptr);
 
     void attachNetwork(const Network& network);
     // The "Ändern" file dialog; tests put their own here.
@@ -76,25 +76,25 @@ public:
     void VKButton5Click();
     void AlszahlenGeandert();
 
-    TLabel90* Label901 = nullptr;
-    TTexturpanel* Texturpanel1 = nullptr;
-    std::array<TVKEdit*, 4> sp{};
+    CaptionBand* Label901 = nullptr;
+    TexturePanel* Texturpanel1 = nullptr;
+    std::array<CompletingEdit*, 4> sp{};
     std::array<QComboBox*, 4> geg{};
-    std::array<TBool*, 4> Netz{};
-    TBool* zweigleiche = nullptr;
-    TBool* dreigleiche = nullptr;
-    TBool* sp30 = nullptr;
-    TBool* sp60 = nullptr;
+    std::array<Lamp*, 4> Netz{};
+    Lamp* zweigleiche = nullptr;
+    Lamp* dreigleiche = nullptr;
+    Lamp* sp30 = nullptr;
+    Lamp* sp60 = nullptr;
     QComboBox* ComboBox1 = nullptr;
-    TBool* Alsbilder = nullptr;
-    TBool* Alszahlen = nullptr;
+    Lamp* Alsbilder = nullptr;
+    Lamp* Alszahlen = nullptr;
     QGroupBox* Texturpanel2 = nullptr;
     QLineEdit* Edit1 = nullptr;
-    TVKButton* VKButton1 = nullptr;
-    TVKButton* VKButton2 = nullptr;
-    TVKButton* VKButton3 = nullptr;
-    TVKButton* VKButton4 = nullptr;
-    TVKButton* VKButton5 = nullptr;
+    PushButton* VKButton1 = nullptr;
+    PushButton* VKButton2 = nullptr;
+    PushButton* VKButton3 = nullptr;
+    PushButton* VKButton4 = nullptr;
+    PushButton* VKButton5 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

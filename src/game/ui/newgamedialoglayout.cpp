@@ -21,12 +21,12 @@ const QStringList kKinds = {QStringLiteral("Menschlicher Spieler"), QStringLiter
                             QStringLiteral("Computer-Spieler (Normal)"),
                             QStringLiteral("Computer-Spieler (Unbesiegbar)")};
 
-TBool* lamp(QWidget* parent, const QString& caption, QPoint at, TBool::Behaviour behaviour, int group) {
-    auto* l = new TBool(parent);
+Lamp* lamp(QWidget* parent, const QString& caption, QPoint at, Lamp::Behaviour behaviour, int group) {
+    auto* l = new Lamp(parent);
     l->setCaption(caption);
     l->setFunktion(behaviour);
     l->setGruppenId(group);
-    l->setAktivFarbe(TBool::afGruen);
+    l->setAktivFarbe(Lamp::afGruen);
     l->move(at);
     l->resize(l->sizeHint());
     return l;
@@ -40,7 +40,7 @@ QGroupBox* box(QWidget* parent, const QString& title, QRect geometry) {
 
 } // namespace
 
-void Tparneu::buildLayout(const QImage& texture) {
+void NewGameDialog::buildLayout(const QImage& texture) {
     setFont(arialFontOfPixelSize(11)); // "MS Sans Serif", 8 points
     const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Neues Spiel beginnen..."), texture);
     Label901 = frame.band;
@@ -54,27 +54,27 @@ void Tparneu::buildLayout(const QImage& texture) {
 
     for (int row = 0; row < 4; ++row) {
         const int y = 34 + 30 * row;
-        sp[row] = new TVKEdit(panel);
+        sp[row] = new CompletingEdit(panel);
         sp[row]->setObjectName(QStringLiteral("sp%1").arg(row + 1));
-        sp[row]->setStil(TVKEdit::dsSelection);
+        sp[row]->setStil(CompletingEdit::dsSelection);
         sp[row]->setGeometry(8, y, 140, 22);
         geg[row] = new QComboBox(panel);
         geg[row]->setObjectName(QStringLiteral("geg%1").arg(row + 1));
         geg[row]->addItems(kKinds);
         geg[row]->setGeometry(156, y, 200, 22);
-        Netz[row] = lamp(panel, QStringLiteral("Netzwerk"), {364, y + 3}, TBool::bfNormal, 0);
+        Netz[row] = lamp(panel, QStringLiteral("Netzwerk"), {364, y + 3}, Lamp::bfNormal, 0);
         Netz[row]->setObjectName(QStringLiteral("Netz%1").arg(row + 1));
     }
 
     QGroupBox* spielart = box(panel, QStringLiteral("Spielart"), {8, 158, 170, 62});
-    zweigleiche = lamp(spielart, QStringLiteral("Je 2 gleiche Karten"), {10, 20}, TBool::bfRadio, 3);
-    dreigleiche = lamp(spielart, QStringLiteral("Je 3 gleiche Karten"), {10, 40}, TBool::bfRadio, 3);
+    zweigleiche = lamp(spielart, QStringLiteral("Je 2 gleiche Karten"), {10, 20}, Lamp::bfRadio, 3);
+    dreigleiche = lamp(spielart, QStringLiteral("Je 3 gleiche Karten"), {10, 40}, Lamp::bfRadio, 3);
     QGroupBox* spielfeld = box(panel, QStringLiteral("Spielfeld"), {186, 158, 96, 62});
-    sp30 = lamp(spielfeld, QStringLiteral("Klein"), {10, 20}, TBool::bfRadio, 2);
-    sp60 = lamp(spielfeld, QStringLiteral("Groß"), {10, 40}, TBool::bfRadio, 2);
+    sp30 = lamp(spielfeld, QStringLiteral("Klein"), {10, 20}, Lamp::bfRadio, 2);
+    sp60 = lamp(spielfeld, QStringLiteral("Groß"), {10, 40}, Lamp::bfRadio, 2);
     QGroupBox* motive = box(panel, QStringLiteral("Motive als..."), {290, 158, 136, 62});
-    Alsbilder = lamp(motive, QStringLiteral("Bilder"), {10, 20}, TBool::bfRadio, 1);
-    Alszahlen = lamp(motive, QStringLiteral("Zahlen"), {10, 40}, TBool::bfRadio, 1);
+    Alsbilder = lamp(motive, QStringLiteral("Bilder"), {10, 20}, Lamp::bfRadio, 1);
+    Alszahlen = lamp(motive, QStringLiteral("Zahlen"), {10, 40}, Lamp::bfRadio, 1);
 
     QGroupBox* schwierigkeit = box(panel, QStringLiteral("Gesamtschwierigkeit"), {8, 230, 170, 54});
     ComboBox1 = new QComboBox(schwierigkeit);

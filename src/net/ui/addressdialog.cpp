@@ -11,13 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 
-TformNetzAdresseEingeben::TformNetzAdresseEingeben(const QImage& texture, QWidget* parent)
+AddressDialog::AddressDialog(const QImage& texture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("formNetzAdresseEingeben"));
     setWindowTitle(QStringLiteral("Verbinden..."));
     setFixedSize(440, 212);
 
-    TTexturpanel* panel = buildDialogFrame(*this, QStringLiteral(" Netzwerkadresse..."), texture).panel;
+    TexturePanel* panel = buildDialogFrame(*this, QStringLiteral(" Netzwerkadresse..."), texture).panel;
 
     auto* text = new QLabel(QStringLiteral("Bitte geben Sie hier die Adresse des Computers ein,\n"
                                            "mit dem Sie eine Netzwerkverbindung etablieren möchten:"),
@@ -36,11 +36,11 @@ TformNetzAdresseEingeben::TformNetzAdresseEingeben(const QImage& texture, QWidge
     VKButton2->setCancel(true);
     VKButton3 = makeButton(panel, QStringLiteral("Hilfe"), QColor(255, 255, 0), QRect(268, 170, 120, 22));
 
-    connect(VKButton1, &TVKButton::clicked, this, &TformNetzAdresseEingeben::VKButton1Click);
-    connect(VKButton2, &TVKButton::clicked, this, &QDialog::reject);
+    connect(VKButton1, &PushButton::clicked, this, &AddressDialog::VKButton1Click);
+    connect(VKButton2, &PushButton::clicked, this, &QDialog::reject);
 }
 
-QString TformNetzAdresseEingeben::AdresseErfragen() {
+QString AddressDialog::AdresseErfragen() {
     bestaetigt = false;
     centreOnScreen(*this);
     ComboBox1->setFocus();
@@ -49,7 +49,7 @@ QString TformNetzAdresseEingeben::AdresseErfragen() {
     return bestaetigt ? ComboBox1->currentText() : QString();
 }
 
-void TformNetzAdresseEingeben::VKButton1Click() {
+void AddressDialog::VKButton1Click() {
     if (ComboBox1->currentText().isEmpty())
         return;
     bestaetigt = true;

@@ -3,13 +3,13 @@
 #include <QDialog>
 
 class QComboBox;
-class TVKButton;
+class PushButton;
 
 // Asks for the address of the other computer.
-class TformNetzAdresseEingeben : public QDialog {
+class AddressDialog : public QDialog {
     Q_OBJECT
 public:
-    TformNetzAdresseEingeben(const QImage& texture, QWidget* parent = nullptr);
+    AddressDialog(const QImage& texture, QWidget* parent = nullptr);
 
     // Shows the dialog centred and modal; the address typed when "Verbinden" was pressed,
     // else the empty text. The caller puts the last address into ComboBox1 first.
@@ -17,9 +17,9 @@ public:
 
     bool bestaetigt = false;
     QComboBox* ComboBox1 = nullptr;
-    TVKButton* VKButton1 = nullptr; // "Verbinden"
-    TVKButton* VKButton2 = nullptr; // "Abbruch"
-    TVKButton* VKButton3 = nullptr; // "Hilfe"
+    PushButton* VKButton1 = nullptr; // "Verbinden"
+    PushButton* VKButton2 = nullptr; // "Abbruch"
+    PushButton* VKButton3 = nullptr; // "Hilfe"
 
 private:
     void VKButton1Click();

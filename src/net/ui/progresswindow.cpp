@@ -8,7 +8,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 
-TformAblauf::TformAblauf(const QImage& texture, QWidget* parent)
+ProgressWindow::ProgressWindow(const QImage& texture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("formAblauf"));
@@ -16,7 +16,7 @@ TformAblauf::TformAblauf(const QImage& texture, QWidget* parent)
     setModal(false);
     resize(424, 54);
 
-    background_ = new TTexturpanel(this);
+    background_ = new TexturePanel(this);
     background_->setTexturbild(texture);
     background_->setGeometry(rect());
 
@@ -25,16 +25,16 @@ TformAblauf::TformAblauf(const QImage& texture, QWidget* parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);
 
-    VKButton1 = new TVKButton(background_);
+    VKButton1 = new PushButton(background_);
     VKButton1->setObjectName(QStringLiteral("VKButton1"));
     VKButton1->setCaption(QStringLiteral("Abbruch"));
     VKButton1->setColor(QColor(255, 0, 0));
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
-    connect(VKButton1, &TVKButton::clicked, this, &TformAblauf::VKButton1Click);
+    connect(VKButton1, &PushButton::clicked, this, &ProgressWindow::VKButton1Click);
 }
 
-void TformAblauf::AblaufZeigen(const QString& text) {
+void ProgressWindow::AblaufZeigen(const QString& text) {
     abgebrochen = false;
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -46,19 +46,19 @@ void TformAblauf::AblaufZeigen(const QString& text) {
     raise();
 }
 
-void TformAblauf::VKButton1Click() {
+void ProgressWindow::VKButton1Click() {
     abgebrochen = true;
     if (onAbort_)
         onAbort_();
 }
 
-void TformAblauf::closeEvent(QCloseEvent* event) {
+void ProgressWindow::closeEvent(QCloseEvent* event) {
     // Closing the window counts as "Abbruch", so that no wait is left without a way out.
     VKButton1Click();
     QDialog::closeEvent(event);
 }
 
-void TformAblauf::resizeEvent(QResizeEvent* event) {
+void ProgressWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     // The debug dump shows long text in the same window made taller.
     background_->setGeometry(rect());

@@ -5,16 +5,16 @@
 #include <functional>
 
 class QLabel;
-class TLabel90;
-class TTexturpanel;
-class TVKButton;
+class CaptionBand;
+class TexturePanel;
+class PushButton;
 
 // The progress window of a network start: one line of text and "Abbruch". It stays on top
 // and does not block; whoever waits on it looks at `abgebrochen`.
-class TformAblauf : public QDialog {
+class ProgressWindow : public QDialog {
     Q_OBJECT
 public:
-    TformAblauf(const QImage& texture, QWidget* parent = nullptr);
+    ProgressWindow(const QImage& texture, QWidget* parent = nullptr);
 
     // Shows the window with this text, or only changes the text when it is open; clears the
     // abort mark.
@@ -25,7 +25,7 @@ public:
 
     bool abgebrochen = false;
     QLabel* Label1 = nullptr;
-    TVKButton* VKButton1 = nullptr;
+    PushButton* VKButton1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -34,6 +34,6 @@ protected:
 private:
     void VKButton1Click();
 
-    TTexturpanel* background_ = nullptr;
+    TexturePanel* background_ = nullptr;
     std::function<void()> onAbort_;
 };

@@ -18,13 +18,13 @@ constexpr int kStripHeight = 34;
 
 } // namespace
 
-TFormHighScore::TFormHighScore(GameRecords& records, const QImage& panelTexture, QWidget* parent)
+HighScoreWindow::HighScoreWindow(GameRecords& records, const QImage& panelTexture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), records_(records) {
     setObjectName(QStringLiteral("FormHighScore"));
     setWindowTitle(QStringLiteral("Die Besten..."));
     setFixedSize(kClientWidth, kClientHeight);
 
-    Label901 = new TLabel90(this);
+    Label901 = new CaptionBand(this);
     Label901->setObjectName(QStringLiteral("Label901"));
     Label901->setCaption(QStringLiteral(" Highscore"));
     // The font size is the band's width.
@@ -35,14 +35,14 @@ TFormHighScore::TFormHighScore(GameRecords& records, const QImage& panelTexture,
     Label901->setGeometry(0, 0, kBandWidth, kClientHeight);
 
     const int restWidth = kClientWidth - kBandWidth;
-    PaintBox1 = new PaintBox(this);
+    PaintBox1 = new ImageView(this);
     PaintBox1->setGeometry(kBandWidth, 0, restWidth, kClientHeight - kStripHeight);
 
-    Texturpanel1 = new TTexturpanel(this);
+    Texturpanel1 = new TexturePanel(this);
     Texturpanel1->setGeometry(kBandWidth, kClientHeight - kStripHeight, restWidth, kStripHeight);
     Texturpanel1->setTexturbild(panelTexture);
 
-    VKButton1 = new TVKButton(Texturpanel1);
+    VKButton1 = new PushButton(Texturpanel1);
     VKButton1->setObjectName(QStringLiteral("VKButton1"));
     VKButton1->setCaption(QStringLiteral("Okay"));
     VKButton1->setFont(arialFontOfPixelSize(12));
@@ -50,32 +50,32 @@ TFormHighScore::TFormHighScore(GameRecords& records, const QImage& panelTexture,
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
     VKButton1->setGeometry(restWidth - 128, 6, 120, 22);
-    connect(VKButton1, &TVKButton::clicked, this, &TFormHighScore::VKButton1Click);
+    connect(VKButton1, &PushButton::clicked, this, &HighScoreWindow::VKButton1Click);
 
     records_.loadHighScores();
 }
 
-TFormHighScore::~TFormHighScore() {
+HighScoreWindow::~HighScoreWindow() {
     records_.saveHighScores();
 }
 
-void TFormHighScore::showTable() {
+void HighScoreWindow::showTable() {
     centreOnScreen(*this);
     exec();
 }
 
-void TFormHighScore::showEvent(QShowEvent* event) {
+void HighScoreWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FormShow();
 }
 
 // Drawn afresh at every showing: the table changes with every game of two or more.
-void TFormHighScore::FormShow() {
+void HighScoreWindow::FormShow() {
     image_ = QImage(PaintBox1->size(), QImage::Format_RGB32);
     DrawHighScoreTable(image_, records_.highScores());
     PaintBox1->showImage(image_);
 }
 
-void TFormHighScore::VKButton1Click() {
+void HighScoreWindow::VKButton1Click() {
     accept();
 }

@@ -4,27 +4,27 @@
 #include <QImage>
 
 class GameRecords;
-class PaintBox;
-class TLabel90;
-class TTexturpanel;
-class TVKButton;
+class ImageView;
+class CaptionBand;
+class TexturePanel;
+class PushButton;
 
 // "Die Besten...": the 30 best results of all time in two columns. The window is the
 // table's keeper for the run: it loads the table when it is created and writes it back when
 // it is destroyed at program end.
-class TFormHighScore : public QDialog {
+class HighScoreWindow : public QDialog {
     Q_OBJECT
 public:
-    TFormHighScore(GameRecords& records, const QImage& panelTexture, QWidget* parent = nullptr);
-    ~TFormHighScore() override;
+    HighScoreWindow(GameRecords& records, const QImage& panelTexture, QWidget* parent = nullptr);
+    ~HighScoreWindow() override;
 
     // Centred on the screen, modal; returns when the window has been closed.
     void showTable();
 
-    TLabel90* Label901 = nullptr;
-    PaintBox* PaintBox1 = nullptr;
-    TTexturpanel* Texturpanel1 = nullptr;
-    TVKButton* VKButton1 = nullptr;
+    CaptionBand* Label901 = nullptr;
+    ImageView* PaintBox1 = nullptr;
+    TexturePanel* Texturpanel1 = nullptr;
+    PushButton* VKButton1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

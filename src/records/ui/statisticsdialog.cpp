@@ -40,7 +40,7 @@ protected:
 
 } // namespace
 
-Tstatisti::Tstatisti(QString statisticsFile, const QImage& panelTexture, QWidget* parent)
+StatisticsDialog::StatisticsDialog(QString statisticsFile, const QImage& panelTexture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       statisticsFile_(std::move(statisticsFile)) {
     setObjectName(QStringLiteral("statisti"));
@@ -56,7 +56,7 @@ Tstatisti::Tstatisti(QString statisticsFile, const QImage& panelTexture, QWidget
     ListBox1->setGeometry(8, 8, 161, 209);
     ListBox1->setFont(arialFontOfPixelSize(13));
     // Only a chosen entry shows its counters; the list getting the focus chooses none.
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &Tstatisti::ListBox1Click);
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &StatisticsDialog::ListBox1Click);
     makeLabel(Texturpanel1, QStringLiteral("Spieler"), {8, 221, 161, 16}, arialFontOfPixelSize(13, true));
 
     buildCounters(Texturpanel1);
@@ -66,7 +66,7 @@ Tstatisti::Tstatisti(QString statisticsFile, const QImage& panelTexture, QWidget
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(184, 222, 322, 2);
 
-    VKButton1 = new TVKButton(Texturpanel1);
+    VKButton1 = new PushButton(Texturpanel1);
     VKButton1->setObjectName(QStringLiteral("VKButton1"));
     VKButton1->setCaption(QStringLiteral("Schließen"));
     VKButton1->setFont(arialFontOfPixelSize(12));
@@ -74,10 +74,10 @@ Tstatisti::Tstatisti(QString statisticsFile, const QImage& panelTexture, QWidget
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
     VKButton1->setGeometry(386, 244, 120, 22);
-    connect(VKButton1, &TVKButton::clicked, this, &Tstatisti::VKButton1Click);
+    connect(VKButton1, &PushButton::clicked, this, &StatisticsDialog::VKButton1Click);
 }
 
-void Tstatisti::buildCounters(QWidget* parent) {
+void StatisticsDialog::buildCounters(QWidget* parent) {
     auto* plate = new CounterPlate(parent);
     plate->setGeometry(184, 8, 322, 200);
     const QFont text = arialFontOfPixelSize(13);
@@ -97,21 +97,21 @@ void Tstatisti::buildCounters(QWidget* parent) {
     stat_nichtauf = row(3, QStringLiteral("Nicht aufgedeckte Kartenpaare:"), QString());
 }
 
-void Tstatisti::showStatistics() {
+void StatisticsDialog::showStatistics() {
     loadStatistics();
     centreOnScreen(*this);
     exec();
 }
 
-void Tstatisti::loadStatistics() {
+void StatisticsDialog::loadStatistics() {
     if (auto read = readStatTable(statisticsFile_))
         table_ = std::move(*read);
     ListBox1->clear();
-    for (const TStatEntry& entry : table_.entries)
+    for (const StatEntry& entry : table_.entries)
         ListBox1->addItem(statListName(entry.name));
 }
 
-void Tstatisti::ListBox1Click() {
+void StatisticsDialog::ListBox1Click() {
     // The selection, not the current row: a click selects before it moves the current row.
     const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
     if (selected.isEmpty())
@@ -119,13 +119,13 @@ void Tstatisti::ListBox1Click() {
     const int row = ListBox1->row(selected.front());
     if (row < 0 || row >= table_.count())
         return;
-    const TStatEntry& entry = table_.entries[static_cast<size_t>(row)];
+    const StatEntry& entry = table_.entries[static_cast<size_t>(row)];
     stat_teil->setText(QString::number(entry.games));
     stat_gew->setText(QString::number(entry.wins));
     stat_aufged->setText(QString::number(entry.pairsFound));
     stat_nichtauf->setText(QString::number(entry.misses));
 }
 
-void Tstatisti::VKButton1Click() {
+void StatisticsDialog::VKButton1Click() {
     accept();
 }

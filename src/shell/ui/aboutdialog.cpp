@@ -44,8 +44,8 @@ QLabel* pictureLabel(QWidget* parent, const QString& resource, QRect geometry) {
 
 } // namespace
 
-Tinfopar::Tinfopar(const QImage& whiteTexture, const QImage& squareTexture, QImage& currentSheet,
-                   std::function<QString()> pictureSource, QWidget* parent)
+AboutDialog::AboutDialog(const QImage& whiteTexture, const QImage& squareTexture, QImage& currentSheet,
+                         std::function<QString()> pictureSource, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       currentSheet_(currentSheet), pictureSource_(std::move(pictureSource)), squareTexture_(squareTexture) {
     setObjectName(QStringLiteral("infopar"));
@@ -61,8 +61,8 @@ Tinfopar::Tinfopar(const QImage& whiteTexture, const QImage& squareTexture, QIma
     buildRightColumn();
 }
 
-void Tinfopar::buildLeftColumn() {
-    Texturpanel2 = new TTexturpanel(Texturpanel1);
+void AboutDialog::buildLeftColumn() {
+    Texturpanel2 = new TexturePanel(Texturpanel1);
     Texturpanel2->setGeometry(8, 96, 330, 330);
     Texturpanel2->setTexturbild(squareTexture_);
     Texturpanel2->setRand(true);
@@ -76,7 +76,7 @@ void Tinfopar::buildLeftColumn() {
     Label2->setAlignment(Qt::AlignHCenter);
 }
 
-void Tinfopar::buildRightColumn() {
+void AboutDialog::buildRightColumn() {
     Label1 = textLabel(Texturpanel1, QStringLiteral("Ein Spiel von Vuko-Software"), QPoint(kRightColumn, 100),
                        true);
     Label3 = textLabel(Texturpanel1, QString(), QPoint(kRightColumn, 128));
@@ -87,7 +87,7 @@ void Tinfopar::buildRightColumn() {
 
     Label5 =
         textLabel(Texturpanel1, QStringLiteral("Weitere Spiele im Internet:"), QPoint(kRightColumn, 252));
-    HyperLink1 = new THyperLink(Texturpanel1);
+    HyperLink1 = new LinkLabel(Texturpanel1);
     HyperLink1->setObjectName(QStringLiteral("HyperLink1"));
     HyperLink1->setURL(QString::fromLatin1(kHomepageUrl));
     HyperLink1->setText(QUrl(QString::fromLatin1(kHomepageUrl)).host());
@@ -97,7 +97,7 @@ void Tinfopar::buildRightColumn() {
     Label4 = textLabel(Texturpanel1, QStringLiteral("Ein Programm von"), QPoint(470, 318));
     Image3 = pictureLabel(Texturpanel1, QStringLiteral(":/logos/vuko.png"), QRect(476, 338, 100, 61));
 
-    VKButton1 = new TVKButton(Texturpanel1);
+    VKButton1 = new PushButton(Texturpanel1);
     VKButton1->setObjectName(QStringLiteral("VKButton1"));
     VKButton1->setCaption(QStringLiteral("Okay"));
     VKButton1->setGeometry(466, 428, 120, 25);
@@ -105,21 +105,21 @@ void Tinfopar::buildRightColumn() {
     VKButton1->setColor(QColor(0, 255, 0));
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
-    connect(VKButton1, &TVKButton::clicked, this, &Tinfopar::VKButton1Click);
+    connect(VKButton1, &PushButton::clicked, this, &AboutDialog::VKButton1Click);
 }
 
-void Tinfopar::showEvent(QShowEvent* event) {
+void AboutDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Once the dialog is on the screen, so that a message about an unreadable picture file
     // appears over it.
-    QTimer::singleShot(0, this, &Tinfopar::FormActivate);
+    QTimer::singleShot(0, this, &AboutDialog::FormActivate);
 }
 
-void Tinfopar::FormActivate() {
+void AboutDialog::FormActivate() {
     Label3->setText(QStringLiteral("Version: ") + QString::fromLatin1(kVersionText));
     Label9->setText(QStringLiteral("Vom ") + QString::fromLatin1(kVersionDate));
-    Label11->setText(QStringLiteral("Version der Sound-Engine: ") + TSoundAusgabe::EngineVersion());
-    Label12->setText(QStringLiteral("Version der Netzwerk-Engine: ") + TNetzWerking::EngineVersion());
+    Label11->setText(QStringLiteral("Version der Sound-Engine: ") + SoundOutput::EngineVersion());
+    Label12->setText(QStringLiteral("Version der Netzwerk-Engine: ") + NetworkLink::EngineVersion());
     Label13->setText(QStringLiteral("Version der Bild-Effekt-Engine: ") + FadeEngine::EngineVersion());
     for (QLabel* line : {Label3, Label9, Label11, Label12, Label13})
         line->adjustSize();
@@ -128,6 +128,6 @@ void Tinfopar::FormActivate() {
         currentSheet_.scaled(kSheetShown, kSheetShown, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
 }
 
-void Tinfopar::VKButton1Click() {
+void AboutDialog::VKButton1Click() {
     accept();
 }

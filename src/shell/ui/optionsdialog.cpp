@@ -52,9 +52,9 @@ QToolButton* backButton(QWidget* parent, const QString& text, CardBackStyle styl
     return button;
 }
 
-TVKButton* pushButton(QWidget* parent, const QString& name, const QString& caption, const QColor& colour,
-                      QRect geometry) {
-    auto* button = new TVKButton(parent);
+PushButton* pushButton(QWidget* parent, const QString& name, const QString& caption, const QColor& colour,
+                       QRect geometry) {
+    auto* button = new PushButton(parent);
     button->setObjectName(name);
     button->setCaption(caption);
     button->setFont(arialFontOfPixelSize(12));
@@ -71,8 +71,8 @@ void takeSteps(const SpinField& field, qint32& count) {
 
 } // namespace
 
-TformOption::TformOption(TProgramOptions& options, const QImage& panelTexture, HelpRequest help,
-                         QWidget* parent)
+OptionsDialog::OptionsDialog(ProgramOptions& options, const QImage& panelTexture, HelpRequest help,
+                             QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), options_(options),
       help_(std::move(help)) {
     setObjectName(QStringLiteral("formOption"));
@@ -89,17 +89,17 @@ TformOption::TformOption(TProgramOptions& options, const QImage& panelTexture, H
     buildButtons(Texturpanel1);
 }
 
-void TformOption::buildSoundSection(QWidget* panel) {
+void OptionsDialog::buildSoundSection(QWidget* panel) {
     QFrame* frame = section(panel, {8, 8, kSectionWidth, 33});
-    SpieleSoundsAb = new TBool(frame);
+    SpieleSoundsAb = new Lamp(frame);
     SpieleSoundsAb->setObjectName(QStringLiteral("SpieleSoundsAb"));
-    SpieleSoundsAb->setAktivFarbe(TBool::afGruen);
+    SpieleSoundsAb->setAktivFarbe(Lamp::afGruen);
     SpieleSoundsAb->setFont(arialFontOfPixelSize(13));
     SpieleSoundsAb->setGeometry(10, 8, 17, 17);
     SpieleSoundsAb->setCaption(QStringLiteral("Sounds abspielen"));
 }
 
-void TformOption::buildBackSection(QWidget* panel) {
+void OptionsDialog::buildBackSection(QWidget* panel) {
     QFrame* frame = section(panel, {8, 49, kSectionWidth, 82});
     makeLabel(frame, QStringLiteral("Erscheinungsbild für Kartenrücken:"), {10, 5, 300, 18},
               arialFontOfPixelSize(13, true));
@@ -117,7 +117,7 @@ void TformOption::buildBackSection(QWidget* panel) {
     krClassic->setChecked(true);
 }
 
-void TformOption::buildStepsSection(QWidget* panel) {
+void OptionsDialog::buildStepsSection(QWidget* panel) {
     QFrame* frame = section(panel, {8, 139, kSectionWidth, 106});
     const QFont text = arialFontOfPixelSize(12);
     const QStringList lines{QStringLiteral("Stellen Sie hier die Anzahl der Schritte für den"),
@@ -140,7 +140,7 @@ void TformOption::buildStepsSection(QWidget* panel) {
     stepsRemove = field(2, QStringLiteral("stepsRemove"), QStringLiteral("Entfernen"));
 }
 
-void TformOption::buildButtons(QWidget* panel) {
+void OptionsDialog::buildButtons(QWidget* panel) {
     VKButton1 = pushButton(panel, QStringLiteral("VKButton1"), QStringLiteral("Okay"), QColor(0, 255, 0),
                            {8, 258, 120, 22});
     VKButton1->setDefault(true);
@@ -149,12 +149,12 @@ void TformOption::buildButtons(QWidget* panel) {
     VKButton2->setCancel(true);
     VKButton3 = pushButton(panel, QStringLiteral("VKButton3"), QStringLiteral("Hilfe"), QColor(255, 255, 0),
                            {262, 258, 120, 22});
-    connect(VKButton1, &TVKButton::clicked, this, &TformOption::VKButton1Click);
-    connect(VKButton2, &TVKButton::clicked, this, &TformOption::VKButton2Click);
-    connect(VKButton3, &TVKButton::clicked, this, &TformOption::VKButton3Click);
+    connect(VKButton1, &PushButton::clicked, this, &OptionsDialog::VKButton1Click);
+    connect(VKButton2, &PushButton::clicked, this, &OptionsDialog::VKButton2Click);
+    connect(VKButton3, &PushButton::clicked, this, &OptionsDialog::VKButton3Click);
 }
 
-void TformOption::Open() {
+void OptionsDialog::Open() {
     SpieleSoundsAb->setStatus(options_.soundOn);
     (options_.redCardBack ? krRotverlauf : krClassic)->setChecked(true);
     stepsShow->setValue(options_.fadeShow);
@@ -164,7 +164,7 @@ void TformOption::Open() {
     exec();
 }
 
-void TformOption::VKButton1Click() {
+void OptionsDialog::VKButton1Click() {
     options_.soundOn = SpieleSoundsAb->Status();
     options_.redCardBack = !krClassic->isChecked();
     takeSteps(*stepsShow, options_.fadeShow);
@@ -173,11 +173,11 @@ void TformOption::VKButton1Click() {
     accept();
 }
 
-void TformOption::VKButton2Click() {
+void OptionsDialog::VKButton2Click() {
     reject();
 }
 
-void TformOption::VKButton3Click() {
+void OptionsDialog::VKButton3Click() {
     if (help_)
         help_(QStringLiteral("optio"));
 }

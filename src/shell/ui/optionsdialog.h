@@ -8,19 +8,19 @@
 class QButtonGroup;
 class QToolButton;
 class SpinField;
-class TBool;
-class TLabel90;
-class TTexturpanel;
-class TVKButton;
-struct TProgramOptions;
+class Lamp;
+class CaptionBand;
+class TexturePanel;
+class PushButton;
+struct ProgramOptions;
 
 // "Optionen einstellen": sounds, the card back and the step counts of the three fades. It
 // edits the program's options directly, and only on "Okay".
-class TformOption : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    TformOption(TProgramOptions& options, const QImage& panelTexture, HelpRequest help,
-                QWidget* parent = nullptr);
+    OptionsDialog(ProgramOptions& options, const QImage& panelTexture, HelpRequest help,
+                  QWidget* parent = nullptr);
 
     // Loads the controls from the options, centres the dialog on the screen and shows it
     // modally; returns when a button has closed it.
@@ -30,17 +30,17 @@ public:
     void VKButton2Click(); // "Abbruch"
     void VKButton3Click(); // "Hilfe"
 
-    TLabel90* Label901 = nullptr;
-    TTexturpanel* Texturpanel1 = nullptr;
-    TBool* SpieleSoundsAb = nullptr;
+    CaptionBand* Label901 = nullptr;
+    TexturePanel* Texturpanel1 = nullptr;
+    Lamp* SpieleSoundsAb = nullptr;
     QToolButton* krClassic = nullptr;
     QToolButton* krRotverlauf = nullptr;
     SpinField* stepsShow = nullptr;
     SpinField* stepsHide = nullptr;
     SpinField* stepsRemove = nullptr;
-    TVKButton* VKButton1 = nullptr;
-    TVKButton* VKButton2 = nullptr;
-    TVKButton* VKButton3 = nullptr;
+    PushButton* VKButton1 = nullptr;
+    PushButton* VKButton2 = nullptr;
+    PushButton* VKButton3 = nullptr;
 
 private:
     void buildSoundSection(QWidget* panel);
@@ -48,7 +48,7 @@ private:
     void buildStepsSection(QWidget* panel);
     void buildButtons(QWidget* panel);
 
-    TProgramOptions& options_;
+    ProgramOptions& options_;
     HelpRequest help_;
     QButtonGroup* backGroup_ = nullptr;
 };

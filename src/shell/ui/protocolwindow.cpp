@@ -7,12 +7,12 @@
 
 Q_LOGGING_CATEGORY(lcProtocol, "sorbello.protocol", QtInfoMsg)
 
-TProtokoll::TProtokoll(QWidget* parent) : QWidget(parent, Qt::Window) {
+ProtocolWindow::ProtocolWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Protokoll"));
     setWindowTitle(QStringLiteral("Protokoll"));
     resize(593, 374);
 
-    Label901 = new TLabel90(this);
+    Label901 = new CaptionBand(this);
     Label901->setObjectName(QStringLiteral("Label901"));
     Label901->setCaption(QStringLiteral(" Debug-Protokoll"));
     Memo1 = new QPlainTextEdit(this);
@@ -27,6 +27,6 @@ TProtokoll::TProtokoll(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(Memo1);
 }
 
-void TProtokoll::AddProtocolLine(const QString& text) {
+void ProtocolWindow::AddProtocolLine(const QString& text) {
     qCDebug(lcProtocol).noquote() << text;
 }

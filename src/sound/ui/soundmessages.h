@@ -1,6 +1,6 @@
 #pragma once
 
-class TSoundAusgabe;
+class SoundOutput;
 
 // Shows the error reports of the sound output in message boxes, at the moment it reports them.
-void connectSoundMessages(TSoundAusgabe& sound);
+void connectSoundMessages(SoundOutput& sound);
