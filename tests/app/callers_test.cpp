@@ -290,7 +290,7 @@ TEST_F(CallersTest, AGameLostInMidTurnShowsEveryCardOfTheTurnFaceDown) {
     EXPECT_FALSE(state.gameRunning);
     EXPECT_FALSE(state.cards[1].faceUp);
     const Card& card = state.cards[1];
-    EXPECT_EQ(window->PaintBox1->screen().copy(card.left, card.top, 40, 40), window->images().cardBack)
+    EXPECT_EQ(window->PaintBox1->shownImage().copy(card.left, card.top, 40, 40), window->images().cardBack)
         << "the card of the turn that never ended lies face down again";
 }
 

@@ -128,7 +128,7 @@ TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
     EXPECT_EQ(window->images().cardBack, grey);
 
     int red = 0;
-    const QImage& screen = window->PaintBox1->screen();
+    const QImage& screen = window->PaintBox1->shownImage();
     ASSERT_EQ(screen.size(), QSize(662, 183));
     for (int y = 20; y < 90; ++y)
         for (int x = 0; x < screen.width(); ++x)
@@ -137,7 +137,7 @@ TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
 
     QImage strip(377, 33, QImage::Format_RGB32);
     paintStatusStrip(strip, GameState());
-    EXPECT_EQ(window->PaintBox2->screen(), strip) << "Kein Spiel aktiv";
+    EXPECT_EQ(window->PaintBox2->shownImage(), strip) << "Kein Spiel aktiv";
 }
 
 TEST_F(TparmainTest, TheFirstShowTakesTheStoredSettings) {
@@ -165,21 +165,21 @@ TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     const GameState& state = window->gameState();
     ASSERT_TRUE(state.gameRunning);
     EXPECT_TRUE(window->PaintBox1->isEnabled());
-    EXPECT_EQ(window->SiebenSeg1->Wert(), 30);
-    EXPECT_EQ(cardAt(window->PaintBox1->screen(), state.cards[60]), window->images().cardBack);
+    EXPECT_EQ(window->SiebenSeg1->value(), 30);
+    EXPECT_EQ(cardAt(window->PaintBox1->shownImage(), state.cards[60]), window->images().cardBack);
 
     clickSlot(1);
     EXPECT_TRUE(state.cards[1].faceUp);
     QImage face = makeCardImage();
     DrawCardFace(face, state.cards[1].motif, state.settings.motifKind, window->images().sheet);
-    EXPECT_EQ(cardAt(window->PaintBox1->screen(), state.cards[1]), face);
+    EXPECT_EQ(cardAt(window->PaintBox1->shownImage(), state.cards[1]), face);
     EXPECT_EQ(cardAt(window->images().board, state.cards[1]), face);
 
     clickSlot(partnerOf(1));
     EXPECT_FALSE(state.cards[1].present);
     EXPECT_EQ(state.players[1].score, 1);
-    EXPECT_EQ(window->SiebenSeg1->Wert(), 29);
-    EXPECT_NE(cardAt(window->PaintBox1->screen(), state.cards[1]), face) << "the found card is gone";
+    EXPECT_EQ(window->SiebenSeg1->value(), 29);
+    EXPECT_NE(cardAt(window->PaintBox1->shownImage(), state.cards[1]), face) << "the found card is gone";
 }
 
 TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
@@ -211,8 +211,8 @@ TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
     EXPECT_EQ(shown.label2, "Sie haben das Spiel gewonnen!");
     QImage strip(377, 33, QImage::Format_RGB32);
     paintStatusStrip(strip, state);
-    EXPECT_EQ(window->PaintBox2->screen(), strip);
-    EXPECT_EQ(window->SiebenSeg1->Wert(), 0);
+    EXPECT_EQ(window->PaintBox2->shownImage(), strip);
+    EXPECT_EQ(window->SiebenSeg1->value(), 0);
 }
 
 TEST_F(TparmainTest, ClosingDuringAGameAsksAndNoKeepsEverything) {

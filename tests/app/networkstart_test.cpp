@@ -60,7 +60,7 @@ protected:
         bool stuck = false;
         whenShown<NewGameDialog>([](NewGameDialog*) { return true; },
                                  [](NewGameDialog* dialog) {
-                                     dialog->Netz[1]->setStatus(true);
+                                     dialog->Netz[1]->setChecked(true);
                                      dialog->VKButton1->click();
                                  });
         whenShown<AddressDialog>([](AddressDialog*) { return true; },

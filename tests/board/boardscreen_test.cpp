@@ -53,8 +53,8 @@ TEST_F(BoardScreenTest, EveryFrameReachesTheScreenAndStaysThereForItsPacing) {
     frame.fill(Qt::red);
     screen.setFramePosition({53, 96});
     screen.ShowFadeFrame(frame, 0);
-    EXPECT_EQ(paintBox1.screen().copy(53, 96, 40, 40), frame);
-    EXPECT_EQ(paintBox1.screen().pixel(52, 96), QColor(Qt::darkGreen).rgb())
+    EXPECT_EQ(paintBox1.shownImage().copy(53, 96, 40, 40), frame);
+    EXPECT_EQ(paintBox1.shownImage().pixel(52, 96), QColor(Qt::darkGreen).rgb())
         << "only the frame's square changes";
     EXPECT_EQ(images.board.pixel(60, 100), QColor(Qt::darkGreen).rgb())
         << "frames never touch the board image";
@@ -90,7 +90,7 @@ TEST_F(BoardScreenTest, RepaintingFollowsTheSizeOfTheBoardAndKeepsItsPicture) {
     screen.PaintBox1Paint();
     EXPECT_EQ(images.board.size(), QSize(662, 357));
     EXPECT_EQ(images.board.pixel(661, 182), QColor(Qt::darkGreen).rgb());
-    EXPECT_EQ(paintBox1.screen(), images.board);
+    EXPECT_EQ(paintBox1.shownImage(), images.board);
 }
 
 } // namespace

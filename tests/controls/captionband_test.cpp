@@ -50,7 +50,7 @@ TEST(CaptionBand, GradientHasOneBandPerThreePixelsOfHeightButNoMoreThanSixtyFour
 TEST(CaptionBand, IsAsWideAsTheRotatedTextIsHighAndPlacesTheTextByStyle) {
     CaptionBand band;
     band.setObjectName(QStringLiteral("Label901"));
-    band.setAniniation(false);
+    band.setGradient(false);
     band.show();
     band.resize(50, 300);
     // A font of size n makes a text cell of n pixels, or the largest below when hinting
@@ -68,9 +68,9 @@ TEST(CaptionBand, IsAsWideAsTheRotatedTextIsHighAndPlacesTheTextByStyle) {
     const int run = nameBottom - nameTop + 1;
     EXPECT_GT(run, 60);
     EXPECT_GT(nameBottom, 300 - 6) << "Bottom: the text starts at the foot of the band";
-    band.setStyle(CaptionBand::sTop);
+    band.setTextPosition(CaptionBand::Top);
     EXPECT_LT(inkedRows(band.render(32)).first, 6);
-    band.setStyle(CaptionBand::Center);
+    band.setTextPosition(CaptionBand::Centre);
     const auto [top, bottom] = inkedRows(band.render(32));
     EXPECT_NEAR((top + bottom) / 2, 150, 4);
 }

@@ -21,11 +21,11 @@ protected:
     }
 
     void fill(const QStringList& names) {
-        edit->ClearEntries();
-        edit->SuspendSorting();
+        edit->clearEntries();
+        edit->suspendSorting();
         for (const QString& name : names)
-            edit->AddEntry(name);
-        edit->SortEntries();
+            edit->addEntry(name);
+        edit->sortEntries();
     }
 
     void leave() {
@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(TVKEditTest, SelectionStyleCompletesTypedTextWithTheRestSelected) {
-    edit->setStil(CompletingEdit::dsSelection);
+    edit->setCompletionStyle(CompletingEdit::Selection);
     fill({"Anna", "anton", "Bert", "Müller"});
 
     QTest::keyClicks(edit, "a");
@@ -63,8 +63,8 @@ TEST_F(TVKEditTest, SelectionStyleCompletesTypedTextWithTheRestSelected) {
 
 TEST_F(TVKEditTest, HintStyleShowsTipAboveTheEditAndBrowsesWithUpAndDown) {
     fill({"Carl", "Anna", "Bert", "anton"});
-    QSignalSpy shown(edit, &CompletingEdit::OnShowTip);
-    QSignalSpy hidden(edit, &CompletingEdit::OnHideTip);
+    QSignalSpy shown(edit, &CompletingEdit::tipShown);
+    QSignalSpy hidden(edit, &CompletingEdit::tipHidden);
     const QLabel* tip = edit->tip();
 
     QTest::keyClicks(edit, "bex");

@@ -9,22 +9,22 @@ namespace {
 
 Lamp* lamp(QWidget* parent, Lamp::Behaviour behaviour, int group, bool on) {
     auto* made = new Lamp(parent);
-    made->setFunktion(behaviour);
-    made->setGruppenId(group);
-    made->setStatus(on);
+    made->setBehaviour(behaviour);
+    made->setGroup(group);
+    made->setChecked(on);
     return made;
 }
 
 TEST(Lamp, CheckBoxLampTogglesAndReportsEveryActualChangeOnce) {
     Lamp box;
-    QSignalSpy changed(&box, &Lamp::geaendert);
+    QSignalSpy changed(&box, &Lamp::toggled);
     QTest::mouseClick(&box, Qt::LeftButton);
-    EXPECT_TRUE(box.Status());
+    EXPECT_TRUE(box.isChecked());
     QTest::mouseClick(&box, Qt::LeftButton);
-    EXPECT_FALSE(box.Status());
-    box.setStatus(false);
+    EXPECT_FALSE(box.isChecked());
+    box.setChecked(false);
     EXPECT_EQ(changed.count(), 2);
-    box.setStatus(true);
+    box.setChecked(true);
     EXPECT_EQ(changed.count(), 3);
 }
 
@@ -32,42 +32,42 @@ TEST(Lamp, RadioLampSwitchesOffOnlyRadioLampsOfItsGroupOnTheSameParent) {
     QWidget window;
     auto* box = new QWidget(&window);
     auto* otherBox = new QWidget(&window);
-    Lamp* klein = lamp(box, Lamp::bfRadio, 2, false);
-    Lamp* gross = lamp(box, Lamp::bfRadio, 2, true);
-    Lamp* otherGroup = lamp(box, Lamp::bfRadio, 3, true);
-    Lamp* checkBox = lamp(box, Lamp::bfNormal, 2, true);
-    Lamp* otherParent = lamp(otherBox, Lamp::bfRadio, 2, true);
-    QSignalSpy kleinChanged(klein, &Lamp::geaendert), grossChanged(gross, &Lamp::geaendert);
+    Lamp* klein = lamp(box, Lamp::RadioButton, 2, false);
+    Lamp* gross = lamp(box, Lamp::RadioButton, 2, true);
+    Lamp* otherGroup = lamp(box, Lamp::RadioButton, 3, true);
+    Lamp* checkBox = lamp(box, Lamp::CheckBox, 2, true);
+    Lamp* otherParent = lamp(otherBox, Lamp::RadioButton, 2, true);
+    QSignalSpy kleinChanged(klein, &Lamp::toggled), grossChanged(gross, &Lamp::toggled);
 
     QTest::mouseClick(klein, Qt::LeftButton);
-    EXPECT_TRUE(klein->Status());
-    EXPECT_FALSE(gross->Status());
-    EXPECT_TRUE(otherGroup->Status());
-    EXPECT_TRUE(checkBox->Status());
-    EXPECT_TRUE(otherParent->Status());
+    EXPECT_TRUE(klein->isChecked());
+    EXPECT_FALSE(gross->isChecked());
+    EXPECT_TRUE(otherGroup->isChecked());
+    EXPECT_TRUE(checkBox->isChecked());
+    EXPECT_TRUE(otherParent->isChecked());
 
     QTest::mouseClick(klein, Qt::LeftButton);
-    EXPECT_TRUE(klein->Status()) << "a lamp that is on stays on";
-    EXPECT_FALSE(gross->Status());
+    EXPECT_TRUE(klein->isChecked()) << "a lamp that is on stays on";
+    EXPECT_FALSE(gross->isChecked());
     EXPECT_EQ(kleinChanged.count(), 1);
     EXPECT_EQ(grossChanged.count(), 1);
 }
 
 TEST(Lamp, PaintsARoundLampWithASpotInItsColourWhenOn) {
-    const std::pair<Lamp::LampColour, QRgb> cases[] = {{Lamp::afRot, qRgb(255, 0, 0)},
-                                                       {Lamp::afGruen, qRgb(0, 255, 0)},
-                                                       {Lamp::afGelb, qRgb(255, 255, 0)},
-                                                       {Lamp::afBlau, qRgb(0, 0, 255)}};
+    const std::pair<Lamp::Colour, QRgb> cases[] = {{Lamp::Red, qRgb(255, 0, 0)},
+                                                   {Lamp::Green, qRgb(0, 255, 0)},
+                                                   {Lamp::Yellow, qRgb(255, 255, 0)},
+                                                   {Lamp::Blue, qRgb(0, 0, 255)}};
     for (const auto& [colour, rgb] : cases) {
         Lamp light;
         light.show();
         light.resize(20, 12);
         ASSERT_EQ(light.size(), QSize(20, 20)) << "the smaller side grows to the larger";
-        light.setLeuchtGroesse(9);
-        EXPECT_EQ(light.LeuchtGroesse(), 5) << "at most a quarter of the lamp";
-        light.setAktivFarbe(colour);
+        light.setSpotRadius(9);
+        EXPECT_EQ(light.spotRadius(), 5) << "at most a quarter of the lamp";
+        light.setLitColour(colour);
         const QImage off = light.render();
-        light.setStatus(true);
+        light.setChecked(true);
         const QImage on = light.render();
         // Spot: columns 5..14 around the centre at 10; the rest of the lamp is black.
         EXPECT_EQ(off.pixel(10, 10), qRgb(128, 128, 128));
@@ -78,8 +78,8 @@ TEST(Lamp, PaintsARoundLampWithASpotInItsColourWhenOn) {
         EXPECT_EQ(qAlpha(on.pixel(0, 0)), 0) << "the corners stay clear";
     }
     Lamp tiny;
-    tiny.setLeuchtGroesse(0);
-    EXPECT_EQ(tiny.LeuchtGroesse(), 1);
+    tiny.setSpotRadius(0);
+    EXPECT_EQ(tiny.spotRadius(), 1);
 }
 
 TEST(Lamp, CaptionStandsRightOfTheLampAndClickingItSwitchesTheLamp) {
@@ -90,7 +90,7 @@ TEST(Lamp, CaptionStandsRightOfTheLampAndClickingItSwitchesTheLamp) {
     EXPECT_GT(network.width(), lampOnly + 30);
     EXPECT_EQ(network.lampSize(), network.height());
     QTest::mouseClick(&network, Qt::LeftButton, {}, {network.width() - 3, network.height() / 2});
-    EXPECT_TRUE(network.Status());
+    EXPECT_TRUE(network.isChecked());
 }
 
 } // namespace

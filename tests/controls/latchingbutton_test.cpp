@@ -9,8 +9,8 @@ namespace {
 
 LatchingButton* button(QWidget* parent, int group, bool down) {
     auto* made = new LatchingButton(parent);
-    made->setGroupIndex(group);
-    made->setRand(down);
+    made->setGroup(group);
+    made->setDown(down);
     return made;
 }
 
@@ -25,25 +25,25 @@ TEST(LatchingButton, ClickPutsItDownAndReleasesOnlyItsGroupOnTheSameParent) {
     QSignalSpy clicked(pencil, &LatchingButton::clicked);
 
     QTest::mouseClick(pencil, Qt::LeftButton);
-    EXPECT_TRUE(pencil->Rand());
-    EXPECT_FALSE(pipette->Rand());
-    EXPECT_TRUE(otherGroup->Rand());
-    EXPECT_TRUE(otherParent->Rand());
+    EXPECT_TRUE(pencil->isDown());
+    EXPECT_FALSE(pipette->isDown());
+    EXPECT_TRUE(otherGroup->isDown());
+    EXPECT_TRUE(otherParent->isDown());
     QTest::mouseClick(pencil, Qt::LeftButton);
-    EXPECT_TRUE(pencil->Rand());
+    EXPECT_TRUE(pencil->isDown());
     EXPECT_EQ(clicked.count(), 2) << "also when it was down already";
 
-    pipette->setRand(true);
-    EXPECT_FALSE(pencil->Rand()) << "going down by program releases the group too";
+    pipette->setDown(true);
+    EXPECT_FALSE(pencil->isDown()) << "going down by program releases the group too";
     pipette->setEnabled(false);
-    pipette->setRand(false);
+    pipette->setDown(false);
     QTest::mouseClick(pipette, Qt::LeftButton);
-    EXPECT_FALSE(pipette->Rand());
+    EXPECT_FALSE(pipette->isDown());
 }
 
 TEST(LatchingButton, SizesToItsPicturePlusFive) {
     LatchingButton tool;
-    tool.setBitmap(QImage(24, 22, QImage::Format_RGB32));
+    tool.setPicture(QImage(24, 22, QImage::Format_RGB32));
     EXPECT_EQ(tool.size(), QSize(29, 27));
 }
 

@@ -67,7 +67,7 @@ TEST(LinkLabel, OpensItsAddressAndReportsAMissingBrowser) {
         LinkLabel link;
         link.setText(QStringLiteral("www.vuko-software.de"));
         link.adjustSize();
-        link.setURL(QStringLiteral("www.vuko-software.de"));
+        link.setUrl(QStringLiteral("www.vuko-software.de"));
         QUrl asked;
         link.setUrlOpener([&](const QUrl& url) {
             asked = url;

@@ -25,7 +25,7 @@ std::string pixels(const QImage& image, QPoint from, QPoint step, int count, QCo
     return text;
 }
 
-// A dialog whose line edit has the focus, with an "Okay" (Default) and an "Abbruch" (Cancel).
+// A dialog whose line edit has the focus, with an "Okay" (default) and an "Abbruch" (cancel) button.
 struct Dialog {
     Dialog() {
         edit = new QLineEdit(&window);
@@ -63,9 +63,10 @@ TEST(PushButton, EnterAndEscapePressTheWindowsButtonsOnlyWithoutShiftCtrlOrAlt) 
         PushButton* pressed = c.okay ? dialog.okay : c.cancel ? dialog.cancel : nullptr;
         QTest::keyClick(dialog.edit, c.key, c.modifiers);
         if (pressed) {
-            EXPECT_EQ(pixels(pressed->render(), {2, 2}, {1, 1}, 1, pressed->Color()), "F") << "shown down";
+            EXPECT_EQ(pixels(pressed->render(), {2, 2}, {1, 1}, 1, pressed->faceColour()), "F")
+                << "shown down";
             EXPECT_TRUE((c.okay ? okay : cancel).wait(2000));
-            EXPECT_EQ(pixels(pressed->render(), {2, 2}, {1, 1}, 1, pressed->Color()), "w") << "up again";
+            EXPECT_EQ(pixels(pressed->render(), {2, 2}, {1, 1}, 1, pressed->faceColour()), "w") << "up again";
         } else {
             QTest::qWait(60);
         }
@@ -77,8 +78,8 @@ TEST(PushButton, EnterAndEscapePressTheWindowsButtonsOnlyWithoutShiftCtrlOrAlt) 
 TEST(PushButton, BevelsAndFaceFollowThePressAndADisabledButtonIsSilverAndDoesNotClick) {
     PushButton button;
     button.setCaption(QString());
-    button.setColor(QColor(0, 255, 0));
-    const QColor face = button.Color();
+    button.setFaceColour(QColor(0, 255, 0));
+    const QColor face = button.faceColour();
     // Down the diagonal from the top-left corner and up it from the bottom-right one.
     const auto look = [&] {
         const QImage image = button.render();
@@ -104,9 +105,9 @@ TEST(PushButton, PlaceholderCaptionTurnsIntoTheObjectNameAndTheAcceleratorClicks
     Dialog dialog;
     auto* named = new PushButton(&dialog.window);
     named->setObjectName(QStringLiteral("VKButton7"));
-    EXPECT_EQ(named->Caption(), QStringLiteral("/*-/"));
+    EXPECT_EQ(named->caption(), QStringLiteral("/*-/"));
     named->grab();
-    EXPECT_EQ(named->Caption(), QStringLiteral("VKButton7"));
+    EXPECT_EQ(named->caption(), QStringLiteral("VKButton7"));
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog.window));
     dialog.okay->setCaption(QStringLiteral("O&kay"));

@@ -70,46 +70,46 @@ TEST(SevenSegmentPainting, ShowsDigitsWithLeadingZerosSuppressedAndMinusBar) {
 TEST(SevenSegmentDisplay, IsHundredBySixtyUntilShownThenTakesItsDrawnSize) {
     QWidget window;
     auto* display = new SevenSegmentDisplay(&window);
-    display->setSkalFaktor(0.34f);
+    display->setScale(0.34f);
     EXPECT_EQ(display->size(), QSize(100, 60));
     window.show();
     EXPECT_EQ(display->size(), QSize(57, 39));
-    display->setStellen(4);
+    display->setDigits(4);
     EXPECT_EQ(display->size(), QSize(97, 39));
 }
 
 TEST(SevenSegmentDisplay, RejectsOutOfRangeValuesAndPositionCounts) {
     SevenSegmentDisplay display;
-    display.setWert(99999999);
-    EXPECT_EQ(display.Wert(), 99999999);
-    display.setWert(100000000);
-    EXPECT_EQ(display.Wert(), 0);
-    display.setStellen(0);
-    display.setStellen(11);
-    EXPECT_EQ(display.Stellen(), 2);
-    display.setStellen(10);
-    EXPECT_EQ(display.Stellen(), 10);
+    display.setValue(99999999);
+    EXPECT_EQ(display.value(), 99999999);
+    display.setValue(100000000);
+    EXPECT_EQ(display.value(), 0);
+    display.setDigits(0);
+    display.setDigits(11);
+    EXPECT_EQ(display.digits(), 2);
+    display.setDigits(10);
+    EXPECT_EQ(display.digits(), 10);
 }
 
 TEST(SevenSegmentDisplay, LightsSegmentsInTheChosenColour) {
     SevenSegmentDisplay display;
-    display.setSkalFaktor(0.34f);
-    display.setWert(1);
+    display.setScale(0.34f);
+    display.setValue(1);
     display.show();
     const QColor expected[] = {{255, 0, 0}, {0, 255, 0}, {255, 255, 0}, {0, 0, 255}};
-    for (auto colour : {SevenSegmentDisplay::zfRot, SevenSegmentDisplay::zfGruen, SevenSegmentDisplay::zfGelb,
-                        SevenSegmentDisplay::zfBlau}) {
-        display.setZifferFarbe(colour);
+    for (auto colour : {SevenSegmentDisplay::Red, SevenSegmentDisplay::Green, SevenSegmentDisplay::Yellow,
+                        SevenSegmentDisplay::Blue}) {
+        display.setDigitColour(colour);
         EXPECT_EQ(litSegments(display.image(), 2, 0.34f, expected[colour]), Lit({"", "bc"})) << colour;
     }
 }
 
 TEST(SevenSegmentDisplay, DemoShowsFrameTwoFirstWrapsToFrameOneAndStopsInNormalMode) {
     SevenSegmentDisplay display;
-    display.setSkalFaktor(0.34f);
-    display.setWert(42);
+    display.setScale(0.34f);
+    display.setValue(42);
     display.show();
-    display.setModus(SevenSegmentDisplay::mDemo);
+    display.setMode(SevenSegmentDisplay::Demo);
     auto* timer = display.findChild<QTimer*>();
     EXPECT_TRUE(timer->isActive());
     display.advanceDemo();
@@ -118,7 +118,7 @@ TEST(SevenSegmentDisplay, DemoShowsFrameTwoFirstWrapsToFrameOneAndStopsInNormalM
         display.advanceDemo();
     EXPECT_EQ(litSegments(display.image(), 2, 0.34f), Lit({"a", ""}));
 
-    display.setModus(SevenSegmentDisplay::mNormal);
+    display.setMode(SevenSegmentDisplay::Normal);
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(litSegments(display.image(), 2, 0.34f), Lit({"bcfg", "abdeg"}));
 }

@@ -11,9 +11,9 @@ TEST(TexturePanel, BorderWidthOutsideOneToThirtyIsStoredAsOne) {
     const std::pair<int, int> cases[] = {{0, 1}, {-3, 1}, {31, 1}, {1, 1}, {30, 30}, {7, 7}};
     for (const auto& [given, stored] : cases) {
         TexturePanel panel;
-        panel.setRanddicke(5);
-        panel.setRanddicke(given);
-        EXPECT_EQ(panel.Randdicke(), stored) << given;
+        panel.setBorderWidth(5);
+        panel.setBorderWidth(given);
+        EXPECT_EQ(panel.borderWidth(), stored) << given;
     }
 }
 
@@ -24,16 +24,16 @@ TEST(TexturePanel, TilesOverlapByOnePixelAndTheBorderPenIsCentredOnTheEdge) {
             texture.setPixel(x, y, qRgb(10 + 40 * x, 10 + 40 * y, 200));
     TexturePanel panel;
     panel.resize(20, 12);
-    panel.setTexturbild(texture);
+    panel.setTexture(texture);
     const QImage tiled = panel.render();
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 20; ++x)
             ASSERT_EQ(tiled.pixel(x, y), texture.pixel(x % 2, y % 2)) << x << "," << y;
 
     // Of a 3-pixel pen the outer pixel lies beyond the panel.
-    panel.setRand(true);
-    panel.setRanddicke(3);
-    panel.setRandFarbe(Qt::red);
+    panel.setBorder(true);
+    panel.setBorderWidth(3);
+    panel.setBorderColour(Qt::red);
     const QImage framed = panel.render();
     const QRgb red = qRgb(255, 0, 0);
     for (const auto& [x, y] : {std::pair{0, 5}, {1, 5}, {19, 5}, {18, 5}, {9, 0}, {9, 1}, {9, 11}, {9, 10}})
@@ -42,8 +42,8 @@ TEST(TexturePanel, TilesOverlapByOnePixelAndTheBorderPenIsCentredOnTheEdge) {
         EXPECT_EQ(framed.pixel(x, y), texture.pixel(x % 2, y % 2)) << x << "," << y;
 
     // A one-pixel tile cannot advance with the overlap and counts as no texture.
-    panel.setTexturbild(QImage(1, 1, QImage::Format_RGB32));
-    EXPECT_TRUE(panel.Texturbild().isNull());
+    panel.setTexture(QImage(1, 1, QImage::Format_RGB32));
+    EXPECT_TRUE(panel.texture().isNull());
     EXPECT_EQ(panel.render().pixel(9, 5), panel.palette().color(QPalette::Window).rgb());
 }
 
@@ -57,7 +57,7 @@ TEST(OwnerDrawnPanel, LeavesThePaintingToItsOwnerUnlessItDrawsItself) {
     });
     EXPECT_EQ(panel.grab().toImage().pixel(15, 10), QColor(Qt::darkCyan).rgb());
     EXPECT_EQ(calls, 1);
-    panel.setZeichnen(true);
+    panel.setDrawsItself(true);
     EXPECT_EQ(panel.grab().toImage().pixel(15, 10), panel.palette().color(QPalette::Window).rgb());
     EXPECT_EQ(calls, 1);
 }

@@ -44,9 +44,9 @@ TEST(ToolButton, SizesItselfToItsPictureAndCaptionLines) {
         {picture(90, 20), QStringLiteral("Speichern"), QString(), {102, 20 + line + 10}},
     };
     for (const auto& c : cases) {
-        button.setBitmap(c.bitmap);
-        button.setCaption1(c.caption1);
-        button.setCaption2(c.caption2);
+        button.setPicture(c.bitmap);
+        button.setTopCaption(c.caption1);
+        button.setBottomCaption(c.caption2);
         EXPECT_EQ(button.size(), c.size) << c.caption1.toStdString() << c.bitmap.width();
     }
 }
@@ -59,30 +59,30 @@ TEST(ToolButton, WhiteLetsTheBackgroundThroughAndTheMouseOverFrameShowsOnlyWhenE
     parent.setPalette(palette);
     parent.resize(100, 100);
     auto* button = new ToolButton(&parent);
-    button->setBitmap(picture(20, 20));
-    button->setCaption1(QStringLiteral("Neues"));
-    button->setCaption2(QStringLiteral("Spiel"));
+    button->setPicture(picture(20, 20));
+    button->setTopCaption(QStringLiteral("Neues"));
+    button->setBottomCaption(QStringLiteral("Spiel"));
     const QPoint middle(button->width() / 2, button->height() / 2);
     const auto seen = [&](QPoint at) { return parent.grab().toImage().pixel(at); };
 
     EXPECT_EQ(seen({2, middle.y()}), qRgb(10, 120, 10));
     EXPECT_EQ(seen({button->width() / 2, 17}), qRgb(0, 0, 255)) << "the picture's own pixel, top at 7";
     hover(*button, true);
-    EXPECT_TRUE(button->Rand());
+    EXPECT_TRUE(button->hasHoverFrame());
     EXPECT_EQ(seen({1, middle.y()}), qRgb(0, 0, 0));
     EXPECT_EQ(seen({2, middle.y()}), qRgb(128, 128, 128));
     EXPECT_EQ(seen({3, middle.y()}), qRgb(192, 192, 192));
     EXPECT_EQ(seen({4, middle.y()}), qRgb(10, 120, 10));
     EXPECT_EQ(seen({button->width() / 2 + 2, 19}), qRgb(0, 0, 255)) << "moved by two while framed";
     hover(*button, false);
-    EXPECT_FALSE(button->Rand());
+    EXPECT_FALSE(button->hasHoverFrame());
 
     QSignalSpy clicked(button, &ToolButton::clicked);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicked.count(), 1);
     button->setEnabled(false);
     hover(*button, true);
-    EXPECT_FALSE(button->Rand());
+    EXPECT_FALSE(button->hasHoverFrame());
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_NE(seen({button->width() / 2, 17}), qRgb(0, 0, 255)) << "blended when disabled";

@@ -92,11 +92,11 @@ TEST_F(TparneuTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
     settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("3"));
     settings.WriteSetting(QStringLiteral("sp4"), QStringLiteral("Bert"));
     auto dialog = openDialog();
-    dialog->Netz[3]->setStatus(true);
-    dialog->sp60->setStatus(true);
-    dialog->sp30->setStatus(false);
-    dialog->dreigleiche->setStatus(true);
-    dialog->zweigleiche->setStatus(false);
+    dialog->Netz[3]->setChecked(true);
+    dialog->sp60->setChecked(true);
+    dialog->sp30->setChecked(false);
+    dialog->dreigleiche->setChecked(true);
+    dialog->zweigleiche->setChecked(false);
     // Bert plays at another computer, which is not reachable here: the start is refused
     // after the participants have been built.
     dialog->VKButton1Click();
@@ -108,7 +108,7 @@ TEST_F(TparneuTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
     EXPECT_TRUE(state.players[2].isNetwork);
     EXPECT_FALSE(state.gameRunning);
 
-    dialog->Netz[3]->setStatus(false);
+    dialog->Netz[3]->setChecked(false);
     dialog->VKButton1Click();
     EXPECT_TRUE(state.gameRunning);
     EXPECT_TRUE(host.largeBoard);
@@ -171,7 +171,7 @@ TEST_F(TparneuTest, AnUnreadablePictureFileFallsBackToTheBuiltInPictures) {
 
     dialog->VKButton4Click();
     EXPECT_EQ(dialog->Edit1->text(), builtInSheetMarker());
-    dialog->Alszahlen->setStatus(true);
+    dialog->Alszahlen->setChecked(true);
     EXPECT_FALSE(dialog->Texturpanel2->isVisible()) << "numbers need no picture file";
 }
 

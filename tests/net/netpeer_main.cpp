@@ -119,7 +119,7 @@ private:
 
     void answer(QWidget* modal) {
         if (auto* parneu = qobject_cast<NewGameDialog*>(modal)) {
-            parneu->Netz[1]->setStatus(true); // Robo plays at the other computer
+            parneu->Netz[1]->setChecked(true); // Robo plays at the other computer
             parneu->VKButton1->click();
         } else if (auto* address = qobject_cast<AddressDialog*>(modal)) {
             address->ComboBox1->setEditText(address_);

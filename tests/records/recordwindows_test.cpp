@@ -168,7 +168,7 @@ TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuring
     onNextModal([&](QWidget* modal) {
         auto* highScores = qobject_cast<HighScoreWindow*>(modal);
         ASSERT_NE(highScores, nullptr);
-        shown = highScores->PaintBox1->screen();
+        shown = highScores->PaintBox1->shownImage();
         highScores->VKButton1->click();
     });
     window->HighScore1->trigger();

@@ -66,7 +66,7 @@ protected:
 
     QImage boardCard(int slot) const {
         const Card& card = window->gameState().cards[slot];
-        return window->PaintBox1->screen().copy(card.left, card.top, 40, 40);
+        return window->PaintBox1->shownImage().copy(card.left, card.top, 40, 40);
     }
 
     std::unique_ptr<MainWindow> window;
@@ -88,7 +88,7 @@ TEST_F(TformOptionTest, OpeningShowsTheOptionsAndAbbruchKeepsThemButRebuildsTheB
     const ProgramOptions before = options;
     bool stayedOpenForHelp = false;
     withDialog([&](OptionsDialog& dialog) {
-        EXPECT_FALSE(dialog.SpieleSoundsAb->Status());
+        EXPECT_FALSE(dialog.SpieleSoundsAb->isChecked());
         EXPECT_TRUE(dialog.krRotverlauf->isChecked());
         EXPECT_FALSE(dialog.krClassic->isChecked());
         EXPECT_EQ(dialog.stepsShow->text(), u"12"_s);

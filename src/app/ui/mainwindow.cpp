@@ -345,10 +345,10 @@ void MainWindow::showConnectionLost() {
 
 void MainWindow::prepareOfferedGame(bool largeBoard, bool triples, bool pictures) {
     if (NewGameDialog* parneu = windows_.parneu) {
-        parneu->Alsbilder->setStatus(pictures);
-        parneu->Alszahlen->setStatus(!pictures);
-        parneu->dreigleiche->setStatus(triples);
-        parneu->zweigleiche->setStatus(!triples);
+        parneu->Alsbilder->setChecked(pictures);
+        parneu->Alszahlen->setChecked(!pictures);
+        parneu->dreigleiche->setChecked(triples);
+        parneu->zweigleiche->setChecked(!triples);
     }
     applyBoardSize(largeBoard);
     // A game joined over the network always uses the built-in pictures.

@@ -22,10 +22,10 @@ constexpr int kSmallClientHeight = 264;
 ToolButton* flatButton(TexturePanel* panel, const QString& icon, const QString& caption1,
                        const QString& caption2, QPoint at) {
     auto* button = new ToolButton(panel);
-    button->setTexturpanel(panel);
-    button->setBitmap(QImage(QStringLiteral(":/icons/%1.png").arg(icon)));
-    button->setCaption1(caption1);
-    button->setCaption2(caption2);
+    button->setPanel(panel);
+    button->setPicture(QImage(QStringLiteral(":/icons/%1.png").arg(icon)));
+    button->setTopCaption(caption1);
+    button->setBottomCaption(caption2);
     button->move(at);
     return button;
 }
@@ -50,7 +50,7 @@ void MainWindow::buildComponents() {
 
     Texturpanel1 = new TexturePanel(client);
     Texturpanel1->setGeometry(0, 0, kClientWidth, 65);
-    Texturpanel1->setTexturbild(image3_);
+    Texturpanel1->setTexture(image3_);
     Float1 = flatButton(Texturpanel1, QStringLiteral("newgame"), QStringLiteral("Neues"),
                         QStringLiteral("Spiel"), {8, 8});
     Float4 = flatButton(Texturpanel1, QStringLiteral("cardeditor"), QStringLiteral("Karten-"),
@@ -71,12 +71,12 @@ void MainWindow::buildComponents() {
 
     SiebenSeg1 = new SevenSegmentDisplay(Texturpanel1);
     SiebenSeg1->setGeometry(568, 8, 57, 39);
-    SiebenSeg1->setStellen(2);
-    SiebenSeg1->setSkalFaktor(0.34f);
-    SiebenSeg1->setSkipNull(true);
-    SiebenSeg1->setZifferFarbe(SevenSegmentDisplay::zfGruen);
-    SiebenSeg1->setModus(SevenSegmentDisplay::mNormal);
-    SiebenSeg1->setWert(0);
+    SiebenSeg1->setDigits(2);
+    SiebenSeg1->setScale(0.34f);
+    SiebenSeg1->setSkipLeadingZeros(true);
+    SiebenSeg1->setDigitColour(SevenSegmentDisplay::Green);
+    SiebenSeg1->setMode(SevenSegmentDisplay::Normal);
+    SiebenSeg1->setValue(0);
 
     Label1 = new QLabel(QStringLiteral("Restpunkte"), Texturpanel1);
     Label1->move(568, 48);
@@ -88,7 +88,7 @@ void MainWindow::buildComponents() {
 
     Texturpanel2 = new TexturePanel(client);
     Texturpanel2->setGeometry(0, 66, kClientWidth, kSmallClientHeight - 66);
-    Texturpanel2->setTexturbild(image3_);
+    Texturpanel2->setTexture(image3_);
 
     Panel2 = new QFrame(Texturpanel2);
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);

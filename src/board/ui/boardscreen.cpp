@@ -60,7 +60,7 @@ void BoardScreen::showKnownGroups(int count) {
 }
 
 void BoardScreen::showRemainingGroups(int count) {
-    widgets_.siebenSeg1->setWert(count);
+    widgets_.siebenSeg1->setValue(count);
 }
 
 void BoardScreen::presentBoard() {

@@ -28,18 +28,18 @@ constexpr int kBandWidth = 23;
 
 ToolButton* toolButton(TexturePanel* panel, const QString& icon, const QString& caption, int x) {
     auto* button = new ToolButton(panel);
-    button->setTexturpanel(panel);
-    button->setBitmap(QImage(QStringLiteral(":/icons/%1.png").arg(icon)));
-    button->setCaption1(caption);
-    button->setCaption2(QString());
+    button->setPanel(panel);
+    button->setPicture(QImage(QStringLiteral(":/icons/%1.png").arg(icon)));
+    button->setTopCaption(caption);
+    button->setBottomCaption(QString());
     button->move(x, 0);
     return button;
 }
 
 LatchingButton* drawingTool(TexturePanel* panel, const QString& icon, const QString& hint, int y) {
     auto* button = new LatchingButton(panel);
-    button->setBitmap(QImage(QStringLiteral(":/icons/%1.png").arg(icon)));
-    button->setGroupIndex(1);
+    button->setPicture(QImage(QStringLiteral(":/icons/%1.png").arg(icon)));
+    button->setGroup(1);
     button->setToolTip(hint);
     button->move(8, y);
     return button;
@@ -62,7 +62,7 @@ void CardEditor::buildComponents(const QImage& panelTexture) {
     Label901->setGeometry(0, 0, kBandWidth, kClientHeight);
     Texturpanel1 = new TexturePanel(client);
     Texturpanel1->setGeometry(kBandWidth, 0, kClientWidth - kBandWidth, kClientHeight);
-    Texturpanel1->setTexturbild(panelTexture);
+    Texturpanel1->setTexture(panelTexture);
 
     Float1 = toolButton(Texturpanel1, QStringLiteral("open"), QStringLiteral("Laden"), 8);
     Float2 = toolButton(Texturpanel1, QStringLiteral("save"), QStringLiteral("Speichern"),
@@ -74,7 +74,7 @@ void CardEditor::buildComponents(const QImage& panelTexture) {
 
     DownBut1 = drawingTool(Texturpanel1, QStringLiteral("pencil"), QStringLiteral("Malmodus"), 56);
     DownBut2 = drawingTool(Texturpanel1, QStringLiteral("pipette"), QStringLiteral("Pipette"), 88);
-    DownBut1->setRand(true);
+    DownBut1->setDown(true);
 
     PaintBox1 = new DrawingView(Texturpanel1);
     PaintBox1->setGeometry(48, 56, kZoomViewSide, kZoomViewSide);

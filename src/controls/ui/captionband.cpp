@@ -34,22 +34,22 @@ void CaptionBand::setCaption(const QString& caption) {
     fitWidth();
 }
 
-void CaptionBand::setFontColor(const QColor& colour) {
-    fontColour_ = colour;
+void CaptionBand::setTextColour(const QColor& colour) {
+    textColour_ = colour;
     update();
 }
 
-void CaptionBand::setBgColor(const QColor& colour) {
+void CaptionBand::setBackgroundColour(const QColor& colour) {
     background_ = colour;
     update();
 }
 
-void CaptionBand::setStyle(TextPosition position) {
+void CaptionBand::setTextPosition(TextPosition position) {
     position_ = position;
     update();
 }
 
-void CaptionBand::setAniniation(bool on) {
+void CaptionBand::setGradient(bool on) {
     gradient_ = on;
     update();
 }
@@ -117,12 +117,12 @@ QImage CaptionBand::render(int screenDepth) const {
     const QFontMetrics metrics = painter.fontMetrics();
     const int textWidth = metrics.horizontalAdvance(text);
     // The text starts at the bottom of its run and goes up from there.
-    const int start = position_ == Center   ? height() / 2 + textWidth / 2
+    const int start = position_ == Centre   ? height() / 2 + textWidth / 2
                       : position_ == Bottom ? height()
                                             : textWidth;
     painter.translate(0, start);
     painter.rotate(-90);
-    painter.setPen(fontColour_);
+    painter.setPen(textColour_);
     painter.drawText(QPoint(0, metrics.ascent()), text);
     return image;
 }

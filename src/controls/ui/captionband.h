@@ -9,30 +9,30 @@
 // the rotated text is high.
 class CaptionBand : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
-    Q_PROPERTY(QColor BgColor READ BgColor WRITE setBgColor)
-    Q_PROPERTY(TextPosition Style READ Style WRITE setStyle)
-    Q_PROPERTY(bool Aniniation READ Aniniation WRITE setAniniation)
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(QColor textColour READ textColour WRITE setTextColour)
+    Q_PROPERTY(QColor backgroundColour READ backgroundColour WRITE setBackgroundColour)
+    Q_PROPERTY(TextPosition textPosition READ textPosition WRITE setTextPosition)
+    Q_PROPERTY(bool gradient READ hasGradient WRITE setGradient)
 
 public:
-    enum TextPosition { Center, Bottom, sTop };
+    enum TextPosition { Centre, Bottom, Top };
     Q_ENUM(TextPosition)
 
     // Starts 17 x 17 with "Arial" 24 in silver on grey.
     explicit CaptionBand(QWidget* parent = nullptr);
 
     // When empty, the object name is shown.
-    QString Caption() const { return caption_; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& caption);
-    QColor FontColor() const { return fontColour_; }
-    void setFontColor(const QColor& colour);
-    QColor BgColor() const { return background_; }
-    void setBgColor(const QColor& colour);
-    TextPosition Style() const { return position_; }
-    void setStyle(TextPosition position);
-    bool Aniniation() const { return gradient_; }
-    void setAniniation(bool on);
+    QColor textColour() const { return textColour_; }
+    void setTextColour(const QColor& colour);
+    QColor backgroundColour() const { return background_; }
+    void setBackgroundColour(const QColor& colour);
+    TextPosition textPosition() const { return position_; }
+    void setTextPosition(TextPosition position);
+    bool hasGradient() const { return gradient_; }
+    void setGradient(bool on);
 
     // The band at its current size as painted on a screen of this many bits per pixel; at
     // 8 bits or less there are too few colours for the gradient and it is flat.
@@ -52,7 +52,7 @@ private:
     void paintGradient(QImage& image) const;
 
     QString caption_;
-    QColor fontColour_{192, 192, 192};
+    QColor textColour_{192, 192, 192};
     QColor background_{128, 128, 128};
     TextPosition position_ = Bottom;
     bool gradient_ = true;

@@ -22,19 +22,19 @@ CompletingEdit::~CompletingEdit() {
     delete tip_;
 }
 
-void CompletingEdit::AddEntry(const QString& text) {
+void CompletingEdit::addEntry(const QString& text) {
     entries_.add(text);
 }
 
-void CompletingEdit::ClearEntries() {
+void CompletingEdit::clearEntries() {
     entries_.clear();
 }
 
-void CompletingEdit::SuspendSorting() {
+void CompletingEdit::suspendSorting() {
     entries_.suspendSorting();
 }
 
-void CompletingEdit::SortEntries() {
+void CompletingEdit::sortEntries() {
     entries_.sort();
 }
 
@@ -55,13 +55,13 @@ void CompletingEdit::handleTextChange() {
         const QString typed = text();
         if (isModified() && entries_.count() > 0 && !typed.isEmpty() && typed != QLatin1String(" ")) {
             const int found = entries_.find(typed);
-            if (found > 0 && stil_ == dsHint)
+            if (found > 0 && completionStyle_ == Hint)
                 tipShown = showTip(found);
-            else if (found > 0 && stil_ == dsSelection && typed.size() > keptLength_)
+            else if (found > 0 && completionStyle_ == Selection && typed.size() > keptLength_)
                 complete(found);
         }
     }
-    Q_EMIT OnChange();
+    Q_EMIT changed();
     if (!tipShown && isTipShown())
         hideTip();
     rememberKeptLength();
@@ -74,7 +74,7 @@ bool CompletingEdit::showTip(int position) {
         tip_->setParent(parentWidget()); // leaves it hidden
     placeTip(entries_.at(position));
     if (!isTipShown()) {
-        Q_EMIT OnShowTip();
+        Q_EMIT tipShown();
         tip_->show();
     }
     tip_->raise();
@@ -83,7 +83,7 @@ bool CompletingEdit::showTip(int position) {
 }
 
 void CompletingEdit::hideTip() {
-    Q_EMIT OnHideTip();
+    Q_EMIT tipHidden();
     tip_->hide();
 }
 
@@ -143,7 +143,7 @@ void CompletingEdit::focusOutEvent(QFocusEvent* event) {
     if (isTipShown())
         hideTip();
     if (text().toUpper() != tip_->text().toUpper())
-        AddEntry(text());
+        addEntry(text());
 }
 
 void CompletingEdit::rememberKeptLength() {

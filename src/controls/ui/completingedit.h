@@ -8,30 +8,30 @@
 class QLabel;
 
 // A single-line edit that completes what the user types from a list of earlier entries,
-// either as a yellow tip above the edit (dsHint) or inline with the completed rest
-// selected (dsSelection).
+// either as a yellow tip above the edit (Hint) or inline with the completed rest
+// selected (Selection).
 //
 // Only text the user types is completed; text set by the program is left as it is. Inline
 // completion happens only when the edit inserted text, so deleting the selected rest with
 // Backspace leaves the typed part alone instead of completing it again at once.
 class CompletingEdit : public QLineEdit {
     Q_OBJECT
-    Q_PROPERTY(Style Stil READ Stil WRITE setStil)
+    Q_PROPERTY(CompletionStyle completionStyle READ completionStyle WRITE setCompletionStyle)
 
 public:
-    enum Style { dsHint = 0, dsSelection = 1 };
-    Q_ENUM(Style)
+    enum CompletionStyle { Hint = 0, Selection = 1 };
+    Q_ENUM(CompletionStyle)
 
     explicit CompletingEdit(QWidget* parent = nullptr);
     ~CompletingEdit() override;
 
-    Style Stil() const { return stil_; }
-    void setStil(Style style) { stil_ = style; }
+    CompletionStyle completionStyle() const { return completionStyle_; }
+    void setCompletionStyle(CompletionStyle style) { completionStyle_ = style; }
 
-    void AddEntry(const QString& text);
-    void ClearEntries();
-    void SuspendSorting();
-    void SortEntries();
+    void addEntry(const QString& text);
+    void clearEntries();
+    void suspendSorting();
+    void sortEntries();
     QStringList entries() const { return entries_.texts(); }
 
     // The tip label; while a tip is shown it lies on the edit's parent, just above the edit.
@@ -39,10 +39,10 @@ public:
     bool isTipShown() const;
 
 Q_SIGNALS:
-    void OnShowTip();
-    void OnHideTip();
+    void tipShown();
+    void tipHidden();
     // After every change of the text, once any completion has been applied.
-    void OnChange();
+    void changed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -57,7 +57,7 @@ private:
     void browse(int step);
     void rememberKeptLength();
 
-    Style stil_ = dsHint;
+    CompletionStyle completionStyle_ = Hint;
     CompletionList entries_;
     QPointer<QLabel> tip_;
     int browsePosition_ = -1;

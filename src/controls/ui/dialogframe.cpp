@@ -14,7 +14,7 @@ DialogFrame buildDialogFrame(QWidget& dialog, const QString& caption, const QIma
     frame.band->setGeometry(0, 0, frame.band->sizeHint().width(), dialog.height());
     frame.panel = new TexturePanel(&dialog);
     frame.panel->setObjectName(QStringLiteral("Texturpanel1"));
-    frame.panel->setTexturbild(texture);
+    frame.panel->setTexture(texture);
     frame.panel->setGeometry(frame.band->width(), 0, dialog.width() - frame.band->width(), dialog.height());
     return frame;
 }
@@ -22,7 +22,7 @@ DialogFrame buildDialogFrame(QWidget& dialog, const QString& caption, const QIma
 PushButton* makeButton(QWidget* parent, const QString& caption, const QColor& colour, QPoint at) {
     auto* button = new PushButton(parent);
     button->setCaption(caption);
-    button->setColor(colour);
+    button->setFaceColour(colour);
     button->move(at);
     return button;
 }

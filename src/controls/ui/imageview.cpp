@@ -10,18 +10,18 @@ ImageView::ImageView(QWidget* parent) : QWidget(parent) {
 
 void ImageView::showImage(const QImage& image) {
     // Shared until a frame is drawn onto the screen, which then gets a copy of its own.
-    screen_ = image;
+    shown_ = image;
     repaint();
 }
 
 void ImageView::showPiece(const QImage& piece, QPoint at) {
-    if (screen_.size() != size()) {
+    if (shown_.size() != size()) {
         QImage grown(size(), QImage::Format_RGB32);
         grown.fill(Qt::white);
-        QPainter(&grown).drawImage(0, 0, screen_);
-        screen_ = grown;
+        QPainter(&grown).drawImage(0, 0, shown_);
+        shown_ = grown;
     }
-    QPainter(&screen_).drawImage(at, piece);
+    QPainter(&shown_).drawImage(at, piece);
     // repaint, not update: every frame of a fade has to reach the screen.
     repaint(QRect(at, piece.size()));
 }
@@ -29,7 +29,7 @@ void ImageView::showPiece(const QImage& piece, QPoint at) {
 void ImageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
-    painter.drawImage(event->rect().topLeft(), screen_, event->rect());
+    painter.drawImage(event->rect().topLeft(), shown_, event->rect());
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event) {

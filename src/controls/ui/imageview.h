@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-// A paint box: shows a prepared picture and forwards mouse presses. Painting only copies
+// Shows a prepared picture and forwards mouse presses. Painting only copies
 // the picture; it never draws anything itself.
 class ImageView : public QWidget {
     Q_OBJECT
@@ -15,7 +15,7 @@ public:
     // A piece of a picture goes to the screen at `at`, at once, over what is shown there.
     void showPiece(const QImage& piece, QPoint at);
     // What the screen shows now.
-    const QImage& screen() const { return screen_; }
+    const QImage& shownImage() const { return shown_; }
 
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, int x, int y);
@@ -25,5 +25,5 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QImage screen_;
+    QImage shown_;
 };

@@ -13,15 +13,15 @@ namespace {
 
 constexpr int kCaptionGap = 4;
 
-QColor litColour(Lamp::LampColour colour) {
+QColor shownColour(Lamp::Colour colour) {
     switch (colour) {
-    case Lamp::afGruen:
+    case Lamp::Green:
         return {0, 255, 0};
-    case Lamp::afGelb:
+    case Lamp::Yellow:
         return {255, 255, 0};
-    case Lamp::afBlau:
+    case Lamp::Blue:
         return {0, 0, 255};
-    case Lamp::afRot:
+    case Lamp::Red:
         break;
     }
     return {255, 0, 0};
@@ -33,20 +33,20 @@ Lamp::Lamp(QWidget* parent) : QWidget(parent) {
     resize(17, 17);
 }
 
-void Lamp::setStatus(bool on) {
+void Lamp::setChecked(bool on) {
     if (on == on_)
         return;
     on_ = on;
     update();
-    Q_EMIT geaendert();
+    Q_EMIT toggled();
 }
 
-void Lamp::setAktivFarbe(LampColour colour) {
+void Lamp::setLitColour(Colour colour) {
     colour_ = colour;
     update();
 }
 
-void Lamp::setLeuchtGroesse(int radius) {
+void Lamp::setSpotRadius(int radius) {
     spot_ = std::clamp(radius, 1, std::max(lampSize() / 4, 1));
     update();
 }
@@ -56,8 +56,8 @@ void Lamp::setCaption(const QString& caption) {
     fitSize();
 }
 
-void Lamp::setFontColor(const QColor& colour) {
-    fontColour_ = colour;
+void Lamp::setTextColour(const QColor& colour) {
+    textColour_ = colour;
     update();
 }
 
@@ -82,7 +82,7 @@ void Lamp::fitSize() {
 void Lamp::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     fitSize();
-    setLeuchtGroesse(spot_);
+    setSpotRadius(spot_);
 }
 
 void Lamp::changeEvent(QEvent* event) {
@@ -99,14 +99,14 @@ QImage Lamp::render() const {
     canvas.setPen(Qt::black);
     canvas.setBrush(Qt::black);
     canvas.ellipse(0, 0, side, side);
-    const QColor spot = on_ ? litColour(colour_) : QColor(128, 128, 128);
+    const QColor spot = on_ ? shownColour(colour_) : QColor(128, 128, 128);
     canvas.setPen(spot);
     canvas.setBrush(spot);
     const int centre = side / 2;
     canvas.ellipse(centre - spot_, centre - spot_, centre + spot_, centre + spot_);
     if (!caption_.isEmpty()) {
         canvas.setFont(font());
-        canvas.setTextColor(fontColour_);
+        canvas.setTextColor(textColour_);
         canvas.textOut(side + kCaptionGap, (side - canvas.textExtent(caption_).height()) / 2, caption_);
     }
     return image;
@@ -122,17 +122,17 @@ void Lamp::switchOffPartners() {
     if (!parentWidget())
         return;
     for (Lamp* other : parentWidget()->findChildren<Lamp*>(Qt::FindDirectChildrenOnly))
-        if (other != this && other->behaviour_ == bfRadio && other->group_ == group_)
-            other->setStatus(false);
+        if (other != this && other->behaviour_ == RadioButton && other->group_ == group_)
+            other->setChecked(false);
 }
 
 void Lamp::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    if (behaviour_ == bfNormal) {
-        setStatus(!on_);
+    if (behaviour_ == CheckBox) {
+        setChecked(!on_);
         return;
     }
-    setStatus(true);
+    setChecked(true);
     switchOffPartners();
 }

@@ -4,44 +4,44 @@
 #include <QString>
 #include <QWidget>
 
-// A round lamp that works as a check box (`bfNormal`) or as one of a group of radio buttons
-// (`bfRadio`: lamps with the same parent and `GruppenId`). Its label is the optional
-// `Caption`, drawn right of the lamp; clicking the label works like clicking the lamp.
+// A round lamp that works as a check box (`CheckBox`) or as one of a group of radio buttons
+// (`RadioButton`: lamps with the same parent and `group`). Its label is the optional
+// `caption`, drawn right of the lamp; clicking the label works like clicking the lamp.
 class Lamp : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(bool Status READ Status WRITE setStatus NOTIFY geaendert)
-    Q_PROPERTY(LampColour AktivFarbe READ AktivFarbe WRITE setAktivFarbe)
-    Q_PROPERTY(int LeuchtGroesse READ LeuchtGroesse WRITE setLeuchtGroesse)
-    Q_PROPERTY(int GruppenId READ GruppenId WRITE setGruppenId)
-    Q_PROPERTY(Behaviour Funktion READ Funktion WRITE setFunktion)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
+    Q_PROPERTY(bool checked READ isChecked WRITE setChecked NOTIFY toggled)
+    Q_PROPERTY(Colour litColour READ litColour WRITE setLitColour)
+    Q_PROPERTY(int spotRadius READ spotRadius WRITE setSpotRadius)
+    Q_PROPERTY(int group READ group WRITE setGroup)
+    Q_PROPERTY(Behaviour behaviour READ behaviour WRITE setBehaviour)
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(QColor textColour READ textColour WRITE setTextColour)
 
 public:
-    enum LampColour { afRot, afGruen, afGelb, afBlau };
-    Q_ENUM(LampColour)
-    enum Behaviour { bfNormal, bfRadio };
+    enum Colour { Red, Green, Yellow, Blue };
+    Q_ENUM(Colour)
+    enum Behaviour { CheckBox, RadioButton };
     Q_ENUM(Behaviour)
 
     // Starts as a 17 x 17 red check-box lamp, off.
     explicit Lamp(QWidget* parent = nullptr);
 
-    bool Status() const { return on_; }
-    // Repaints and raises geaendert() when the value actually changes.
-    void setStatus(bool on);
-    LampColour AktivFarbe() const { return colour_; }
-    void setAktivFarbe(LampColour colour);
+    bool isChecked() const { return on_; }
+    // Repaints and raises toggled() when the value actually changes.
+    void setChecked(bool on);
+    Colour litColour() const { return colour_; }
+    void setLitColour(Colour colour);
     // Radius of the lit spot, kept within 1..lamp size div 4.
-    int LeuchtGroesse() const { return spot_; }
-    void setLeuchtGroesse(int radius);
-    int GruppenId() const { return group_; }
-    void setGruppenId(int group) { group_ = group; }
-    Behaviour Funktion() const { return behaviour_; }
-    void setFunktion(Behaviour behaviour) { behaviour_ = behaviour; }
-    QString Caption() const { return caption_; }
+    int spotRadius() const { return spot_; }
+    void setSpotRadius(int radius);
+    int group() const { return group_; }
+    void setGroup(int group) { group_ = group; }
+    Behaviour behaviour() const { return behaviour_; }
+    void setBehaviour(Behaviour behaviour) { behaviour_ = behaviour; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& caption);
-    QColor FontColor() const { return fontColour_; }
-    void setFontColor(const QColor& colour);
+    QColor textColour() const { return textColour_; }
+    void setTextColour(const QColor& colour);
 
     // The lamp's square side: the larger side of the control, or with a caption its height.
     int lampSize() const;
@@ -50,7 +50,7 @@ public:
     QSize sizeHint() const override;
 
 Q_SIGNALS:
-    void geaendert();
+    void toggled();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,10 +63,10 @@ private:
     void switchOffPartners();
 
     bool on_ = false;
-    LampColour colour_ = afRot;
+    Colour colour_ = Red;
     int spot_ = 4;
     int group_ = 0;
-    Behaviour behaviour_ = bfNormal;
+    Behaviour behaviour_ = CheckBox;
     QString caption_;
-    QColor fontColour_ = Qt::black;
+    QColor textColour_ = Qt::black;
 };

@@ -11,18 +11,18 @@ LatchingButton::LatchingButton(QWidget* parent) : QWidget(parent) {
     resize(17, 17);
 }
 
-void LatchingButton::setBitmap(const QImage& bitmap) {
-    bitmap_ = bitmap;
+void LatchingButton::setPicture(const QImage& bitmap) {
+    picture_ = bitmap;
     resize(sizeHint());
     updateGeometry();
     update();
 }
 
 QSize LatchingButton::sizeHint() const {
-    return bitmap_.isNull() ? QSize(17, 17) : bitmap_.size() + QSize(5, 5);
+    return picture_.isNull() ? QSize(17, 17) : picture_.size() + QSize(5, 5);
 }
 
-void LatchingButton::setRand(bool down) {
+void LatchingButton::setDown(bool down) {
     if (down && !down_)
         releaseGroup();
     down_ = down;
@@ -34,7 +34,7 @@ void LatchingButton::releaseGroup() {
         return;
     for (LatchingButton* other : parentWidget()->findChildren<LatchingButton*>(Qt::FindDirectChildrenOnly))
         if (other != this && other->group_ == group_)
-            other->setRand(false);
+            other->setDown(false);
 }
 
 QImage LatchingButton::render() const {
@@ -45,11 +45,11 @@ QImage LatchingButton::render() const {
     // A button that is down shows a lighter face, like a switched-on tool.
     if (down_)
         painter.fillRect(QRect(QPoint(2, 2), QPoint(width() - 3, height() - 3)), colours.light());
-    if (!bitmap_.isNull()) {
+    if (!picture_.isNull()) {
         const int shift = down_ ? 3 : 2;
         const MaskStyle style = isEnabled() ? MaskStyle::Normal : MaskStyle::Blended;
         painter.drawImage(shift, shift,
-                          whiteAsTransparent(bitmap_, style, colours.color(QPalette::Highlight)));
+                          whiteAsTransparent(picture_, style, colours.color(QPalette::Highlight)));
     }
     return image;
 }
@@ -68,6 +68,6 @@ void LatchingButton::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     if (!click || !isEnabled())
         return;
-    setRand(true);
+    setDown(true);
     Q_EMIT clicked();
 }

@@ -4,25 +4,25 @@
 #include <QWidget>
 
 // A picture button that stays down once clicked and releases the other buttons of its group
-// (same parent, same `GroupIndex`), like the card editor's drawing tools. It sizes itself to
+// (same parent, same `group`), like the card editor's drawing tools. It sizes itself to
 // its picture plus 5 pixels. Disabled (QWidget's enabled property), the picture is blended.
 class LatchingButton : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QImage Bitmap READ Bitmap WRITE setBitmap)
-    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE setGroupIndex)
-    Q_PROPERTY(bool Rand READ Rand WRITE setRand)
+    Q_PROPERTY(QImage picture READ picture WRITE setPicture)
+    Q_PROPERTY(int group READ group WRITE setGroup)
+    Q_PROPERTY(bool down READ isDown WRITE setDown)
 
 public:
     explicit LatchingButton(QWidget* parent = nullptr);
 
     // Pure white pixels of the picture are see-through.
-    QImage Bitmap() const { return bitmap_; }
-    void setBitmap(const QImage& bitmap);
-    int GroupIndex() const { return group_; }
-    void setGroupIndex(int group) { group_ = group; }
+    QImage picture() const { return picture_; }
+    void setPicture(const QImage& bitmap);
+    int group() const { return group_; }
+    void setGroup(int group) { group_ = group; }
     // Down; putting it down releases the rest of its group.
-    bool Rand() const { return down_; }
-    void setRand(bool down);
+    bool isDown() const { return down_; }
+    void setDown(bool down);
 
     // The button as the next paint shows it.
     QImage render() const;
@@ -40,7 +40,7 @@ protected:
 private:
     void releaseGroup();
 
-    QImage bitmap_;
+    QImage picture_;
     int group_ = 0;
     bool down_ = false;
     bool pressed_ = false;

@@ -10,7 +10,7 @@
 // mouse is over it, with the pointing-hand cursor.
 class LinkLabel : public QLabel {
     Q_OBJECT
-    Q_PROPERTY(QString URL READ URL WRITE setURL)
+    Q_PROPERTY(QString url READ url WRITE setUrl)
 
 public:
     // Asks the desktop to open the address; false when nothing could.
@@ -18,8 +18,8 @@ public:
 
     explicit LinkLabel(QWidget* parent = nullptr);
 
-    QString URL() const { return url_; }
-    void setURL(const QString& url) { url_ = url; }
+    QString url() const { return url_; }
+    void setUrl(const QString& url) { url_ = url; }
     // Tests replace the desktop's browser with their own opener.
     void setUrlOpener(UrlOpener opener) { opener_ = std::move(opener); }
 

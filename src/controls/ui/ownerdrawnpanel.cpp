@@ -7,7 +7,7 @@ OwnerDrawnPanel::OwnerDrawnPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void OwnerDrawnPanel::setZeichnen(bool on) {
+void OwnerDrawnPanel::setDrawsItself(bool on) {
     drawsItself_ = on;
     update();
 }

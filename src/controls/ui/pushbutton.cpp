@@ -60,17 +60,17 @@ void PushButton::applyCaption(const QString& caption) {
     shortcutId_ = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
 }
 
-void PushButton::setFontColor(const QColor& colour) {
-    fontColour_ = colour;
+void PushButton::setTextColour(const QColor& colour) {
+    textColour_ = colour;
     update();
 }
 
-void PushButton::setColor(const QColor& colour) {
+void PushButton::setFaceColour(const QColor& colour) {
     face_ = colour;
     update();
 }
 
-void PushButton::setSchatten(bool on) {
+void PushButton::setShadow(bool on) {
     shadow_ = on;
     update();
 }
@@ -87,7 +87,7 @@ void PushButton::setPressed(bool pressed, bool inside) {
 }
 
 // Enter and Escape reach the window when no control on the way took them; the window's
-// Default and Cancel buttons answer them there.
+// default and cancel buttons answer them there.
 void PushButton::watchWindow() {
     QWidget* current = window() == this ? nullptr : window();
     if (current == watchedWindow_)
@@ -222,7 +222,7 @@ void PushButton::paintCaption(QImage& image, int p) const {
     };
     if (shadow_)
         text(x + 1, y + 1, isEnabled() ? QColor(200, 0, 0) : QColor(128, 128, 128));
-    text(x, y, fontColour_);
+    text(x, y, textColour_);
 }
 
 QImage PushButton::render() const {

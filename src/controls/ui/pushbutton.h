@@ -6,37 +6,37 @@
 #include <QTimer>
 #include <QWidget>
 
-// The coloured push button of the dialogs: a bevelled face in `Color` with a centred
-// caption. The window's `Default` button answers Enter and its `Cancel` button Escape, from
+// The coloured push button of the dialogs: a bevelled face in `faceColour` with a centred
+// caption. The window's `default` button answers Enter and its `cancel` button Escape, from
 // wherever the focus is, unless a control there took the key; the caption's & character
 // marks its accelerator. Disabled (QWidget's enabled property), it shows a silver face.
 class PushButton : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
-    Q_PROPERTY(QColor Color READ Color WRITE setColor)
-    Q_PROPERTY(bool Schatten READ Schatten WRITE setSchatten)
-    Q_PROPERTY(bool Default READ Default WRITE setDefault)
-    Q_PROPERTY(bool Cancel READ Cancel WRITE setCancel)
-    Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(QColor textColour READ textColour WRITE setTextColour)
+    Q_PROPERTY(QColor faceColour READ faceColour WRITE setFaceColour)
+    Q_PROPERTY(bool shadow READ hasShadow WRITE setShadow)
+    Q_PROPERTY(bool default READ isDefault WRITE setDefault)
+    Q_PROPERTY(bool cancel READ isCancel WRITE setCancel)
+    Q_PROPERTY(bool tabStop READ hasTabStop WRITE setTabStop)
 
 public:
     // Until a caption is set, the first paint shows the object name.
     explicit PushButton(QWidget* parent = nullptr);
 
-    QString Caption() const { return caption_; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& caption);
-    QColor FontColor() const { return fontColour_; }
-    void setFontColor(const QColor& colour);
-    QColor Color() const { return face_; }
-    void setColor(const QColor& colour);
-    bool Schatten() const { return shadow_; }
-    void setSchatten(bool on);
-    bool Default() const { return default_; }
+    QColor textColour() const { return textColour_; }
+    void setTextColour(const QColor& colour);
+    QColor faceColour() const { return face_; }
+    void setFaceColour(const QColor& colour);
+    bool hasShadow() const { return shadow_; }
+    void setShadow(bool on);
+    bool isDefault() const { return default_; }
     void setDefault(bool on) { default_ = on; }
-    bool Cancel() const { return cancel_; }
+    bool isCancel() const { return cancel_; }
     void setCancel(bool on) { cancel_ = on; }
-    bool TabStop() const { return focusPolicy() & Qt::TabFocus; }
+    bool hasTabStop() const { return focusPolicy() & Qt::TabFocus; }
     void setTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
 
     // Raises clicked() when enabled.
@@ -71,7 +71,7 @@ private:
     void paintCaption(QImage& image, int p) const;
 
     QString caption_;
-    QColor fontColour_ = Qt::black;
+    QColor textColour_ = Qt::black;
     QColor face_{255, 0, 0};
     bool shadow_ = false;
     bool default_ = false;

@@ -6,15 +6,15 @@
 
 namespace {
 
-QColor colourOf(SevenSegmentDisplay::tfarbe colour) {
+QColor colourOf(SevenSegmentDisplay::Colour colour) {
     switch (colour) {
-    case SevenSegmentDisplay::zfRot:
+    case SevenSegmentDisplay::Red:
         return {255, 0, 0};
-    case SevenSegmentDisplay::zfGelb:
+    case SevenSegmentDisplay::Yellow:
         return {255, 255, 0};
-    case SevenSegmentDisplay::zfBlau:
+    case SevenSegmentDisplay::Blue:
         return {0, 0, 255};
-    case SevenSegmentDisplay::zfGruen:
+    case SevenSegmentDisplay::Green:
         break;
     }
     return {0, 255, 0};
@@ -29,47 +29,47 @@ SevenSegmentDisplay::SevenSegmentDisplay(QWidget* parent) : QWidget(parent), tim
     connect(timer_, &QTimer::timeout, this, &SevenSegmentDisplay::advanceDemo);
 }
 
-void SevenSegmentDisplay::setWert(int value) {
-    if (value > kMaxWert)
+void SevenSegmentDisplay::setValue(int value) {
+    if (value > kMaxValue)
         value = 0;
-    if (value == wert_)
+    if (value == value_)
         return;
-    wert_ = value;
+    value_ = value;
     redraw();
 }
 
-void SevenSegmentDisplay::setStellen(int count) {
+void SevenSegmentDisplay::setDigits(int count) {
     if (count < 1 || count > 10)
         return;
-    stellen_ = count;
+    digits_ = count;
     redraw();
 }
 
-void SevenSegmentDisplay::setSkalFaktor(float scale) {
-    skalFaktor_ = scale;
+void SevenSegmentDisplay::setScale(float scale) {
+    scale_ = scale;
     redraw();
 }
 
-void SevenSegmentDisplay::setSkipNull(bool skip) {
-    skipNull_ = skip;
+void SevenSegmentDisplay::setSkipLeadingZeros(bool skip) {
+    skipLeadingZeros_ = skip;
     redraw();
 }
 
-void SevenSegmentDisplay::setZifferFarbe(tfarbe colour) {
-    zifferFarbe_ = colour;
+void SevenSegmentDisplay::setDigitColour(Colour colour) {
+    digitColour_ = colour;
     redraw();
 }
 
-void SevenSegmentDisplay::setModus(tmodus mode) {
-    if (mode == modus_)
+void SevenSegmentDisplay::setMode(Mode mode) {
+    if (mode == mode_)
         return;
-    if (mode == mDemo)
+    if (mode == Demo)
         timer_->start();
     else
         timer_->stop();
     frame_ = 1;
-    modus_ = mode;
-    if (mode == mNormal)
+    mode_ = mode;
+    if (mode == Normal)
         redraw();
 }
 
@@ -87,7 +87,7 @@ void SevenSegmentDisplay::redraw() {
     if (!isVisible())
         return;
     image_ = paintSevenSegments(
-        {wert_, stellen_, skalFaktor_, skipNull_, colourOf(zifferFarbe_), modus_ == mDemo, demoPattern_});
+        {value_, digits_, scale_, skipLeadingZeros_, colourOf(digitColour_), mode_ == Demo, demoPattern_});
     resize(image_.size());
     update();
 }

@@ -13,38 +13,38 @@ class QTimer;
 // drawing needs; until then a new display is 100 x 60.
 class SevenSegmentDisplay : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int Wert READ Wert WRITE setWert)
-    Q_PROPERTY(int Stellen READ Stellen WRITE setStellen)
-    Q_PROPERTY(float SkalFaktor READ SkalFaktor WRITE setSkalFaktor)
-    Q_PROPERTY(bool SkipNull READ SkipNull WRITE setSkipNull)
-    Q_PROPERTY(tfarbe ZifferFarbe READ ZifferFarbe WRITE setZifferFarbe)
-    Q_PROPERTY(tmodus Modus READ Modus WRITE setModus)
+    Q_PROPERTY(int value READ value WRITE setValue)
+    Q_PROPERTY(int digits READ digits WRITE setDigits)
+    Q_PROPERTY(float scale READ scale WRITE setScale)
+    Q_PROPERTY(bool skipLeadingZeros READ skipLeadingZeros WRITE setSkipLeadingZeros)
+    Q_PROPERTY(Colour digitColour READ digitColour WRITE setDigitColour)
+    Q_PROPERTY(Mode mode READ mode WRITE setMode)
 
 public:
-    enum tfarbe { zfRot, zfGruen, zfGelb, zfBlau };
-    Q_ENUM(tfarbe)
-    enum tmodus { mNormal, mDemo };
-    Q_ENUM(tmodus)
+    enum Colour { Red, Green, Yellow, Blue };
+    Q_ENUM(Colour)
+    enum Mode { Normal, Demo };
+    Q_ENUM(Mode)
 
-    static constexpr int kMaxWert = 99999999;
+    static constexpr int kMaxValue = 99999999;
     static constexpr int kDemoInterval = 150;
 
     explicit SevenSegmentDisplay(QWidget* parent = nullptr);
 
-    int Wert() const { return wert_; }
-    // Values above kMaxWert become 0.
-    void setWert(int value);
-    int Stellen() const { return stellen_; }
+    int value() const { return value_; }
+    // Values above kMaxValue become 0.
+    void setValue(int value);
+    int digits() const { return digits_; }
     // Only 1..10 positions are taken.
-    void setStellen(int count);
-    float SkalFaktor() const { return skalFaktor_; }
-    void setSkalFaktor(float scale);
-    bool SkipNull() const { return skipNull_; }
-    void setSkipNull(bool skip);
-    tfarbe ZifferFarbe() const { return zifferFarbe_; }
-    void setZifferFarbe(tfarbe colour);
-    tmodus Modus() const { return modus_; }
-    void setModus(tmodus mode);
+    void setDigits(int count);
+    float scale() const { return scale_; }
+    void setScale(float scale);
+    bool skipLeadingZeros() const { return skipLeadingZeros_; }
+    void setSkipLeadingZeros(bool skip);
+    Colour digitColour() const { return digitColour_; }
+    void setDigitColour(Colour colour);
+    Mode mode() const { return mode_; }
+    void setMode(Mode mode);
 
     // One tick of the demonstration timer; public so the light run can be stepped directly.
     void advanceDemo();
@@ -59,12 +59,12 @@ protected:
 private:
     void redraw();
 
-    int wert_ = 0;
-    int stellen_ = 2;
-    float skalFaktor_ = 0.5f;
-    bool skipNull_ = true;
-    tfarbe zifferFarbe_ = zfGruen;
-    tmodus modus_ = mNormal;
+    int value_ = 0;
+    int digits_ = 2;
+    float scale_ = 0.5f;
+    bool skipLeadingZeros_ = true;
+    Colour digitColour_ = Green;
+    Mode mode_ = Normal;
     QTimer* timer_;
     int frame_ = 1;
     QString demoPattern_;

@@ -9,22 +9,22 @@ TexturePanel::TexturePanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TexturePanel::setTexturbild(const QImage& texture) {
+void TexturePanel::setTexture(const QImage& texture) {
     texture_ = texture.width() >= 2 && texture.height() >= 2 ? texture : QImage();
     update();
 }
 
-void TexturePanel::setRand(bool on) {
+void TexturePanel::setBorder(bool on) {
     border_ = on;
     update();
 }
 
-void TexturePanel::setRanddicke(int width) {
+void TexturePanel::setBorderWidth(int width) {
     borderWidth_ = width >= 1 && width <= 30 ? width : 1;
     update();
 }
 
-void TexturePanel::setRandFarbe(const QColor& colour) {
+void TexturePanel::setBorderColour(const QColor& colour) {
     borderColour_ = colour;
     update();
 }
@@ -34,8 +34,8 @@ void TexturePanel::setCaption(const QString& caption) {
     update();
 }
 
-void TexturePanel::setFontColor(const QColor& colour) {
-    fontColour_ = colour;
+void TexturePanel::setTextColour(const QColor& colour) {
+    textColour_ = colour;
     update();
 }
 
@@ -49,7 +49,7 @@ QImage TexturePanel::render() const {
     if (!caption_.isEmpty()) {
         Canvas canvas(image);
         canvas.setFont(font());
-        canvas.setTextColor(fontColour_);
+        canvas.setTextColor(textColour_);
         const QSize text = canvas.textExtent(caption_);
         canvas.textOut(width() / 2 - text.width() / 2, height() / 2 - text.height() / 2, caption_);
     }

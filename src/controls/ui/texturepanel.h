@@ -9,35 +9,35 @@
 // controls like any widget. It paints every pixel itself, so nothing is erased first.
 class TexturePanel : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QImage Texturbild READ Texturbild WRITE setTexturbild)
-    Q_PROPERTY(bool Rand READ Rand WRITE setRand)
-    Q_PROPERTY(int Randdicke READ Randdicke WRITE setRanddicke)
-    Q_PROPERTY(QColor RandFarbe READ RandFarbe WRITE setRandFarbe)
-    Q_PROPERTY(bool FullRepaint READ FullRepaint WRITE setFullRepaint)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
+    Q_PROPERTY(QImage texture READ texture WRITE setTexture)
+    Q_PROPERTY(bool border READ hasBorder WRITE setBorder)
+    Q_PROPERTY(int borderWidth READ borderWidth WRITE setBorderWidth)
+    Q_PROPERTY(QColor borderColour READ borderColour WRITE setBorderColour)
+    Q_PROPERTY(bool fullRepaint READ fullRepaint WRITE setFullRepaint)
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(QColor textColour READ textColour WRITE setTextColour)
 
 public:
     explicit TexturePanel(QWidget* parent = nullptr);
 
     // Shared, not copied: the windows' textures are set on many panels. A picture smaller
     // than 2 x 2 pixels cannot be tiled with the overlap and counts as none.
-    const QImage& Texturbild() const { return texture_; }
-    void setTexturbild(const QImage& texture);
-    bool Rand() const { return border_; }
-    void setRand(bool on);
+    const QImage& texture() const { return texture_; }
+    void setTexture(const QImage& texture);
+    bool hasBorder() const { return border_; }
+    void setBorder(bool on);
     // Width of the border pen, 1..30; anything else is stored as 1.
-    int Randdicke() const { return borderWidth_; }
-    void setRanddicke(int width);
-    QColor RandFarbe() const { return borderColour_; }
-    void setRandFarbe(const QColor& colour);
+    int borderWidth() const { return borderWidth_; }
+    void setBorderWidth(int width);
+    QColor borderColour() const { return borderColour_; }
+    void setBorderColour(const QColor& colour);
     // Kept for the windows that set it; painting always covers the whole panel.
-    bool FullRepaint() const { return fullRepaint_; }
+    bool fullRepaint() const { return fullRepaint_; }
     void setFullRepaint(bool on) { fullRepaint_ = on; }
-    QString Caption() const { return caption_; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& caption);
-    QColor FontColor() const { return fontColour_; }
-    void setFontColor(const QColor& colour);
+    QColor textColour() const { return textColour_; }
+    void setTextColour(const QColor& colour);
 
     // The panel's picture at its current size, as the next paint shows it.
     QImage render() const;
@@ -54,5 +54,5 @@ private:
     QColor borderColour_ = Qt::black;
     bool fullRepaint_ = false;
     QString caption_;
-    QColor fontColour_ = Qt::black;
+    QColor textColour_ = Qt::black;
 };

@@ -15,28 +15,28 @@ ToolButton::ToolButton(QWidget* parent) : QWidget(parent) {
     fitSize();
 }
 
-void ToolButton::setBitmap(const QImage& bitmap) {
-    bitmap_ = bitmap;
+void ToolButton::setPicture(const QImage& bitmap) {
+    picture_ = bitmap;
     fitSize();
 }
 
-void ToolButton::setCaption1(const QString& caption) {
-    caption1_ = caption;
+void ToolButton::setTopCaption(const QString& caption) {
+    topCaption_ = caption;
     fitSize();
 }
 
-void ToolButton::setCaption2(const QString& caption) {
-    caption2_ = caption;
+void ToolButton::setBottomCaption(const QString& caption) {
+    bottomCaption_ = caption;
     fitSize();
 }
 
-void ToolButton::setFontColor(const QColor& colour) {
-    fontColour_ = colour;
+void ToolButton::setTextColour(const QColor& colour) {
+    textColour_ = colour;
     update();
 }
 
-void ToolButton::setRand(bool on) {
-    frame_ = on;
+void ToolButton::setHoverFrame(bool on) {
+    hoverFrame_ = on;
     update();
 }
 
@@ -49,10 +49,11 @@ int ToolButton::lineHeight(const QString& caption) const {
 
 QSize ToolButton::sizeHint() const {
     const QFontMetrics metrics(font());
-    const int widest = std::max({metrics.horizontalAdvance(caption1_), metrics.horizontalAdvance(caption2_),
-                                 bitmap_.isNull() ? 0 : bitmap_.width()});
-    const int pictureHeight = bitmap_.isNull() ? 0 : bitmap_.height();
-    return {widest + 12, pictureHeight + lineHeight(caption1_) + lineHeight(caption2_) + 10};
+    const int widest =
+        std::max({metrics.horizontalAdvance(topCaption_), metrics.horizontalAdvance(bottomCaption_),
+                  picture_.isNull() ? 0 : picture_.width()});
+    const int pictureHeight = picture_.isNull() ? 0 : picture_.height();
+    return {widest + 12, pictureHeight + lineHeight(topCaption_) + lineHeight(bottomCaption_) + 10};
 }
 
 void ToolButton::fitSize() {
@@ -65,12 +66,12 @@ QImage ToolButton::render() const {
     const int w = width();
     const int h = height();
     // While framed, picture and captions move down and right like a pressed key.
-    const int d = frame_ ? 2 : 0;
+    const int d = hoverFrame_ ? 2 : 0;
     QImage image(size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         Canvas canvas(image);
-        if (frame_) {
+        if (hoverFrame_) {
             const QColor rings[] = {Qt::black, QColor(128, 128, 128), QColor(192, 192, 192)};
             for (int i = 0; i < 3; ++i) {
                 canvas.setPen(rings[i]);
@@ -78,14 +79,16 @@ QImage ToolButton::render() const {
             }
         }
         canvas.setFont(font());
-        canvas.setTextColor(fontColour_);
-        const int h1 = lineHeight(caption1_);
-        const int h2 = lineHeight(caption2_);
-        canvas.textOut(w / 2 + d - canvas.textExtent(caption1_).width() / 2, h + d - h1 - h2 - 4, caption1_);
-        canvas.textOut(w / 2 + d - canvas.textExtent(caption2_).width() / 2, h + d - h2 - 4, caption2_);
+        canvas.setTextColor(textColour_);
+        const int h1 = lineHeight(topCaption_);
+        const int h2 = lineHeight(bottomCaption_);
+        canvas.textOut(w / 2 + d - canvas.textExtent(topCaption_).width() / 2, h + d - h1 - h2 - 4,
+                       topCaption_);
+        canvas.textOut(w / 2 + d - canvas.textExtent(bottomCaption_).width() / 2, h + d - h2 - 4,
+                       bottomCaption_);
     }
-    if (!bitmap_.isNull())
-        QPainter(&image).drawImage(w / 2 + d - bitmap_.width() / 2, d + 7, bitmap_);
+    if (!picture_.isNull())
+        QPainter(&image).drawImage(w / 2 + d - picture_.width() / 2, d + 7, picture_);
     return image;
 }
 
@@ -98,18 +101,18 @@ void ToolButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange)
         fitSize();
     else if (event->type() == QEvent::EnabledChange && !isEnabled())
-        setRand(false);
+        setHoverFrame(false);
     QWidget::changeEvent(event);
 }
 
 void ToolButton::enterEvent(QEnterEvent* event) {
     if (isEnabled())
-        setRand(true);
+        setHoverFrame(true);
     QWidget::enterEvent(event);
 }
 
 void ToolButton::leaveEvent(QEvent* event) {
-    setRand(false);
+    setHoverFrame(false);
     QWidget::leaveEvent(event);
 }
 

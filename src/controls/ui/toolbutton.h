@@ -13,31 +13,31 @@
 // shows in the blended look and does not click.
 class ToolButton : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QImage Bitmap READ Bitmap WRITE setBitmap)
-    Q_PROPERTY(QString Caption1 READ Caption1 WRITE setCaption1)
-    Q_PROPERTY(QString Caption2 READ Caption2 WRITE setCaption2)
-    Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
-    Q_PROPERTY(bool Rand READ Rand WRITE setRand)
-    Q_PROPERTY(TexturePanel* Texturpanel READ Texturpanel WRITE setTexturpanel)
+    Q_PROPERTY(QImage picture READ picture WRITE setPicture)
+    Q_PROPERTY(QString topCaption READ topCaption WRITE setTopCaption)
+    Q_PROPERTY(QString bottomCaption READ bottomCaption WRITE setBottomCaption)
+    Q_PROPERTY(QColor textColour READ textColour WRITE setTextColour)
+    Q_PROPERTY(bool hoverFrame READ hasHoverFrame WRITE setHoverFrame)
+    Q_PROPERTY(TexturePanel* panel READ panel WRITE setPanel)
 
 public:
     explicit ToolButton(QWidget* parent = nullptr);
 
     // Pure white pixels of the picture are see-through.
-    QImage Bitmap() const { return bitmap_; }
-    void setBitmap(const QImage& bitmap);
-    QString Caption1() const { return caption1_; }
-    void setCaption1(const QString& caption);
-    QString Caption2() const { return caption2_; }
-    void setCaption2(const QString& caption);
-    QColor FontColor() const { return fontColour_; }
-    void setFontColor(const QColor& colour);
+    QImage picture() const { return picture_; }
+    void setPicture(const QImage& bitmap);
+    QString topCaption() const { return topCaption_; }
+    void setTopCaption(const QString& caption);
+    QString bottomCaption() const { return bottomCaption_; }
+    void setBottomCaption(const QString& caption);
+    QColor textColour() const { return textColour_; }
+    void setTextColour(const QColor& colour);
     // The frame that shows the mouse is over the button.
-    bool Rand() const { return frame_; }
-    void setRand(bool on);
+    bool hasHoverFrame() const { return hoverFrame_; }
+    void setHoverFrame(bool on);
     // The panel the button sits on; kept for the windows, not used in painting.
-    TexturePanel* Texturpanel() const { return panel_; }
-    void setTexturpanel(TexturePanel* panel) { panel_ = panel; }
+    TexturePanel* panel() const { return panel_; }
+    void setPanel(TexturePanel* panel) { panel_ = panel; }
 
     // The button as painted, before white is made see-through.
     QImage render() const;
@@ -59,11 +59,11 @@ private:
     int lineHeight(const QString& caption) const;
     void fitSize();
 
-    QImage bitmap_;
-    QString caption1_ = QStringLiteral("Vuko-Software");
-    QString caption2_;
-    QColor fontColour_ = Qt::black;
-    bool frame_ = false;
+    QImage picture_;
+    QString topCaption_ = QStringLiteral("Vuko-Software");
+    QString bottomCaption_;
+    QColor textColour_ = Qt::black;
+    bool hoverFrame_ = false;
     TexturePanel* panel_ = nullptr;
     bool pressed_ = false;
 };

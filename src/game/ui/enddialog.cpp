@@ -16,16 +16,16 @@ EndDialog::EndDialog(const QImage& panelTexture, const QImage& boardTexture, QWi
 
     auto* background = new TexturePanel(this);
     background->setGeometry(0, 0, 391, 208);
-    background->setTexturbild(panelTexture);
+    background->setTexture(panelTexture);
 
     Label1 = makeLabel(background, QStringLiteral("Herzlichen Glückwunsch,"), QRect(88, 24, 202, 20),
                        arialFontOfPixelSize(16, true));
 
     auto* texturpanel2 = new TexturePanel(background);
     texturpanel2->setGeometry(8, 48, 369, 57);
-    texturpanel2->setTexturbild(boardTexture);
-    texturpanel2->setRand(true);
-    texturpanel2->setRandFarbe(Qt::black);
+    texturpanel2->setTexture(boardTexture);
+    texturpanel2->setBorder(true);
+    texturpanel2->setBorderColour(Qt::black);
 
     Panel1 = new QLabel(texturpanel2);
     Panel1->setGeometry(8, 8, 353, 41);
@@ -46,7 +46,7 @@ EndDialog::EndDialog(const QImage& panelTexture, const QImage& boardTexture, QWi
     VKButton1->setCaption(QStringLiteral("Sehr schön!"));
     VKButton1->setGeometry(136, 179, 120, 22);
     VKButton1->setFont(arialFontOfPixelSize(12));
-    VKButton1->setColor(QColor(0, 255, 0));
+    VKButton1->setFaceColour(QColor(0, 255, 0));
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
     connect(VKButton1, &PushButton::clicked, this, &EndDialog::VKButton1Click);

@@ -57,7 +57,7 @@ NewGameDialog::NewGameDialog(Context context, const QImage& texture, QWidget* pa
     connect(VKButton3, &PushButton::clicked, this, &NewGameDialog::VKButton3Click);
     connect(VKButton4, &PushButton::clicked, this, &NewGameDialog::VKButton4Click);
     connect(VKButton5, &PushButton::clicked, this, &NewGameDialog::VKButton5Click);
-    connect(Alszahlen, &Lamp::geaendert, this, &NewGameDialog::AlszahlenGeandert);
+    connect(Alszahlen, &Lamp::toggled, this, &NewGameDialog::AlszahlenGeandert);
     FormCreate();
 }
 
@@ -85,11 +85,11 @@ void NewGameDialog::showEvent(QShowEvent* event) {
 void NewGameDialog::FormShow() {
     names_.LoadPlayerNames();
     for (CompletingEdit* edit : sp) {
-        edit->ClearEntries();
-        edit->SuspendSorting();
+        edit->clearEntries();
+        edit->suspendSorting();
         for (const QString& name : names_.names())
-            edit->AddEntry(name);
-        edit->SortEntries();
+            edit->addEntry(name);
+        edit->sortEntries();
     }
     const InvalidSetting warn = [this](const QString& name, const QString& text) {
         showInvalidSetting(this, name, text);
@@ -145,7 +145,8 @@ void NewGameDialog::VKButton1Click() {
 
     std::array<ParticipantRow, 4> rows;
     for (int row = 0; row < 4; ++row)
-        rows[row] = {sp[row]->text(), geg[row]->currentIndex(), geg[row]->currentText(), Netz[row]->Status()};
+        rows[row] = {sp[row]->text(), geg[row]->currentIndex(), geg[row]->currentText(),
+                     Netz[row]->isChecked()};
     buildParticipants(state, rows);
     if (!participantsAccepted())
         return;
@@ -168,13 +169,13 @@ bool NewGameDialog::participantsAccepted() {
 
 void NewGameDialog::startDealtGame() {
     GameState& state = ctx_.state;
-    const bool large = sp60->Status();
+    const bool large = sp60->isChecked();
     ctx_.host.applyBoardSize(large);
-    setUpBoard(state, large, dreigleiche->Status(), Alsbilder->Status(), ctx_.random, ctx_.tallies);
+    setUpBoard(state, large, dreigleiche->isChecked(), Alsbilder->isChecked(), ctx_.random, ctx_.tallies);
     if (state.settings.networkGame) {
         network_.progress->hide();
-        network_.game->SpielDatenSenden(static_cast<quint16>(state.cardCount()), dreigleiche->Status(),
-                                        Alsbilder->Status());
+        network_.game->SpielDatenSenden(static_cast<quint16>(state.cardCount()), dreigleiche->isChecked(),
+                                        Alsbilder->isChecked());
     }
     ctx_.host.repaintBoard();
     beginGame(state);
@@ -247,7 +248,7 @@ void NewGameDialog::VKButton5Click() {
 }
 
 void NewGameDialog::AlszahlenGeandert() {
-    Texturpanel2->setVisible(!Alszahlen->Status());
+    Texturpanel2->setVisible(!Alszahlen->isChecked());
 }
 
 void NewGameDialog::information(const QString& text) {

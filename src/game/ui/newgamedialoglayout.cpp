@@ -24,9 +24,9 @@ const QStringList kKinds = {QStringLiteral("Menschlicher Spieler"), QStringLiter
 Lamp* lamp(QWidget* parent, const QString& caption, QPoint at, Lamp::Behaviour behaviour, int group) {
     auto* l = new Lamp(parent);
     l->setCaption(caption);
-    l->setFunktion(behaviour);
-    l->setGruppenId(group);
-    l->setAktivFarbe(Lamp::afGruen);
+    l->setBehaviour(behaviour);
+    l->setGroup(group);
+    l->setLitColour(Lamp::Green);
     l->move(at);
     l->resize(l->sizeHint());
     return l;
@@ -56,25 +56,25 @@ void NewGameDialog::buildLayout(const QImage& texture) {
         const int y = 34 + 30 * row;
         sp[row] = new CompletingEdit(panel);
         sp[row]->setObjectName(QStringLiteral("sp%1").arg(row + 1));
-        sp[row]->setStil(CompletingEdit::dsSelection);
+        sp[row]->setCompletionStyle(CompletingEdit::Selection);
         sp[row]->setGeometry(8, y, 140, 22);
         geg[row] = new QComboBox(panel);
         geg[row]->setObjectName(QStringLiteral("geg%1").arg(row + 1));
         geg[row]->addItems(kKinds);
         geg[row]->setGeometry(156, y, 200, 22);
-        Netz[row] = lamp(panel, QStringLiteral("Netzwerk"), {364, y + 3}, Lamp::bfNormal, 0);
+        Netz[row] = lamp(panel, QStringLiteral("Netzwerk"), {364, y + 3}, Lamp::CheckBox, 0);
         Netz[row]->setObjectName(QStringLiteral("Netz%1").arg(row + 1));
     }
 
     QGroupBox* spielart = box(panel, QStringLiteral("Spielart"), {8, 158, 170, 62});
-    zweigleiche = lamp(spielart, QStringLiteral("Je 2 gleiche Karten"), {10, 20}, Lamp::bfRadio, 3);
-    dreigleiche = lamp(spielart, QStringLiteral("Je 3 gleiche Karten"), {10, 40}, Lamp::bfRadio, 3);
+    zweigleiche = lamp(spielart, QStringLiteral("Je 2 gleiche Karten"), {10, 20}, Lamp::RadioButton, 3);
+    dreigleiche = lamp(spielart, QStringLiteral("Je 3 gleiche Karten"), {10, 40}, Lamp::RadioButton, 3);
     QGroupBox* spielfeld = box(panel, QStringLiteral("Spielfeld"), {186, 158, 96, 62});
-    sp30 = lamp(spielfeld, QStringLiteral("Klein"), {10, 20}, Lamp::bfRadio, 2);
-    sp60 = lamp(spielfeld, QStringLiteral("Groß"), {10, 40}, Lamp::bfRadio, 2);
+    sp30 = lamp(spielfeld, QStringLiteral("Klein"), {10, 20}, Lamp::RadioButton, 2);
+    sp60 = lamp(spielfeld, QStringLiteral("Groß"), {10, 40}, Lamp::RadioButton, 2);
     QGroupBox* motive = box(panel, QStringLiteral("Motive als..."), {290, 158, 136, 62});
-    Alsbilder = lamp(motive, QStringLiteral("Bilder"), {10, 20}, Lamp::bfRadio, 1);
-    Alszahlen = lamp(motive, QStringLiteral("Zahlen"), {10, 40}, Lamp::bfRadio, 1);
+    Alsbilder = lamp(motive, QStringLiteral("Bilder"), {10, 20}, Lamp::RadioButton, 1);
+    Alszahlen = lamp(motive, QStringLiteral("Zahlen"), {10, 40}, Lamp::RadioButton, 1);
 
     QGroupBox* schwierigkeit = box(panel, QStringLiteral("Gesamtschwierigkeit"), {8, 230, 170, 54});
     ComboBox1 = new QComboBox(schwierigkeit);
@@ -96,7 +96,7 @@ void NewGameDialog::buildLayout(const QImage& texture) {
     VKButton2->setCancel(true);
     VKButton5 = makeButton(panel, QStringLiteral("Hilfe"), QColor(255, 255, 0), {288, buttonsY, 128, 24});
 
-    zweigleiche->setStatus(true);
-    sp30->setStatus(true);
-    Alsbilder->setStatus(true);
+    zweigleiche->setChecked(true);
+    sp30->setChecked(true);
+    Alsbilder->setChecked(true);
 }

@@ -17,7 +17,7 @@ ProgressWindow::ProgressWindow(const QImage& texture, QWidget* parent)
     resize(424, 54);
 
     background_ = new TexturePanel(this);
-    background_->setTexturbild(texture);
+    background_->setTexture(texture);
     background_->setGeometry(rect());
 
     Label1 = new QLabel(background_);
@@ -28,7 +28,7 @@ ProgressWindow::ProgressWindow(const QImage& texture, QWidget* parent)
     VKButton1 = new PushButton(background_);
     VKButton1->setObjectName(QStringLiteral("VKButton1"));
     VKButton1->setCaption(QStringLiteral("Abbruch"));
-    VKButton1->setColor(QColor(255, 0, 0));
+    VKButton1->setFaceColour(QColor(255, 0, 0));
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
     connect(VKButton1, &PushButton::clicked, this, &ProgressWindow::VKButton1Click);

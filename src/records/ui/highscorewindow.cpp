@@ -31,7 +31,7 @@ HighScoreWindow::HighScoreWindow(GameRecords& records, const QImage& panelTextur
     QFont bandFont = Label901->font();
     bandFont.setPointSize(kBandWidth);
     Label901->setFont(bandFont);
-    Label901->setAniniation(false);
+    Label901->setGradient(false);
     Label901->setGeometry(0, 0, kBandWidth, kClientHeight);
 
     const int restWidth = kClientWidth - kBandWidth;
@@ -40,13 +40,13 @@ HighScoreWindow::HighScoreWindow(GameRecords& records, const QImage& panelTextur
 
     Texturpanel1 = new TexturePanel(this);
     Texturpanel1->setGeometry(kBandWidth, kClientHeight - kStripHeight, restWidth, kStripHeight);
-    Texturpanel1->setTexturbild(panelTexture);
+    Texturpanel1->setTexture(panelTexture);
 
     VKButton1 = new PushButton(Texturpanel1);
     VKButton1->setObjectName(QStringLiteral("VKButton1"));
     VKButton1->setCaption(QStringLiteral("Okay"));
     VKButton1->setFont(arialFontOfPixelSize(12));
-    VKButton1->setColor(QColor(0, 255, 0));
+    VKButton1->setFaceColour(QColor(0, 255, 0));
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
     VKButton1->setGeometry(restWidth - 128, 6, 120, 22);

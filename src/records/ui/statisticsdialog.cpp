@@ -70,7 +70,7 @@ StatisticsDialog::StatisticsDialog(QString statisticsFile, const QImage& panelTe
     VKButton1->setObjectName(QStringLiteral("VKButton1"));
     VKButton1->setCaption(QStringLiteral("Schließen"));
     VKButton1->setFont(arialFontOfPixelSize(12));
-    VKButton1->setColor(QColor(0, 255, 0));
+    VKButton1->setFaceColour(QColor(0, 255, 0));
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
     VKButton1->setGeometry(386, 244, 120, 22);

@@ -64,9 +64,9 @@ AboutDialog::AboutDialog(const QImage& whiteTexture, const QImage& squareTexture
 void AboutDialog::buildLeftColumn() {
     Texturpanel2 = new TexturePanel(Texturpanel1);
     Texturpanel2->setGeometry(8, 96, 330, 330);
-    Texturpanel2->setTexturbild(squareTexture_);
-    Texturpanel2->setRand(true);
-    Texturpanel2->setRandFarbe(Qt::black);
+    Texturpanel2->setTexture(squareTexture_);
+    Texturpanel2->setBorder(true);
+    Texturpanel2->setBorderColour(Qt::black);
     Image1 = new QLabel(Texturpanel2);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(5, 5, kSheetShown, kSheetShown);
@@ -89,7 +89,7 @@ void AboutDialog::buildRightColumn() {
         textLabel(Texturpanel1, QStringLiteral("Weitere Spiele im Internet:"), QPoint(kRightColumn, 252));
     HyperLink1 = new LinkLabel(Texturpanel1);
     HyperLink1->setObjectName(QStringLiteral("HyperLink1"));
-    HyperLink1->setURL(QString::fromLatin1(kHomepageUrl));
+    HyperLink1->setUrl(QString::fromLatin1(kHomepageUrl));
     HyperLink1->setText(QUrl(QString::fromLatin1(kHomepageUrl)).host());
     HyperLink1->move(kRightColumn, 270);
     HyperLink1->adjustSize();
@@ -102,7 +102,7 @@ void AboutDialog::buildRightColumn() {
     VKButton1->setCaption(QStringLiteral("Okay"));
     VKButton1->setGeometry(466, 428, 120, 25);
     VKButton1->setFont(arialFontOfPixelSize(12));
-    VKButton1->setColor(QColor(0, 255, 0));
+    VKButton1->setFaceColour(QColor(0, 255, 0));
     VKButton1->setDefault(true);
     VKButton1->setCancel(true);
     connect(VKButton1, &PushButton::clicked, this, &AboutDialog::VKButton1Click);

@@ -58,7 +58,7 @@ PushButton* pushButton(QWidget* parent, const QString& name, const QString& capt
     button->setObjectName(name);
     button->setCaption(caption);
     button->setFont(arialFontOfPixelSize(12));
-    button->setColor(colour);
+    button->setFaceColour(colour);
     button->setGeometry(geometry);
     return button;
 }
@@ -93,7 +93,7 @@ void OptionsDialog::buildSoundSection(QWidget* panel) {
     QFrame* frame = section(panel, {8, 8, kSectionWidth, 33});
     SpieleSoundsAb = new Lamp(frame);
     SpieleSoundsAb->setObjectName(QStringLiteral("SpieleSoundsAb"));
-    SpieleSoundsAb->setAktivFarbe(Lamp::afGruen);
+    SpieleSoundsAb->setLitColour(Lamp::Green);
     SpieleSoundsAb->setFont(arialFontOfPixelSize(13));
     SpieleSoundsAb->setGeometry(10, 8, 17, 17);
     SpieleSoundsAb->setCaption(QStringLiteral("Sounds abspielen"));
@@ -155,7 +155,7 @@ void OptionsDialog::buildButtons(QWidget* panel) {
 }
 
 void OptionsDialog::Open() {
-    SpieleSoundsAb->setStatus(options_.soundOn);
+    SpieleSoundsAb->setChecked(options_.soundOn);
     (options_.redCardBack ? krRotverlauf : krClassic)->setChecked(true);
     stepsShow->setValue(options_.fadeShow);
     stepsHide->setValue(options_.fadeHide);
@@ -165,7 +165,7 @@ void OptionsDialog::Open() {
 }
 
 void OptionsDialog::VKButton1Click() {
-    options_.soundOn = SpieleSoundsAb->Status();
+    options_.soundOn = SpieleSoundsAb->isChecked();
     options_.redCardBack = !krClassic->isChecked();
     takeSteps(*stepsShow, options_.fadeShow);
     takeSteps(*stepsHide, options_.fadeHide);
