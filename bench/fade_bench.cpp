@@ -31,7 +31,7 @@ void fadeCard(benchmark::State& state) {
     };
 
     for (auto _ : state)
-        engine.FadeTransition(back, face, steps, touch, 0);
+        engine.fade(back, face, steps, touch, 0);
 
     benchmark::DoNotOptimize(seen);
     state.counters["frames/s"] = benchmark::Counter(double(frames), benchmark::Counter::kIsRate);

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     images.texture = QImage(49, 49, QImage::Format_RGB32);
     images.texture.fill(Qt::green);
     images.cardBack = makeCardImage();
-    BuildCardBack(images.cardBack, CardBackStyle::ClassicGrau);
+    buildCardBack(images.cardBack, CardBackStyle::ClassicGrey);
     images.status = QImage(377, 33, QImage::Format_RGB32);
 
     ImageView paintBox1;
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
             QElapsedTimer timer;
             timer.start();
             for (int i = 0; i < 10; ++i)
-                screen.ShowCard(7, state.cards[1].left, state.cards[1].top);
+                screen.showCard(7, state.cards[1].left, state.cards[1].top);
             std::printf("%-8d %-12d %.1f\n", steps, pacing, static_cast<double>(timer.elapsed()) / 10.0);
         }
     }

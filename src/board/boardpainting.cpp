@@ -64,7 +64,7 @@ void paintParticipantBox(Canvas& canvas, const QSize& strip, const GameState& st
 
 } // namespace
 
-void TileTexture(int width, int height, QImage& target, const QImage& tile) {
+void tileTexture(int width, int height, QImage& target, const QImage& tile) {
     if (tile.isNull())
         return;
     // A one-pixel tile would not advance at all with the overlap.
@@ -79,7 +79,7 @@ void TileTexture(int width, int height, QImage& target, const QImage& tile) {
 
 void paintTitlePicture(QImage& board, const QImage& tile, const QString& programName,
                        const QString& version) {
-    TileTexture(board.width(), board.height(), board, tile);
+    tileTexture(board.width(), board.height(), board, tile);
     Canvas canvas(board);
     canvas.setFont(arialFont(44));
     const int nameLeft = titleTextLeft(canvas, board.width(), programName);
@@ -95,7 +95,7 @@ void paintTitlePicture(QImage& board, const QImage& tile, const QString& program
 }
 
 void paintFreshBoard(QImage& board, const QImage& tile, const QImage& cardBack, int cardCount) {
-    TileTexture(board.width(), board.height(), board, tile);
+    tileTexture(board.width(), board.height(), board, tile);
     QPainter painter(&board);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int slot = 1; slot <= std::min(cardCount, kSlotCount); ++slot)

@@ -8,7 +8,7 @@
 // Copies `tile` into `target` at x = 0, t-1, 2(t-1), ... while x <= width and
 // y = 0, u-1, 2(u-1), ... while y <= height (t, u: the tile's size), so neighbouring tiles
 // overlap by one pixel; tiles reaching past the target are clipped.
-void TileTexture(int width, int height, QImage& target, const QImage& tile);
+void tileTexture(int width, int height, QImage& target, const QImage& tile);
 
 // The picture before the first game: the tiled texture, "Sorbello" in red with a black
 // shadow and "Version <version>" below it.

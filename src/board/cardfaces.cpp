@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kNumberCellHeight = 30;
 
-void buildClassicGrau(Canvas& canvas) {
+void buildClassicGrey(Canvas& canvas) {
     canvas.setBrush(QColor(192, 192, 192));
     canvas.setPen(Qt::black);
     canvas.rectangle(0, 0, 40, 40);
@@ -24,7 +24,7 @@ void buildClassicGrau(Canvas& canvas) {
     canvas.lineTo(38, 1);
 }
 
-void buildRotverlauf(Canvas& canvas) {
+void buildRedGradient(Canvas& canvas) {
     // Largest circle first, so each smaller and lighter one covers the middle of the last.
     for (int r = 37; r >= 0; --r) {
         const QColor colour(255 - 2 * r, 150 - 3 * r, 120 + 3 * r);
@@ -42,22 +42,22 @@ void buildRotverlauf(Canvas& canvas) {
 
 } // namespace
 
-void BuildCardBack(QImage& back, CardBackStyle style) {
+void buildCardBack(QImage& back, CardBackStyle style) {
     Canvas canvas(back);
-    if (style == CardBackStyle::Rotverlauf)
-        buildRotverlauf(canvas);
+    if (style == CardBackStyle::RedGradient)
+        buildRedGradient(canvas);
     else
-        buildClassicGrau(canvas);
+        buildClassicGrey(canvas);
 }
 
-void DrawCardFace(QImage& target, int motif, MotifKind kind, const QImage& sheet) {
+void drawCardFace(QImage& target, int motif, MotifKind kind, const QImage& sheet) {
     if (kind == MotifKind::Pictures)
-        DrawPictureFace(target, motif, sheet);
+        drawPictureFace(target, motif, sheet);
     else
-        DrawNumberFace(target, motif);
+        drawNumberFace(target, motif);
 }
 
-void DrawPictureFace(QImage& target, int motif, const QImage& sheet) {
+void drawPictureFace(QImage& target, int motif, const QImage& sheet) {
     const QRect cell = motifRect(motif);
     QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -68,7 +68,7 @@ void DrawPictureFace(QImage& target, int motif, const QImage& sheet) {
         painter.drawImage(source.topLeft() - cell.topLeft(), sheet, source);
 }
 
-void DrawNumberFace(QImage& target, int number) {
+void drawNumberFace(QImage& target, int number) {
     static const QFont font = arialFontWithCellHeight(kNumberCellHeight);
     Canvas canvas(target);
     canvas.setBrush(QColor(255, 0, 0));

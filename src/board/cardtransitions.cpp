@@ -17,7 +17,7 @@ namespace {
 FadeCallback framesUnless(FramePresenter& presenter, std::function<bool()> gone) {
     return [&presenter, gone = std::move(gone)](const QImage& frame, qint32 userValue) {
         if (!gone())
-            presenter.ShowFadeFrame(frame, userValue);
+            presenter.showFadeFrame(frame, userValue);
     };
 }
 
@@ -39,7 +39,7 @@ bool CardTransitions::cutShort(quint32 generation) const {
     return state_.gameGeneration != generation || state_.abortRequested;
 }
 
-void CardTransitions::ShowCard(int motif, int x, int y) {
+void CardTransitions::showCard(int motif, int x, int y) {
     // A card turned up means the cards of the last hide are no longer its to look after.
     turnedBackSlots_.clear();
     const quint32 generation = state_.gameGeneration;
@@ -47,15 +47,15 @@ void CardTransitions::ShowCard(int motif, int x, int y) {
 
     presenter_.presentBoard();
     QImage face = makeCardImage();
-    DrawCardFace(face, motif, state_.settings.motifKind, images_.sheet);
+    drawCardFace(face, motif, state_.settings.motifKind, images_.sheet);
     presenter_.setFramePosition({x, y});
-    engine_.FadeTransition(images_.cardBack, face, options_.fadeShow, frames, 0);
+    engine_.fade(images_.cardBack, face, options_.fadeShow, frames, 0);
     if (cutShort(generation))
         return;
     copyCardAt(images_.board, face, x, y);
 }
 
-void CardTransitions::HideFaceUpCards() {
+void CardTransitions::hideFaceUpCards() {
     turnedBackSlots_.clear();
     turnedBackGeneration_ = state_.gameGeneration;
     const auto settle = [this](int slot, QPoint at, const QImage& fadedTo) {
@@ -72,11 +72,11 @@ void CardTransitions::HideFaceUpCards() {
         turnedBackSlots_.clear();
 }
 
-void CardTransitions::RemoveFaceUpCards() {
+void CardTransitions::removeFaceUpCards() {
     // Tiled over the whole board like the board itself, so the texture runs on seamlessly
     // across the square of a removed card.
     QImage background(images_.board.size(), QImage::Format_RGB32);
-    TileTexture(background.width(), background.height(), background, images_.texture);
+    tileTexture(background.width(), background.height(), background, images_.texture);
     fadeEachPendingCard(
         options_.fadeRemove,
         [&background](QPoint at) { return background.copy(at.x(), at.y(), kCardSize, kCardSize); },
@@ -107,11 +107,11 @@ bool CardTransitions::fadeEachPendingCard(
     for (const PendingCard& entry : entries) {
         if (!validSlot(entry.slot))
             continue;
-        DrawCardFace(face, entry.motif, state_.settings.motifKind, images_.sheet);
+        drawCardFace(face, entry.motif, state_.settings.motifKind, images_.sheet);
         const QPoint at = slotPosition(state_, entry.slot);
         presenter_.setFramePosition(at);
         const QImage target = targetAt(at);
-        engine_.FadeTransition(face, target, steps, frames, 0);
+        engine_.fade(face, target, steps, frames, 0);
         // The list may already belong to the next game, so it is left alone.
         if (cutShort(generation))
             return false;

@@ -20,7 +20,7 @@ public:
     // Where the following frames are drawn.
     virtual void setFramePosition(QPoint position) = 0;
     // The fade callback: draws the 40 x 40 frame at the frame position.
-    virtual void ShowFadeFrame(const QImage& frame, qint32 userValue) = 0;
+    virtual void showFadeFrame(const QImage& frame, qint32 userValue) = 0;
 };
 
 // The three card transitions of the board. They fade on the screen and write the final
@@ -31,11 +31,11 @@ public:
                     const FadeEngine& engine, FramePresenter& presenter);
 
     // Turns one card face up at (x, y), fadeShow steps.
-    void ShowCard(int motif, int x, int y);
+    void showCard(int motif, int x, int y);
     // Turns every card of pendingCards face down again, one after the other; empties the list.
-    void HideFaceUpCards();
+    void hideFaceUpCards();
     // Takes every card of pendingCards off the board, showing the background under it.
-    void RemoveFaceUpCards();
+    void removeFaceUpCards();
     // Puts the card back on the cards the last hide has turned back while they are still
     // marked face up (the turn passes on only after the hide). For a new back style.
     void redrawTurnedBackCards();

@@ -80,8 +80,8 @@ std::vector<int> revealOrder(int n, GameRandom& random) {
 
 } // namespace
 
-void FadeEngine::FadeTransition(const QImage& source, const QImage& target, qint32 steps,
-                                const FadeCallback& callback, qint32 userValue) const {
+void FadeEngine::fade(const QImage& source, const QImage& target, qint32 steps, const FadeCallback& callback,
+                      qint32 userValue) const {
     if (!callback)
         throw FadeError("Callback-Routine nicht definiert!");
 

@@ -26,10 +26,10 @@ public:
     // Shows the source, then `steps` frames each revealing the next n/steps target pixels
     // in a random order, then the target: steps + 2 frames (2 when steps <= 0).
     // Throws FadeError("Callback-Routine nicht definiert!") when the callback is empty.
-    void FadeTransition(const QImage& source, const QImage& target, qint32 steps,
-                        const FadeCallback& callback, qint32 userValue) const;
+    void fade(const QImage& source, const QImage& target, qint32 steps, const FadeCallback& callback,
+              qint32 userValue) const;
 
-    static QString EngineVersion() { return QStringLiteral("1.03"); }
+    static QString engineVersion() { return QStringLiteral("1.03"); }
 
 private:
     GameRandom& random_;

@@ -102,11 +102,11 @@ ArenaResult runArena(const ArenaConfig& config) {
         table.seatOrder.clear();
         for (int seat = 0; seat < count; ++seat)
             table.seatOrder.push_back((seat + game) % count);
-        flow.NeuesSpiel1Click();
+        flow.startNewGame();
         // A turn is at most three cards; a game of 120 cards never needs anywhere near this.
         for (int tick = 0; tick < 200000 && !table.finished; ++tick) {
             clock.now += ComputerPlayer::kThinkingMs + 1;
-            computer.Timer1Timer();
+            computer.onTimer();
         }
         if (!table.finished) {
             ++result.unfinished;

@@ -11,7 +11,7 @@
 ComputerPlayer::ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock)
     : state_(state), flow_(flow), random_(random), clock_(clock) {}
 
-void ComputerPlayer::Timer1Timer() {
+void ComputerPlayer::onTimer() {
     // No tick may start while this one is still working: its pauses process messages.
     if (timer_)
         timer_->stop();

@@ -17,7 +17,7 @@ public:
     // Timer1, which is stopped while a move is being made (the move's pauses process messages).
     void setTimer(QTimer* timer) { timer_ = timer; }
 
-    void Timer1Timer();
+    void onTimer();
 
     // A move starts only this long after the last status refresh.
     static constexpr quint32 kThinkingMs = 500;

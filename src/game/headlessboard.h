@@ -9,13 +9,13 @@ class HeadlessBoard : public BoardPort {
 public:
     explicit HeadlessBoard(GameState& state) : state_(state) {}
 
-    void ShowCard(int, int, int) override {}
-    void HideFaceUpCards() override { state_.pendingCards.clear(); }
-    void RemoveFaceUpCards() override { state_.pendingCards.clear(); }
-    void PaintBox1Paint() override {}
-    void DrawFreshBoard() override {}
-    void RedrawFaceDownCards() override {}
-    void DrawStatusStrip() override {}
+    void showCard(int, int, int) override {}
+    void hideFaceUpCards() override { state_.pendingCards.clear(); }
+    void removeFaceUpCards() override { state_.pendingCards.clear(); }
+    void repaintBoard() override {}
+    void drawFreshBoard() override {}
+    void redrawFaceDownCards() override {}
+    void drawStatusStrip() override {}
     void setBoardEnabled(bool) override {}
     void showKnownGroups(int) override {}
     void showRemainingGroups(int) override {}

@@ -34,7 +34,7 @@ void TurnFlow::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
     case 1:
         state_.firstCard = slot;
         if (state_.currentIsNetwork() && peer_)
-            peer_->BereitMelden();
+            peer_->reportReady();
         if (state_.currentIsLocalHuman())
             setBoardInput(true, 865);
         break;
@@ -62,7 +62,7 @@ bool TurnFlow::revealCard(int slot, quint32 generation) {
     if (interrupted(generation))
         return false;
     state_.pendingCards.append(card.motif, slot);
-    board_.ShowCard(card.motif, card.left, card.top);
+    board_.showCard(card.motif, card.left, card.top);
     return !interrupted(generation);
 }
 
@@ -70,7 +70,7 @@ void TurnFlow::waitForPeerThenReport(int slot) {
     useUpPeerMark(state_.peerReady);
     // Sent even when the wait ended otherwise; the other computer drops it when no game runs.
     if (peer_)
-        peer_->KarteSenden(state_.currentPlayer, slot);
+        peer_->sendCard(state_.currentPlayer, slot);
 }
 
 // Waits, processing messages, until the other computer has set the mark (or the game ended),
@@ -92,14 +92,14 @@ bool TurnFlow::resolveSecondCard(int slot, quint32 generation) {
         state_.secondCard = slot;
         state_.turnCardCount = 3;
         if (state_.currentIsNetwork() && peer_)
-            peer_->BereitMelden();
+            peer_->reportReady();
         if (state_.currentIsLocalHuman())
             setBoardInput(true, 992);
         return true;
     }
     if (!pauseFor(500, generation))
         return false;
-    board_.RemoveFaceUpCards();
+    board_.removeFaceUpCards();
     if (interrupted(generation))
         return false;
     ++currentTally().pairsFound;
@@ -120,7 +120,7 @@ bool TurnFlow::resolveThirdCard(int slot, quint32 generation) {
     playSound(QStringLiteral("ppp3"));
     if (!pauseFor(300, generation) || !pauseFor(500, generation))
         return false;
-    board_.RemoveFaceUpCards();
+    board_.removeFaceUpCards();
     if (interrupted(generation))
         return false;
     state_.cards[state_.firstCard].present = false;
@@ -137,22 +137,22 @@ bool TurnFlow::mismatch(quint32 generation) {
     playSound(QStringLiteral("ppp2"));
     if (!pauseFor(mismatchPause(state_.settings.difficulty), generation))
         return false;
-    board_.HideFaceUpCards();
+    board_.hideFaceUpCards();
     if (interrupted(generation))
         return false;
-    naechsterSpieler();
+    nextPlayer();
     return !interrupted(generation);
 }
 
 // The same participant moves again after a found group.
 void TurnFlow::groupScored(int callSite) {
     turnAllFaceDown(state_);
-    board_.PaintBox1Paint();
+    board_.repaintBoard();
     state_.turnCardCount = 0;
     ++state_.players[state_.currentPlayer].score;
     --state_.remainingGroups;
     if (state_.currentIsNetwork() && peer_)
-        peer_->BereitMelden();
+        peer_->reportReady();
     if (state_.currentIsLocalHuman())
         setBoardInput(true, callSite);
     if (state_.remainingGroups == 0)
@@ -162,7 +162,7 @@ void TurnFlow::groupScored(int callSite) {
 void TurnFlow::endGame() {
     if (state_.playerCount >= 2 && records_) {
         for (int p = 1; p <= state_.playerCount; ++p)
-            records_->EnterHighScore(state_.players[p].name, static_cast<quint32>(state_.players[p].score));
+            records_->enterHighScore(state_.players[p].name, static_cast<quint32>(state_.players[p].score));
     }
     state_.gameRunning = false;
     for (int p = 1; p <= kMaxPlayers; ++p)
@@ -180,19 +180,19 @@ void TurnFlow::endGame() {
         playSound(QStringLiteral("ppp5"));
     }
     if (records_)
-        records_->UpdateStatisticsFile(tallies_, state_.playerCount);
+        records_->updateStatisticsFile(tallies_, state_.playerCount);
     dialogs_.showEndDialog(text);
 }
 
-void TurnFlow::naechsterSpieler() {
+void TurnFlow::nextPlayer() {
     const quint32 generation = state_.gameGeneration;
     protocolLine(QStringLiteral("In Prozedure naechsterSpieler eingetreten"));
     turnAllFaceDown(state_);
-    board_.PaintBox1Paint();
+    board_.repaintBoard();
     if (state_.currentPlayer != 0 && state_.settings.networkGame) {
         if (state_.currentIsNetwork()) {
             if (peer_)
-                peer_->AlleKartenEmpfangenMelden();
+                peer_->reportAllCardsReceived();
         } else {
             useUpPeerMark(state_.peerTurnDone);
             if (interrupted(generation))
@@ -206,10 +206,10 @@ void TurnFlow::naechsterSpieler() {
     if (state_.currentIsLocalHuman())
         setBoardInput(true, 769);
     if (state_.settings.networkGame && state_.currentIsNetwork() && peer_)
-        peer_->BereitMelden();
+        peer_->reportReady();
 }
 
-void TurnFlow::NeuesSpiel1Click() {
+void TurnFlow::startNewGame() {
     if (state_.gameRunning) {
         if (!dialogs_.confirmAbandonGame())
             return;
@@ -218,16 +218,16 @@ void TurnFlow::NeuesSpiel1Click() {
     state_.pendingCards.clear();
     dialogs_.runNewGameDialog();
     state_.abortRequested = false;
-    board_.DrawFreshBoard();
+    board_.drawFreshBoard();
     startFirstTurn();
 }
 
-// The board may still take clicks from the game before; until naechsterSpieler hands the
+// The board may still take clicks from the game before; until nextPlayer hands the
 // first turn to a local human, nobody may turn a card here.
 void TurnFlow::startFirstTurn() {
     setBoardInput(false, 760);
     state_.currentPlayer = 0;
-    naechsterSpieler();
+    nextPlayer();
 }
 
 void TurnFlow::pause(int ms) {
@@ -243,7 +243,7 @@ void TurnFlow::playSound(const QString& name) {
     // for inside a pause can only come from work done inside that pause.
     wait_.processPendingMessages();
     if (options_.soundOn && sound_)
-        sound_->PlayResource(name);
+        sound_->playResource(name);
 }
 
 void TurnFlow::setBoardInput(bool on, int callSite) {
@@ -256,7 +256,7 @@ void TurnFlow::setBoardInput(bool on, int callSite) {
 void TurnFlow::statusRefresh() {
     board_.showKnownGroups(knownGroups(state_));
     board_.showRemainingGroups(state_.remainingGroups);
-    board_.DrawStatusStrip();
+    board_.drawStatusStrip();
     state_.lastRefreshTicks = clock_.ticks();
 }
 
@@ -269,7 +269,7 @@ void TurnFlow::abandonGame() {
     if (wasRunning)
         takeBackTurn();
     // The strip would otherwise show the players of a game that is over.
-    board_.DrawStatusStrip();
+    board_.drawStatusStrip();
 }
 
 // The turn in progress never ends now: its cards lie face down again, on the screen as in the
@@ -278,8 +278,8 @@ void TurnFlow::abandonGame() {
 void TurnFlow::takeBackTurn() {
     turnAllFaceDown(state_);
     state_.pendingCards.clear();
-    board_.RedrawFaceDownCards();
-    board_.PaintBox1Paint();
+    board_.redrawFaceDownCards();
+    board_.repaintBoard();
 }
 
 void TurnFlow::requestAbort() {
@@ -318,5 +318,5 @@ StatEntry& TurnFlow::currentTally() {
 
 void TurnFlow::protocolLine(const QString& text) {
     if (protocol_)
-        protocol_->AddProtocolLine(text);
+        protocol_->addProtocolLine(text);
 }

@@ -25,8 +25,8 @@ public:
     void setProtocol(ProtocolSink* protocol) { protocol_ = protocol; }
 
     void PaintBox1MouseDown(Qt::MouseButton button, int x, int y);
-    void naechsterSpieler();
-    void NeuesSpiel1Click();
+    void nextPlayer();
+    void startNewGame();
     // Hands the first turn of a freshly dealt game to participant 1.
     void startFirstTurn();
 

@@ -12,16 +12,16 @@ public:
     virtual ~BoardPort() = default;
     // Card transitions: back to face at one slot; face to back, or face to background, for
     // every card of pendingCards (which they empty).
-    virtual void ShowCard(int motif, int x, int y) = 0;
-    virtual void HideFaceUpCards() = 0;
-    virtual void RemoveFaceUpCards() = 0;
+    virtual void showCard(int motif, int x, int y) = 0;
+    virtual void hideFaceUpCards() = 0;
+    virtual void removeFaceUpCards() = 0;
     // Copies the board image to the screen.
-    virtual void PaintBox1Paint() = 0;
+    virtual void repaintBoard() = 0;
     // Backs on every slot of the current board size over the background, then repaint.
-    virtual void DrawFreshBoard() = 0;
+    virtual void drawFreshBoard() = 0;
     // Backs on every present face-down card of the board image.
-    virtual void RedrawFaceDownCards() = 0;
-    virtual void DrawStatusStrip() = 0;
+    virtual void redrawFaceDownCards() = 0;
+    virtual void drawStatusStrip() = 0;
     // The board input switch: whether PaintBox1 takes clicks.
     virtual void setBoardEnabled(bool on) = 0;
     // The label vollauf and the display beside "Restpunkte".
@@ -32,14 +32,14 @@ public:
 class SoundPort {
 public:
     virtual ~SoundPort() = default;
-    virtual void PlayResource(const QString& name) = 0;
+    virtual void playResource(const QString& name) = 0;
 };
 
 class RecordsPort {
 public:
     virtual ~RecordsPort() = default;
-    virtual void EnterHighScore(const QString& name, quint32 points) = 0;
-    virtual void UpdateStatisticsFile(const GameTallies& tallies, int playerCount) = 0;
+    virtual void enterHighScore(const QString& name, quint32 points) = 0;
+    virtual void updateStatisticsFile(const GameTallies& tallies, int playerCount) = 0;
 };
 
 // Messages to the other computer in a network game.
@@ -47,9 +47,9 @@ class PeerPort {
 public:
     virtual ~PeerPort() = default;
     // Reports a turned card; the turn flow has already waited for the peer to be ready.
-    virtual void KarteSenden(int participant, int slot) = 0;
-    virtual void BereitMelden() = 0;
-    virtual void AlleKartenEmpfangenMelden() = 0;
+    virtual void sendCard(int participant, int slot) = 0;
+    virtual void reportReady() = 0;
+    virtual void reportAllCardsReceived() = 0;
 };
 
 // The texts of the end dialog EndDialog.
@@ -73,5 +73,5 @@ public:
 class ProtocolSink {
 public:
     virtual ~ProtocolSink() = default;
-    virtual void AddProtocolLine(const QString& text) = 0;
+    virtual void addProtocolLine(const QString& text) = 0;
 };

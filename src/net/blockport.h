@@ -6,9 +6,9 @@
 class BlockPort {
 public:
     virtual ~BlockPort() = default;
-    virtual void BlockSenden(const NetworkBlock& block) = 0;
-    virtual bool Online() const = 0;
-    virtual void Trennen() = 0;
+    virtual void sendBlock(const NetworkBlock& block) = 0;
+    virtual bool isOnline() const = 0;
+    virtual void closeConnections() = 0;
     // The current connection carries an invitation or a game: a caller on it has said what it
     // wants and is not closed for keeping silent.
     virtual void keepConnection() = 0;

@@ -13,9 +13,9 @@ inline constexpr int kFrameHeaderSize = 13;
 inline constexpr quint32 kMaxFramePayload = 5000;
 
 struct Frame {
-    qint32 kennung = 0;
-    quint8 typ = 0;
-    quint32 laenge = 0;
+    qint32 id = 0;
+    quint8 type = 0;
+    quint32 blockLength = 0;
     QByteArray payload;
 };
 

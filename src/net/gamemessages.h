@@ -10,12 +10,12 @@ struct GameState;
 
 // The messages two games exchange, one block each; the block type is the message type.
 enum class MessageType : quint8 {
-    dbEinladung = 1,
-    dbAntwort = 2,
-    dbSpielDaten = 3,
-    dbKarteGeklickt = 4,
-    dbAlleKartenEmpfangen = 5,
-    dbBereitFuerKarte = 6,
+    Invitation = 1,
+    Answer = 2,
+    GameData = 3,
+    CardTurned = 4,
+    AllCardsReceived = 5,
+    ReadyForCard = 6,
 };
 
 inline constexpr int kInvitationSize = 93;
@@ -51,7 +51,7 @@ QByteArray encodeInvitation(const GameState& state);
 QByteArray encodeAnswer(bool accepted);
 QByteArray encodeGameData(const GameState& state, quint16 cardCount, bool triples, bool pictures);
 QByteArray encodeCardTurned(int participant, int slot);
-// dbAlleKartenEmpfangen and dbBereitFuerKarte carry the number 1 and nothing else.
+// AllCardsReceived and ReadyForCard carry the number 1 and nothing else.
 QByteArray encodeSignal();
 
 // Decoding checks everything a game will rely on; a message that fails is to be ignored.

@@ -12,64 +12,64 @@ NetworkGame::NetworkGame(GameState& state, GameTallies& tallies, TurnFlow& flow,
     : state_(state), tallies_(tallies), flow_(flow), board_(board), wait_(wait), net_(net), host_(host) {}
 
 void NetworkGame::send(MessageType type, const QByteArray& payload) {
-    net_.BlockSenden(makeBlock(static_cast<quint8>(type), payload));
+    net_.sendBlock(makeBlock(static_cast<quint8>(type), payload));
 }
 
-void NetworkGame::KarteSenden(int participant, int slot) {
-    send(MessageType::dbKarteGeklickt, encodeCardTurned(participant, slot));
+void NetworkGame::sendCard(int participant, int slot) {
+    send(MessageType::CardTurned, encodeCardTurned(participant, slot));
     protocolLine(QStringLiteral("Habe dem Gegner eine Karte geschickt"));
 }
 
-void NetworkGame::BereitMelden() {
-    send(MessageType::dbBereitFuerKarte, encodeSignal());
+void NetworkGame::reportReady() {
+    send(MessageType::ReadyForCard, encodeSignal());
     protocolLine(
         QStringLiteral("Habe Meldung abgesetzt, dass ich bereit fuer den Empfang der naechsten Karte bin"));
 }
 
-void NetworkGame::AlleKartenEmpfangenMelden() {
-    send(MessageType::dbAlleKartenEmpfangen, encodeSignal());
+void NetworkGame::reportAllCardsReceived() {
+    send(MessageType::AllCardsReceived, encodeSignal());
     protocolLine(QStringLiteral("Habe Meldung abgesetzt, dass alle Karten empfangen wurden"));
 }
 
-void NetworkGame::SpielDatenSenden(quint16 cardCount, bool triples, bool pictures) {
-    send(MessageType::dbSpielDaten, encodeGameData(state_, cardCount, triples, pictures));
+void NetworkGame::sendGameData(quint16 cardCount, bool triples, bool pictures) {
+    send(MessageType::GameData, encodeGameData(state_, cardCount, triples, pictures));
 }
 
-void NetworkGame::AntwortSenden(bool accepted) {
-    send(MessageType::dbAntwort, encodeAnswer(accepted));
+void NetworkGame::sendAnswer(bool accepted) {
+    send(MessageType::Answer, encodeAnswer(accepted));
 }
 
-void NetworkGame::EinladungSenden() {
+void NetworkGame::sendInvitation() {
     net_.keepConnection();
-    send(MessageType::dbEinladung, encodeInvitation(state_));
+    send(MessageType::Invitation, encodeInvitation(state_));
 }
 
-void NetworkGame::NetzWerking1BlockEmpfangen(const NetworkBlock& DatenBlock) {
-    const QByteArray& payload = DatenBlock.Daten;
-    switch (static_cast<MessageType>(DatenBlock.Typ)) {
-    case MessageType::dbEinladung:
+void NetworkGame::onBlockReceived(const NetworkBlock& block) {
+    const QByteArray& payload = block.payload;
+    switch (static_cast<MessageType>(block.type)) {
+    case MessageType::Invitation:
         invitationReceived(payload);
         break;
-    case MessageType::dbAntwort:
+    case MessageType::Answer:
         if (const auto accepted = decodeAnswer(payload)) {
             (*accepted ? inviteAccepted : inviteDeclined) = true;
             wait_.wake();
         }
         break;
-    case MessageType::dbSpielDaten:
+    case MessageType::GameData:
         gameDataReceived(payload);
         break;
-    case MessageType::dbKarteGeklickt:
+    case MessageType::CardTurned:
         cardReceived(payload);
         break;
-    case MessageType::dbAlleKartenEmpfangen:
+    case MessageType::AllCardsReceived:
         if (isSignal(payload)) {
             protocolLine(QStringLiteral("Alle Karten wurden empfangen..."));
             state_.peerTurnDone = true;
             flow_.marksChanged();
         }
         break;
-    case MessageType::dbBereitFuerKarte:
+    case MessageType::ReadyForCard:
         if (isSignal(payload)) {
             protocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
             state_.peerReady = true;
@@ -98,10 +98,10 @@ void NetworkGame::invitationReceived(const QByteArray& payload) {
     if (connectionChanges_ != askedOn)
         return;
     if (!join) {
-        AntwortSenden(false);
+        sendAnswer(false);
         return;
     }
-    AntwortSenden(true);
+    sendAnswer(true);
     // The participants are replaced at once; a game of this computer's own cannot go on
     // with them.
     if (state_.gameRunning)
@@ -147,9 +147,9 @@ void NetworkGame::gameDataReceived(const QByteArray& payload) {
     state_.pendingCards.clear();
     state_.abortRequested = false;
     beginGame(state_);
-    board_.PaintBox1Paint();
+    board_.repaintBoard();
     flow_.statusRefresh();
-    board_.DrawFreshBoard();
+    board_.drawFreshBoard();
     flow_.startFirstTurn();
 }
 
@@ -168,9 +168,9 @@ void NetworkGame::cardReceived(const QByteArray& payload) {
     flow_.PaintBox1MouseDown(Qt::LeftButton, target.left + 1, target.top + 1);
 }
 
-void NetworkGame::NetzWerking1lineStatusGeaendert() {
+void NetworkGame::onOnlineChanged() {
     ++connectionChanges_;
-    if (net_.Online()) {
+    if (net_.isOnline()) {
         peerConnected = true;
         wait_.wake();
         return;
@@ -184,12 +184,12 @@ void NetworkGame::NetzWerking1lineStatusGeaendert() {
     host_.showConnectionLost();
 }
 
-void NetworkGame::Netzwerkverbindungtrennen1Click() {
-    if (net_.Online())
-        net_.Trennen();
+void NetworkGame::endConnection() {
+    if (net_.isOnline())
+        net_.closeConnections();
 }
 
 void NetworkGame::protocolLine(const QString& text) {
     if (protocol_)
-        protocol_->AddProtocolLine(text);
+        protocol_->addProtocolLine(text);
 }

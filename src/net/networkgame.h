@@ -34,16 +34,16 @@ public:
 
     void setProtocol(ProtocolSink* protocol) { protocol_ = protocol; }
 
-    void KarteSenden(int participant, int slot) override;
-    void BereitMelden() override;
-    void AlleKartenEmpfangenMelden() override;
-    void SpielDatenSenden(quint16 cardCount, bool triples, bool pictures);
-    void AntwortSenden(bool accepted);
-    void EinladungSenden();
+    void sendCard(int participant, int slot) override;
+    void reportReady() override;
+    void reportAllCardsReceived() override;
+    void sendGameData(quint16 cardCount, bool triples, bool pictures);
+    void sendAnswer(bool accepted);
+    void sendInvitation();
 
-    void NetzWerking1BlockEmpfangen(const NetworkBlock& DatenBlock);
-    void NetzWerking1lineStatusGeaendert();
-    void Netzwerkverbindungtrennen1Click();
+    void onBlockReceived(const NetworkBlock& block);
+    void onOnlineChanged();
+    void endConnection();
 
     // Marks of an invitation in progress, set by the handlers above.
     bool peerConnected = false;

@@ -17,7 +17,7 @@ NetworkLink::NetworkLink(QObject* parent, quint16 port)
     onSocket(&outgoing_, &QTcpSocket::errorOccurred, [this] {
         // The other side closing is the normal end of a connection, not an error.
         if (outgoing_.error() != QAbstractSocket::RemoteHostClosedError)
-            Q_EMIT socketFehler(outgoing_.errorString());
+            Q_EMIT socketError(outgoing_.errorString());
     });
     sendTimer_.setInterval(5);
     connect(&sendTimer_, &QTimer::timeout, this, &NetworkLink::sendTick);
@@ -46,7 +46,7 @@ void NetworkLink::onSocket(QTcpSocket* socket, Signal signal, Handler handler) {
 bool NetworkLink::listen() {
     if (server_.listen(QHostAddress::Any, port_))
         return true;
-    Q_EMIT socketFehler(server_.errorString());
+    Q_EMIT socketError(server_.errorString());
     return false;
 }
 
@@ -54,22 +54,22 @@ void NetworkLink::setMaxBlockLength(quint32 bytes) {
     reader_ = FrameReader(bytes);
 }
 
-void NetworkLink::Verbinden(const QString& address) {
+void NetworkLink::connectTo(const QString& address) {
     if (outgoing_.state() != QAbstractSocket::UnconnectedState)
         outgoing_.abort();
     outgoing_.connectToHost(address, connectPort_);
 }
 
-void NetworkLink::Trennen() {
+void NetworkLink::closeConnections() {
     server_.close();
     if (accepted_)
         accepted_->abort();
     outgoing_.abort();
 }
 
-void NetworkLink::BlockSenden(const NetworkBlock& block) {
+void NetworkLink::sendBlock(const NetworkBlock& block) {
     // A block with no payload could never be framed; one without a peer has nobody to go to.
-    if (block.Laenge == 0 || static_cast<quint32>(block.Daten.size()) < block.Laenge || !online_)
+    if (block.length == 0 || static_cast<quint32>(block.payload.size()) < block.length || !online_)
         return;
     queueBusy_ = true;
     // With all 100 slots busy the block is lost: a queue that full means the peer is gone.
@@ -117,7 +117,7 @@ void NetworkLink::deliverBlocks() {
             break;
         queueDelivery();
         const auto result =
-            slots_.receive(*frame, [this](const NetworkBlock& block) { Q_EMIT OnBlockEmpfangen(block); });
+            slots_.receive(*frame, [this](const NetworkBlock& block) { Q_EMIT blockReceived(block); });
         if (result == SlotTable::Received::NoFreeSlot)
             Q_EMIT blockDropped();
         if (result == SlotTable::Received::Broken) {
@@ -215,5 +215,5 @@ void NetworkLink::setOnline(bool online) {
     if (online == online_)
         return;
     online_ = online;
-    Q_EMIT OnlineStatusGeaendert();
+    Q_EMIT onlineChanged();
 }

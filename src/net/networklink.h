@@ -38,31 +38,31 @@ public:
     void setClock(const TickClock& clock) { clock_ = &clock; }
     ~NetworkLink() override;
 
-    // Starts listening on all local addresses; false (with socketFehler) when the port is taken.
+    // Starts listening on all local addresses; false (with socketError) when the port is taken.
     bool listen();
     bool listening() const { return server_.isListening(); }
     quint16 serverPort() const { return server_.serverPort(); }
 
-    void Verbinden(const QString& address);
+    void connectTo(const QString& address);
     // Ends every connection and stops listening for the rest of the run.
-    void Trennen() override;
-    void BlockSenden(const NetworkBlock& block) override;
-    bool Online() const override { return online_; }
+    void closeConnections() override;
+    void sendBlock(const NetworkBlock& block) override;
+    bool isOnline() const override { return online_; }
     void keepConnection() override { callerKept_ = true; }
 
     // A received block longer than this is taken for garbage and ends the connection.
     void setMaxBlockLength(quint32 bytes);
 
-    static QString EngineVersion() { return QStringLiteral("1.01"); }
+    static QString engineVersion() { return QStringLiteral("1.01"); }
 
     // Blocks waiting to be sent or being received, for the curious (and the tests).
     int busySlots() const;
 
 Q_SIGNALS:
-    void OnlineStatusGeaendert();
-    void OnBlockEmpfangen(const NetworkBlock& DatenBlock);
+    void onlineChanged();
+    void blockReceived(const NetworkBlock& block);
     // What the socket layer reports: unreachable host, refused connection, port taken.
-    void socketFehler(const QString& text);
+    void socketError(const QString& text);
     // A received frame found no free slot and was dropped; the main window beeps.
     void blockDropped();
 

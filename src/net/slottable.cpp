@@ -7,45 +7,45 @@ bool SlotTable::queue(const NetworkBlock& block) {
     if (s == 0)
         return false;
     NetworkBlock& slot = slots_[s];
-    slot.Typ = block.Typ;
-    slot.Kennung = nextKennung_++;
-    slot.Laenge = block.Laenge;
-    slot.Daten = block.Daten.left(static_cast<int>(block.Laenge));
-    slot.Position = 0;
-    slot.Zustand = 1;
+    slot.type = block.type;
+    slot.id = nextId_++;
+    slot.length = block.length;
+    slot.payload = block.payload.left(static_cast<int>(block.length));
+    slot.position = 0;
+    slot.state = 1;
     return true;
 }
 
 void SlotTable::takeFrames(const std::function<void(const QByteArray&)>& send) {
     for (int s = 1; s <= kSlots; ++s) {
         NetworkBlock& slot = slots_[s];
-        if (slot.Zustand != 1 || slot.Position >= slot.Laenge)
+        if (slot.state != 1 || slot.position >= slot.length)
             continue;
-        const quint32 count = std::min(slot.Laenge - slot.Position, kMaxFramePayload);
-        send(encodeFrame(slot, slot.Position, count));
-        slot.Position += count;
-        if (slot.Position >= slot.Laenge)
+        const quint32 count = std::min(slot.length - slot.position, kMaxFramePayload);
+        send(encodeFrame(slot, slot.position, count));
+        slot.position += count;
+        if (slot.position >= slot.length)
             slot = NetworkBlock{};
     }
 }
 
 SlotTable::Received SlotTable::receive(const Frame& frame,
                                        const std::function<void(const NetworkBlock&)>& deliver) {
-    int s = receivingSlot(frame.kennung);
+    int s = receivingSlot(frame.id);
     if (s == 0) {
         s = freeSlot();
         if (s == 0)
             return Received::NoFreeSlot;
-        slots_[s] = NetworkBlock{frame.typ, 2, frame.kennung, frame.laenge, 0, QByteArray()};
-        slots_[s].Daten.reserve(static_cast<int>(frame.laenge));
+        slots_[s] = NetworkBlock{frame.type, 2, frame.id, frame.blockLength, 0, QByteArray()};
+        slots_[s].payload.reserve(static_cast<int>(frame.blockLength));
     }
     NetworkBlock& slot = slots_[s];
-    if (slot.Laenge != frame.laenge ||
-        slot.Position + static_cast<quint32>(frame.payload.size()) > slot.Laenge)
+    if (slot.length != frame.blockLength ||
+        slot.position + static_cast<quint32>(frame.payload.size()) > slot.length)
         return Received::Broken;
-    slot.Daten.append(frame.payload);
-    slot.Position += static_cast<quint32>(frame.payload.size());
-    if (slot.Position < slot.Laenge)
+    slot.payload.append(frame.payload);
+    slot.position += static_cast<quint32>(frame.payload.size());
+    if (slot.position < slot.length)
         return Received::Stored;
     const NetworkBlock block = slot;
     const quint32 epoch = epoch_;
@@ -61,20 +61,20 @@ void SlotTable::clear() {
 }
 
 int SlotTable::busy() const {
-    return static_cast<int>(std::count_if(slots_.begin() + 1, slots_.end(),
-                                          [](const NetworkBlock& s) { return s.Zustand != 0; }));
+    return static_cast<int>(
+        std::count_if(slots_.begin() + 1, slots_.end(), [](const NetworkBlock& s) { return s.state != 0; }));
 }
 
 int SlotTable::freeSlot() const {
     for (int s = kSlots; s >= 1; --s)
-        if (slots_[s].Zustand == 0)
+        if (slots_[s].state == 0)
             return s;
     return 0;
 }
 
-int SlotTable::receivingSlot(qint32 kennung) const {
+int SlotTable::receivingSlot(qint32 id) const {
     for (int s = kSlots; s >= 1; --s)
-        if (slots_[s].Zustand == 2 && slots_[s].Kennung == kennung)
+        if (slots_[s].state == 2 && slots_[s].id == id)
             return s;
     return 0;
 }

@@ -32,10 +32,10 @@ public:
 
 private:
     int freeSlot() const;
-    int receivingSlot(qint32 kennung) const;
+    int receivingSlot(qint32 id) const;
 
     std::array<NetworkBlock, kSlots + 1> slots_{}; // 1-based, [0] unused
-    qint32 nextKennung_ = 1;
+    qint32 nextId_ = 1;
     // Bumped by clear(), so a delivery interrupted by the end of its connection can tell.
     quint32 epoch_ = 0;
 };

@@ -7,19 +7,19 @@ GameRecords::GameRecords(QString highScoreFile, QString statisticsFile, DateSour
       today_(std::move(today)) {}
 
 void GameRecords::loadHighScores() {
-    LoadScoreTable(highScores_, highScoreFile_);
+    loadHighScoreTable(highScores_, highScoreFile_);
 }
 
 FileWriteResult GameRecords::saveHighScores() const {
-    return reported(highScoreFile_, SaveScoreTable(highScores_, highScoreFile_));
+    return reported(highScoreFile_, saveHighScoreTable(highScores_, highScoreFile_));
 }
 
-void GameRecords::EnterHighScore(const QString& name, quint32 points) {
-    highScores_.EnterHighScore(name, points, today_());
+void GameRecords::enterHighScore(const QString& name, quint32 points) {
+    highScores_.enterHighScore(name, points, today_());
 }
 
-void GameRecords::UpdateStatisticsFile(const GameTallies& tallies, int playerCount) {
-    reported(statisticsFile_, ::UpdateStatisticsFile(statisticsFile_, tallies, playerCount));
+void GameRecords::updateStatisticsFile(const GameTallies& tallies, int playerCount) {
+    reported(statisticsFile_, ::updateStatisticsFile(statisticsFile_, tallies, playerCount));
 }
 
 FileWriteResult GameRecords::reported(const QString& path, FileWriteResult result) const {

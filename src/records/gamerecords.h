@@ -27,8 +27,8 @@ public:
     FileWriteResult saveHighScores() const;
     const HighScoreTable& highScores() const { return highScores_; }
 
-    void EnterHighScore(const QString& name, quint32 points) override;
-    void UpdateStatisticsFile(const GameTallies& tallies, int playerCount) override;
+    void enterHighScore(const QString& name, quint32 points) override;
+    void updateStatisticsFile(const GameTallies& tallies, int playerCount) override;
 
 private:
     FileWriteResult reported(const QString& path, FileWriteResult result) const;

@@ -53,7 +53,7 @@ void drawRanks(Canvas& canvas, const HighScoreTable& table) {
 
 } // namespace
 
-void DrawHighScoreTable(QImage& image, const HighScoreTable& table) {
+void drawHighScoreTable(QImage& image, const HighScoreTable& table) {
     const int width = image.width();
     const int height = image.height();
     Canvas canvas(image);

@@ -39,12 +39,12 @@ const HighScoreEntry& HighScoreTable::entry(int number) const {
     return entries_[static_cast<size_t>(std::clamp(number, 1, kEntryCount) - 1)];
 }
 
-void HighScoreTable::EnterHighScore(const QString& name, quint32 points, const QDate& today) {
+void HighScoreTable::enterHighScore(const QString& name, quint32 points, const QDate& today) {
     entries_.back() = {name.left(kNameLength), today.toString(QStringLiteral("dd.MM.yyyy")), points};
-    SortHighScores();
+    sort();
 }
 
-void HighScoreTable::SortHighScores() {
+void HighScoreTable::sort() {
     // The full 31 passes of the original bubble sort; a strict comparison keeps it stable.
     for (int pass = 0; pass < kEntryCount; ++pass) {
         for (size_t j = 0; j + 1 < entries_.size(); ++j) {
@@ -70,7 +70,7 @@ void HighScoreTable::overwriteBytes(QByteArrayView bytes) {
         entries_[i] = decodeEntry(image.constData() + i * kEntryBytes);
 }
 
-bool LoadScoreTable(HighScoreTable& table, const QString& path) {
+bool loadHighScoreTable(HighScoreTable& table, const QString& path) {
     const std::optional<QByteArray> bytes = readFileStart(path, HighScoreTable::kFileBytes);
     if (!bytes)
         return false;
@@ -78,6 +78,6 @@ bool LoadScoreTable(HighScoreTable& table, const QString& path) {
     return true;
 }
 
-FileWriteResult SaveScoreTable(const HighScoreTable& table, const QString& path) {
+FileWriteResult saveHighScoreTable(const HighScoreTable& table, const QString& path) {
     return writeFileAtomically(path, table.toBytes());
 }

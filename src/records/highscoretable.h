@@ -37,9 +37,9 @@ public:
     const HighScoreEntry& entry(int number) const;
 
     // Puts the result (name cut to 30 characters, date as dd.MM.yyyy) into entry 31 and sorts it in.
-    void EnterHighScore(const QString& name, quint32 points, const QDate& today);
+    void enterHighScore(const QString& name, quint32 points, const QDate& today);
     // Descending by points; equal points never change places, so the earlier result ranks higher.
-    void SortHighScores();
+    void sort();
 
     QByteArray toBytes() const;
     // Overwrites the table byte by byte with `bytes` (at most kFileBytes of them); what they do
@@ -51,6 +51,6 @@ private:
 };
 
 // Fills the table from the file when it exists; false (table unchanged) when it cannot be read.
-bool LoadScoreTable(HighScoreTable& table, const QString& path);
+bool loadHighScoreTable(HighScoreTable& table, const QString& path);
 // Writes all 31 entries, 1488 bytes; false (old file kept) on failure.
-FileWriteResult SaveScoreTable(const HighScoreTable& table, const QString& path);
+FileWriteResult saveHighScoreTable(const HighScoreTable& table, const QString& path);

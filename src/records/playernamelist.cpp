@@ -21,7 +21,7 @@ QString comparable(const QString& name) {
 
 PlayerNameList::PlayerNameList(QString filePath) : filePath_(std::move(filePath)) {}
 
-void PlayerNameList::LoadPlayerNames() {
+void PlayerNameList::load() {
     names_.clear();
     const std::optional<QByteArray> bytes = readFileStart(filePath_, kMaxFileBytes);
     if (!bytes)
@@ -39,20 +39,20 @@ void PlayerNameList::LoadPlayerNames() {
     }
 }
 
-bool PlayerNameList::SavePlayerNames() const {
+bool PlayerNameList::save() const {
     QByteArray bytes;
     for (const QString& name : names_)
         bytes += toAnsi(name) + "\r\n";
     return writeFileAtomically(filePath_, bytes).written;
 }
 
-bool PlayerNameList::ContainsName(const QString& text) const {
+bool PlayerNameList::contains(const QString& text) const {
     const QString wanted = comparable(text);
     return std::any_of(names_.begin(), names_.end(),
                        [&](const QString& name) { return comparable(name) == wanted; });
 }
 
-void PlayerNameList::AddName(const QString& text) {
+void PlayerNameList::add(const QString& text) {
     if (!text.isEmpty() && count() < kMaxNames)
         names_.append(text);
 }

@@ -13,13 +13,13 @@ public:
     explicit PlayerNameList(QString filePath);
 
     // Replaces the list with the file's lines; a missing or unreadable file leaves it empty.
-    void LoadPlayerNames();
+    void load();
     // Writes the whole list anew; false when the file could not be replaced.
-    bool SavePlayerNames() const;
+    bool save() const;
     // Compares upper-cased by the locale's rules, so müller and MÜLLER are equal.
-    bool ContainsName(const QString& text) const;
+    bool contains(const QString& text) const;
     // An empty text, or a name beyond the limit, is not added.
-    void AddName(const QString& text);
+    void add(const QString& text);
 
     const QStringList& names() const { return names_; }
     int count() const { return static_cast<int>(names_.size()); }

@@ -57,14 +57,14 @@ SettingsStore::SettingsStore()
 
 SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
 
-QString SettingsStore::ReadSetting(const QString& name) const {
+QString SettingsStore::value(const QString& name) const {
     const QVariant value = settings_->value(kGroup + QLatin1Char('/') + name);
     if (value.typeId() == QMetaType::QStringList)
         return listAsText(*settings_, name, value.toStringList());
     return value.toString();
 }
 
-void SettingsStore::WriteSetting(const QString& name, const QString& text) {
+void SettingsStore::setValue(const QString& name, const QString& text) {
     settings_->setValue(kGroup + QLatin1Char('/') + name, text);
     // Written through at once, as the values are meant to reach the store at the moment named.
     settings_->sync();

@@ -15,8 +15,8 @@ public:
 
     // A value that does not exist reads as the empty text; one that a hand-edited file holds as
     // a list (an unquoted comma) reads as the text written there.
-    QString ReadSetting(const QString& name) const;
-    void WriteSetting(const QString& name, const QString& text);
+    QString value(const QString& name) const;
+    void setValue(const QString& name, const QString& text);
 
 private:
     std::unique_ptr<QSettings> settings_;

@@ -61,7 +61,7 @@ void mergeTallies(StatTable& table, const GameTallies& tallies, int playerCount)
     }
 }
 
-FileWriteResult UpdateStatisticsFile(const QString& path, const GameTallies& tallies, int playerCount) {
+FileWriteResult updateStatisticsFile(const QString& path, const GameTallies& tallies, int playerCount) {
     StatTable table = readStatTable(path).value_or(StatTable{});
     mergeTallies(table, tallies, playerCount);
     return writeStatTable(path, table);

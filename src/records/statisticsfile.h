@@ -21,4 +21,4 @@ QString statListName(const QString& name);
 void mergeTallies(StatTable& table, const GameTallies& tallies, int playerCount);
 
 // Reads the file (missing or unreadable: empty), merges and writes it back whole.
-FileWriteResult UpdateStatisticsFile(const QString& path, const GameTallies& tallies, int playerCount);
+FileWriteResult updateStatisticsFile(const QString& path, const GameTallies& tallies, int playerCount);

@@ -26,7 +26,7 @@ SoundOutput::SoundOutput(std::unique_ptr<WaveOutDevice> device, QObject* owner)
 }
 
 SoundOutput::~SoundOutput() {
-    CloseDevice();
+    closeDevice();
 }
 
 SoundOutput::State SoundOutput::state() const {
@@ -35,13 +35,13 @@ SoundOutput::State SoundOutput::state() const {
     return done_ ? State::Finished : State::Playing;
 }
 
-void SoundOutput::PlayResource(const QString& name) {
-    if (mute_)
+void SoundOutput::playResource(const QString& name) {
+    if (muted_)
         return;
     const QString path = findWaveResource(kSoundFolder, name);
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        if (showMMErrors_)
+        if (showErrors_)
             Q_EMIT resourceMissing(kResourceNameNotFound);
         return;
     }
@@ -62,13 +62,13 @@ void SoundOutput::PlayResource(const QString& name) {
     record.sampleRate = fields->sampleRate;
     record.bitsPerSample = fields->bitsPerSample;
     record.data = resource.constData() + kWaveSamplesOffset;
-    PlaySoundRecord(&record);
+    playRecord(&record);
 }
 
-void SoundOutput::PlaySoundRecord(const SoundRecord* record) {
-    if (mute_ || !record)
+void SoundOutput::playRecord(const SoundRecord* record) {
+    if (muted_ || !record)
         return;
-    CloseDevice();
+    closeDevice();
     // The sound just cut off does not count as finished.
     pollTimer_.stop();
     done_ = false;
@@ -79,17 +79,17 @@ void SoundOutput::PlaySoundRecord(const SoundRecord* record) {
     if (opened != kDeviceOk) {
         // A machine without sound output plays in silence, never with an error.
         if (opened != kNoDevice)
-            ReportMMError(QStringLiteral("Bei WaveOutOpen:"), opened);
+            reportDeviceError(QStringLiteral("Bei WaveOutOpen:"), opened);
         return;
     }
     deviceOpen_ = true;
     dataSize_ = record->data ? qMax(0, record->dataSize) : 0;
     waveHeader_ = QByteArray(record->data, dataSize_);
     const DeviceResult written = device_->write(*waveHeader_);
-    ReportMMError(QStringLiteral("Bei WaveOutWrite:"), written);
+    reportDeviceError(QStringLiteral("Bei WaveOutWrite:"), written);
     pollTimer_.start();
     // A buffer the device did not take never finishes, so there is nothing to wait for.
-    if (!playAsynchron_ && written == kDeviceOk)
+    if (!asynchronous_ && written == kDeviceOk)
         waitUntilDone();
 }
 
@@ -111,8 +111,8 @@ void SoundOutput::pollTimerTick() {
     if (!done_)
         return;
     pollTimer_.stop();
-    CloseDevice();
-    Q_EMIT OnFinish(currentName_);
+    closeDevice();
+    Q_EMIT finished(currentName_);
 }
 
 DeviceResult SoundOutput::releaseBuffer() {
@@ -124,13 +124,13 @@ DeviceResult SoundOutput::releaseBuffer() {
     return result;
 }
 
-void SoundOutput::StopSound() {
+void SoundOutput::stop() {
     if (!deviceOpen_)
         return;
-    ReportMMError(QStringLiteral("Bei WaveOutReset:"), releaseBuffer());
+    reportDeviceError(QStringLiteral("Bei WaveOutReset:"), releaseBuffer());
 }
 
-void SoundOutput::CloseDevice() {
+void SoundOutput::closeDevice() {
     if (!deviceOpen_)
         return;
     // Both device calls come before any message box, whose event loop may run the poll timer.
@@ -138,15 +138,15 @@ void SoundOutput::CloseDevice() {
     const DeviceResult closeResult = device_->close();
     // Even after a failed close the device counts as gone, so nothing is released twice.
     deviceOpen_ = false;
-    ReportMMError(QStringLiteral("Bei WaveOutReset:"), resetResult);
-    ReportMMError(QStringLiteral("Bei WaveOutClose:"), closeResult);
+    reportDeviceError(QStringLiteral("Bei WaveOutReset:"), resetResult);
+    reportDeviceError(QStringLiteral("Bei WaveOutClose:"), closeResult);
 }
 
-void SoundOutput::ReportMMError(const QString& caption, DeviceResult code) {
+void SoundOutput::reportDeviceError(const QString& caption, DeviceResult code) {
     if (code == kDeviceOk)
         return;
     const QString text = deviceErrorText(code).left(kMaxErrorTextLength);
     qCWarning(lcSound) << caption << text;
-    if (showMMErrors_)
+    if (showErrors_)
         Q_EMIT deviceErrorReported(caption, text);
 }

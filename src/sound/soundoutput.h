@@ -13,12 +13,12 @@
 #include <optional>
 
 // Plays the program's sounds, one at a time: a new sound ends the one still playing. A poll
-// timer notices the end of playback, closes the device and raises OnFinish.
+// timer notices the end of playback, closes the device and raises finished().
 class SoundOutput : public QObject, public SoundPort {
     Q_OBJECT
-    Q_PROPERTY(bool ShowMMErrors READ ShowMMErrors WRITE setShowMMErrors)
-    Q_PROPERTY(bool PlayAsynchron READ PlayAsynchron WRITE setPlayAsynchron)
-    Q_PROPERTY(bool Mute READ Mute WRITE setMute)
+    Q_PROPERTY(bool showErrors READ showErrors WRITE setShowErrors)
+    Q_PROPERTY(bool asynchronous READ isAsynchronous WRITE setAsynchronous)
+    Q_PROPERTY(bool muted READ isMuted WRITE setMuted)
 public:
     enum class State { Idle, Playing, Finished };
 
@@ -28,19 +28,19 @@ public:
     ~SoundOutput() override;
 
     // The setters only store the value: muting does not stop a sound already playing.
-    bool ShowMMErrors() const { return showMMErrors_; }
-    void setShowMMErrors(bool on) { showMMErrors_ = on; }
-    bool PlayAsynchron() const { return playAsynchron_; }
-    void setPlayAsynchron(bool on) { playAsynchron_ = on; }
-    bool Mute() const { return mute_; }
-    void setMute(bool on) { mute_ = on; }
+    bool showErrors() const { return showErrors_; }
+    void setShowErrors(bool on) { showErrors_ = on; }
+    bool isAsynchronous() const { return asynchronous_; }
+    void setAsynchronous(bool on) { asynchronous_ = on; }
+    bool isMuted() const { return muted_; }
+    void setMuted(bool on) { muted_ = on; }
 
     // Plays the program's sound of that name ("ppp1" .. "ppp5"), found without regard to case.
-    void PlayResource(const QString& name) override;
-    void PlaySoundRecord(const SoundRecord* record);
-    void StopSound();
-    void CloseDevice();
-    static QString EngineVersion() { return QStringLiteral("1.16"); }
+    void playResource(const QString& name) override;
+    void playRecord(const SoundRecord* record);
+    void stop();
+    void closeDevice();
+    static QString engineVersion() { return QStringLiteral("1.16"); }
 
     State state() const;
     bool pollTimerActive() const { return pollTimer_.isActive(); }
@@ -49,7 +49,7 @@ public:
 
 Q_SIGNALS:
     // After a sound has ended and the device is closed.
-    void OnFinish(const QString& KlangName);
+    void finished(const QString& soundName);
     // While errors are shown: a device call failed; the caption names the call, the text is the
     // device's description. Connected directly, the report is shown before the player goes on.
     void deviceErrorReported(const QString& caption, const QString& text);
@@ -59,11 +59,11 @@ Q_SIGNALS:
 private:
     DeviceResult releaseBuffer();
     void waitUntilDone();
-    void ReportMMError(const QString& caption, DeviceResult code);
+    void reportDeviceError(const QString& caption, DeviceResult code);
 
-    bool showMMErrors_ = true;
-    bool playAsynchron_ = true;
-    bool mute_ = false;
+    bool showErrors_ = true;
+    bool asynchronous_ = true;
+    bool muted_ = false;
     std::unique_ptr<WaveOutDevice> device_;
 
     QString currentName_;

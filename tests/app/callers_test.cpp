@@ -113,27 +113,27 @@ private:
     QTcpSocket socket_;
 };
 
-QByteArray framed(MessageType type, const QByteArray& payload, qint32 kennung) {
+QByteArray framed(MessageType type, const QByteArray& payload, qint32 id) {
     NetworkBlock block = makeBlock(static_cast<quint8>(type), payload);
-    block.Kennung = kennung;
-    return encodeFrame(block, 0, block.Laenge);
+    block.id = id;
+    return encodeFrame(block, 0, block.length);
 }
 
 // Anna plays at the caller, Bert here.
-QByteArray invitation(qint32 kennung) {
+QByteArray invitation(qint32 id) {
     GameState inviting;
     inviting.playerCount = 2;
     inviting.players[1] = Player{QStringLiteral("Anna"), 0, false, false, 0};
     inviting.players[2] = Player{QStringLiteral("Bert"), 0, false, true, 0};
-    return framed(MessageType::dbEinladung, encodeInvitation(inviting), kennung);
+    return framed(MessageType::Invitation, encodeInvitation(inviting), id);
 }
 
 // The small pairs board: motif m on slots m and m + 30.
-QByteArray smallPairsBoard(qint32 kennung) {
+QByteArray smallPairsBoard(qint32 id) {
     GameState inviting;
     for (int k = 1; k <= kSlotCount; ++k)
         inviting.cards[k].motif = (k - 1) % 30 + 1;
-    return framed(MessageType::dbSpielDaten, encodeGameData(inviting, 60, false, true), kennung);
+    return framed(MessageType::GameData, encodeGameData(inviting, 60, false, true), id);
 }
 
 class CallersTest : public ::testing::Test, protected MainWindowSurroundings {
@@ -144,7 +144,7 @@ protected:
         port = window->NetzWerking1.serverPort();
     }
 
-    bool online() const { return window->NetzWerking1.Online(); }
+    bool online() const { return window->NetzWerking1.isOnline(); }
 
     // Steps: a caller connects, is taken, and hangs up; the window has seen it go.
     void callAndHangUp(std::vector<Script::Step>& steps) {
@@ -272,8 +272,7 @@ TEST_F(CallersTest, AGameLostInMidTurnShowsEveryCardOfTheTurnFaceDown) {
     steps.push_back(closeAll(kQuestion, QMessageBox::Yes));
     steps.push_back([&state] { return state.settings.networkGame; });
     steps.push_back([this] {
-        callers.back()->send(smallPairsBoard(2) +
-                             framed(MessageType::dbKarteGeklickt, encodeCardTurned(1, 1), 3));
+        callers.back()->send(smallPairsBoard(2) + framed(MessageType::CardTurned, encodeCardTurned(1, 1), 3));
         return true;
     });
     steps.push_back([&state] { return state.gameRunning && state.cards[1].faceUp; });

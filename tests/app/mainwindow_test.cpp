@@ -124,7 +124,7 @@ TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
     EXPECT_EQ(window->backgroundColour(), 16711680u);
 
     QImage grey = makeCardImage();
-    BuildCardBack(grey, CardBackStyle::ClassicGrau);
+    buildCardBack(grey, CardBackStyle::ClassicGrey);
     EXPECT_EQ(window->images().cardBack, grey);
 
     int red = 0;
@@ -141,18 +141,18 @@ TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
 }
 
 TEST_F(TparmainTest, TheFirstShowTakesTheStoredSettings) {
-    settings.WriteSetting(QStringLiteral("fadeShow"), QStringLiteral("12"));
-    settings.WriteSetting(QStringLiteral("soundan"), QStringLiteral("Nein"));
-    settings.WriteSetting(QStringLiteral("Kartenruecken"), QStringLiteral("rot"));
-    settings.WriteSetting(QStringLiteral("higrufarbe"), QStringLiteral("255"));
-    settings.WriteSetting(QStringLiteral("abdecken"), QStringLiteral("Ja"));
+    settings.setValue(QStringLiteral("fadeShow"), QStringLiteral("12"));
+    settings.setValue(QStringLiteral("soundan"), QStringLiteral("Nein"));
+    settings.setValue(QStringLiteral("Kartenruecken"), QStringLiteral("rot"));
+    settings.setValue(QStringLiteral("higrufarbe"), QStringLiteral("255"));
+    settings.setValue(QStringLiteral("abdecken"), QStringLiteral("Ja"));
     open();
     EXPECT_EQ(window->options().fadeShow, 12);
     EXPECT_EQ(window->options().fadeHide, 75);
     EXPECT_FALSE(window->options().soundOn);
     EXPECT_TRUE(window->options().redCardBack);
     QImage red = makeCardImage();
-    BuildCardBack(red, CardBackStyle::Rotverlauf);
+    buildCardBack(red, CardBackStyle::RedGradient);
     EXPECT_EQ(window->images().cardBack, red);
     EXPECT_EQ(window->backgroundColour(), 255u);
     EXPECT_TRUE(window->coverShown());
@@ -171,7 +171,7 @@ TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     clickSlot(1);
     EXPECT_TRUE(state.cards[1].faceUp);
     QImage face = makeCardImage();
-    DrawCardFace(face, state.cards[1].motif, state.settings.motifKind, window->images().sheet);
+    drawCardFace(face, state.cards[1].motif, state.settings.motifKind, window->images().sheet);
     EXPECT_EQ(cardAt(window->PaintBox1->shownImage(), state.cards[1]), face);
     EXPECT_EQ(cardAt(window->images().board, state.cards[1]), face);
 
@@ -222,12 +222,12 @@ TEST_F(TparmainTest, ClosingDuringAGameAsksAndNoKeepsEverything) {
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->gameState().gameRunning);
-    EXPECT_TRUE(reopenedSettings().ReadSetting(QStringLiteral("fadeShow")).isEmpty()) << "nothing is written";
+    EXPECT_TRUE(reopenedSettings().value(QStringLiteral("fadeShow")).isEmpty()) << "nothing is written";
 
     answerNextMessageBox(QMessageBox::Yes);
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(window->gameState().abortRequested);
-    EXPECT_EQ(reopenedSettings().ReadSetting(QStringLiteral("fadeShow")), "75");
+    EXPECT_EQ(reopenedSettings().value(QStringLiteral("fadeShow")), "75");
 }
 
 TEST_F(TparmainTest, ClosingWithoutAGameWritesTheSettings) {
@@ -236,12 +236,12 @@ TEST_F(TparmainTest, ClosingWithoutAGameWritesTheSettings) {
     window->options().soundOn = false;
     EXPECT_TRUE(window->close());
     const SettingsStore stored = reopenedSettings();
-    EXPECT_EQ(stored.ReadSetting(QStringLiteral("fadeShow")), "75");
-    EXPECT_EQ(stored.ReadSetting(QStringLiteral("fadeHide")), "300");
-    EXPECT_EQ(stored.ReadSetting(QStringLiteral("soundan")), "Nein");
-    EXPECT_EQ(stored.ReadSetting(QStringLiteral("Kartenruecken")), "classic");
-    EXPECT_EQ(stored.ReadSetting(QStringLiteral("abdecken")), "Nein");
-    EXPECT_EQ(stored.ReadSetting(QStringLiteral("higrufarbe")), "16711680");
+    EXPECT_EQ(stored.value(QStringLiteral("fadeShow")), "75");
+    EXPECT_EQ(stored.value(QStringLiteral("fadeHide")), "300");
+    EXPECT_EQ(stored.value(QStringLiteral("soundan")), "Nein");
+    EXPECT_EQ(stored.value(QStringLiteral("Kartenruecken")), "classic");
+    EXPECT_EQ(stored.value(QStringLiteral("abdecken")), "Nein");
+    EXPECT_EQ(stored.value(QStringLiteral("higrufarbe")), "16711680");
 }
 
 TEST_F(TparmainTest, RefusingToAbandonAGameKeepsIt) {

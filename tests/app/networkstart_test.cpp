@@ -44,9 +44,9 @@ class NetworkStartTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(silentPeer.listen(QHostAddress::LocalHost, 0));
-        settings.WriteSetting(QStringLiteral("sp1"), QStringLiteral("Anna"));
-        settings.WriteSetting(QStringLiteral("sp2"), QStringLiteral("Bert"));
-        settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("0"));
+        settings.setValue(QStringLiteral("sp1"), QStringLiteral("Anna"));
+        settings.setValue(QStringLiteral("sp2"), QStringLiteral("Bert"));
+        settings.setValue(QStringLiteral("geg2"), QStringLiteral("0"));
         program = std::make_unique<SorbelloProgram>(AppEnvironment{
             settings, wait, clock, dataPathsFor(dir.path(), dir.path()), 0, silentPeer.serverPort(), 0});
         program->show();
@@ -129,7 +129,7 @@ TEST_F(NetworkStartTest, EscapeInTheProgressWindowEndsTheSearchForTheComputer) {
     // so the start keeps searching.
     QTcpSocket caller;
     caller.connectToHost(QHostAddress::LocalHost, program->mainWindow().NetzWerking1.serverPort());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return program->mainWindow().NetzWerking1.Online(); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return program->mainWindow().NetzWerking1.isOnline(); }));
     EXPECT_EQ(abortNetworkStart(QStringLiteral("Computer wird gesucht..."),
                                 [](ProgressWindow* progress) {
                                     QTest::keyClick(progress->windowHandle(), Qt::Key_Escape);

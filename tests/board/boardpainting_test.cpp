@@ -61,14 +61,14 @@ GameState runningGame(int players, int current) {
     return state;
 }
 
-TEST(TileTexture, TilesStepByOneLessThanTheirSizeWhileTheStartIsWithinTheGivenSize) {
+TEST(tileTexture, TilesStepByOneLessThanTheirSizeWhileTheStartIsWithinTheGivenSize) {
     const QImage tile = coordinateTile();
     QImage whole = filledImage(130, 100, kBlack), part = filledImage(200, 120, kBlack);
-    TileTexture(130, 100, whole, tile);
+    tileTexture(130, 100, whole, tile);
     for (int y = 0; y < whole.height(); ++y)
         for (int x = 0; x < whole.width(); ++x)
             ASSERT_EQ(whole.pixel(x, y), tile.pixel(x % 48, y % 48)) << x << "," << y;
-    TileTexture(96, 48, part, tile); // tiles at x = 0, 48, 96 and y = 0, 48
+    tileTexture(96, 48, part, tile); // tiles at x = 0, 48, 96 and y = 0, 48
     EXPECT_EQ(inkBox(part, part.rect(), [](QColor c) { return c.rgb() != kBlack; }), QRect(0, 0, 145, 97));
 }
 

@@ -52,7 +52,7 @@ TEST_F(BoardScreenTest, EveryFrameReachesTheScreenAndStaysThereForItsPacing) {
     QImage frame(40, 40, QImage::Format_RGB32);
     frame.fill(Qt::red);
     screen.setFramePosition({53, 96});
-    screen.ShowFadeFrame(frame, 0);
+    screen.showFadeFrame(frame, 0);
     EXPECT_EQ(paintBox1.shownImage().copy(53, 96, 40, 40), frame);
     EXPECT_EQ(paintBox1.shownImage().pixel(52, 96), QColor(Qt::darkGreen).rgb())
         << "only the frame's square changes";
@@ -65,7 +65,7 @@ TEST_F(BoardScreenTest, EveryFrameReachesTheScreenAndStaysThereForItsPacing) {
 
     journal.entries.clear();
     screen.setFramePacing(0);
-    screen.ShowFadeFrame(frame, 0);
+    screen.showFadeFrame(frame, 0);
     EXPECT_TRUE(journal.entries.isEmpty()) << "unpaced frames do not wait";
 }
 
@@ -80,14 +80,14 @@ TEST_F(BoardScreenTest, AFrameWaitsOnlyForWhatDrawingItLeftOfItsPacing) {
     for (const auto& c : cases) {
         journal.entries.clear();
         frameClock.step = c.drawingMs;
-        screen.ShowFadeFrame(frame, 0);
+        screen.showFadeFrame(frame, 0);
         EXPECT_EQ(journal.entries, c.waits) << c.drawingMs << " ms drawing";
     }
 }
 
 TEST_F(BoardScreenTest, RepaintingFollowsTheSizeOfTheBoardAndKeepsItsPicture) {
     paintBox1.resize(662, 357);
-    screen.PaintBox1Paint();
+    screen.repaintBoard();
     EXPECT_EQ(images.board.size(), QSize(662, 357));
     EXPECT_EQ(images.board.pixel(661, 182), QColor(Qt::darkGreen).rgb());
     EXPECT_EQ(paintBox1.shownImage(), images.board);

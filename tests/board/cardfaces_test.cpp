@@ -51,7 +51,7 @@ QImage numberAt(const QString& text, int x, int y) {
 
 TEST(NumberFace, ThreeSquaresDarkenTowardsTheMiddle) {
     QImage face = makeCardImage();
-    DrawNumberFace(face, 5);
+    drawNumberFace(face, 5);
     expectColour(face, Qt::black, {{0, 0}, {39, 39}, {39, 0}, {0, 20}});
     expectColour(face, QColor(255, 0, 0), {{1, 1}, {38, 38}, {1, 20}});
     expectColour(face, QColor(200, 0, 0), {{2, 2}, {37, 37}, {3, 36}});
@@ -65,7 +65,7 @@ TEST(NumberFace, NumberIsCentredOnTheMiddleWithTheOddPixelToTheRight) {
         const int w = metrics.horizontalAdvance(text);
         const int h = metrics.ascent() + metrics.descent();
         QImage face = makeCardImage();
-        DrawCardFace(face, number, MotifKind::Numbers, QImage());
+        drawCardFace(face, number, MotifKind::Numbers, QImage());
         EXPECT_EQ(face, numberAt(text, 20 - w / 2, 20 - h / 2)) << number;
         if (w % 2 == 1) {
             EXPECT_NE(face, numberAt(text, 20 - (w + 1) / 2, 20 - h / 2)) << number;
@@ -76,7 +76,7 @@ TEST(NumberFace, NumberIsCentredOnTheMiddleWithTheOddPixelToTheRight) {
 
 TEST(CardBack, ClassicGrauHasLightTopLeftAndDarkBottomRightEdges) {
     QImage back = filledCard(Qt::green);
-    BuildCardBack(back, CardBackStyle::ClassicGrau);
+    buildCardBack(back, CardBackStyle::ClassicGrey);
     expectColour(back, Qt::black, {{0, 0}, {39, 39}, {0, 39}, {39, 20}, {20, 39}});
     expectColour(back, Qt::white, {{1, 1}, {1, 37}, {37, 1}});
     expectColour(back, QColor(128, 128, 128), {{1, 38}, {37, 38}, {38, 38}, {38, 2}});
@@ -86,7 +86,7 @@ TEST(CardBack, ClassicGrauHasLightTopLeftAndDarkBottomRightEdges) {
 
 TEST(CardBack, RotverlaufShadesOutFromNearTheTopRightInsideADoubleBorder) {
     QImage back = filledCard(Qt::green);
-    BuildCardBack(back, CardBackStyle::Rotverlauf);
+    buildCardBack(back, CardBackStyle::RedGradient);
     expectColour(back, Qt::black,
                  {{0, 0}, {39, 20}, {20, 39}, {38, 1}, {38, 20}, {38, 38}, {37, 38}, {20, 38}, {2, 38}});
     // The r = 0 circle has empty bounds; the innermost one drawn is r = 1.
@@ -108,7 +108,7 @@ TEST(PictureFace, MotifsAreCutAtAFortyOnePixelPitchEightToARow) {
     for (const auto& [motif, corner] : {CellCase{1, {0, 0}}, CellCase{8, {287, 0}}, CellCase{9, {0, 41}},
                                         CellCase{64, {287, 287}}, CellCase{18, {41, 82}}}) {
         QImage face = filledCard(Qt::green);
-        DrawCardFace(face, motif, MotifKind::Pictures, sheet);
+        drawCardFace(face, motif, MotifKind::Pictures, sheet);
         EXPECT_EQ(face, sheet.copy(QRect(corner, QSize(40, 40)))) << motif;
     }
 }
@@ -116,10 +116,10 @@ TEST(PictureFace, MotifsAreCutAtAFortyOnePixelPitchEightToARow) {
 TEST(PictureFace, WhereTheSheetEndsTheFaceIsWhite) {
     const QImage sheet = coordinateSheet(300, 60);
     QImage face = filledCard(Qt::green), expected = filledCard(Qt::white);
-    DrawPictureFace(face, 16, sheet); // cell (287, 41): the sheet has 13 columns and 19 rows of it
+    drawPictureFace(face, 16, sheet); // cell (287, 41): the sheet has 13 columns and 19 rows of it
     QPainter(&expected).drawImage(0, 0, sheet.copy(287, 41, 13, 19));
     EXPECT_EQ(face, expected);
-    DrawPictureFace(face, 1, QImage());
+    drawPictureFace(face, 1, QImage());
     EXPECT_EQ(face, filledCard(Qt::white));
 }
 

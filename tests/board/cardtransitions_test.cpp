@@ -33,7 +33,7 @@ public:
     void setFramePosition(QPoint position) override {
         events.push_back({ScreenEvent::Position, position, {}});
     }
-    void ShowFadeFrame(const QImage& frame, qint32 userValue) override {
+    void showFadeFrame(const QImage& frame, qint32 userValue) override {
         events.push_back({ScreenEvent::Frame, {}, frame.copy(), userValue});
         ++frameCount;
         if (onFrame)
@@ -95,7 +95,7 @@ protected:
 
     QImage faceOf(int motif) const {
         QImage face = makeCardImage();
-        DrawCardFace(face, motif, MotifKind::Numbers, images.sheet);
+        drawCardFace(face, motif, MotifKind::Numbers, images.sheet);
         return face;
     }
     QPoint slotAt(int slot) const { return {state.cards[slot].left, state.cards[slot].top}; }
@@ -117,7 +117,7 @@ TEST_F(CardTransitionsTest, ShowCardFadesTheBackIntoTheFaceAndOnlyThenWritesTheB
     int framesWithBoardChanged = 0;
     presenter.onFrame = [&](int) { framesWithBoardChanged += images.board != boardBefore; };
 
-    transitions.ShowCard(7, at.x(), at.y());
+    transitions.showCard(7, at.x(), at.y());
 
     ASSERT_EQ(presenter.events.size(), size_t(2 + options.fadeShow + 2));
     EXPECT_EQ(presenter.events[0].kind, ScreenEvent::Board);
@@ -140,7 +140,7 @@ TEST_F(CardTransitionsTest, HideFadesTheCardsOneAfterAnotherInListOrder) {
     state.pendingCards.append(3, 22);
     state.pendingCards.append(4, 7);
 
-    transitions.HideFaceUpCards();
+    transitions.hideFaceUpCards();
 
     const int perFade = options.fadeHide + 2;
     ASSERT_EQ(presenter.events.size(), size_t(2 * (1 + perFade)));
@@ -167,7 +167,7 @@ TEST_F(CardTransitionsTest, CardsOfAHideCutShortTakeANewBackUntilACardIsTurnedUp
     state.pendingCards.append(4, 7);
     const QImage boardBefore = images.board.copy();
     presenter.onFrame = [&](int frameCount) { state.abortRequested = frameCount == options.fadeHide + 4; };
-    transitions.HideFaceUpCards();
+    transitions.hideFaceUpCards();
     ASSERT_EQ(squareAt(slotAt(22)), images.cardBack);
 
     images.cardBack.fill(qRgb(200, 0, 0));
@@ -177,7 +177,7 @@ TEST_F(CardTransitionsTest, CardsOfAHideCutShortTakeANewBackUntilACardIsTurnedUp
 
     state.abortRequested = false;
     presenter.onFrame = nullptr;
-    transitions.ShowCard(3, slotAt(22).x(), slotAt(22).y());
+    transitions.showCard(3, slotAt(22).x(), slotAt(22).y());
     images.cardBack.fill(qRgb(0, 0, 200));
     transitions.redrawTurnedBackCards();
     EXPECT_EQ(squareAt(slotAt(22)), faceOf(3));
@@ -186,13 +186,13 @@ TEST_F(CardTransitionsTest, CardsOfAHideCutShortTakeANewBackUntilACardIsTurnedUp
 TEST_F(CardTransitionsTest, RemoveLeavesExactlyTheTiledBackgroundUnderEachCard) {
     images.board = gradient(662, 357); // any content: the removed squares must not depend on it
     QImage tiled(images.board.size(), QImage::Format_RGB32);
-    TileTexture(tiled.width(), tiled.height(), tiled, images.texture);
+    tileTexture(tiled.width(), tiled.height(), tiled, images.texture);
     // Slots 1 and 2 straddle tile seams; slot 60 is the last of the small board.
     const std::vector<int> slots{1, 2, 60};
     for (int slot : slots)
         state.pendingCards.append(5, slot);
 
-    transitions.RemoveFaceUpCards();
+    transitions.removeFaceUpCards();
 
     const auto frames = presenter.frames();
     ASSERT_EQ(frames.size(), slots.size() * (options.fadeRemove + 2));
@@ -214,13 +214,13 @@ protected:
     void runTransition(Transition transition) {
         switch (transition) {
         case Transition::Show:
-            transitions.ShowCard(9, slotAt(9).x(), slotAt(9).y());
+            transitions.showCard(9, slotAt(9).x(), slotAt(9).y());
             break;
         case Transition::Hide:
-            transitions.HideFaceUpCards();
+            transitions.hideFaceUpCards();
             break;
         case Transition::Remove:
-            transitions.RemoveFaceUpCards();
+            transitions.removeFaceUpCards();
             break;
         }
     }

@@ -51,7 +51,7 @@ class FadeEngineTest : public ::testing::Test {
 protected:
     std::vector<Frame> run(const QImage& source, const QImage& target, qint32 steps, qint32 userValue = 0) {
         std::vector<Frame> frames;
-        engine.FadeTransition(
+        engine.fade(
             source, target, steps,
             [&](const QImage& frame, qint32 value) {
                 frames.push_back({frame.copy(), value});
@@ -68,7 +68,7 @@ protected:
 
 TEST_F(FadeEngineTest, MissingCallbackThrowsBeforeDrawingAnyKey) {
     try {
-        engine.FadeTransition(source, target, 75, FadeCallback(), 0);
+        engine.fade(source, target, 75, FadeCallback(), 0);
         FAIL() << "no error raised";
     } catch (const FadeError& error) {
         EXPECT_STREQ(error.what(), "Callback-Routine nicht definiert!");
@@ -177,7 +177,7 @@ TEST_F(FadeEngineTest, UnusedFourthByteChangesNothingAndFramesStayOpaque) {
     GameRandom twin{4711};
     FadeEngine twinEngine{twin};
     std::vector<QImage> clean;
-    twinEngine.FadeTransition(
+    twinEngine.fade(
         source, target, 7, [&](const QImage& frame, qint32) { clean.push_back(frame.copy()); }, 0);
 
     const auto dirty = run(dirtySource, dirtyTarget, 7);
@@ -200,7 +200,7 @@ TEST_F(FadeEngineTest, CallersPicturesAreLeftUnchanged) {
 
 TEST_F(FadeEngineTest, FramesKeptByTheCallbackAreNotOverwritten) {
     std::vector<QImage> kept;
-    engine.FadeTransition(
+    engine.fade(
         source, target, 5, [&](const QImage& frame, qint32) { kept.push_back(frame); }, 0);
     ASSERT_EQ(kept.size(), 7u);
     EXPECT_EQ(kept.front(), source);

@@ -75,7 +75,7 @@ TEST(BuiltInSheet, PictureFacesShowTheirCellOfThePaletteSheet) {
     const QList<QImage> cells = pictures(sheet);
     QImage face = makeCardImage();
     for (int motif = 1; motif <= kSheetMotifCount; ++motif) {
-        DrawPictureFace(face, motif, sheet);
+        drawPictureFace(face, motif, sheet);
         ASSERT_EQ(face, cells[motif - 1]) << "motif " << motif;
     }
 }

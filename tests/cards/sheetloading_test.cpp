@@ -82,7 +82,7 @@ TEST_F(LoadCurrentSheetTest, TheMarkerOrAReadableFileIsUsedWithoutAMessage) {
     };
     for (const auto& c : cases) {
         QImage current(5, 5, QImage::Format_RGB32);
-        const auto box = messageBoxDuring([&] { LoadCurrentSheet(c.source, current, nullptr); });
+        const auto box = messageBoxDuring([&] { loadCurrentSheet(c.source, current, nullptr); });
         EXPECT_FALSE(box.has_value()) << c.source.toStdString();
         EXPECT_EQ(current, c.builtIn ? builtInSheet() : fileSheet_) << c.source.toStdString();
     }
@@ -101,7 +101,7 @@ TEST_F(LoadCurrentSheetTest, AnUnusableSourceIsReportedAndTheBuiltInSheetUsed) {
     };
     for (const QString& source : sources) {
         QImage current = fileSheet_;
-        const auto box = messageBoxDuring([&] { LoadCurrentSheet(source, current, nullptr); });
+        const auto box = messageBoxDuring([&] { loadCurrentSheet(source, current, nullptr); });
         ASSERT_TRUE(box.has_value()) << source.toStdString();
         EXPECT_EQ(box->title, QStringLiteral("Fehler!"));
         EXPECT_EQ(box->text, QStringLiteral("Das angegebene Bild konnte nicht gefunden werden!\n"

@@ -18,7 +18,7 @@ protected:
 
     void tickAfterThinking() {
         clock.now = state.lastRefreshTicks + ComputerPlayer::kThinkingMs + 1;
-        computer.Timer1Timer();
+        computer.onTimer();
     }
 
     QStringList shown() const { return journal.only({"show"}); }
@@ -97,10 +97,10 @@ TEST_F(ComputerPlayerTest, MovesOnlyForLocalComputersAndOnlyAfterThinking) {
 
     startGame({computerOf(3), human()});
     clock.now = state.lastRefreshTicks + ComputerPlayer::kThinkingMs;
-    computer.Timer1Timer();
+    computer.onTimer();
     EXPECT_TRUE(shown().isEmpty()) << "exactly 500 ms is not more than 500 ms";
     clock.now += 1;
-    computer.Timer1Timer();
+    computer.onTimer();
     EXPECT_EQ(shown().size(), 2);
 
     startGame({human(), computerOf(3)});
@@ -130,7 +130,7 @@ TEST_F(ComputerPlayerTest, TwoComputersFinishAGameAndEachMoveWaitsForThinking) {
         const quint32 lastEnded = state.lastRefreshTicks;
         const quint32 startedAt = clock.now;
         const int before = journal.only({"show"}).size();
-        computer.Timer1Timer();
+        computer.onTimer();
         ++ticks;
         if (journal.only({"show"}).size() > before) {
             ++moves;

@@ -80,17 +80,17 @@ TEST_F(TparneuTest, AFirstStartOffersTwoPlayersAndDealsASmallPairsBoard) {
     EXPECT_EQ(state.settings.motifKind, MotifKind::Pictures);
     EXPECT_EQ(host.knownGroups, "0");
     EXPECT_EQ(host.sheet.size(), QSize(330, 330)) << "the built-in pictures";
-    EXPECT_EQ(settings.ReadSetting(QStringLiteral("gesamtlevel")), "1");
-    EXPECT_EQ(settings.ReadSetting(QStringLiteral("geg2")), "2");
+    EXPECT_EQ(settings.value(QStringLiteral("gesamtlevel")), "1");
+    EXPECT_EQ(settings.value(QStringLiteral("geg2")), "2");
     PlayerNameList names(dir.filePath(QStringLiteral("spielernamen.dat")));
-    names.LoadPlayerNames();
+    names.load();
     EXPECT_EQ(names.names(), QStringList({"Spieler 1", "Spieler 2"}));
 }
 
 TEST_F(TparneuTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
-    settings.WriteSetting(QStringLiteral("sp2"), QStringLiteral("Anna"));
-    settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("3"));
-    settings.WriteSetting(QStringLiteral("sp4"), QStringLiteral("Bert"));
+    settings.setValue(QStringLiteral("sp2"), QStringLiteral("Anna"));
+    settings.setValue(QStringLiteral("geg2"), QStringLiteral("3"));
+    settings.setValue(QStringLiteral("sp4"), QStringLiteral("Bert"));
     auto dialog = openDialog();
     dialog->Netz[3]->setChecked(true);
     dialog->sp60->setChecked(true);
@@ -129,8 +129,8 @@ TEST_F(TparneuTest, WithoutParticipantsBothRefusalsAreShownAndTheDialogStays) {
 
 TEST_F(TparneuTest, CancellingStillStoresTheSetUpAndKnownNamesAreNotRepeated) {
     PlayerNameList known(dir.filePath(QStringLiteral("spielernamen.dat")));
-    known.AddName(QStringLiteral("Anna"));
-    known.SavePlayerNames();
+    known.add(QStringLiteral("Anna"));
+    known.save();
     auto dialog = openDialog();
     dialog->sp[0]->setText(QStringLiteral("anna"));
     dialog->sp[1]->setText(QStringLiteral("Jörg"));
@@ -139,15 +139,15 @@ TEST_F(TparneuTest, CancellingStillStoresTheSetUpAndKnownNamesAreNotRepeated) {
     dialog->ComboBox1->setCurrentIndex(2);
     dialog->VKButton2Click();
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(settings.ReadSetting(QStringLiteral("sp1")), "anna");
-    EXPECT_EQ(settings.ReadSetting(QStringLiteral("geg3")), "1");
-    EXPECT_EQ(settings.ReadSetting(QStringLiteral("gesamtlevel")), "2");
-    known.LoadPlayerNames();
+    EXPECT_EQ(settings.value(QStringLiteral("sp1")), "anna");
+    EXPECT_EQ(settings.value(QStringLiteral("geg3")), "1");
+    EXPECT_EQ(settings.value(QStringLiteral("gesamtlevel")), "2");
+    known.load();
     EXPECT_EQ(known.names(), QStringList({"Anna", "Jörg"}));
 }
 
 TEST_F(TparneuTest, AStoredNonNumberIsReportedAndLeavesTheListAlone) {
-    settings.WriteSetting(QStringLiteral("gesamtlevel"), QStringLiteral("zwei"));
+    settings.setValue(QStringLiteral("gesamtlevel"), QStringLiteral("zwei"));
     collectMessages(1);
     auto dialog = openDialog();
     ASSERT_EQ(messages.size(), 1);
@@ -161,7 +161,7 @@ TEST_F(TparneuTest, AnUnreadablePictureFileFallsBackToTheBuiltInPictures) {
     dialog->setFileChooser([&](QWidget*) { return missing; });
     dialog->VKButton3Click();
     EXPECT_EQ(dialog->Edit1->text(), missing);
-    EXPECT_EQ(settings.ReadSetting(QStringLiteral("Standardbilddatei")), missing);
+    EXPECT_EQ(settings.value(QStringLiteral("Standardbilddatei")), missing);
     collectMessages(1);
     dialog->VKButton1Click();
     ASSERT_EQ(messages.size(), 1);

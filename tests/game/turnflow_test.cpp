@@ -213,7 +213,7 @@ TEST_F(TurnFlowTest, TwoHumansPlayAWholeGameToTheEndDialog) {
         beginGame(state);
         flow.statusRefresh();
     };
-    flow.NeuesSpiel1Click();
+    flow.startNewGame();
     int clicks = 0;
     int turns = 0;
     while (state.gameRunning && clicks < 1000) {
@@ -252,7 +252,7 @@ TEST_F(TurnFlowTest, TwoHumansPlayAWholeGameToTheEndDialog) {
 TEST_F(TurnFlowTest, ANewGameDuringAPauseEndsTheInterruptedTurn) {
     startGame({human("Anna"), human("Bert")});
     click(1);
-    wait.duringNextPause = [this] { flow.NeuesSpiel1Click(); };
+    wait.duringNextPause = [this] { flow.startNewGame(); };
     click(31); // a pair: the new game starts in the first pause after it
 
     EXPECT_EQ(journal.only({"ask abandon", "new game dialog", "remove"}),
@@ -274,7 +274,7 @@ TEST_F(TurnFlowTest, ANewGameDuringAPauseEndsTheInterruptedTurn) {
 TEST_F(TurnFlowTest, ANewGameDuringAMismatchPauseKeepsTheNewGamesFirstParticipant) {
     startGame({human("Anna"), human("Bert")});
     click(1);
-    wait.duringNextPause = [this] { flow.NeuesSpiel1Click(); };
+    wait.duringNextPause = [this] { flow.startNewGame(); };
     click(2);
     EXPECT_EQ(journal.only({"hide"}), QStringList());
     EXPECT_EQ(state.currentPlayer, 1) << "the old turn must not pass the new game's turn";
@@ -286,7 +286,7 @@ TEST_F(TurnFlowTest, AnAbandonedGameWithoutNewOneStopsTheTurn) {
     click(1);
     wait.duringNextPause = [this] {
         dialogs.startGame = nullptr; // the new-game dialog is cancelled
-        flow.NeuesSpiel1Click();
+        flow.startNewGame();
     };
     click(31);
     EXPECT_FALSE(state.gameRunning);
@@ -298,7 +298,7 @@ TEST_F(TurnFlowTest, AnAbandonedGameWithoutNewOneStopsTheTurn) {
 TEST_F(TurnFlowTest, RefusingToAbandonKeepsTheGame) {
     startGame({human("Anna"), human("Bert")});
     dialogs.answerAbandon = false;
-    flow.NeuesSpiel1Click();
+    flow.startNewGame();
     EXPECT_TRUE(state.gameRunning);
     EXPECT_EQ(journal.only({"new game dialog"}), QStringList());
 }
@@ -341,7 +341,7 @@ TEST_F(TurnFlowTest, NoGameNoTurn) {
 }
 
 TEST_F(TurnFlowTest, CancellingTheFirstNewGameLeavesNoGame) {
-    flow.NeuesSpiel1Click();
+    flow.startNewGame();
     EXPECT_FALSE(state.gameRunning);
     EXPECT_EQ(journal.only({"fresh board"}), QStringList({"fresh board"}));
     click(1);

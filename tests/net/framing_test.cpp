@@ -16,13 +16,13 @@ QByteArray bytes(std::initializer_list<int> values) {
 
 TEST(Frame, HeaderIsIdentifierTypeTotalLengthAndPieceLengthLittleEndian) {
     NetworkBlock b = makeBlock(2, bytes({1}));
-    b.Kennung = 7;
+    b.id = 7;
     EXPECT_EQ(encodeFrame(b, 0, 1), bytes({7, 0, 0, 0, 2, 1, 0, 0, 0, 1, 0, 0, 0, 1}));
 }
 
 TEST(FrameReader, CutsWholeFramesOnlyWhateverTheReadsLookLike) {
     NetworkBlock b = makeBlock(4, QByteArray(300, 'x'));
-    b.Kennung = 9;
+    b.id = 9;
     const QByteArray first = encodeFrame(b, 0, 200);
     const QByteArray second = encodeFrame(b, 200, 100);
 
@@ -35,8 +35,8 @@ TEST(FrameReader, CutsWholeFramesOnlyWhateverTheReadsLookLike) {
     ASSERT_TRUE(a && c) << "two frames in one read are both cut";
     EXPECT_EQ(a->payload.size(), 200);
     EXPECT_EQ(c->payload, QByteArray(100, 'x'));
-    EXPECT_EQ(c->kennung, 9);
-    EXPECT_EQ(c->typ, 4);
+    EXPECT_EQ(c->id, 9);
+    EXPECT_EQ(c->type, 4);
     EXPECT_FALSE(reader.next());
     EXPECT_FALSE(reader.broken());
 }
@@ -60,8 +60,8 @@ TEST(SlotTable, TakesSlotsFromTheTopAndSendsUpwardsOneFramePerTick) {
     SlotTable table;
     ASSERT_TRUE(table.queue(makeBlock(1, QByteArray(5001, 'a'))));
     ASSERT_TRUE(table.queue(makeBlock(2, QByteArray(5000, 'b'))));
-    EXPECT_EQ(table.slot(100).Typ, 1);
-    EXPECT_EQ(table.slot(99).Typ, 2);
+    EXPECT_EQ(table.slot(100).type, 1);
+    EXPECT_EQ(table.slot(99).type, 2);
 
     QList<QByteArray> sent;
     const auto send = [&](const QByteArray& frame) { sent << frame; };
@@ -107,8 +107,8 @@ TEST(SlotTable, JoinsPiecesAndFreesTheSlotAfterDelivery) {
                       SlotTable::Received::Stored);
     }
     ASSERT_EQ(delivered.size(), 1);
-    EXPECT_EQ(delivered[0].Daten, QByteArray(7000, 'q'));
-    EXPECT_EQ(delivered[0].Typ, 3);
+    EXPECT_EQ(delivered[0].payload, QByteArray(7000, 'q'));
+    EXPECT_EQ(delivered[0].type, 3);
     EXPECT_EQ(busyDuringDelivery, 1) << "the slot stays taken while the block is handled";
     EXPECT_EQ(receiver.busy(), 0);
 }

@@ -49,7 +49,7 @@ public:
 
 class TimedProtocol : public ProtocolSink {
 public:
-    void AddProtocolLine(const QString& text) override {
+    void addProtocolLine(const QString& text) override {
         std::printf("PROTOCOL %lld %s\n", QDateTime::currentMSecsSinceEpoch(), qPrintable(text));
         std::fflush(stdout);
     }
@@ -180,11 +180,11 @@ int main(int argc, char** argv) {
 
     SettingsStore settings(std::make_unique<QSettings>(dir + QStringLiteral("/s.ini"), QSettings::IniFormat));
     if (inviting) {
-        settings.WriteSetting(QStringLiteral("sp1"), QStringLiteral("Anna"));
-        settings.WriteSetting(QStringLiteral("geg1"), QStringLiteral("0"));
-        settings.WriteSetting(QStringLiteral("sp2"), QStringLiteral("Robo"));
-        settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("1"));
-        settings.WriteSetting(QStringLiteral("gesamtlevel"), QStringLiteral("2"));
+        settings.setValue(QStringLiteral("sp1"), QStringLiteral("Anna"));
+        settings.setValue(QStringLiteral("geg1"), QStringLiteral("0"));
+        settings.setValue(QStringLiteral("sp2"), QStringLiteral("Robo"));
+        settings.setValue(QStringLiteral("geg2"), QStringLiteral("1"));
+        settings.setValue(QStringLiteral("gesamtlevel"), QStringLiteral("2"));
     }
     const bool realTime = parser.isSet(QStringLiteral("real-time"));
     EventLoopWait realWait;

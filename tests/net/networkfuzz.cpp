@@ -14,9 +14,9 @@ namespace {
 
 class SilentNet : public BlockPort {
 public:
-    void BlockSenden(const NetworkBlock&) override {}
-    bool Online() const override { return true; }
-    void Trennen() override {}
+    void sendBlock(const NetworkBlock&) override {}
+    bool isOnline() const override { return true; }
+    void closeConnections() override {}
     void keepConnection() override {}
 };
 
@@ -57,8 +57,8 @@ void NetworkFuzzWorld::feed(const QByteArray& bytes) {
     Parts& p = *parts_;
     p.reader.append(bytes);
     while (const auto frame = p.reader.next()) {
-        const auto received = p.slots.receive(
-            *frame, [&p](const NetworkBlock& block) { p.game.NetzWerking1BlockEmpfangen(block); });
+        const auto received =
+            p.slots.receive(*frame, [&p](const NetworkBlock& block) { p.game.onBlockReceived(block); });
         if (received == SlotTable::Received::Broken)
             break;
     }
@@ -96,8 +96,8 @@ int NetworkFuzzWorld::cardsTurned() const {
     return turned;
 }
 
-QByteArray framedMessage(quint8 type, const QByteArray& payload, qint32 kennung) {
+QByteArray framedMessage(quint8 type, const QByteArray& payload, qint32 id) {
     NetworkBlock block = makeBlock(type, payload);
-    block.Kennung = kennung;
-    return encodeFrame(block, 0, block.Laenge);
+    block.id = id;
+    return encodeFrame(block, 0, block.length);
 }

@@ -24,4 +24,4 @@ private:
 };
 
 // A framed block ready to feed, for building inputs that reach past the framing.
-QByteArray framedMessage(quint8 type, const QByteArray& payload, qint32 kennung);
+QByteArray framedMessage(quint8 type, const QByteArray& payload, qint32 id);

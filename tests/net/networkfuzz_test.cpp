@@ -8,7 +8,7 @@
 namespace {
 
 // Messages a peer might send: valid ones that move a game along, mutated ones, and noise.
-QByteArray someMessage(GameRandom& random, qint32 kennung) {
+QByteArray someMessage(GameRandom& random, qint32 id) {
     GameState inviting;
     inviting.playerCount = 1 + random.below(4);
     for (int p = 1; p <= 4; ++p)
@@ -44,7 +44,7 @@ QByteArray someMessage(GameRandom& random, qint32 kennung) {
         payload[random.below(payload.size())] = static_cast<char>(random.below(256));
     if (random.below(20) == 0)
         type = static_cast<quint8>(random.below(256));
-    return framedMessage(type, payload, kennung);
+    return framedMessage(type, payload, id);
 }
 
 QByteArray noise(GameRandom& random) {

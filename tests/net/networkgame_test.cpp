@@ -12,9 +12,9 @@ namespace {
 
 class FakeNet : public BlockPort {
 public:
-    void BlockSenden(const NetworkBlock& block) override { sent.push_back({block.Typ, block.Daten}); }
-    bool Online() const override { return online; }
-    void Trennen() override { ++trennen; }
+    void sendBlock(const NetworkBlock& block) override { sent.push_back({block.type, block.payload}); }
+    bool isOnline() const override { return online; }
+    void closeConnections() override { ++trennen; }
     void keepConnection() override { ++kept; }
 
     std::vector<std::pair<int, QByteArray>> sent;
@@ -72,12 +72,12 @@ protected:
     }
 
     void receive(MessageType type, const QByteArray& payload) {
-        game.NetzWerking1BlockEmpfangen(message(type, payload));
+        game.onBlockReceived(message(type, payload));
     }
 
     void joinLargeTriplesGame() {
-        receive(MessageType::dbEinladung, invitationOfAnnaAndBert());
-        receive(MessageType::dbSpielDaten, largeTriplesBoard());
+        receive(MessageType::Invitation, invitationOfAnnaAndBert());
+        receive(MessageType::GameData, largeTriplesBoard());
     }
 
     QList<int> sentTypes() const {
@@ -93,7 +93,7 @@ protected:
 };
 
 TEST_F(NetworkGameTest, AnAcceptedInvitationTurnsTheParticipantsAround) {
-    receive(MessageType::dbEinladung, invitationOfAnnaAndBert());
+    receive(MessageType::Invitation, invitationOfAnnaAndBert());
     EXPECT_EQ(host.asked, 1);
     ASSERT_EQ(net.sent.size(), 1u);
     EXPECT_EQ(net.sent[0], std::make_pair(2, QByteArray(1, 1)));
@@ -107,34 +107,34 @@ TEST_F(NetworkGameTest, AnAcceptedInvitationTurnsTheParticipantsAround) {
 }
 
 TEST_F(NetworkGameTest, OneQuestionAtATimeAndOnlyInvitationsKeepACaller) {
-    receive(MessageType::dbEinladung, invitationOfAnnaAndBert().left(92));
+    receive(MessageType::Invitation, invitationOfAnnaAndBert().left(92));
     EXPECT_EQ(net.kept, 0) << "a broken invitation does not count";
 
     host.join = false;
     host.whileAsked = [this] {
         host.whileAsked = nullptr;
-        receive(MessageType::dbEinladung, invitationOfAnnaAndBert());
+        receive(MessageType::Invitation, invitationOfAnnaAndBert());
     };
-    receive(MessageType::dbEinladung, invitationOfAnnaAndBert());
+    receive(MessageType::Invitation, invitationOfAnnaAndBert());
     EXPECT_EQ(host.asked, 1) << "the invitation that came while asking is dropped";
     ASSERT_EQ(net.sent.size(), 1u) << "and gets no answer";
     EXPECT_EQ(net.sent[0].second, QByteArray(1, 0));
     EXPECT_GE(net.kept, 1);
 
     net.kept = 0;
-    game.EinladungSenden();
+    game.sendInvitation();
     EXPECT_EQ(net.kept, 1) << "an invitation of this side is under way";
 }
 
 TEST_F(NetworkGameTest, ADeclinedInvitationChangesNothing) {
     host.join = false;
     state.playerCount = 3;
-    receive(MessageType::dbEinladung, invitationOfAnnaAndBert());
+    receive(MessageType::Invitation, invitationOfAnnaAndBert());
     ASSERT_EQ(net.sent.size(), 1u);
     EXPECT_EQ(net.sent[0].second, QByteArray(1, 0));
     EXPECT_EQ(state.playerCount, 3);
     EXPECT_FALSE(state.settings.networkGame);
-    receive(MessageType::dbSpielDaten, largeTriplesBoard());
+    receive(MessageType::GameData, largeTriplesBoard());
     EXPECT_FALSE(state.gameRunning) << "game data nobody asked for is ignored";
 }
 
@@ -154,38 +154,38 @@ TEST_F(NetworkGameTest, GameDataStartsTheSameGameAndAnswersTheFirstRemoteTurn) {
 
 TEST_F(NetworkGameTest, ReportedCardsAreReplayedOnlyWhenTheyCanBe) {
     joinLargeTriplesGame();
-    receive(MessageType::dbKarteGeklickt, encodeCardTurned(2, 37));
+    receive(MessageType::CardTurned, encodeCardTurned(2, 37));
     EXPECT_TRUE(state.cards[37].faceUp) << "the wrong participant number is noted, the card replayed";
     EXPECT_TRUE(protocol.lines.contains("dbKarteGeklickt: falscher Spieler: 2!"));
 
-    receive(MessageType::dbKarteGeklickt, encodeCardTurned(1, 37));
+    receive(MessageType::CardTurned, encodeCardTurned(1, 37));
     EXPECT_EQ(state.turnCardCount, 1) << "a face-up card is not turned again";
-    receive(MessageType::dbKarteGeklickt, QByteArray::fromHex("017900"));
+    receive(MessageType::CardTurned, QByteArray::fromHex("017900"));
     EXPECT_EQ(state.turnCardCount, 1) << "slot 121 does not exist";
 
     state.currentPlayer = 2; // Bert's turn: his cards come from here, not from the network
     protocol.lines.clear();
-    receive(MessageType::dbKarteGeklickt, encodeCardTurned(2, 38));
+    receive(MessageType::CardTurned, encodeCardTurned(2, 38));
     EXPECT_FALSE(state.cards[38].faceUp);
     EXPECT_EQ(protocol.lines, QStringList({"dbKarteGeklickt empfangen..."}));
 }
 
 TEST_F(NetworkGameTest, SignalsSetTheMarksOfTheExchange) {
-    receive(MessageType::dbBereitFuerKarte, encodeSignal());
-    receive(MessageType::dbAlleKartenEmpfangen, encodeSignal());
+    receive(MessageType::ReadyForCard, encodeSignal());
+    receive(MessageType::AllCardsReceived, encodeSignal());
     EXPECT_TRUE(state.peerReady);
     EXPECT_TRUE(state.peerTurnDone);
-    receive(MessageType::dbAntwort, encodeAnswer(false));
+    receive(MessageType::Answer, encodeAnswer(false));
     EXPECT_TRUE(game.inviteDeclined);
     EXPECT_FALSE(game.inviteAccepted);
-    receive(MessageType::dbAntwort, QByteArray(2, 1));
+    receive(MessageType::Answer, QByteArray(2, 1));
     EXPECT_FALSE(game.inviteAccepted) << "an answer of the wrong size is ignored";
 }
 
 TEST_F(NetworkGameTest, OutgoingMessagesCarryTheirPayloadsAndProtocolLines) {
-    game.KarteSenden(2, 37);
-    game.BereitMelden();
-    game.AlleKartenEmpfangenMelden();
+    game.sendCard(2, 37);
+    game.reportReady();
+    game.reportAllCardsReceived();
     ASSERT_EQ(net.sent.size(), 3u);
     EXPECT_EQ(net.sent[0], std::make_pair(4, QByteArray::fromHex("022500")));
     EXPECT_EQ(net.sent[1], std::make_pair(6, QByteArray::fromHex("01000000")));
@@ -199,25 +199,25 @@ TEST_F(NetworkGameTest, OutgoingMessagesCarryTheirPayloadsAndProtocolLines) {
 TEST_F(NetworkGameTest, ALostConnectionEndsOnlyANetworkGame) {
     startGame({humanPlayer(QStringLiteral("Eva")), humanPlayer(QStringLiteral("Udo"))});
     net.online = false;
-    game.NetzWerking1lineStatusGeaendert();
+    game.onOnlineChanged();
     EXPECT_EQ(host.lostShown, 1);
     EXPECT_TRUE(state.gameRunning) << "a game of this computer alone goes on";
 
     net.online = true;
-    game.NetzWerking1lineStatusGeaendert();
+    game.onOnlineChanged();
     EXPECT_TRUE(game.peerConnected);
     joinLargeTriplesGame();
     net.online = false;
-    game.NetzWerking1lineStatusGeaendert();
+    game.onOnlineChanged();
     EXPECT_EQ(host.lostShown, 2);
     EXPECT_FALSE(state.gameRunning);
     EXPECT_FALSE(state.settings.networkGame);
     EXPECT_TRUE(state.abortRequested);
 
-    game.Netzwerkverbindungtrennen1Click();
+    game.endConnection();
     EXPECT_EQ(net.trennen, 0) << "nothing to end while offline";
     net.online = true;
-    game.Netzwerkverbindungtrennen1Click();
+    game.endConnection();
     EXPECT_EQ(net.trennen, 1);
 }
 

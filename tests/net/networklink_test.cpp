@@ -16,10 +16,8 @@ constexpr int kWait = 5000;
 // Records what a component reports.
 struct Listener {
     explicit Listener(NetworkLink& net) {
-        QObject::connect(&net, &NetworkLink::OnlineStatusGeaendert,
-                         [this, &net] { statuses << net.Online(); });
-        QObject::connect(&net, &NetworkLink::OnBlockEmpfangen,
-                         [this](const NetworkBlock& b) { blocks << b; });
+        QObject::connect(&net, &NetworkLink::onlineChanged, [this, &net] { statuses << net.isOnline(); });
+        QObject::connect(&net, &NetworkLink::blockReceived, [this](const NetworkBlock& b) { blocks << b; });
     }
     QList<bool> statuses;
     QList<NetworkBlock> blocks;
@@ -34,7 +32,7 @@ protected:
         auto socket = std::make_unique<QTcpSocket>();
         socket->connectToHost(QStringLiteral("127.0.0.1"), host.serverPort());
         EXPECT_TRUE(socket->waitForConnected(kWait));
-        EXPECT_TRUE(QTest::qWaitFor([this] { return host.Online(); }, kWait));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return host.isOnline(); }, kWait));
         return socket;
     }
 
@@ -45,23 +43,23 @@ protected:
 TEST_F(NetzWerkingTest, TwoComponentsExchangeBlocksOfAnyLength) {
     NetworkLink guest(nullptr, host.serverPort());
     Listener guestSeen(guest);
-    guest.Verbinden(QStringLiteral("127.0.0.1"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.Online() && host.Online(); }, kWait));
+    guest.connectTo(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.isOnline() && host.isOnline(); }, kWait));
     EXPECT_EQ(guestSeen.statuses, QList<bool>({true}));
 
     QByteArray big(12345, '\0');
     for (int i = 0; i < big.size(); ++i)
         big[i] = static_cast<char>(i * 7);
-    guest.BlockSenden(makeBlock(3, big));
-    guest.BlockSenden(makeBlock(4, QByteArray::fromHex("022500")));
+    guest.sendBlock(makeBlock(3, big));
+    guest.sendBlock(makeBlock(4, QByteArray::fromHex("022500")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 2; }, kWait));
     // Small blocks overtake large ones; nobody may rely on the order between blocks.
-    EXPECT_EQ(hostSeen.blocks[0].Typ, 4);
-    EXPECT_EQ(hostSeen.blocks[1].Daten, big);
+    EXPECT_EQ(hostSeen.blocks[0].type, 4);
+    EXPECT_EQ(hostSeen.blocks[1].payload, big);
 
-    host.BlockSenden(makeBlock(6, QByteArray::fromHex("01000000")));
+    host.sendBlock(makeBlock(6, QByteArray::fromHex("01000000")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return guestSeen.blocks.size() == 1; }, kWait));
-    EXPECT_EQ(guestSeen.blocks[0].Typ, 6);
+    EXPECT_EQ(guestSeen.blocks[0].type, 6);
     EXPECT_EQ(host.busySlots(), 0);
     EXPECT_EQ(guest.busySlots(), 0);
 }
@@ -70,11 +68,11 @@ TEST_F(NetzWerkingTest, ABlockGoesOutAsOneFrameOnTheWire) {
     QTcpServer peer;
     ASSERT_TRUE(peer.listen(QHostAddress::LocalHost));
     NetworkLink net(nullptr, peer.serverPort());
-    net.Verbinden(QStringLiteral("127.0.0.1"));
+    net.connectTo(QStringLiteral("127.0.0.1"));
     ASSERT_TRUE(peer.waitForNewConnection(kWait));
     QTcpSocket* wire = peer.nextPendingConnection();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return net.Online(); }, kWait));
-    net.BlockSenden(makeBlock(2, QByteArray::fromHex("01")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return net.isOnline(); }, kWait));
+    net.sendBlock(makeBlock(2, QByteArray::fromHex("01")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return wire->bytesAvailable() >= 14; }, kWait));
     EXPECT_EQ(wire->readAll().toHex(), "01000000020100000001000000"
                                        "01");
@@ -83,7 +81,7 @@ TEST_F(NetzWerkingTest, ABlockGoesOutAsOneFrameOnTheWire) {
 TEST_F(NetzWerkingTest, FramesArriveWholeHoweverTheBytesAreSplit) {
     auto raw = rawClient();
     NetworkBlock first = makeBlock(4, QByteArray::fromHex("022500"));
-    first.Kennung = 11;
+    first.id = 11;
     const QByteArray frame = encodeFrame(first, 0, 3);
     raw->write(frame.left(13));
     raw->flush();
@@ -93,11 +91,11 @@ TEST_F(NetzWerkingTest, FramesArriveWholeHoweverTheBytesAreSplit) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 1; }, kWait));
 
     NetworkBlock second = makeBlock(5, QByteArray::fromHex("01000000"));
-    second.Kennung = 12;
+    second.id = 12;
     raw->write(encodeFrame(second, 0, 4) + encodeFrame(first, 0, 3));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 3; }, kWait));
-    EXPECT_EQ(hostSeen.blocks[1].Typ, 5);
-    EXPECT_EQ(hostSeen.blocks[2].Typ, 4);
+    EXPECT_EQ(hostSeen.blocks[1].type, 5);
+    EXPECT_EQ(hostSeen.blocks[2].type, 4);
 }
 
 TEST_F(NetzWerkingTest, GarbageEndsTheConnection) {
@@ -120,7 +118,7 @@ TEST_F(NetzWerkingTest, GarbageEndsTheConnection) {
         hostSeen.statuses.clear();
         auto raw = rawClient();
         raw->write(bytes);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !host.Online(); }, kWait)) << bytes.toHex().constData();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !host.isOnline(); }, kWait)) << bytes.toHex().constData();
         EXPECT_EQ(hostSeen.statuses, QList<bool>({true, false}));
         EXPECT_TRUE(hostSeen.blocks.isEmpty());
         EXPECT_TRUE(
@@ -134,37 +132,37 @@ TEST_F(NetzWerkingTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothi
     intruder.connectToHost(QStringLiteral("127.0.0.1"), host.serverPort());
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return intruder.state() == QAbstractSocket::UnconnectedState; }, kWait));
-    EXPECT_TRUE(host.Online());
+    EXPECT_TRUE(host.isOnline());
 
     NetworkBlock half = makeBlock(3, QByteArray(6000, 'o'));
-    half.Kennung = 1;
+    half.id = 1;
     raw->write(encodeFrame(half, 0, 5000));
     raw->flush();
     QTest::qWait(50);
     raw->disconnectFromHost();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.Online(); }, kWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.isOnline(); }, kWait));
     EXPECT_EQ(host.busySlots(), 0) << "the partly received block went with its connection";
 
     auto next = rawClient();
     NetworkBlock fresh = makeBlock(3, QByteArray(1000, 'n'));
-    fresh.Kennung = 1;
+    fresh.id = 1;
     next->write(encodeFrame(fresh, 0, 1000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 1; }, kWait));
-    EXPECT_EQ(hostSeen.blocks[0].Daten, QByteArray(1000, 'n'));
+    EXPECT_EQ(hostSeen.blocks[0].payload, QByteArray(1000, 'n'));
 }
 
 TEST_F(NetzWerkingTest, ConnectingAgainFirstEndsTheOldConnection) {
     NetworkLink guest(nullptr, host.serverPort());
     Listener guestSeen(guest);
-    guest.Verbinden(QStringLiteral("127.0.0.1"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.Online(); }, kWait));
-    guest.Verbinden(QStringLiteral("127.0.0.1"));
+    guest.connectTo(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.isOnline(); }, kWait));
+    guest.connectTo(QStringLiteral("127.0.0.1"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return guestSeen.statuses.size() == 3; }, kWait));
     EXPECT_EQ(guestSeen.statuses, QList<bool>({true, false, true}));
 
-    guest.Trennen();
-    EXPECT_FALSE(guest.Online());
-    host.Trennen();
+    guest.closeConnections();
+    EXPECT_FALSE(guest.isOnline());
+    host.closeConnections();
     EXPECT_FALSE(host.listening()) << "after Trennen nobody can call in any more";
 }
 
@@ -174,9 +172,9 @@ TEST_F(NetzWerkingTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
     auto silent = rawClient();
     clock.now = NetworkLink::kCallerTimeLimitMs - 1;
     QTest::qWait(30);
-    EXPECT_TRUE(host.Online());
+    EXPECT_TRUE(host.isOnline());
     clock.now += 1;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.Online(); }, kWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.isOnline(); }, kWait));
     EXPECT_EQ(hostSeen.statuses, QList<bool>({true, false}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return silent->state() == QAbstractSocket::UnconnectedState; }, kWait));
 
@@ -184,13 +182,13 @@ TEST_F(NetzWerkingTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
     // side made itself.
     NetworkLink guest(nullptr, host.serverPort());
     guest.setClock(clock);
-    guest.Verbinden(QStringLiteral("127.0.0.1"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.Online() && host.Online(); }, kWait));
+    guest.connectTo(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.isOnline() && host.isOnline(); }, kWait));
     host.keepConnection();
     clock.now += 10 * NetworkLink::kCallerTimeLimitMs;
     QTest::qWait(30);
-    EXPECT_TRUE(host.Online());
-    EXPECT_TRUE(guest.Online());
+    EXPECT_TRUE(host.isOnline());
+    EXPECT_TRUE(guest.isOnline());
 }
 
 } // namespace

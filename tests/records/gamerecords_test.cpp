@@ -31,9 +31,9 @@ protected:
 
 TEST_F(GameRecordsTest, AFirstTwoPlayerGameReachesBothFiles) {
     records.loadHighScores();
-    records.EnterHighScore(u"Anna"_s, 18);
-    records.EnterHighScore(u"Bert"_s, 12);
-    records.UpdateStatisticsFile(tallies(u"Anna"_s, u"Bert"_s), 2);
+    records.enterHighScore(u"Anna"_s, 18);
+    records.enterHighScore(u"Bert"_s, 12);
+    records.updateStatisticsFile(tallies(u"Anna"_s, u"Bert"_s), 2);
     ASSERT_TRUE(records.saveHighScores());
 
     GameRecords nextRun(highScores, statistics);
@@ -49,23 +49,23 @@ TEST_F(GameRecordsTest, AFirstTwoPlayerGameReachesBothFiles) {
 
 TEST_F(GameRecordsTest, AFailedWriteLeavesTheOldFileIntact) {
     PlayerNameList names(dir.filePath(u"spielernamen.dat"_s));
-    names.AddName(u"Anna"_s);
-    records.EnterHighScore(u"Anna"_s, 18);
-    records.UpdateStatisticsFile(tallies(u"Anna"_s, u"Bert"_s), 2);
-    ASSERT_TRUE(names.SavePlayerNames());
+    names.add(u"Anna"_s);
+    records.enterHighScore(u"Anna"_s, 18);
+    records.updateStatisticsFile(tallies(u"Anna"_s, u"Bert"_s), 2);
+    ASSERT_TRUE(names.save());
     ASSERT_TRUE(records.saveHighScores());
     const QStringList paths{dir.filePath(u"spielernamen.dat"_s), highScores, statistics};
     QList<QByteArray> before;
     for (const QString& path : paths)
         before << fileBytes(path);
 
-    names.AddName(u"Bert"_s);
-    records.EnterHighScore(u"Carl"_s, 30);
+    names.add(u"Bert"_s);
+    records.enterHighScore(u"Carl"_s, 30);
     {
         const FileSizeLimit limit(8);
-        EXPECT_FALSE(names.SavePlayerNames());
+        EXPECT_FALSE(names.save());
         EXPECT_FALSE(records.saveHighScores());
-        records.UpdateStatisticsFile(tallies(u"Carl"_s, u"Dora"_s), 2);
+        records.updateStatisticsFile(tallies(u"Carl"_s, u"Dora"_s), 2);
     }
     for (int i = 0; i < paths.size(); ++i)
         EXPECT_EQ(fileBytes(paths[i]), before[i]) << paths[i].toStdString();

@@ -8,7 +8,7 @@ namespace {
 QImage drawn(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
-    DrawHighScoreTable(image, HighScoreTable());
+    drawHighScoreTable(image, HighScoreTable());
     return image;
 }
 

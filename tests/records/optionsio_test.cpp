@@ -42,8 +42,8 @@ TEST_F(OptionsIoTest, TextsAreInterpretedExactly) {
         {"", "", true, false},        {"NEIN", "rot ", true, false},
     };
     for (const auto& c : cases) {
-        store.WriteSetting(QStringLiteral("soundan"), c.soundan);
-        store.WriteSetting(QStringLiteral("Kartenruecken"), c.kartenruecken);
+        store.setValue(QStringLiteral("soundan"), c.soundan);
+        store.setValue(QStringLiteral("Kartenruecken"), c.kartenruecken);
         ProgramOptions options;
         readProgramOptions(store, options);
         EXPECT_EQ(options.soundOn, c.soundOn) << c.soundan.toStdString();
@@ -52,9 +52,9 @@ TEST_F(OptionsIoTest, TextsAreInterpretedExactly) {
 }
 
 TEST_F(OptionsIoTest, FadeCountsAreTakenAsReadAndNonsenseKeepsTheDefault) {
-    store.WriteSetting(QStringLiteral("fadeShow"), QStringLiteral("0"));
-    store.WriteSetting(QStringLiteral("fadeHide"), QStringLiteral("abc"));
-    store.WriteSetting(QStringLiteral("fadeRemove"), QStringLiteral("1200"));
+    store.setValue(QStringLiteral("fadeShow"), QStringLiteral("0"));
+    store.setValue(QStringLiteral("fadeHide"), QStringLiteral("abc"));
+    store.setValue(QStringLiteral("fadeRemove"), QStringLiteral("1200"));
     ProgramOptions options;
     readProgramOptions(store, options);
     EXPECT_EQ(options.fadeShow, 0);
@@ -73,20 +73,20 @@ TEST_F(OptionsIoTest, WritesEveryValueAsTextAndThroughToTheFile) {
     options.redCardBack = true;
     writeProgramOptions(store, options, true, 255);
     const SettingsStore other = reopened();
-    EXPECT_EQ(other.ReadSetting(QStringLiteral("fadeShow")), "10");
-    EXPECT_EQ(other.ReadSetting(QStringLiteral("fadeHide")), "20");
-    EXPECT_EQ(other.ReadSetting(QStringLiteral("fadeRemove")), "500");
-    EXPECT_EQ(other.ReadSetting(QStringLiteral("soundan")), "Nein");
-    EXPECT_EQ(other.ReadSetting(QStringLiteral("Kartenruecken")), "rot");
-    EXPECT_EQ(other.ReadSetting(QStringLiteral("abdecken")), "Ja");
-    EXPECT_EQ(other.ReadSetting(QStringLiteral("higrufarbe")), "255");
+    EXPECT_EQ(other.value(QStringLiteral("fadeShow")), "10");
+    EXPECT_EQ(other.value(QStringLiteral("fadeHide")), "20");
+    EXPECT_EQ(other.value(QStringLiteral("fadeRemove")), "500");
+    EXPECT_EQ(other.value(QStringLiteral("soundan")), "Nein");
+    EXPECT_EQ(other.value(QStringLiteral("Kartenruecken")), "rot");
+    EXPECT_EQ(other.value(QStringLiteral("abdecken")), "Ja");
+    EXPECT_EQ(other.value(QStringLiteral("higrufarbe")), "255");
 
     writeProgramOptions(store, ProgramOptions{}, false, 16711680);
     const SettingsStore again = reopened();
-    EXPECT_EQ(again.ReadSetting(QStringLiteral("soundan")), "Ja");
-    EXPECT_EQ(again.ReadSetting(QStringLiteral("Kartenruecken")), "classic");
-    EXPECT_EQ(again.ReadSetting(QStringLiteral("abdecken")), "Nein");
-    EXPECT_EQ(again.ReadSetting(QStringLiteral("higrufarbe")), "16711680");
+    EXPECT_EQ(again.value(QStringLiteral("soundan")), "Ja");
+    EXPECT_EQ(again.value(QStringLiteral("Kartenruecken")), "classic");
+    EXPECT_EQ(again.value(QStringLiteral("abdecken")), "Nein");
+    EXPECT_EQ(again.value(QStringLiteral("higrufarbe")), "16711680");
 }
 
 TEST_F(OptionsIoTest, AHandEditedValueWithAnUnquotedCommaReadsAsTheTextInTheFile) {
@@ -101,16 +101,16 @@ TEST_F(OptionsIoTest, AHandEditedValueWithAnUnquotedCommaReadsAsTheTextInTheFile
                "netzwerkadresse=a\\\\b, c\r\n");
     file.close();
     SettingsStore edited = reopened();
-    EXPECT_EQ(edited.ReadSetting(QStringLiteral("sp1")), "Meier, Jo");
-    EXPECT_EQ(edited.ReadSetting(QStringLiteral("sp2")), "Meier,Jo");
-    EXPECT_EQ(edited.ReadSetting(QStringLiteral("sp3")), "Ma ,  Mo");
-    EXPECT_EQ(edited.ReadSetting(QStringLiteral("sp4")), "Lu, Li");
-    EXPECT_EQ(edited.ReadSetting(QStringLiteral("Standardbilddatei")), "/home/jo/Karten, alt.pbd");
-    EXPECT_EQ(edited.ReadSetting(QStringLiteral("netzwerkadresse")), "a\\b, c")
+    EXPECT_EQ(edited.value(QStringLiteral("sp1")), "Meier, Jo");
+    EXPECT_EQ(edited.value(QStringLiteral("sp2")), "Meier,Jo");
+    EXPECT_EQ(edited.value(QStringLiteral("sp3")), "Ma ,  Mo");
+    EXPECT_EQ(edited.value(QStringLiteral("sp4")), "Lu, Li");
+    EXPECT_EQ(edited.value(QStringLiteral("Standardbilddatei")), "/home/jo/Karten, alt.pbd");
+    EXPECT_EQ(edited.value(QStringLiteral("netzwerkadresse")), "a\\b, c")
         << "a line with escapes gives its parts joined";
 
-    edited.WriteSetting(QStringLiteral("sp1"), edited.ReadSetting(QStringLiteral("sp1")));
-    EXPECT_EQ(reopened().ReadSetting(QStringLiteral("sp1")), "Meier, Jo") << "written back unchanged";
+    edited.setValue(QStringLiteral("sp1"), edited.value(QStringLiteral("sp1")));
+    EXPECT_EQ(reopened().value(QStringLiteral("sp1")), "Meier, Jo") << "written back unchanged";
 }
 
 } // namespace

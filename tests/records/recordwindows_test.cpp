@@ -173,7 +173,7 @@ TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuring
     });
     window->HighScore1->trigger();
     QImage expected(589, 361, QImage::Format_RGB32);
-    DrawHighScoreTable(expected, table);
+    drawHighScoreTable(expected, table);
     EXPECT_EQ(shown, expected) << "drawn afresh with this run's results";
 
     startGameThroughDialog(*window);

@@ -29,7 +29,7 @@ protected:
         GameTallies tallies;
         for (size_t p = 0; p < game.size(); ++p)
             tallies[p + 1] = {game[p].name, 1, game[p].wins, game[p].pairs, game[p].misses};
-        ASSERT_TRUE(UpdateStatisticsFile(path, tallies, static_cast<int>(game.size())));
+        ASSERT_TRUE(updateStatisticsFile(path, tallies, static_cast<int>(game.size())));
     }
     std::vector<StatEntry> entries() const { return readStatTable(path).value_or(StatTable{}).entries; }
 };

@@ -25,7 +25,7 @@ TEST(HelpWindow, EveryTopicKeyOpensItsOwnPageAndOtherKeysAreReported) {
     HelpWindow help;
     QStringList titles;
     for (const QString& topic : kTopics) {
-        help.ShowHelpTopic(topic);
+        help.showTopic(topic);
         EXPECT_TRUE(help.isVisible());
         EXPECT_EQ(help.browser()->source(), helpTopicUrl(topic)) << topic.toStdString();
         titles << help.browser()->documentTitle();
@@ -35,7 +35,7 @@ TEST(HelpWindow, EveryTopicKeyOpensItsOwnPageAndOtherKeysAreReported) {
     EXPECT_FALSE(titles.contains(QString()));
 
     for (const char* unknown : {"spielregeln", "", "../logos/vuko"}) {
-        help.ShowHelpTopic(QString::fromLatin1(unknown));
+        help.showTopic(QString::fromLatin1(unknown));
         EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("keine Hilfeseite"))) << unknown;
     }
 }
@@ -67,7 +67,7 @@ TEST(HelpWindow, AskedFromAModalDialogItCanBeUsedThere) {
     QDialog dialog;
     bool helpTookInput = false;
     onNextModal([&](QWidget*) {
-        help.ShowHelpTopic(QStringLiteral("bedien"));
+        help.showTopic(QStringLiteral("bedien"));
         helpTookInput = QApplication::activeModalWidget() == &help;
         help.close();
         dialog.reject();
@@ -75,7 +75,7 @@ TEST(HelpWindow, AskedFromAModalDialogItCanBeUsedThere) {
     dialog.exec();
     EXPECT_TRUE(helpTookInput) << "a modal dialog blocks every window that is not modal itself";
 
-    help.ShowHelpTopic(QStringLiteral("hauptue"));
+    help.showTopic(QStringLiteral("hauptue"));
     EXPECT_EQ(help.windowModality(), Qt::NonModal) << "from the main window the help does not block the game";
 }
 
@@ -85,7 +85,7 @@ namespace {
 
 TEST(HelpWindowKeys, EscapeClosesTheHelp) {
     HelpWindow help;
-    help.ShowHelpTopic(QStringLiteral("hauptue"));
+    help.showTopic(QStringLiteral("hauptue"));
     ASSERT_TRUE(help.isVisible());
     QApplication::setActiveWindow(&help);
     QTest::keyClick(help.browser(), Qt::Key_Escape);

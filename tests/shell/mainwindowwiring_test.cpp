@@ -15,7 +15,7 @@ namespace {
 class MainWindowWiringTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     MainWindowWiringTest() {
-        window.ShowHelpTopic = [this](const QString& topic) { topics << topic; };
+        window.showHelpTopic = [this](const QString& topic) { topics << topic; };
         window.showDebugDump = [this](const QString& text) { dumps << text; };
     }
 

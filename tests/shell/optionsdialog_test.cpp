@@ -28,7 +28,7 @@ namespace {
 
 QImage cardBack(CardBackStyle style) {
     QImage back = makeCardImage();
-    BuildCardBack(back, style);
+    buildCardBack(back, style);
     return back;
 }
 
@@ -105,8 +105,8 @@ TEST_F(TformOptionTest, OpeningShowsTheOptionsAndAbbruchKeepsThemButRebuildsTheB
     EXPECT_TRUE(stayedOpenForHelp);
     EXPECT_EQ(helpTopics, QStringList({u"optio"_s}));
     EXPECT_TRUE(options == before);
-    EXPECT_EQ(window->images().cardBack, cardBack(CardBackStyle::Rotverlauf));
-    EXPECT_EQ(boardCard(1), cardBack(CardBackStyle::Rotverlauf));
+    EXPECT_EQ(window->images().cardBack, cardBack(CardBackStyle::RedGradient));
+    EXPECT_EQ(boardCard(1), cardBack(CardBackStyle::RedGradient));
 }
 
 TEST_F(TformOptionTest, OkayTakesTypedStepCountsUpToAThousand) {
@@ -164,7 +164,7 @@ TEST_F(TformOptionTest, RotverlaufDuringAGameRedrawsOnlyTheFaceDownCards) {
         dialog.VKButton1->click();
     });
     EXPECT_TRUE(window->options().redCardBack);
-    const QImage red = cardBack(CardBackStyle::Rotverlauf);
+    const QImage red = cardBack(CardBackStyle::RedGradient);
     EXPECT_EQ(boardCard(1), face);
     EXPECT_EQ(window->images().board.copy(upCard.left, upCard.top, 40, 40), face);
     for (int slot : {2, 31, 60})
@@ -228,7 +228,7 @@ TEST_F(TformOptionTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFaceD
         EXPECT_EQ(firstCardDuringSecondFade, backDuringSecondFade) << name;
         ASSERT_EQ(window->options().redCardBack, redBefore != (moments.size() % 2 == 1)) << name;
         const QImage back =
-            cardBack(window->options().redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau);
+            cardBack(window->options().redCardBack ? CardBackStyle::RedGradient : CardBackStyle::ClassicGrey);
         int staleOnScreen = 0;
         int staleOnBoard = 0;
         for (int slot = 1; slot <= state.cardCount(); ++slot) {

@@ -20,9 +20,9 @@ TEST(ProtocolWindow, LinesReachTheLogOnlyWhenSwitchedOnAndNeverTheWindow) {
     caught.clear();
     const QtMessageHandler previous = qInstallMessageHandler(catchProtocol);
 
-    protokoll.AddProtocolLine(QStringLiteral("In Prozedure naechsterSpieler eingetreten"));
+    protokoll.addProtocolLine(QStringLiteral("In Prozedure naechsterSpieler eingetreten"));
     QLoggingCategory::setFilterRules(QStringLiteral("sorbello.protocol.debug=true"));
-    protokoll.AddProtocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
+    protokoll.addProtocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
     QLoggingCategory::setFilterRules(QString());
 
     qInstallMessageHandler(previous);

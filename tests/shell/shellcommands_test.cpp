@@ -77,7 +77,7 @@ TEST_F(ShellCommandsTest, OnlyAProgramOnAFixedDiskGetsAShortcutAndOnlyACdRomIsEx
                            DriveType::Unknown}) {
         drive = type;
         ModalAnswers answers;
-        CreateShortcut(shell.folders.desktop, shell, nullptr);
+        createShortcut(shell.folders.desktop, shell, nullptr);
         EXPECT_EQ(askedPath, shell.executablePath);
         EXPECT_TRUE(entriesIn(shell.folders.desktop).isEmpty()) << static_cast<int>(type);
         if (type != DriveType::CdRom) {
@@ -92,9 +92,9 @@ TEST_F(ShellCommandsTest, OnlyAProgramOnAFixedDiskGetsAShortcutAndOnlyACdRomIsEx
 }
 
 TEST_F(ShellCommandsTest, CreatingTwiceLeavesOneEntryPointingAtTheProgram) {
-    CreateShortcut(shell.folders.desktop, shell, nullptr);
+    createShortcut(shell.folders.desktop, shell, nullptr);
     shell.executablePath = QStringLiteral("/usr/games/sorbello");
-    CreateShortcut(shell.folders.desktop, shell, nullptr);
+    createShortcut(shell.folders.desktop, shell, nullptr);
 
     ASSERT_EQ(entriesIn(shell.folders.desktop), QStringList{"Sorbello.desktop"});
     QFile file(QDir(shell.folders.desktop).filePath(QStringLiteral("Sorbello.desktop")));

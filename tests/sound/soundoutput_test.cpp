@@ -45,19 +45,19 @@ TEST_F(SoundAusgabeTest, FormatBlockIsDerivedFromTheRecord) {
     };
     for (const auto& c : cases) {
         const SoundRecord r = record(QStringLiteral("x"), 4, c.channels, c.rate, c.bits);
-        sound->PlaySoundRecord(&r);
+        sound->playRecord(&r);
         EXPECT_EQ(device->openedWith, c.expected) << c.channels << "/" << c.rate << "/" << c.bits;
     }
 }
 
 TEST_F(SoundAusgabeTest, SecondRequestCutsTheFirstAndOnlyTheSecondFinishes) {
-    QSignalSpy finished(sound.get(), &SoundOutput::OnFinish);
+    QSignalSpy finished(sound.get(), &SoundOutput::finished);
     const SoundRecord eins = record(QStringLiteral("eins"));
     const SoundRecord zwei = record(QStringLiteral("zwei"), 3);
 
-    sound->PlaySoundRecord(&eins);
+    sound->playRecord(&eins);
     device->finishBuffer(); // played to the end, but no poll tick yet
-    sound->PlaySoundRecord(&zwei);
+    sound->playRecord(&zwei);
     EXPECT_EQ(device->calls, QStringList({"open", "write 4", "reset", "close", "open", "write 3"}));
     sound->pollTimerTick();
     EXPECT_EQ(sound->state(), State::Playing);
@@ -74,8 +74,8 @@ TEST_F(SoundAusgabeTest, SecondRequestCutsTheFirstAndOnlyTheSecondFinishes) {
 }
 
 TEST_F(SoundAusgabeTest, PollTimerFinishesAPlayedResource) {
-    QSignalSpy finished(sound.get(), &SoundOutput::OnFinish);
-    sound->PlayResource(QStringLiteral("ppp1"));
+    QSignalSpy finished(sound.get(), &SoundOutput::finished);
+    sound->playResource(QStringLiteral("ppp1"));
     device->finishBuffer();
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_EQ(finished.at(0).at(0).toString(), QStringLiteral("Temp Klang"));
@@ -84,28 +84,28 @@ TEST_F(SoundAusgabeTest, PollTimerFinishesAPlayedResource) {
 
 TEST_F(SoundAusgabeTest, MuteTouchesNothing) {
     const SoundRecord r = record(QStringLiteral("eins"));
-    sound->setMute(true);
-    sound->PlayResource(QStringLiteral("ppp1"));
-    sound->PlaySoundRecord(&r);
+    sound->setMuted(true);
+    sound->playResource(QStringLiteral("ppp1"));
+    sound->playRecord(&r);
     EXPECT_TRUE(device->calls.isEmpty());
     EXPECT_FALSE(sound->pollTimerActive());
 
     // Muting does not stop what is already playing.
-    sound->setMute(false);
-    sound->PlaySoundRecord(&r);
-    sound->setMute(true);
+    sound->setMuted(false);
+    sound->playRecord(&r);
+    sound->setMuted(true);
     EXPECT_EQ(device->calls, QStringList({"open", "write 4"}));
     EXPECT_EQ(sound->state(), State::Playing);
 }
 
 TEST_F(SoundAusgabeTest, MissingResourceIsShownOnlyWhenErrorsAreShown) {
     MessageBoxCatcher boxes;
-    sound->setShowMMErrors(false);
-    sound->PlayResource(QStringLiteral("ppp9"));
+    sound->setShowErrors(false);
+    sound->playResource(QStringLiteral("ppp9"));
     EXPECT_TRUE(boxes.seen.empty());
 
-    sound->setShowMMErrors(true);
-    sound->PlayResource(QStringLiteral("ppp9"));
+    sound->setShowErrors(true);
+    sound->playResource(QStringLiteral("ppp9"));
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].caption, QStringLiteral("Fehler bei resWavAbspielen!"));
     EXPECT_EQ(boxes.seen[0].text, QStringLiteral("Fehler Nummer 1814"));
@@ -124,7 +124,7 @@ TEST_F(SoundAusgabeTest, ShippedSoundsAreFoundWithoutRegardToCaseAndReadAtFixedO
                  {"pPp4", "ppp4", 33691},
                  {"ppp5", "ppp5", 33618}};
     for (const auto& c : cases) {
-        sound->PlayResource(QString::fromLatin1(c.asked));
+        sound->playResource(QString::fromLatin1(c.asked));
         EXPECT_EQ(device->openedWith, makePcmWaveFormat(1, 11025, 8)) << c.asked;
         QFile file(QStringLiteral(":/sounds/%1.wav").arg(QString::fromLatin1(c.file)));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -156,10 +156,10 @@ TEST_F(SoundAusgabeTest, DeviceFailuresAreReportedWithTheStepThatFailed) {
         rig.device->closeResult = c.close;
         MessageBoxCatcher boxes;
         const SoundRecord r = record(QStringLiteral("eins"));
-        rig.sound->PlaySoundRecord(&r);
+        rig.sound->playRecord(&r);
         EXPECT_EQ(rig.sound->state(), c.afterPlay) << c.caption;
-        rig.sound->CloseDevice();
-        rig.sound->CloseDevice(); // the device counts as gone even after a failed close
+        rig.sound->closeDevice();
+        rig.sound->closeDevice(); // the device counts as gone even after a failed close
         const QStringList expectedCalls =
             c.open ? QStringList{"open"} : QStringList{"open", "write 4", "reset", "close"};
         EXPECT_EQ(rig.device->calls, expectedCalls) << c.caption;
@@ -172,7 +172,7 @@ TEST_F(SoundAusgabeTest, DeviceFailuresAreReportedWithTheStepThatFailed) {
 TEST_F(SoundAusgabeTest, NoDeviceMeansSilenceWithoutMessage) {
     MessageBoxCatcher boxes;
     device->openResult = kNoDevice;
-    sound->PlayResource(QStringLiteral("ppp1"));
+    sound->playResource(QStringLiteral("ppp1"));
     EXPECT_TRUE(boxes.seen.empty());
     EXPECT_EQ(device->calls, QStringList({"open"}));
     EXPECT_FALSE(sound->pollTimerActive());
@@ -181,8 +181,8 @@ TEST_F(SoundAusgabeTest, NoDeviceMeansSilenceWithoutMessage) {
 TEST_F(SoundAusgabeTest, SynchronousPlayReturnsOnlyAfterTheDriverReportsTheEnd) {
     device->finishesOnDriverThread = true;
     const SoundRecord r = record(QStringLiteral("eins"));
-    sound->setPlayAsynchron(false);
-    sound->PlaySoundRecord(&r);
+    sound->setAsynchronous(false);
+    sound->playRecord(&r);
     EXPECT_EQ(sound->state(), State::Finished);
 }
 

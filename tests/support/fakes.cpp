@@ -44,15 +44,15 @@ void FakeWait::processPendingMessages() {
         whileProcessingMessages();
 }
 
-void FakeBoard::ShowCard(int motif, int x, int y) {
+void FakeBoard::showCard(int motif, int x, int y) {
     journal_.add(QStringLiteral("show %1 motif %2").arg(slotAt(x, y)).arg(motif));
 }
 
-void FakeBoard::HideFaceUpCards() {
+void FakeBoard::hideFaceUpCards() {
     takePendingCards(QStringLiteral("hide "));
 }
 
-void FakeBoard::RemoveFaceUpCards() {
+void FakeBoard::removeFaceUpCards() {
     takePendingCards(QStringLiteral("remove "));
 }
 

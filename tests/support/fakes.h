@@ -55,13 +55,13 @@ class FakeBoard : public BoardPort {
 public:
     FakeBoard(Journal& journal, GameState& state) : journal_(journal), state_(state) {}
 
-    void ShowCard(int motif, int x, int y) override;
-    void HideFaceUpCards() override;
-    void RemoveFaceUpCards() override;
-    void PaintBox1Paint() override { ++repaints; }
-    void DrawFreshBoard() override { journal_.add(QStringLiteral("fresh board")); }
-    void RedrawFaceDownCards() override { journal_.add(QStringLiteral("redraw face-down cards")); }
-    void DrawStatusStrip() override { ++statusStrips; }
+    void showCard(int motif, int x, int y) override;
+    void hideFaceUpCards() override;
+    void removeFaceUpCards() override;
+    void repaintBoard() override { ++repaints; }
+    void drawFreshBoard() override { journal_.add(QStringLiteral("fresh board")); }
+    void redrawFaceDownCards() override { journal_.add(QStringLiteral("redraw face-down cards")); }
+    void drawStatusStrip() override { ++statusStrips; }
     void setBoardEnabled(bool on) override { enabled = on; }
     void showKnownGroups(int count) override { knownGroups = count; }
     void showRemainingGroups(int count) override { remainingGroups = count; }
@@ -82,7 +82,7 @@ private:
 class FakeSound : public SoundPort {
 public:
     explicit FakeSound(Journal& journal) : journal_(journal) {}
-    void PlayResource(const QString& name) override { journal_.add(QStringLiteral("sound ") + name); }
+    void playResource(const QString& name) override { journal_.add(QStringLiteral("sound ") + name); }
 
 private:
     Journal& journal_;
@@ -90,10 +90,10 @@ private:
 
 class FakeRecords : public RecordsPort {
 public:
-    void EnterHighScore(const QString& name, quint32 points) override {
+    void enterHighScore(const QString& name, quint32 points) override {
         highScores.push_back({name, points});
     }
-    void UpdateStatisticsFile(const GameTallies& tallies, int playerCount) override {
+    void updateStatisticsFile(const GameTallies& tallies, int playerCount) override {
         ++statisticsUpdates;
         lastTallies = tallies;
         lastPlayerCount = playerCount;
@@ -108,11 +108,11 @@ public:
 class FakePeer : public PeerPort {
 public:
     explicit FakePeer(Journal& journal) : journal_(journal) {}
-    void KarteSenden(int participant, int slot) override {
+    void sendCard(int participant, int slot) override {
         journal_.add(QStringLiteral("send card %1 %2").arg(participant).arg(slot));
     }
-    void BereitMelden() override { journal_.add(QStringLiteral("send ready")); }
-    void AlleKartenEmpfangenMelden() override { journal_.add(QStringLiteral("send all received")); }
+    void reportReady() override { journal_.add(QStringLiteral("send ready")); }
+    void reportAllCardsReceived() override { journal_.add(QStringLiteral("send all received")); }
 
 private:
     Journal& journal_;
@@ -145,6 +145,6 @@ private:
 
 class FakeProtocol : public ProtocolSink {
 public:
-    void AddProtocolLine(const QString& text) override { lines << text; }
+    void addProtocolLine(const QString& text) override { lines << text; }
     QStringList lines;
 };

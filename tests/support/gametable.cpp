@@ -21,7 +21,7 @@ void GameTable::startGame(const std::vector<Player>& players, Setup setup) {
         beginGame(state);
         flow.statusRefresh();
     };
-    flow.NeuesSpiel1Click();
+    flow.startNewGame();
     journal.entries.clear();
     protocol.lines.clear();
 }

@@ -11,10 +11,10 @@
 #include <gtest/gtest.h>
 
 std::unique_ptr<NewGameDialog> makeNewGameDialog(MainWindow& window, SettingsStore& settings) {
-    settings.WriteSetting(QStringLiteral("sp1"), QStringLiteral("Spieler 1"));
-    settings.WriteSetting(QStringLiteral("geg1"), QStringLiteral("0"));
-    settings.WriteSetting(QStringLiteral("sp2"), QStringLiteral("Spieler 2"));
-    settings.WriteSetting(QStringLiteral("geg2"), QStringLiteral("0"));
+    settings.setValue(QStringLiteral("sp1"), QStringLiteral("Spieler 1"));
+    settings.setValue(QStringLiteral("geg1"), QStringLiteral("0"));
+    settings.setValue(QStringLiteral("sp2"), QStringLiteral("Spieler 2"));
+    settings.setValue(QStringLiteral("geg2"), QStringLiteral("0"));
     return std::make_unique<NewGameDialog>(window.newGameContext(), window.image3());
 }
 

@@ -41,7 +41,7 @@ QImage loadTexture(const QString& path) {
 }
 
 CardBackStyle backStyleOf(const ProgramOptions& options) {
-    return options.redCardBack ? CardBackStyle::Rotverlauf : CardBackStyle::ClassicGrau;
+    return options.redCardBack ? CardBackStyle::RedGradient : CardBackStyle::ClassicGrey;
 }
 } // namespace
 
@@ -70,7 +70,7 @@ MainWindow::MainWindow(AppEnvironment environment)
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);
     computerPlayer_->setTimer(Timer1);
-    SoundAusgabe1.setShowMMErrors(false);
+    SoundAusgabe1.setShowErrors(false);
     connectSoundMessages(SoundAusgabe1);
     turnFlow_->setSound(&SoundAusgabe1);
     turnFlow_->setRecords(records_.get());
@@ -88,19 +88,19 @@ void MainWindow::FormCreate() {
     images_.status.fill(Qt::white);
     DebugDump1->setVisible(false);
     images_.cardBack = makeCardImage();
-    BuildCardBack(images_.cardBack, CardBackStyle::ClassicGrau);
+    buildCardBack(images_.cardBack, CardBackStyle::ClassicGrey);
     setWindowTitle(QString::fromLatin1(kProgramName));
     images_.board = QImage(PaintBox1->size(), QImage::Format_RGB32);
     images_.board.fill(Qt::white);
     computeSlotPositions(gameState_);
-    UseBuiltInSheet(images_.sheet);
+    useBuiltInSheet(images_.sheet);
     NetzWerking1.setConnectPort(env_.connectPort);
     NetzWerking1.setMaxBlockLength(kLargestMessage);
     NetzWerking1.listen();
 }
 
 void MainWindow::connectCommands() {
-    connect(NeuesSpiel1, &QAction::triggered, this, [this] { turnFlow_->NeuesSpiel1Click(); });
+    connect(NeuesSpiel1, &QAction::triggered, this, [this] { turnFlow_->startNewGame(); });
     connect(Beenden1, &QAction::triggered, this, &MainWindow::Beenden1Click);
     connect(Hintergrundabdecken1, &QAction::triggered, this, &MainWindow::Hintergrundabdecken1Click);
     connect(Hintergrundfarbefestlegen1, &QAction::triggered, this,
@@ -110,16 +110,14 @@ void MainWindow::connectCommands() {
     connect(Optionen2, &QAction::triggered, this, &MainWindow::Optionen2Click);
     connect(Float1, &ToolButton::clicked, this, &MainWindow::Float1Click);
     connect(Float2, &ToolButton::clicked, this, &MainWindow::Float2Click);
-    connect(Netzwerkverbindungtrennen1, &QAction::triggered, this,
-            &MainWindow::Netzwerkverbindungtrennen1Click);
-    connect(&NetzWerking1, &NetworkLink::OnBlockEmpfangen, this,
-            [this](const NetworkBlock& block) { networkGame_->NetzWerking1BlockEmpfangen(block); });
-    connect(&NetzWerking1, &NetworkLink::OnlineStatusGeaendert, this,
-            [this] { networkGame_->NetzWerking1lineStatusGeaendert(); });
+    connect(Netzwerkverbindungtrennen1, &QAction::triggered, this, &MainWindow::endConnection);
+    connect(&NetzWerking1, &NetworkLink::blockReceived, this,
+            [this](const NetworkBlock& block) { networkGame_->onBlockReceived(block); });
+    connect(&NetzWerking1, &NetworkLink::onlineChanged, this, [this] { networkGame_->onOnlineChanged(); });
     connect(&NetzWerking1, &NetworkLink::blockDropped, this, [] { QApplication::beep(); });
     // Never shown from inside the socket's signal that reports the error.
     connect(
-        &NetzWerking1, &NetworkLink::socketFehler, this,
+        &NetzWerking1, &NetworkLink::socketError, this,
         [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); },
         Qt::QueuedConnection);
     connect(Karteneditor1, &QAction::triggered, this, &MainWindow::Karteneditor1Click);
@@ -134,7 +132,7 @@ void MainWindow::connectCommands() {
     connect(VukoHomepage1, &QAction::triggered, this, &MainWindow::VukoHomepage1Click);
     connect(IP1, &QAction::triggered, this, &MainWindow::IP1Click);
     connect(DebugDump1, &QAction::triggered, this, &MainWindow::DebugDump1Click);
-    connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->Timer1Timer(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->onTimer(); });
     connect(PaintBox1, &ImageView::mousePressed, this,
             [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
 }
@@ -149,16 +147,16 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::FormShow() {
-    board_->DrawStatusStrip();
+    board_->drawStatusStrip();
     const InvalidSetting warn = [this](const QString& name, const QString& text) {
         showInvalidSetting(this, name, text);
     };
     readProgramOptions(env_.settings, options_, warn);
-    BuildCardBack(images_.cardBack, backStyleOf(options_));
+    buildCardBack(images_.cardBack, backStyleOf(options_));
     board_->drawTitlePicture(QString::fromLatin1(kProgramName), QString::fromLatin1(kVersionText));
     if (const auto colour = readDecimal(env_.settings, QStringLiteral("higrufarbe"), warn))
         backgroundColour_ = static_cast<quint32>(*colour);
-    if (env_.settings.ReadSetting(QStringLiteral("abdecken")) == QStringLiteral("Ja"))
+    if (env_.settings.value(QStringLiteral("abdecken")) == QStringLiteral("Ja"))
         Hintergrundabdecken1Click();
 }
 
@@ -192,7 +190,7 @@ void MainWindow::Beenden1Click() {
 }
 
 void MainWindow::Float1Click() {
-    turnFlow_->NeuesSpiel1Click();
+    turnFlow_->startNewGame();
 }
 
 void MainWindow::Float2Click() {
@@ -225,9 +223,9 @@ void MainWindow::Optionen2Click() {
         return;
     windows_.formOption->Open();
     // Also after "Abbruch": the back always shows the choice in force.
-    BuildCardBack(images_.cardBack, backStyleOf(options_));
-    board_->RedrawFaceDownCards();
-    board_->PaintBox1Paint();
+    buildCardBack(images_.cardBack, backStyleOf(options_));
+    board_->redrawFaceDownCards();
+    board_->repaintBoard();
 }
 
 void MainWindow::Float3Click() {
@@ -317,7 +315,7 @@ void MainWindow::showKnownGroupsText(const QString& text) {
 }
 
 void MainWindow::repaintBoard() {
-    board_->PaintBox1Paint();
+    board_->repaintBoard();
 }
 
 bool MainWindow::askToJoin() {
@@ -352,11 +350,11 @@ void MainWindow::prepareOfferedGame(bool largeBoard, bool triples, bool pictures
     }
     applyBoardSize(largeBoard);
     // A game joined over the network always uses the built-in pictures.
-    UseBuiltInSheet(images_.sheet);
+    useBuiltInSheet(images_.sheet);
 }
 
-void MainWindow::Netzwerkverbindungtrennen1Click() {
-    networkGame_->Netzwerkverbindungtrennen1Click();
+void MainWindow::endConnection() {
+    networkGame_->endConnection();
 }
 
 void MainWindow::showEndDialog(const EndDialogText& text) {

@@ -45,12 +45,12 @@ public:
     ~MainWindow() override;
 
     // Opens a help topic; set once the help viewer exists.
-    HelpRequest ShowHelpTopic;
-    // For the other windows: forwards to ShowHelpTopic, whenever that is set.
+    HelpRequest showHelpTopic;
+    // For the other windows: forwards to showHelpTopic, whenever that is set.
     HelpRequest helpRequest() {
         return [this](const QString& topic) {
-            if (ShowHelpTopic)
-                ShowHelpTopic(topic);
+            if (showHelpTopic)
+                showHelpTopic(topic);
         };
     }
 
@@ -152,7 +152,7 @@ private:
     bool askToJoin() override;
     void showConnectionLost() override;
     void prepareOfferedGame(bool largeBoard, bool triples, bool pictures) override;
-    void Netzwerkverbindungtrennen1Click();
+    void endConnection();
 
     bool confirmAbandonGame() override;
     void runNewGameDialog() override;

@@ -68,7 +68,7 @@ SorbelloProgram::SorbelloProgram(const AppEnvironment& environment)
     parmain_->attachWindows(windows_);
     parmain_->turnFlow().setProtocol(&owned_->protokoll);
     parmain_->networkGame().setProtocol(&owned_->protokoll);
-    parmain_->ShowHelpTopic = [help = &owned_->help](const QString& topic) { help->ShowHelpTopic(topic); };
+    parmain_->showHelpTopic = [help = &owned_->help](const QString& topic) { help->showTopic(topic); };
     // The dump shows in the progress window, made taller for it.
     parmain_->showDebugDump = [ablauf = &owned_->formAblauf](const QString& text) {
         ablauf->AblaufZeigen(QString());

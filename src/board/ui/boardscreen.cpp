@@ -14,40 +14,40 @@ BoardScreen::BoardScreen(GameState& state, BoardImages& images, const ProgramOpt
     : state_(state), images_(images), wait_(wait), clock_(clock), widgets_(widgets),
       transitions_(state, images, options, engine, *this) {}
 
-void BoardScreen::ShowCard(int motif, int x, int y) {
-    transitions_.ShowCard(motif, x, y);
+void BoardScreen::showCard(int motif, int x, int y) {
+    transitions_.showCard(motif, x, y);
 }
 
-void BoardScreen::HideFaceUpCards() {
-    transitions_.HideFaceUpCards();
+void BoardScreen::hideFaceUpCards() {
+    transitions_.hideFaceUpCards();
 }
 
-void BoardScreen::RemoveFaceUpCards() {
-    transitions_.RemoveFaceUpCards();
+void BoardScreen::removeFaceUpCards() {
+    transitions_.removeFaceUpCards();
 }
 
-void BoardScreen::PaintBox1Paint() {
+void BoardScreen::repaintBoard() {
     ImageView* box = widgets_.paintBox1;
     resizeKeepingContent(images_.board, box->width(), box->height());
     box->showImage(images_.board);
 }
 
-void BoardScreen::DrawFreshBoard() {
+void BoardScreen::drawFreshBoard() {
     paintFreshBoard(images_.board, images_.texture, images_.cardBack, state_.cardCount());
-    PaintBox1Paint();
+    repaintBoard();
 }
 
-void BoardScreen::RedrawFaceDownCards() {
+void BoardScreen::redrawFaceDownCards() {
     paintFaceDownBacks(images_.board, images_.cardBack, state_);
     transitions_.redrawTurnedBackCards();
 }
 
-void BoardScreen::DrawStatusStrip() {
+void BoardScreen::drawStatusStrip() {
     paintStatusStrip(images_.status, state_);
-    PaintBox2Paint();
+    repaintStatus();
 }
 
-void BoardScreen::PaintBox2Paint() {
+void BoardScreen::repaintStatus() {
     widgets_.paintBox2->showImage(images_.status);
 }
 
@@ -67,7 +67,7 @@ void BoardScreen::presentBoard() {
     widgets_.paintBox1->showImage(images_.board);
 }
 
-void BoardScreen::ShowFadeFrame(const QImage& frame, qint32 /*userValue*/) {
+void BoardScreen::showFadeFrame(const QImage& frame, qint32 /*userValue*/) {
     const quint32 shownAt = clock_.ticks();
     widgets_.paintBox1->showPiece(frame, framePosition_);
     // Each frame stays on the screen for a moment, or a dissolve would flash by unseen.

@@ -30,22 +30,22 @@ public:
     // Shortest time a fade frame stays on the screen; 0 lets tests run fades at full speed.
     void setFramePacing(int ms) { framePacingMs_ = ms; }
 
-    void ShowCard(int motif, int x, int y) override;
-    void HideFaceUpCards() override;
-    void RemoveFaceUpCards() override;
-    void PaintBox1Paint() override;
-    void DrawFreshBoard() override;
-    void DrawStatusStrip() override;
+    void showCard(int motif, int x, int y) override;
+    void hideFaceUpCards() override;
+    void removeFaceUpCards() override;
+    void repaintBoard() override;
+    void drawFreshBoard() override;
+    void drawStatusStrip() override;
     void setBoardEnabled(bool on) override;
     void showKnownGroups(int count) override;
     void showRemainingGroups(int count) override;
 
     void presentBoard() override;
     void setFramePosition(QPoint position) override { framePosition_ = position; }
-    void ShowFadeFrame(const QImage& frame, qint32 userValue) override;
+    void showFadeFrame(const QImage& frame, qint32 userValue) override;
 
-    void RedrawFaceDownCards() override;
-    void PaintBox2Paint();
+    void redrawFaceDownCards() override;
+    void repaintStatus();
     // The picture before the first game.
     void drawTitlePicture(const QString& programName, const QString& version);
 

@@ -4,9 +4,9 @@
 
 #include <QMessageBox>
 
-void LoadCurrentSheet(const QString& source, QImage& currentSheet, QWidget* parent) {
+void loadCurrentSheet(const QString& source, QImage& currentSheet, QWidget* parent) {
     if (isBuiltInSheetMarker(source)) {
-        UseBuiltInSheet(currentSheet);
+        useBuiltInSheet(currentSheet);
         return;
     }
     if (std::optional<QImage> sheet = readSheetFile(source)) {
@@ -18,9 +18,9 @@ void LoadCurrentSheet(const QString& source, QImage& currentSheet, QWidget* pare
                                    "Es werden deshalb die internen Kartensymbole benutzt."),
                     QMessageBox::Ok, parent);
     box.exec();
-    UseBuiltInSheet(currentSheet);
+    useBuiltInSheet(currentSheet);
 }
 
-void UseBuiltInSheet(QImage& currentSheet) {
+void useBuiltInSheet(QImage& currentSheet) {
     currentSheet = builtInSheet();
 }

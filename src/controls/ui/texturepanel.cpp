@@ -43,7 +43,7 @@ QImage TexturePanel::render() const {
     QImage image(size(), QImage::Format_RGB32);
     image.fill(palette().color(QPalette::Window));
     if (!texture_.isNull())
-        TileTexture(width(), height(), image, texture_);
+        tileTexture(width(), height(), image, texture_);
     if (border_)
         paintBorder(image);
     if (!caption_.isEmpty()) {

@@ -69,7 +69,7 @@ void NewGameDialog::attachNetwork(const Network& network) {
 }
 
 void NewGameDialog::FormCreate() {
-    const QString source = ctx_.settings.ReadSetting(QStringLiteral("Standardbilddatei"));
+    const QString source = ctx_.settings.value(QStringLiteral("Standardbilddatei"));
     Edit1->setText(source.isEmpty() ? builtInSheetMarker() : source);
     for (QComboBox* kind : geg)
         kind->setCurrentIndex(0);
@@ -83,7 +83,7 @@ void NewGameDialog::showEvent(QShowEvent* event) {
 }
 
 void NewGameDialog::FormShow() {
-    names_.LoadPlayerNames();
+    names_.load();
     for (CompletingEdit* edit : sp) {
         edit->clearEntries();
         edit->suspendSorting();
@@ -98,7 +98,7 @@ void NewGameDialog::FormShow() {
         level && *level >= 0 && *level <= 2)
         ComboBox1->setCurrentIndex(*level);
     for (int row = 0; row < 4; ++row)
-        sp[row]->setText(ctx_.settings.ReadSetting(nameSetting(row)));
+        sp[row]->setText(ctx_.settings.value(nameSetting(row)));
     for (int row = 0; row < 4; ++row) {
         // -1 is a list without a selection; anything beyond the list is left alone.
         if (const auto kind = readDecimal(ctx_.settings, kindSetting(row), warn);
@@ -123,15 +123,15 @@ void NewGameDialog::done(int result) {
 void NewGameDialog::FormClose() {
     // The list as it was read when the dialog opened, with the names typed since.
     for (const CompletingEdit* edit : sp)
-        if (!names_.ContainsName(edit->text()))
-            names_.AddName(edit->text());
-    names_.SavePlayerNames();
-    ctx_.settings.WriteSetting(QStringLiteral("gesamtlevel"),
-                               QString::number(std::abs(ComboBox1->currentIndex())));
+        if (!names_.contains(edit->text()))
+            names_.add(edit->text());
+    names_.save();
+    ctx_.settings.setValue(QStringLiteral("gesamtlevel"),
+                           QString::number(std::abs(ComboBox1->currentIndex())));
     for (int row = 0; row < 4; ++row)
-        ctx_.settings.WriteSetting(nameSetting(row), sp[row]->text());
+        ctx_.settings.setValue(nameSetting(row), sp[row]->text());
     for (int row = 0; row < 4; ++row)
-        ctx_.settings.WriteSetting(kindSetting(row), QString::number(geg[row]->currentIndex()));
+        ctx_.settings.setValue(kindSetting(row), QString::number(geg[row]->currentIndex()));
 }
 
 void NewGameDialog::VKButton1Click() {
@@ -139,7 +139,7 @@ void NewGameDialog::VKButton1Click() {
     const int difficulty = ComboBox1->currentIndex();
     state.settings.difficulty = static_cast<quint8>(difficulty < 0 ? 1 : difficulty);
     state.settings.networkGame = false;
-    LoadCurrentSheet(Edit1->text(), ctx_.host.currentSheet(), this);
+    loadCurrentSheet(Edit1->text(), ctx_.host.currentSheet(), this);
     ctx_.host.showKnownGroupsText(QStringLiteral("0"));
     ctx_.random.seedFromClock();
 
@@ -174,8 +174,8 @@ void NewGameDialog::startDealtGame() {
     setUpBoard(state, large, dreigleiche->isChecked(), Alsbilder->isChecked(), ctx_.random, ctx_.tallies);
     if (state.settings.networkGame) {
         network_.progress->hide();
-        network_.game->SpielDatenSenden(static_cast<quint16>(state.cardCount()), dreigleiche->isChecked(),
-                                        Alsbilder->isChecked());
+        network_.game->sendGameData(static_cast<quint16>(state.cardCount()), dreigleiche->isChecked(),
+                                    Alsbilder->isChecked());
     }
     ctx_.host.repaintBoard();
     beginGame(state);
@@ -186,13 +186,13 @@ void NewGameDialog::startDealtGame() {
 bool NewGameDialog::inviteOtherComputer() {
     if (!network_.net || !network_.game || !network_.address || !network_.progress)
         return false;
-    network_.address->ComboBox1->setEditText(ctx_.settings.ReadSetting(QStringLiteral("netzwerkadresse")));
+    network_.address->ComboBox1->setEditText(ctx_.settings.value(QStringLiteral("netzwerkadresse")));
     const QString address = network_.address->AdresseErfragen();
     if (address.isEmpty())
         return false;
-    ctx_.settings.WriteSetting(QStringLiteral("netzwerkadresse"), address);
+    ctx_.settings.setValue(QStringLiteral("netzwerkadresse"), address);
     NetworkGame& game = *network_.game;
-    network_.net->Verbinden(address);
+    network_.net->connectTo(address);
     game.peerConnected = false;
     network_.progress->AblaufZeigen(QStringLiteral("Computer wird gesucht..."));
     if (!waitForPeer([&game] { return game.peerConnected; })) {
@@ -202,7 +202,7 @@ bool NewGameDialog::inviteOtherComputer() {
     network_.progress->AblaufZeigen(QStringLiteral("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
     game.inviteAccepted = false;
     game.inviteDeclined = false;
-    game.EinladungSenden();
+    game.sendInvitation();
     if (!waitForPeer([&game] { return game.inviteAccepted || game.inviteDeclined; })) {
         refuseAborted();
         return false;
@@ -234,12 +234,12 @@ void NewGameDialog::VKButton3Click() {
     if (file.isEmpty())
         return;
     Edit1->setText(file);
-    ctx_.settings.WriteSetting(QStringLiteral("Standardbilddatei"), file);
+    ctx_.settings.setValue(QStringLiteral("Standardbilddatei"), file);
 }
 
 void NewGameDialog::VKButton4Click() {
     Edit1->setText(builtInSheetMarker());
-    ctx_.settings.WriteSetting(QStringLiteral("Standardbilddatei"), builtInSheetMarker());
+    ctx_.settings.setValue(QStringLiteral("Standardbilddatei"), builtInSheetMarker());
 }
 
 void NewGameDialog::VKButton5Click() {

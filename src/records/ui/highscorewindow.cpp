@@ -72,7 +72,7 @@ void HighScoreWindow::showEvent(QShowEvent* event) {
 // Drawn afresh at every showing: the table changes with every game of two or more.
 void HighScoreWindow::FormShow() {
     image_ = QImage(PaintBox1->size(), QImage::Format_RGB32);
-    DrawHighScoreTable(image_, records_.highScores());
+    drawHighScoreTable(image_, records_.highScores());
     PaintBox1->showImage(image_);
 }
 

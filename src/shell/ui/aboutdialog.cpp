@@ -118,12 +118,12 @@ void AboutDialog::showEvent(QShowEvent* event) {
 void AboutDialog::FormActivate() {
     Label3->setText(QStringLiteral("Version: ") + QString::fromLatin1(kVersionText));
     Label9->setText(QStringLiteral("Vom ") + QString::fromLatin1(kVersionDate));
-    Label11->setText(QStringLiteral("Version der Sound-Engine: ") + SoundOutput::EngineVersion());
-    Label12->setText(QStringLiteral("Version der Netzwerk-Engine: ") + NetworkLink::EngineVersion());
-    Label13->setText(QStringLiteral("Version der Bild-Effekt-Engine: ") + FadeEngine::EngineVersion());
+    Label11->setText(QStringLiteral("Version der Sound-Engine: ") + SoundOutput::engineVersion());
+    Label12->setText(QStringLiteral("Version der Netzwerk-Engine: ") + NetworkLink::engineVersion());
+    Label13->setText(QStringLiteral("Version der Bild-Effekt-Engine: ") + FadeEngine::engineVersion());
     for (QLabel* line : {Label3, Label9, Label11, Label12, Label13})
         line->adjustSize();
-    LoadCurrentSheet(pictureSource_(), currentSheet_, this);
+    loadCurrentSheet(pictureSource_(), currentSheet_, this);
     Image1->setPixmap(QPixmap::fromImage(
         currentSheet_.scaled(kSheetShown, kSheetShown, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
 }

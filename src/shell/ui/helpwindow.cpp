@@ -68,7 +68,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
 }
 
-void HelpWindow::ShowHelpTopic(const QString& key) {
+void HelpWindow::showTopic(const QString& key) {
     const QUrl page = helpTopicUrl(key);
     if (page.isEmpty())
         showMissingTopic(key);

@@ -18,7 +18,7 @@ public:
 
     // Shows the topic's page in front. Asked from inside a modal dialog, the viewer becomes
     // modal itself, since the dialog would otherwise block it.
-    void ShowHelpTopic(const QString& key);
+    void showTopic(const QString& key);
 
     QTextBrowser* browser() const { return browser_; }
 

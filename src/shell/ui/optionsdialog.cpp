@@ -35,7 +35,7 @@ QFrame* section(QWidget* parent, QRect geometry) {
 
 QToolButton* backButton(QWidget* parent, const QString& text, CardBackStyle style, QRect geometry) {
     QImage back = makeCardImage();
-    BuildCardBack(back, style);
+    buildCardBack(back, style);
     auto* button = new QToolButton(parent);
     button->setText(text);
     button->setIcon(QIcon(QPixmap::fromImage(back)));
@@ -104,10 +104,10 @@ void OptionsDialog::buildBackSection(QWidget* panel) {
     makeLabel(frame, QStringLiteral("Erscheinungsbild für Kartenrücken:"), {10, 5, 300, 18},
               arialFontOfPixelSize(13, true));
     krClassic =
-        backButton(frame, QStringLiteral("Classic Grau"), CardBackStyle::ClassicGrau, {10, 26, 173, 48});
+        backButton(frame, QStringLiteral("Classic Grau"), CardBackStyle::ClassicGrey, {10, 26, 173, 48});
     krClassic->setObjectName(QStringLiteral("krClassic"));
     krRotverlauf =
-        backButton(frame, QStringLiteral("Rotverlauf"), CardBackStyle::Rotverlauf, {191, 26, 173, 48});
+        backButton(frame, QStringLiteral("Rotverlauf"), CardBackStyle::RedGradient, {191, 26, 173, 48});
     krRotverlauf->setObjectName(QStringLiteral("krRotverlauf"));
     // Exactly one is down: pressing the one that is down leaves it down.
     backGroup_ = new QButtonGroup(this);

@@ -27,6 +27,6 @@ ProtocolWindow::ProtocolWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(Memo1);
 }
 
-void ProtocolWindow::AddProtocolLine(const QString& text) {
+void ProtocolWindow::addProtocolLine(const QString& text) {
     qCDebug(lcProtocol).noquote() << text;
 }

@@ -19,7 +19,7 @@ class ProtocolWindow : public QWidget, public ProtocolSink {
 public:
     explicit ProtocolWindow(QWidget* parent = nullptr);
 
-    void AddProtocolLine(const QString& text) override;
+    void addProtocolLine(const QString& text) override;
 
     CaptionBand* Label901 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;

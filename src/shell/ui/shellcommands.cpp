@@ -15,11 +15,11 @@ void offerShortcut(ShortcutPlace place, const ShellEnvironment& shell, QWidget* 
     if (QMessageBox::question(parent, QStringLiteral("Frage"), question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    CreateShortcut(place == ShortcutPlace::Desktop ? shell.folders.desktop : shell.folders.startMenu, shell,
+    createShortcut(place == ShortcutPlace::Desktop ? shell.folders.desktop : shell.folders.startMenu, shell,
                    parent);
 }
 
-void CreateShortcut(const QString& folder, const ShellEnvironment& shell, QWidget* parent) {
+void createShortcut(const QString& folder, const ShellEnvironment& shell, QWidget* parent) {
     const DriveType drive = shell.driveTypeOf(shell.executablePath);
     if (drive == DriveType::CdRom) {
         QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Fehler!"),
