@@ -33,12 +33,12 @@ int main(int argc, char** argv) {
     buildCardBack(images.cardBack, CardBackStyle::ClassicGrey);
     images.status = QImage(377, 33, QImage::Format_RGB32);
 
-    ImageView paintBox1;
-    paintBox1.resize(662, 183);
-    ImageView paintBox2;
-    QLabel vollauf;
+    ImageView boardView;
+    boardView.resize(662, 183);
+    ImageView statusView;
+    QLabel knownGroupsLabel;
     SevenSegmentDisplay display;
-    paintBox1.show();
+    boardView.show();
 
     ProgramOptions options;
     GameRandom random(1);
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     EventLoopWait wait;
     SteadyTickClock clock;
     BoardScreen screen(state, images, options, engine, wait, clock,
-                       {&paintBox1, &paintBox2, &vollauf, &display});
+                       {&boardView, &statusView, &knownGroupsLabel, &display});
 
     std::printf("%-8s %-12s %s\n", "steps", "pacing ms", "ms per ShowCard (mean of 10)");
     for (const int pacing : {0, 4}) {

@@ -8,13 +8,13 @@ class TickClock;
 class TurnFlow;
 struct GameState;
 
-// Plays the local computer participants. Every 10 ms Timer1 asks it to move; it chooses cards
+// Plays the local computer participants. Every 10 ms the computer timer asks it to move; it chooses cards
 // and turns them through the turn flow, exactly as a click would.
 class ComputerPlayer {
 public:
     ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock);
 
-    // Timer1, which is stopped while a move is being made (the move's pauses process messages).
+    // The computer timer, which is stopped while a move is being made (the move's pauses process messages).
     void setTimer(QTimer* timer) { timer_ = timer; }
 
     void onTimer();

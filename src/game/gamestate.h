@@ -101,7 +101,7 @@ struct GameState {
     bool currentIsNetwork() const;
 };
 
-// Slot k of the 120 fixed slots: left/top of its card in PaintBox1.
+// Slot k of the 120 fixed slots: left/top of its card in the board view.
 int slotLeft(int slot);
 int slotTop(int slot);
 

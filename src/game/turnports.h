@@ -22,9 +22,9 @@ public:
     // Backs on every present face-down card of the board image.
     virtual void redrawFaceDownCards() = 0;
     virtual void drawStatusStrip() = 0;
-    // The board input switch: whether PaintBox1 takes clicks.
+    // The board input switch: whether the board view takes clicks.
     virtual void setBoardEnabled(bool on) = 0;
-    // The label vollauf and the display beside "Restpunkte".
+    // The label knownGroupsLabel and the display beside "Restpunkte".
     virtual void showKnownGroups(int count) = 0;
     virtual void showRemainingGroups(int count) = 0;
 };
@@ -54,9 +54,9 @@ public:
 
 // The texts of the end dialog EndDialog.
 struct EndDialogText {
-    QString label1;
-    QString panel1;
-    QString label2;
+    QString headline;
+    QString highlight;
+    QString closing;
 };
 
 class DialogPort {

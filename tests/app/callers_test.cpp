@@ -141,10 +141,10 @@ protected:
     void SetUp() override {
         window = std::make_unique<MainWindow>(appEnvironment());
         window->show();
-        port = window->NetzWerking1.serverPort();
+        port = window->networkLink.serverPort();
     }
 
-    bool online() const { return window->NetzWerking1.isOnline(); }
+    bool online() const { return window->networkLink.isOnline(); }
 
     // Steps: a caller connects, is taken, and hangs up; the window has seen it go.
     void callAndHangUp(std::vector<Script::Step>& steps) {
@@ -216,7 +216,7 @@ TEST_F(CallersTest, HangUpsWhileTheMessageIsOpenNeitherCrashNorStackMessages) {
     EXPECT_EQ(script.mostOpenAtOnce(kLost), 1);
     EXPECT_EQ(script.shown(kLost), 1) << "hang-ups while the message is open add none";
     EXPECT_TRUE(openBoxes(kLost).isEmpty());
-    EXPECT_TRUE(window->NetzWerking1.listening());
+    EXPECT_TRUE(window->networkLink.listening());
 }
 
 TEST_F(CallersTest, ACallerGoneWhileItsInvitationIsAskedLeavesNothingBehind) {
@@ -289,7 +289,7 @@ TEST_F(CallersTest, AGameLostInMidTurnShowsEveryCardOfTheTurnFaceDown) {
     EXPECT_FALSE(state.gameRunning);
     EXPECT_FALSE(state.cards[1].faceUp);
     const Card& card = state.cards[1];
-    EXPECT_EQ(window->PaintBox1->shownImage().copy(card.left, card.top, 40, 40), window->images().cardBack)
+    EXPECT_EQ(window->boardView->shownImage().copy(card.left, card.top, 40, 40), window->images().cardBack)
         << "the card of the turn that never ended lies face down again";
 }
 

@@ -34,11 +34,11 @@ class TparmainTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     void open() {
         window = std::make_unique<MainWindow>(appEnvironment());
-        parneu = makeNewGameDialog(*window, settings);
-        gewinnform = std::make_unique<EndDialog>(window->image3(), window->images().texture);
+        newGameDialog = makeNewGameDialog(*window, settings);
+        endDialog = std::make_unique<EndDialog>(window->panelTexture(), window->images().texture);
         SorbelloWindows windows;
-        windows.parneu = parneu.get();
-        windows.gewinnform = gewinnform.get();
+        windows.newGameDialog = newGameDialog.get();
+        windows.endDialog = endDialog.get();
         window->attachWindows(windows);
         window->show();
     }
@@ -48,7 +48,7 @@ protected:
 
     void clickSlot(int slot) {
         const Card& card = window->gameState().cards[slot];
-        QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
+        QTest::mouseClick(window->boardView, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
     }
 
     int partnerOf(int slot) const {
@@ -60,17 +60,17 @@ protected:
     }
 
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<NewGameDialog> parneu;
-    std::unique_ptr<EndDialog> gewinnform;
+    std::unique_ptr<NewGameDialog> newGameDialog;
+    std::unique_ptr<EndDialog> endDialog;
 };
 
 TEST_F(TparmainTest, ShowsTheFormWithItsMenuAndKeys) {
     open();
     EXPECT_EQ(window->windowTitle(), "Sorbello");
     EXPECT_EQ(window->centralWidget()->size(), QSize(697, 264));
-    EXPECT_EQ(window->PaintBox1->size(), QSize(662, 183));
-    EXPECT_EQ(window->PaintBox2->size(), QSize(377, 33));
-    EXPECT_FALSE(window->PaintBox1->isEnabled()) << "no clicks before the first game";
+    EXPECT_EQ(window->boardView->size(), QSize(662, 183));
+    EXPECT_EQ(window->statusView->size(), QSize(377, 33));
+    EXPECT_FALSE(window->boardView->isEnabled()) << "no clicks before the first game";
 
     QStringList items;
     for (QAction* menu : window->menuBar()->actions()) {
@@ -109,7 +109,7 @@ TEST_F(TparmainTest, ShowsTheFormWithItsMenuAndKeys) {
                                   "&Vuko-Homepage aufsuchen",
                                   "-",
                                   "Über &Sorbello F9"}));
-    EXPECT_FALSE(window->DebugDump1->isVisible());
+    EXPECT_FALSE(window->debugDumpAction->isVisible());
 }
 
 TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
@@ -128,7 +128,7 @@ TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
     EXPECT_EQ(window->images().cardBack, grey);
 
     int red = 0;
-    const QImage& screen = window->PaintBox1->shownImage();
+    const QImage& screen = window->boardView->shownImage();
     ASSERT_EQ(screen.size(), QSize(662, 183));
     for (int y = 20; y < 90; ++y)
         for (int x = 0; x < screen.width(); ++x)
@@ -137,7 +137,7 @@ TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
 
     QImage strip(377, 33, QImage::Format_RGB32);
     paintStatusStrip(strip, GameState());
-    EXPECT_EQ(window->PaintBox2->shownImage(), strip) << "Kein Spiel aktiv";
+    EXPECT_EQ(window->statusView->shownImage(), strip) << "Kein Spiel aktiv";
 }
 
 TEST_F(TparmainTest, TheFirstShowTakesTheStoredSettings) {
@@ -156,7 +156,7 @@ TEST_F(TparmainTest, TheFirstShowTakesTheStoredSettings) {
     EXPECT_EQ(window->images().cardBack, red);
     EXPECT_EQ(window->backgroundColour(), 255u);
     EXPECT_TRUE(window->coverShown());
-    EXPECT_TRUE(window->Hintergrundabdecken1->isChecked());
+    EXPECT_TRUE(window->coverBackgroundAction->isChecked());
 }
 
 TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
@@ -164,22 +164,22 @@ TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     startGame();
     const GameState& state = window->gameState();
     ASSERT_TRUE(state.gameRunning);
-    EXPECT_TRUE(window->PaintBox1->isEnabled());
-    EXPECT_EQ(window->SiebenSeg1->value(), 30);
-    EXPECT_EQ(cardAt(window->PaintBox1->shownImage(), state.cards[60]), window->images().cardBack);
+    EXPECT_TRUE(window->boardView->isEnabled());
+    EXPECT_EQ(window->remainingDisplay->value(), 30);
+    EXPECT_EQ(cardAt(window->boardView->shownImage(), state.cards[60]), window->images().cardBack);
 
     clickSlot(1);
     EXPECT_TRUE(state.cards[1].faceUp);
     QImage face = makeCardImage();
     drawCardFace(face, state.cards[1].motif, state.settings.motifKind, window->images().sheet);
-    EXPECT_EQ(cardAt(window->PaintBox1->shownImage(), state.cards[1]), face);
+    EXPECT_EQ(cardAt(window->boardView->shownImage(), state.cards[1]), face);
     EXPECT_EQ(cardAt(window->images().board, state.cards[1]), face);
 
     clickSlot(partnerOf(1));
     EXPECT_FALSE(state.cards[1].present);
     EXPECT_EQ(state.players[1].score, 1);
-    EXPECT_EQ(window->SiebenSeg1->value(), 29);
-    EXPECT_NE(cardAt(window->PaintBox1->shownImage(), state.cards[1]), face) << "the found card is gone";
+    EXPECT_EQ(window->remainingDisplay->value(), 29);
+    EXPECT_NE(cardAt(window->boardView->shownImage(), state.cards[1]), face) << "the found card is gone";
 }
 
 TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
@@ -197,8 +197,9 @@ TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
                 auto* dialog = qobject_cast<EndDialog*>(modal);
                 ASSERT_NE(dialog, nullptr);
                 dialogSeen = dialog->isVisible();
-                shown = {dialog->Label1->text(), dialog->Panel1->text(), dialog->Label2->text()};
-                dialog->VKButton1->click();
+                shown = {dialog->headlineLabel->text(), dialog->highlightLabel->text(),
+                         dialog->closingLabel->text()};
+                dialog->closeButton->click();
             });
         }
         clickSlot(first);
@@ -206,13 +207,13 @@ TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
     }
     EXPECT_FALSE(state.gameRunning);
     EXPECT_TRUE(dialogSeen);
-    EXPECT_EQ(shown.label1, "Herzlichen Glückwunsch,");
-    EXPECT_EQ(shown.panel1, "Spieler 1");
-    EXPECT_EQ(shown.label2, "Sie haben das Spiel gewonnen!");
+    EXPECT_EQ(shown.headline, "Herzlichen Glückwunsch,");
+    EXPECT_EQ(shown.highlight, "Spieler 1");
+    EXPECT_EQ(shown.closing, "Sie haben das Spiel gewonnen!");
     QImage strip(377, 33, QImage::Format_RGB32);
     paintStatusStrip(strip, state);
-    EXPECT_EQ(window->PaintBox2->shownImage(), strip);
-    EXPECT_EQ(window->SiebenSeg1->value(), 0);
+    EXPECT_EQ(window->statusView->shownImage(), strip);
+    EXPECT_EQ(window->remainingDisplay->value(), 0);
 }
 
 TEST_F(TparmainTest, ClosingDuringAGameAsksAndNoKeepsEverything) {
@@ -249,7 +250,7 @@ TEST_F(TparmainTest, RefusingToAbandonAGameKeepsIt) {
     startGame();
     clickSlot(1);
     answerNextMessageBox(QMessageBox::No);
-    window->NeuesSpiel1->trigger();
+    window->newGameAction->trigger();
     EXPECT_TRUE(window->gameState().gameRunning);
     EXPECT_TRUE(window->gameState().cards[1].faceUp);
 }
@@ -257,31 +258,31 @@ TEST_F(TparmainTest, RefusingToAbandonAGameKeepsIt) {
 TEST_F(TparmainTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
     open();
     startGame();
-    ASSERT_TRUE(window->PaintBox1->isEnabled()) << "a human was to move";
+    ASSERT_TRUE(window->boardView->isEnabled()) << "a human was to move";
     answerNextMessageBox(QMessageBox::Yes);
     onNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<NewGameDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->geg[0]->setCurrentIndex(2);
-        dialog->VKButton1->click();
+        dialog->kindLists[0]->setCurrentIndex(2);
+        dialog->startButton->click();
     });
-    window->NeuesSpiel1->trigger();
+    window->newGameAction->trigger();
     const GameState& state = window->gameState();
     ASSERT_TRUE(state.gameRunning);
     ASSERT_TRUE(state.players[1].isComputer);
     clickSlot(1);
     EXPECT_FALSE(state.cards[1].faceUp) << "the computer's turn";
-    EXPECT_FALSE(window->PaintBox1->isEnabled());
+    EXPECT_FALSE(window->boardView->isEnabled());
 }
 
 TEST_F(TparmainTest, TheCoverTogglesAndAChosenColourWaitsForIt) {
     open();
-    window->Hintergrundabdecken1->trigger();
+    window->coverBackgroundAction->trigger();
     EXPECT_TRUE(window->coverShown());
-    EXPECT_TRUE(window->Hintergrundabdecken1->isChecked());
-    window->Hintergrundabdecken1->trigger();
+    EXPECT_TRUE(window->coverBackgroundAction->isChecked());
+    window->coverBackgroundAction->trigger();
     EXPECT_FALSE(window->coverShown());
-    EXPECT_FALSE(window->Hintergrundabdecken1->isChecked());
+    EXPECT_FALSE(window->coverBackgroundAction->isChecked());
 
     onNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<QColorDialog*>(modal);
@@ -289,12 +290,12 @@ TEST_F(TparmainTest, TheCoverTogglesAndAChosenColourWaitsForIt) {
         dialog->setCurrentColor(QColor(0, 128, 0));
         dialog->accept();
     });
-    window->Hintergrundfarbefestlegen1->trigger();
+    window->backgroundColourAction->trigger();
     EXPECT_EQ(window->backgroundColour(), 0x008000u);
     EXPECT_FALSE(window->coverShown()) << "choosing a colour does not switch the cover on";
 
     onNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-    window->Hintergrundfarbefestlegen1->trigger();
+    window->backgroundColourAction->trigger();
     EXPECT_EQ(window->backgroundColour(), 0x008000u) << "cancelling keeps the colour";
 }
 

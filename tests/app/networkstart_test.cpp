@@ -60,16 +60,16 @@ protected:
         bool stuck = false;
         whenShown<NewGameDialog>([](NewGameDialog*) { return true; },
                                  [](NewGameDialog* dialog) {
-                                     dialog->Netz[1]->setChecked(true);
-                                     dialog->VKButton1->click();
+                                     dialog->networkLamps[1]->setChecked(true);
+                                     dialog->startButton->click();
                                  });
         whenShown<AddressDialog>([](AddressDialog*) { return true; },
                                  [](AddressDialog* address) {
-                                     address->ComboBox1->setEditText(QStringLiteral("127.0.0.1"));
-                                     address->VKButton1->click();
+                                     address->addressBox->setEditText(QStringLiteral("127.0.0.1"));
+                                     address->connectButton->click();
                                  });
         whenShown<ProgressWindow>(
-            [waitingText](ProgressWindow* progress) { return progress->Label1->text() == waitingText; },
+            [waitingText](ProgressWindow* progress) { return progress->messageLabel->text() == waitingText; },
             [&](ProgressWindow* progress) {
                 whenShown<QMessageBox>([](QMessageBox*) { return true; },
                                        [&](QMessageBox* box) {
@@ -78,7 +78,7 @@ protected:
                                            box->accept();
                                            whenShown<NewGameDialog>(
                                                [](NewGameDialog*) { return true; },
-                                               [](NewGameDialog* dialog) { dialog->VKButton2->click(); });
+                                               [](NewGameDialog* dialog) { dialog->cancelButton->click(); });
                                        });
                 abort(progress);
                 // Should the window not take the input, the test must not hang.
@@ -86,13 +86,13 @@ protected:
                     if (aborted)
                         return;
                     stuck = true;
-                    progress->abgebrochen = true;
+                    progress->aborted = true;
                     progress->close();
                 });
             });
-        program->mainWindow().NeuesSpiel1->trigger();
+        program->mainWindow().newGameAction->trigger();
         EXPECT_FALSE(program->mainWindow().gameState().gameRunning);
-        EXPECT_FALSE(program->windows().formAblauf->isVisible());
+        EXPECT_FALSE(program->windows().progressWindow->isVisible());
         return stuck ? QStringLiteral("(the progress window took no input)") : message;
     }
 
@@ -107,7 +107,7 @@ protected:
 
 void clickAbort(ProgressWindow* progress) {
     QTest::mouseClick(progress->windowHandle(), Qt::LeftButton, {},
-                      progress->VKButton1->mapTo(progress, progress->VKButton1->rect().center()));
+                      progress->abortButton->mapTo(progress, progress->abortButton->rect().center()));
 }
 
 const QString kFound = QStringLiteral("Computer gefunden.\nTeilnehmer werden gefragt...");
@@ -128,8 +128,8 @@ TEST_F(NetworkStartTest, EscapeInTheProgressWindowEndsTheSearchForTheComputer) {
     // A computer that is already connected here reaches no new online state by calling out,
     // so the start keeps searching.
     QTcpSocket caller;
-    caller.connectToHost(QHostAddress::LocalHost, program->mainWindow().NetzWerking1.serverPort());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return program->mainWindow().NetzWerking1.isOnline(); }));
+    caller.connectToHost(QHostAddress::LocalHost, program->mainWindow().networkLink.serverPort());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return program->mainWindow().networkLink.isOnline(); }));
     EXPECT_EQ(abortNetworkStart(QStringLiteral("Computer wird gesucht..."),
                                 [](ProgressWindow* progress) {
                                     QTest::keyClick(progress->windowHandle(), Qt::Key_Escape);

@@ -24,7 +24,7 @@ public:
 class BoardScreenTest : public ::testing::Test {
 protected:
     BoardScreenTest() {
-        paintBox1.resize(662, 183);
+        boardView.resize(662, 183);
         images.board = QImage(662, 183, QImage::Format_RGB32);
         images.board.fill(Qt::darkGreen);
     }
@@ -38,12 +38,17 @@ protected:
     FakeClock clock;
     FakeWait wait{journal, clock};
     DrawingClock frameClock;
-    ImageView paintBox1;
-    ImageView paintBox2;
-    QLabel vollauf;
-    SevenSegmentDisplay siebenSeg1;
-    BoardScreen screen{
-        state, images, options, engine, wait, frameClock, {&paintBox1, &paintBox2, &vollauf, &siebenSeg1}};
+    ImageView boardView;
+    ImageView statusView;
+    QLabel knownGroupsLabel;
+    SevenSegmentDisplay remainingDisplay;
+    BoardScreen screen{state,
+                       images,
+                       options,
+                       engine,
+                       wait,
+                       frameClock,
+                       {&boardView, &statusView, &knownGroupsLabel, &remainingDisplay}};
 };
 
 TEST_F(BoardScreenTest, EveryFrameReachesTheScreenAndStaysThereForItsPacing) {
@@ -53,8 +58,8 @@ TEST_F(BoardScreenTest, EveryFrameReachesTheScreenAndStaysThereForItsPacing) {
     frame.fill(Qt::red);
     screen.setFramePosition({53, 96});
     screen.showFadeFrame(frame, 0);
-    EXPECT_EQ(paintBox1.shownImage().copy(53, 96, 40, 40), frame);
-    EXPECT_EQ(paintBox1.shownImage().pixel(52, 96), QColor(Qt::darkGreen).rgb())
+    EXPECT_EQ(boardView.shownImage().copy(53, 96, 40, 40), frame);
+    EXPECT_EQ(boardView.shownImage().pixel(52, 96), QColor(Qt::darkGreen).rgb())
         << "only the frame's square changes";
     EXPECT_EQ(images.board.pixel(60, 100), QColor(Qt::darkGreen).rgb())
         << "frames never touch the board image";
@@ -86,11 +91,11 @@ TEST_F(BoardScreenTest, AFrameWaitsOnlyForWhatDrawingItLeftOfItsPacing) {
 }
 
 TEST_F(BoardScreenTest, RepaintingFollowsTheSizeOfTheBoardAndKeepsItsPicture) {
-    paintBox1.resize(662, 357);
+    boardView.resize(662, 357);
     screen.repaintBoard();
     EXPECT_EQ(images.board.size(), QSize(662, 357));
     EXPECT_EQ(images.board.pixel(661, 182), QColor(Qt::darkGreen).rgb());
-    EXPECT_EQ(paintBox1.shownImage(), images.board);
+    EXPECT_EQ(boardView.shownImage(), images.board);
 }
 
 } // namespace

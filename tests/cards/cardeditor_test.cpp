@@ -90,14 +90,14 @@ TEST(CardNumberField, ArrowsStopAtTheLimitsAndTypedNumbersAreBroughtIntoRange) {
 
 TEST_F(TkartedTest, ANumberOutOfRangeNeverReachesThePictureUntilTheFieldCorrectsIt) {
     CardEditor* editor = makeEditor();
-    editor->SpinEdit1->selectAll();
-    QTest::keyClicks(editor->SpinEdit1, QStringLiteral("7"));
+    editor->cardNumberField->selectAll();
+    QTest::keyClicks(editor->cardNumberField, QStringLiteral("7"));
     EXPECT_EQ(editor->state().cardNumber(), 7);
-    QTest::keyClicks(editor->SpinEdit1, QStringLiteral("0"));
+    QTest::keyClicks(editor->cardNumberField, QStringLiteral("0"));
     EXPECT_EQ(editor->state().cardNumber(), 7);
 
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(editor->SpinEdit1, &leave);
+    QCoreApplication::sendEvent(editor->cardNumberField, &leave);
     EXPECT_EQ(editor->state().cardNumber(), 64);
     EXPECT_EQ(editor->state().preview(), cutPicture(builtInSheet(), 64));
 }
@@ -105,24 +105,23 @@ TEST_F(TkartedTest, ANumberOutOfRangeNeverReachesThePictureUntilTheFieldCorrects
 TEST_F(TkartedTest, OnlyTheLeftButtonPaintsOnTheZoomView) {
     CardEditor* editor = makeEditor();
     const QImage before = editor->state().preview();
-    editor->f1Click(2);
-    QTest::mouseClick(editor->PaintBox1, Qt::RightButton, {}, QPoint(8 * 3 + 2, 8 * 4 + 2));
+    editor->selectColourSlot(2);
+    QTest::mouseClick(editor->zoomView, Qt::RightButton, {}, QPoint(8 * 3 + 2, 8 * 4 + 2));
     EXPECT_EQ(editor->state().preview(), before);
-    QTest::mouseClick(editor->PaintBox1, Qt::LeftButton, {}, QPoint(8 * 3 + 2, 8 * 4 + 2));
+    QTest::mouseClick(editor->zoomView, Qt::LeftButton, {}, QPoint(8 * 3 + 2, 8 * 4 + 2));
     EXPECT_EQ(editor->state().preview().pixel(3, 4), qRgb(255, 255, 255));
     EXPECT_FALSE(editor->state().drawing());
-    EXPECT_EQ(editor->PaintBox1->shownImage(), editor->state().zoomView())
-        << "the zoom view shows the change";
+    EXPECT_EQ(editor->zoomView->shownImage(), editor->state().zoomView()) << "the zoom view shows the change";
 }
 
 TEST_F(TkartedTest, ASavedBuiltInSheetStaysAPaletteBitmapAndLoadsBackUnchanged) {
     CardEditor* painter = makeEditor();
-    painter->f1Click(3);
-    painter->PaintBox1MouseDown(Qt::LeftButton, 100, 100);
-    painter->PaintBox1MouseMove(200, 150);
-    painter->PaintBox1MouseUp();
+    painter->selectColourSlot(3);
+    painter->onZoomPressed(Qt::LeftButton, 100, 100);
+    painter->onZoomMoved(200, 150);
+    painter->onZoomReleased();
     answers_.saveFile = path("Meine Karten.pbd");
-    painter->Kartendateispeichern1Click();
+    painter->saveSheet();
     ASSERT_TRUE(answers_.errors.isEmpty()) << answers_.errors.join(QLatin1Char('\n')).toStdString();
 
     const std::optional<QImage> saved = readSheetFile(answers_.saveFile);
@@ -133,7 +132,7 @@ TEST_F(TkartedTest, ASavedBuiltInSheetStaysAPaletteBitmapAndLoadsBackUnchanged) 
 
     CardEditor* loader = makeEditor();
     answers_.sheetFile = answers_.saveFile;
-    loader->Kartendateiladen1Click();
+    loader->loadSheet();
     EXPECT_EQ(loader->state().sheet().convertToFormat(QImage::Format_RGB32),
               painter->state().sheet().convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(loader->state().sheet().convertToFormat(QImage::Format_RGB32),
@@ -153,7 +152,7 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
     half.write(whole.read(whole.size() / 2));
     half.close();
     CardEditor* editor = makeEditor();
-    editor->SpinEdit1->setValue(8);
+    editor->cardNumberField->setValue(8);
     const QImage sheet = editor->state().sheet();
     const QImage preview = editor->state().preview();
 
@@ -163,18 +162,14 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
         void (CardEditor::*command)();
         QString file;
     } cases[] = {
-        {"load, missing", &ScriptedDialogs::sheetFile, &CardEditor::Kartendateiladen1Click,
-         path("fehlt.pbd")},
-        {"load, not a bitmap", &ScriptedDialogs::sheetFile, &CardEditor::Kartendateiladen1Click,
+        {"load, missing", &ScriptedDialogs::sheetFile, &CardEditor::loadSheet, path("fehlt.pbd")},
+        {"load, not a bitmap", &ScriptedDialogs::sheetFile, &CardEditor::loadSheet, path("Notiz.pbd")},
+        {"replace, missing", &ScriptedDialogs::pictureFile, &CardEditor::replacePicture, path("fehlt.bmp")},
+        {"load, cut short", &ScriptedDialogs::sheetFile, &CardEditor::loadSheet, path("halb.pbd")},
+        {"replace, not a bitmap", &ScriptedDialogs::pictureFile, &CardEditor::replacePicture,
          path("Notiz.pbd")},
-        {"replace, missing", &ScriptedDialogs::pictureFile, &CardEditor::VKButton2Click, path("fehlt.bmp")},
-        {"load, cut short", &ScriptedDialogs::sheetFile, &CardEditor::Kartendateiladen1Click,
-         path("halb.pbd")},
-        {"replace, not a bitmap", &ScriptedDialogs::pictureFile, &CardEditor::VKButton2Click,
-         path("Notiz.pbd")},
-        {"replace, cut short", &ScriptedDialogs::pictureFile, &CardEditor::VKButton2Click, path("halb.pbd")},
-        {"save, no such folder", &ScriptedDialogs::saveFile, &CardEditor::Kartendateispeichern1Click,
-         path("fehlt/neu.pbd")},
+        {"replace, cut short", &ScriptedDialogs::pictureFile, &CardEditor::replacePicture, path("halb.pbd")},
+        {"save, no such folder", &ScriptedDialogs::saveFile, &CardEditor::saveSheet, path("fehlt/neu.pbd")},
     };
     for (const auto& c : cases) {
         answers_ = ScriptedDialogs();
@@ -186,7 +181,7 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
         EXPECT_EQ(editor->state().preview(), preview) << c.what;
     }
     answers_.pictureFile = path("fehlt.bmp");
-    editor->VKButton2Click();
+    editor->replacePicture();
     EXPECT_EQ(answers_.pictureTitle, QStringLiteral("Bild Nr. 8 laden"));
 }
 

@@ -47,9 +47,9 @@ TEST(CaptionBand, GradientHasOneBandPerThreePixelsOfHeightButNoMoreThanSixtyFour
     EXPECT_EQ(bandsDownTheLeftEdge(band.render(8)), std::vector<QRgb>{qRgb(128, 128, 128)});
 }
 
-TEST(CaptionBand, IsAsWideAsTheRotatedTextIsHighAndPlacesTheTextByStyle) {
+TEST(CaptionBand, IsAsWideAsTheRotatedTextIsHighAndPlacesTheTextByPosition) {
     CaptionBand band;
-    band.setObjectName(QStringLiteral("Label901"));
+    band.setObjectName(QStringLiteral("captionBand"));
     band.setGradient(false);
     band.show();
     band.resize(50, 300);
@@ -61,7 +61,7 @@ TEST(CaptionBand, IsAsWideAsTheRotatedTextIsHighAndPlacesTheTextByStyle) {
     band.setFont(arialFont(24));
 
     const QImage byName = band.render(32);
-    band.setCaption(QStringLiteral("Label901"));
+    band.setCaption(QStringLiteral("captionBand"));
     EXPECT_EQ(band.render(32), byName) << "an empty caption shows the object name";
 
     const auto [nameTop, nameBottom] = inkedRows(byName);

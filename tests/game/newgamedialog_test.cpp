@@ -63,13 +63,13 @@ protected:
 
 TEST_F(TparneuTest, AFirstStartOffersTwoPlayersAndDealsASmallPairsBoard) {
     auto dialog = openDialog();
-    EXPECT_EQ(dialog->sp[0]->text(), "Spieler 1");
-    EXPECT_EQ(dialog->geg[0]->currentIndex(), 0);
-    EXPECT_EQ(dialog->sp[1]->text(), "Spieler 2");
-    EXPECT_EQ(dialog->geg[1]->currentText(), "Computer-Spieler (Normal)");
-    EXPECT_EQ(dialog->Edit1->text(), builtInSheetMarker());
+    EXPECT_EQ(dialog->nameEdits[0]->text(), "Spieler 1");
+    EXPECT_EQ(dialog->kindLists[0]->currentIndex(), 0);
+    EXPECT_EQ(dialog->nameEdits[1]->text(), "Spieler 2");
+    EXPECT_EQ(dialog->kindLists[1]->currentText(), "Computer-Spieler (Normal)");
+    EXPECT_EQ(dialog->pictureFileEdit->text(), builtInSheetMarker());
 
-    dialog->VKButton1Click();
+    dialog->startGame();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_TRUE(state.gameRunning);
     EXPECT_EQ(state.playerCount, 2);
@@ -92,14 +92,14 @@ TEST_F(TparneuTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
     settings.setValue(QStringLiteral("geg2"), QStringLiteral("3"));
     settings.setValue(QStringLiteral("sp4"), QStringLiteral("Bert"));
     auto dialog = openDialog();
-    dialog->Netz[3]->setChecked(true);
-    dialog->sp60->setChecked(true);
-    dialog->sp30->setChecked(false);
-    dialog->dreigleiche->setChecked(true);
-    dialog->zweigleiche->setChecked(false);
+    dialog->networkLamps[3]->setChecked(true);
+    dialog->largeBoardLamp->setChecked(true);
+    dialog->smallBoardLamp->setChecked(false);
+    dialog->triplesLamp->setChecked(true);
+    dialog->pairsLamp->setChecked(false);
     // Bert plays at another computer, which is not reachable here: the start is refused
     // after the participants have been built.
-    dialog->VKButton1Click();
+    dialog->startGame();
     EXPECT_EQ(state.playerCount, 2);
     EXPECT_EQ(state.players[1].name, "Anna");
     EXPECT_EQ(state.players[1].level, 3);
@@ -108,8 +108,8 @@ TEST_F(TparneuTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
     EXPECT_TRUE(state.players[2].isNetwork);
     EXPECT_FALSE(state.gameRunning);
 
-    dialog->Netz[3]->setChecked(false);
-    dialog->VKButton1Click();
+    dialog->networkLamps[3]->setChecked(false);
+    dialog->startGame();
     EXPECT_TRUE(state.gameRunning);
     EXPECT_TRUE(host.largeBoard);
     EXPECT_EQ(state.remainingGroups, 40);
@@ -117,10 +117,10 @@ TEST_F(TparneuTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
 
 TEST_F(TparneuTest, WithoutParticipantsBothRefusalsAreShownAndTheDialogStays) {
     auto dialog = openDialog();
-    for (CompletingEdit* edit : dialog->sp)
+    for (CompletingEdit* edit : dialog->nameEdits)
         edit->clear();
     collectMessages(2);
-    dialog->VKButton1Click();
+    dialog->startGame();
     EXPECT_EQ(messages, QStringList({"Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!",
                                      "Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"}));
     EXPECT_TRUE(dialog->isVisible());
@@ -132,12 +132,12 @@ TEST_F(TparneuTest, CancellingStillStoresTheSetUpAndKnownNamesAreNotRepeated) {
     known.add(QStringLiteral("Anna"));
     known.save();
     auto dialog = openDialog();
-    dialog->sp[0]->setText(QStringLiteral("anna"));
-    dialog->sp[1]->setText(QStringLiteral("Jörg"));
-    dialog->sp[2]->setText(QStringLiteral("Jörg"));
-    dialog->geg[2]->setCurrentIndex(1);
-    dialog->ComboBox1->setCurrentIndex(2);
-    dialog->VKButton2Click();
+    dialog->nameEdits[0]->setText(QStringLiteral("anna"));
+    dialog->nameEdits[1]->setText(QStringLiteral("Jörg"));
+    dialog->nameEdits[2]->setText(QStringLiteral("Jörg"));
+    dialog->kindLists[2]->setCurrentIndex(1);
+    dialog->difficultyList->setCurrentIndex(2);
+    dialog->cancel();
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(settings.value(QStringLiteral("sp1")), "anna");
     EXPECT_EQ(settings.value(QStringLiteral("geg3")), "1");
@@ -152,27 +152,27 @@ TEST_F(TparneuTest, AStoredNonNumberIsReportedAndLeavesTheListAlone) {
     auto dialog = openDialog();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("zwei")));
-    EXPECT_EQ(dialog->ComboBox1->currentIndex(), -1);
+    EXPECT_EQ(dialog->difficultyList->currentIndex(), -1);
 }
 
 TEST_F(TparneuTest, AnUnreadablePictureFileFallsBackToTheBuiltInPictures) {
     auto dialog = openDialog();
     const QString missing = dir.filePath(QStringLiteral("weg.pbd"));
     dialog->setFileChooser([&](QWidget*) { return missing; });
-    dialog->VKButton3Click();
-    EXPECT_EQ(dialog->Edit1->text(), missing);
+    dialog->choosePictureFile();
+    EXPECT_EQ(dialog->pictureFileEdit->text(), missing);
     EXPECT_EQ(settings.value(QStringLiteral("Standardbilddatei")), missing);
     collectMessages(1);
-    dialog->VKButton1Click();
+    dialog->startGame();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Das angegebene Bild konnte nicht gefunden werden!")));
     EXPECT_EQ(host.sheet, builtInSheet());
     EXPECT_TRUE(state.gameRunning) << "the game starts all the same";
 
-    dialog->VKButton4Click();
-    EXPECT_EQ(dialog->Edit1->text(), builtInSheetMarker());
-    dialog->Alszahlen->setChecked(true);
-    EXPECT_FALSE(dialog->Texturpanel2->isVisible()) << "numbers need no picture file";
+    dialog->useBuiltInPictures();
+    EXPECT_EQ(dialog->pictureFileEdit->text(), builtInSheetMarker());
+    dialog->numbersLamp->setChecked(true);
+    EXPECT_FALSE(dialog->pictureFileBox->isVisible()) << "numbers need no picture file";
 }
 
 } // namespace

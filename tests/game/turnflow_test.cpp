@@ -140,9 +140,9 @@ TEST_F(TurnFlowTest, TheLastPairEndsTheGameWithItsWinner) {
     EXPECT_FALSE(state.gameRunning);
     EXPECT_EQ(state.remainingGroups, 0);
     ASSERT_EQ(dialogs.endTexts.size(), 1u);
-    EXPECT_EQ(dialogs.endTexts[0].label1, "Herzlichen Glückwunsch,");
-    EXPECT_EQ(dialogs.endTexts[0].panel1, "Anna");
-    EXPECT_EQ(dialogs.endTexts[0].label2, "Sie haben das Spiel gewonnen!");
+    EXPECT_EQ(dialogs.endTexts[0].headline, "Herzlichen Glückwunsch,");
+    EXPECT_EQ(dialogs.endTexts[0].highlight, "Anna");
+    EXPECT_EQ(dialogs.endTexts[0].closing, "Sie haben das Spiel gewonnen!");
     EXPECT_EQ(journal.only({"sound ppp4", "sound ppp5"}), QStringList({"sound ppp4"}));
     ASSERT_EQ(records.highScores.size(), 2u);
     EXPECT_EQ(records.highScores[0], std::make_pair(QStringLiteral("Anna"), 18u));
@@ -171,9 +171,9 @@ TEST_F(TurnFlowTest, ASharedTopScoreIsADrawWithoutWinner) {
     click(5);
     click(35);
     ASSERT_EQ(dialogs.endTexts.size(), 1u);
-    EXPECT_EQ(dialogs.endTexts[0].label1, "Dieses Spiel ist leider...");
-    EXPECT_EQ(dialogs.endTexts[0].panel1, "...unentschieden!");
-    EXPECT_TRUE(dialogs.endTexts[0].label2.isEmpty());
+    EXPECT_EQ(dialogs.endTexts[0].headline, "Dieses Spiel ist leider...");
+    EXPECT_EQ(dialogs.endTexts[0].highlight, "...unentschieden!");
+    EXPECT_TRUE(dialogs.endTexts[0].closing.isEmpty());
     EXPECT_EQ(journal.only({"sound ppp4", "sound ppp5"}), QStringList({"sound ppp5"}));
     EXPECT_EQ(records.lastTallies[1].wins + records.lastTallies[2].wins, 0);
 }
@@ -186,7 +186,7 @@ TEST_F(TurnFlowTest, ASingleParticipantWinsButNeverEntersTheHighScores) {
     click(35);
     EXPECT_TRUE(records.highScores.empty());
     ASSERT_EQ(dialogs.endTexts.size(), 1u);
-    EXPECT_EQ(dialogs.endTexts[0].panel1, "Robo");
+    EXPECT_EQ(dialogs.endTexts[0].highlight, "Robo");
     EXPECT_EQ(records.statisticsUpdates, 1);
 }
 

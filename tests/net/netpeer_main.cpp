@@ -101,16 +101,16 @@ private:
         MainWindow& main = program_.mainWindow();
         if (inviting_ && !started_) {
             started_ = true;
-            QTimer::singleShot(0, main.NeuesSpiel1, &QAction::trigger);
+            QTimer::singleShot(0, main.newGameAction, &QAction::trigger);
             return;
         }
         const GameState& state = main.gameState();
-        if (state.gameRunning && state.currentIsLocalHuman() && main.PaintBox1->isEnabled()) {
+        if (state.gameRunning && state.currentIsLocalHuman() && main.boardView->isEnabled()) {
             if (const int slot = chooseCard(state); slot != 0 && !clicking_) {
                 clicking_ = true;
                 const QPoint at(state.cards[slot].left + 20, state.cards[slot].top + 20);
                 QTimer::singleShot(0, this, [this, at] {
-                    QTest::mouseClick(program_.mainWindow().PaintBox1, Qt::LeftButton, {}, at);
+                    QTest::mouseClick(program_.mainWindow().boardView, Qt::LeftButton, {}, at);
                     clicking_ = false;
                 });
             }
@@ -118,12 +118,12 @@ private:
     }
 
     void answer(QWidget* modal) {
-        if (auto* parneu = qobject_cast<NewGameDialog*>(modal)) {
-            parneu->Netz[1]->setChecked(true); // Robo plays at the other computer
-            parneu->VKButton1->click();
+        if (auto* newGameDialog = qobject_cast<NewGameDialog*>(modal)) {
+            newGameDialog->networkLamps[1]->setChecked(true); // Robo plays at the other computer
+            newGameDialog->startButton->click();
         } else if (auto* address = qobject_cast<AddressDialog*>(modal)) {
-            address->ComboBox1->setEditText(address_);
-            address->VKButton1->click();
+            address->addressBox->setEditText(address_);
+            address->connectButton->click();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             std::printf("MESSAGE %s\n", qPrintable(box->text()));
             std::fflush(stdout);
@@ -133,7 +133,7 @@ private:
                 ->click();
         } else if (auto* end = qobject_cast<EndDialog*>(modal)) {
             printResult();
-            end->VKButton1->click();
+            end->closeButton->click();
             QTimer::singleShot(300, qApp, &QApplication::quit);
         }
     }

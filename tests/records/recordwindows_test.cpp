@@ -43,15 +43,15 @@ protected:
         AppEnvironment environment = appEnvironment();
         environment.today = [] { return QDate(2024, 5, 3); };
         window = std::make_unique<MainWindow>(environment);
-        gewinnform = std::make_unique<EndDialog>(window->image3(), window->images().texture);
-        statisti = std::make_unique<StatisticsDialog>(paths.statisticsFile(), window->image3());
-        formHighScore = std::make_unique<HighScoreWindow>(window->records(), window->image3());
-        parneu = makeNewGameDialog(*window, settings);
+        endDialog = std::make_unique<EndDialog>(window->panelTexture(), window->images().texture);
+        statisticsDialog = std::make_unique<StatisticsDialog>(paths.statisticsFile(), window->panelTexture());
+        highScoreWindow = std::make_unique<HighScoreWindow>(window->records(), window->panelTexture());
+        newGameDialog = makeNewGameDialog(*window, settings);
         SorbelloWindows windows;
-        windows.parneu = parneu.get();
-        windows.gewinnform = gewinnform.get();
-        windows.statisti = statisti.get();
-        windows.formHighScore = formHighScore.get();
+        windows.newGameDialog = newGameDialog.get();
+        windows.endDialog = endDialog.get();
+        windows.statisticsDialog = statisticsDialog.get();
+        windows.highScoreWindow = highScoreWindow.get();
         window->attachWindows(windows);
         window->show();
     }
@@ -66,24 +66,24 @@ protected:
         onNextModal([&](QWidget* modal) {
             auto* dialog = qobject_cast<StatisticsDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
-            for (int i = 0; i < dialog->ListBox1->count(); ++i)
-                view.names << dialog->ListBox1->item(i)->text();
+            for (int i = 0; i < dialog->nameList->count(); ++i)
+                view.names << dialog->nameList->item(i)->text();
             if (choose >= 0) {
-                const QRect row = dialog->ListBox1->visualItemRect(dialog->ListBox1->item(choose));
-                QTest::mouseClick(dialog->ListBox1->viewport(), Qt::LeftButton, {}, row.center());
+                const QRect row = dialog->nameList->visualItemRect(dialog->nameList->item(choose));
+                QTest::mouseClick(dialog->nameList->viewport(), Qt::LeftButton, {}, row.center());
             }
             for (const QLabel* value :
-                 {dialog->stat_teil, dialog->stat_gew, dialog->stat_aufged, dialog->stat_nichtauf})
+                 {dialog->gamesLabel, dialog->winsLabel, dialog->pairsFoundLabel, dialog->missesLabel})
                 view.counters << value->text();
-            dialog->VKButton1->click();
+            dialog->closeButton->click();
         });
-        window->SpielerStatistik1->trigger();
+        window->statisticsAction->trigger();
         return view;
     }
 
     void clickSlot(int slot) {
         const Card& card = window->gameState().cards[slot];
-        QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
+        QTest::mouseClick(window->boardView, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
     }
 
     int firstPresent() const {
@@ -114,7 +114,7 @@ protected:
         clickSlot(presentWhere(first, false));
         while (state.gameRunning) {
             if (state.remainingGroups == 1)
-                onNextModal([](QWidget* modal) { qobject_cast<EndDialog*>(modal)->VKButton1->click(); });
+                onNextModal([](QWidget* modal) { qobject_cast<EndDialog*>(modal)->closeButton->click(); });
             first = firstPresent();
             clickSlot(first);
             clickSlot(presentWhere(first, true));
@@ -123,10 +123,10 @@ protected:
 
     DataPaths paths{dir.path(), dir.path()};
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<NewGameDialog> parneu;
-    std::unique_ptr<EndDialog> gewinnform;
-    std::unique_ptr<StatisticsDialog> statisti;
-    std::unique_ptr<HighScoreWindow> formHighScore;
+    std::unique_ptr<NewGameDialog> newGameDialog;
+    std::unique_ptr<EndDialog> endDialog;
+    std::unique_ptr<StatisticsDialog> statisticsDialog;
+    std::unique_ptr<HighScoreWindow> highScoreWindow;
 };
 
 TEST_F(RecordWindowsTest, StatisticsListUpperCasedNamesInTableOrderAndShowTheChosenCounters) {
@@ -156,8 +156,8 @@ TEST_F(RecordWindowsTest, AnUnreadableStatisticsFileKeepsThePreviousTable) {
 }
 
 TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuringTheNextGame) {
-    EXPECT_EQ(formHighScore->Label901->width(), 23);
-    EXPECT_EQ(formHighScore->PaintBox1->size(), QSize(589, 361));
+    EXPECT_EQ(highScoreWindow->captionBand->width(), 23);
+    EXPECT_EQ(highScoreWindow->tableView->size(), QSize(589, 361));
     playGameEndingOneToTwentyNine();
     const HighScoreTable& table = window->records().highScores();
     EXPECT_EQ(table.entry(1), (HighScoreEntry{u"Spieler 2"_s, u"03.05.2024"_s, 29}));
@@ -168,10 +168,10 @@ TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuring
     onNextModal([&](QWidget* modal) {
         auto* highScores = qobject_cast<HighScoreWindow*>(modal);
         ASSERT_NE(highScores, nullptr);
-        shown = highScores->PaintBox1->shownImage();
-        highScores->VKButton1->click();
+        shown = highScores->tableView->shownImage();
+        highScores->okayButton->click();
     });
-    window->HighScore1->trigger();
+    window->highScoresAction->trigger();
     QImage expected(589, 361, QImage::Format_RGB32);
     drawHighScoreTable(expected, table);
     EXPECT_EQ(shown, expected) << "drawn afresh with this run's results";
@@ -180,7 +180,7 @@ TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuring
     answerNextMessageBox(QMessageBox::Yes);
     ASSERT_TRUE(window->close());
     EXPECT_FALSE(QFile::exists(paths.highScoreFile())) << "results reach the file only at the end";
-    formHighScore.reset();
+    highScoreWindow.reset();
 
     GameRecords nextRun(paths.highScoreFile(), paths.statisticsFile());
     nextRun.loadHighScores();
@@ -192,7 +192,7 @@ void closeEndDialog(bool& shown) {
     onNextModal([&shown](QWidget* modal) {
         if (auto* end = qobject_cast<EndDialog*>(modal)) {
             shown = true;
-            end->VKButton1->click();
+            end->closeButton->click();
         } else {
             closeEndDialog(shown);
         }
@@ -226,7 +226,7 @@ TEST_F(RecordWindowsTest, ResultsThatCannotBeWrittenAreReportedOnceAtEachWriteAn
         EXPECT_EQ(boxes.seen[0].text, failure(paths.statisticsFile()));
         EXPECT_TRUE(endDialogShown) << "the game goes on to its end";
 
-        formHighScore.reset();
+        highScoreWindow.reset();
         ASSERT_EQ(boxes.seen.size(), 2u) << "one message at the end of the run";
         EXPECT_EQ(boxes.seen[1].text, failure(paths.highScoreFile()));
     }

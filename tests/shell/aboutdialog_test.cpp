@@ -32,22 +32,22 @@ protected:
         picture.save(name, "BMP");
         return name;
     }
-    QRgb shownPixel() const { return dialog.Image1->pixmap().toImage().pixel(160, 160); }
+    QRgb shownPixel() const { return dialog.sheetLabel->pixmap().toImage().pixel(160, 160); }
 };
 
 TEST_F(TinfoparTest, ActivationFillsTheVersionLines) {
-    dialog.FormActivate();
-    EXPECT_EQ(dialog.Label3->text(), "Version: 2.60");
-    EXPECT_EQ(dialog.Label9->text(), "Vom 14.7.2000");
-    EXPECT_EQ(dialog.Label11->text(), "Version der Sound-Engine: 1.16");
-    EXPECT_EQ(dialog.Label12->text(), "Version der Netzwerk-Engine: 1.01");
-    EXPECT_EQ(dialog.Label13->text(), "Version der Bild-Effekt-Engine: 1.03");
+    dialog.reloadContent();
+    EXPECT_EQ(dialog.versionLabel->text(), "Version: 2.60");
+    EXPECT_EQ(dialog.dateLabel->text(), "Vom 14.7.2000");
+    EXPECT_EQ(dialog.soundVersionLabel->text(), "Version der Sound-Engine: 1.16");
+    EXPECT_EQ(dialog.networkVersionLabel->text(), "Version der Netzwerk-Engine: 1.01");
+    EXPECT_EQ(dialog.fadeVersionLabel->text(), "Version der Bild-Effekt-Engine: 1.03");
 }
 
 TEST_F(TinfoparTest, AMissingFileIsReportedAndTheBuiltInSymbolsAreShown) {
     source = dir.filePath(QStringLiteral("verschwunden.pbd"));
     ModalAnswers answers;
-    dialog.FormActivate();
+    dialog.reloadContent();
     ASSERT_EQ(answers.seen.size(), 1u);
     EXPECT_EQ(answers.seen[0].title, "Fehler!");
     EXPECT_EQ(sheet, builtInSheet());
@@ -59,9 +59,9 @@ TEST_F(TinfoparTest, EveryOpeningReloadsTheSheet) {
         source = sheetFile(colour);
         QRgb shown = 0;
         onNextModal([&](QWidget*) {
-            EXPECT_EQ(dialog.Image1->pixmap().size(), QSize(320, 320));
+            EXPECT_EQ(dialog.sheetLabel->pixmap().size(), QSize(320, 320));
             shown = shownPixel();
-            dialog.VKButton1->click();
+            dialog.okayButton->click();
         });
         dialog.exec();
         EXPECT_EQ(shown, colour.rgb()) << colour.name().toStdString();

@@ -25,14 +25,14 @@ protected:
 };
 
 TEST_F(MainWindowWiringTest, TheKeyF1AndTheHelpToolButtonOpenTheGameInstructions) {
-    window.Spielanleitung1->trigger();
-    QTest::mouseClick(window.Float3, Qt::LeftButton);
+    window.instructionsAction->trigger();
+    QTest::mouseClick(window.helpButton, Qt::LeftButton);
     EXPECT_EQ(topics, QStringList({"hauptue", "hauptue"}));
 }
 
 TEST_F(MainWindowWiringTest, TheHiddenDumpCommandShowsTheGameState) {
-    EXPECT_FALSE(window.DebugDump1->isVisible());
-    window.DebugDump1->trigger();
+    EXPECT_FALSE(window.debugDumpAction->isVisible());
+    window.debugDumpAction->trigger();
     ASSERT_EQ(dumps.size(), 1);
     EXPECT_TRUE(dumps[0].startsWith("Anzahl Spieler: 0\r\nKarten: \r\n1: () 2: ()"));
 }

@@ -42,12 +42,12 @@ class TformOptionTest : public ::testing::Test, protected MainWindowSurroundings
 protected:
     TformOptionTest() {
         window = std::make_unique<MainWindow>(appEnvironment());
-        formOption = std::make_unique<OptionsDialog>(window->options(), window->image3(),
-                                                     [this](const QString& topic) { helpTopics << topic; });
-        parneu = makeNewGameDialog(*window, settings);
+        optionsDialog = std::make_unique<OptionsDialog>(
+            window->options(), window->panelTexture(), [this](const QString& topic) { helpTopics << topic; });
+        newGameDialog = makeNewGameDialog(*window, settings);
         SorbelloWindows windows;
-        windows.parneu = parneu.get();
-        windows.formOption = formOption.get();
+        windows.newGameDialog = newGameDialog.get();
+        windows.optionsDialog = optionsDialog.get();
         window->attachWindows(windows);
         window->show();
     }
@@ -61,17 +61,17 @@ protected:
             if (dialog->isVisible())
                 dialog->reject();
         });
-        window->Optionen2->trigger();
+        window->optionsAction->trigger();
     }
 
     QImage boardCard(int slot) const {
         const Card& card = window->gameState().cards[slot];
-        return window->PaintBox1->shownImage().copy(card.left, card.top, 40, 40);
+        return window->boardView->shownImage().copy(card.left, card.top, 40, 40);
     }
 
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<NewGameDialog> parneu;
-    std::unique_ptr<OptionsDialog> formOption;
+    std::unique_ptr<NewGameDialog> newGameDialog;
+    std::unique_ptr<OptionsDialog> optionsDialog;
     QStringList helpTopics;
 };
 
@@ -88,19 +88,19 @@ TEST_F(TformOptionTest, OpeningShowsTheOptionsAndAbbruchKeepsThemButRebuildsTheB
     const ProgramOptions before = options;
     bool stayedOpenForHelp = false;
     withDialog([&](OptionsDialog& dialog) {
-        EXPECT_FALSE(dialog.SpieleSoundsAb->isChecked());
-        EXPECT_TRUE(dialog.krRotverlauf->isChecked());
-        EXPECT_FALSE(dialog.krClassic->isChecked());
+        EXPECT_FALSE(dialog.soundLamp->isChecked());
+        EXPECT_TRUE(dialog.redBackButton->isChecked());
+        EXPECT_FALSE(dialog.classicBackButton->isChecked());
         EXPECT_EQ(dialog.stepsShow->text(), u"12"_s);
         EXPECT_EQ(dialog.stepsHide->text(), u"300"_s);
         EXPECT_EQ(dialog.stepsRemove->text(), u"500"_s) << "the field holds at most 500";
 
-        QTest::mouseClick(dialog.SpieleSoundsAb, Qt::LeftButton);
-        QTest::mouseClick(dialog.krClassic, Qt::LeftButton);
+        QTest::mouseClick(dialog.soundLamp, Qt::LeftButton);
+        QTest::mouseClick(dialog.classicBackButton, Qt::LeftButton);
         typeInto(dialog.stepsShow, u"40"_s);
-        dialog.VKButton3->click();
+        dialog.helpButton->click();
         stayedOpenForHelp = dialog.isVisible();
-        dialog.VKButton2->click();
+        dialog.cancelButton->click();
     });
     EXPECT_TRUE(stayedOpenForHelp);
     EXPECT_EQ(helpTopics, QStringList({u"optio"_s}));
@@ -123,7 +123,7 @@ TEST_F(TformOptionTest, OkayTakesTypedStepCountsUpToAThousand) {
         window->options().fadeHide = 75;
         withDialog([&](OptionsDialog& dialog) {
             typeInto(dialog.stepsHide, c.typed);
-            dialog.VKButton1->click();
+            dialog.okayButton->click();
         });
         EXPECT_EQ(window->options().fadeHide, c.stored) << c.typed.toStdString();
         EXPECT_EQ(window->options().fadeShow, 75);
@@ -152,16 +152,16 @@ TEST_F(TformOptionTest, AStepFieldIsPutBackIntoItsRangeWhenItLosesTheFocus) {
 TEST_F(TformOptionTest, RotverlaufDuringAGameRedrawsOnlyTheFaceDownCards) {
     startGameThroughDialog(*window);
     const Card& upCard = window->gameState().cards[1];
-    QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {}, QPoint(upCard.left + 20, upCard.top + 20));
+    QTest::mouseClick(window->boardView, Qt::LeftButton, {}, QPoint(upCard.left + 20, upCard.top + 20));
     ASSERT_TRUE(upCard.faceUp);
     const QImage face = boardCard(1);
 
     withDialog([](OptionsDialog& dialog) {
-        QTest::mouseClick(dialog.krRotverlauf, Qt::LeftButton);
-        QTest::mouseClick(dialog.krRotverlauf, Qt::LeftButton);
-        EXPECT_TRUE(dialog.krRotverlauf->isChecked()) << "pressing the button that is down keeps it down";
-        EXPECT_FALSE(dialog.krClassic->isChecked());
-        dialog.VKButton1->click();
+        QTest::mouseClick(dialog.redBackButton, Qt::LeftButton);
+        QTest::mouseClick(dialog.redBackButton, Qt::LeftButton);
+        EXPECT_TRUE(dialog.redBackButton->isChecked()) << "pressing the button that is down keeps it down";
+        EXPECT_FALSE(dialog.classicBackButton->isChecked());
+        dialog.okayButton->click();
     });
     EXPECT_TRUE(window->options().redCardBack);
     const QImage red = cardBack(CardBackStyle::RedGradient);
@@ -183,14 +183,14 @@ TEST_F(TformOptionTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFaceD
     while (state.cards[other].motif == state.cards[1].motif)
         ++other;
     const auto clickCard = [&](int slot) {
-        QTest::mouseClick(window->PaintBox1, Qt::LeftButton, {},
+        QTest::mouseClick(window->boardView, Qt::LeftButton, {},
                           QPoint(state.cards[slot].left + 20, state.cards[slot].top + 20));
     };
     const auto otherStyle = [this] {
         withDialog([this](OptionsDialog& dialog) {
-            QTest::mouseClick(window->options().redCardBack ? dialog.krClassic : dialog.krRotverlauf,
+            QTest::mouseClick(window->options().redCardBack ? dialog.classicBackButton : dialog.redBackButton,
                               Qt::LeftButton);
-            dialog.VKButton1->click();
+            dialog.okayButton->click();
         });
     };
 

@@ -16,19 +16,19 @@ void catchProtocol(QtMsgType, const QMessageLogContext& context, const QString& 
 }
 
 TEST(ProtocolWindow, LinesReachTheLogOnlyWhenSwitchedOnAndNeverTheWindow) {
-    ProtocolWindow protokoll;
+    ProtocolWindow protocolWindow;
     caught.clear();
     const QtMessageHandler previous = qInstallMessageHandler(catchProtocol);
 
-    protokoll.addProtocolLine(QStringLiteral("In Prozedure naechsterSpieler eingetreten"));
+    protocolWindow.addProtocolLine(QStringLiteral("In Prozedure naechsterSpieler eingetreten"));
     QLoggingCategory::setFilterRules(QStringLiteral("sorbello.protocol.debug=true"));
-    protokoll.addProtocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
+    protocolWindow.addProtocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
     QLoggingCategory::setFilterRules(QString());
 
     qInstallMessageHandler(previous);
     EXPECT_EQ(caught, QStringList{"Gegner ist bereit für nächste Karte"});
-    EXPECT_TRUE(protokoll.Memo1->toPlainText().isEmpty());
-    EXPECT_FALSE(protokoll.isVisible());
+    EXPECT_TRUE(protocolWindow.textView->toPlainText().isEmpty());
+    EXPECT_FALSE(protocolWindow.isVisible());
 }
 
 } // namespace

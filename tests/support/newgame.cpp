@@ -15,14 +15,14 @@ std::unique_ptr<NewGameDialog> makeNewGameDialog(MainWindow& window, SettingsSto
     settings.setValue(QStringLiteral("geg1"), QStringLiteral("0"));
     settings.setValue(QStringLiteral("sp2"), QStringLiteral("Spieler 2"));
     settings.setValue(QStringLiteral("geg2"), QStringLiteral("0"));
-    return std::make_unique<NewGameDialog>(window.newGameContext(), window.image3());
+    return std::make_unique<NewGameDialog>(window.newGameContext(), window.panelTexture());
 }
 
 void startGameThroughDialog(MainWindow& window) {
     onNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<NewGameDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->VKButton1->click();
+        dialog->startButton->click();
     });
-    window.NeuesSpiel1->trigger();
+    window.newGameAction->trigger();
 }

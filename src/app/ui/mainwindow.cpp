@@ -49,91 +49,89 @@ MainWindow::MainWindow(AppEnvironment environment)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      NetzWerking1(nullptr, environment.listenPort), env_(environment), dataPaths_(env_.dataPaths),
+      networkLink(nullptr, environment.listenPort), env_(environment), dataPaths_(env_.dataPaths),
       records_(std::make_unique<GameRecords>(dataPaths_.highScoreFile(), dataPaths_.statisticsFile(),
                                              env_.today)) {
-    setObjectName(QStringLiteral("parmain"));
+    setObjectName(QStringLiteral("mainWindow"));
     images_.texture = loadTexture(QStringLiteral(":/textures/image1.png"));
-    image3_ = loadTexture(QStringLiteral(":/textures/image3.png"));
-    imageweiss_ = loadTexture(QStringLiteral(":/textures/imageweiss.png"));
+    panelTexture_ = loadTexture(QStringLiteral(":/textures/image3.png"));
+    whiteTexture_ = loadTexture(QStringLiteral(":/textures/imageweiss.png"));
     buildComponents();
     buildMenu();
-    board_ = std::make_unique<BoardScreen>(gameState_, images_, options_, fadeEngine_, env_.wait, env_.clock,
-                                           BoardScreen::Widgets{PaintBox1, PaintBox2, vollauf, SiebenSeg1});
+    board_ = std::make_unique<BoardScreen>(
+        gameState_, images_, options_, fadeEngine_, env_.wait, env_.clock,
+        BoardScreen::Widgets{boardView, statusView, knownGroupsLabel, remainingDisplay});
     board_->setFramePacing(env_.framePacingMs);
     turnFlow_ = std::make_unique<TurnFlow>(gameState_, gameTallies_, options_, env_.wait, env_.clock, *board_,
                                            static_cast<DialogPort&>(*this));
     computerPlayer_ = std::make_unique<ComputerPlayer>(gameState_, *turnFlow_, random_, env_.clock);
     networkGame_ = std::make_unique<NetworkGame>(gameState_, gameTallies_, *turnFlow_, *board_, env_.wait,
-                                                 NetzWerking1, static_cast<NetworkGameHost&>(*this));
+                                                 networkLink, static_cast<NetworkGameHost&>(*this));
     turnFlow_->setPeer(networkGame_.get());
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(10);
-    computerPlayer_->setTimer(Timer1);
-    SoundAusgabe1.setShowErrors(false);
-    connectSoundMessages(SoundAusgabe1);
-    turnFlow_->setSound(&SoundAusgabe1);
+    computerTimer = new QTimer(this);
+    computerTimer->setInterval(10);
+    computerPlayer_->setTimer(computerTimer);
+    soundOutput.setShowErrors(false);
+    connectSoundMessages(soundOutput);
+    turnFlow_->setSound(&soundOutput);
     turnFlow_->setRecords(records_.get());
     records_->setWriteFailure(
         [this](const QString& path, const QString& reason) { showWriteFailure(this, path, reason); });
     connectCommands();
-    FormCreate();
-    Timer1->start();
+    initialise();
+    computerTimer->start();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::FormCreate() {
-    images_.status = QImage(PaintBox2->size(), QImage::Format_RGB32);
+void MainWindow::initialise() {
+    images_.status = QImage(statusView->size(), QImage::Format_RGB32);
     images_.status.fill(Qt::white);
-    DebugDump1->setVisible(false);
+    debugDumpAction->setVisible(false);
     images_.cardBack = makeCardImage();
     buildCardBack(images_.cardBack, CardBackStyle::ClassicGrey);
     setWindowTitle(QString::fromLatin1(kProgramName));
-    images_.board = QImage(PaintBox1->size(), QImage::Format_RGB32);
+    images_.board = QImage(boardView->size(), QImage::Format_RGB32);
     images_.board.fill(Qt::white);
     computeSlotPositions(gameState_);
     useBuiltInSheet(images_.sheet);
-    NetzWerking1.setConnectPort(env_.connectPort);
-    NetzWerking1.setMaxBlockLength(kLargestMessage);
-    NetzWerking1.listen();
+    networkLink.setConnectPort(env_.connectPort);
+    networkLink.setMaxBlockLength(kLargestMessage);
+    networkLink.listen();
 }
 
 void MainWindow::connectCommands() {
-    connect(NeuesSpiel1, &QAction::triggered, this, [this] { turnFlow_->startNewGame(); });
-    connect(Beenden1, &QAction::triggered, this, &MainWindow::Beenden1Click);
-    connect(Hintergrundabdecken1, &QAction::triggered, this, &MainWindow::Hintergrundabdecken1Click);
-    connect(Hintergrundfarbefestlegen1, &QAction::triggered, this,
-            &MainWindow::Hintergrundfarbefestlegen1Click);
-    connect(SpielerStatistik1, &QAction::triggered, this, &MainWindow::SpielerStatistik1Click);
-    connect(HighScore1, &QAction::triggered, this, &MainWindow::HighScore1Click);
-    connect(Optionen2, &QAction::triggered, this, &MainWindow::Optionen2Click);
-    connect(Float1, &ToolButton::clicked, this, &MainWindow::Float1Click);
-    connect(Float2, &ToolButton::clicked, this, &MainWindow::Float2Click);
-    connect(Netzwerkverbindungtrennen1, &QAction::triggered, this, &MainWindow::endConnection);
-    connect(&NetzWerking1, &NetworkLink::blockReceived, this,
+    connect(newGameAction, &QAction::triggered, this, &MainWindow::startNewGame);
+    connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
+    connect(coverBackgroundAction, &QAction::triggered, this, &MainWindow::toggleBackgroundCover);
+    connect(backgroundColourAction, &QAction::triggered, this, &MainWindow::chooseBackgroundColour);
+    connect(statisticsAction, &QAction::triggered, this, &MainWindow::showStatistics);
+    connect(highScoresAction, &QAction::triggered, this, &MainWindow::showHighScores);
+    connect(optionsAction, &QAction::triggered, this, &MainWindow::editOptions);
+    connect(newGameButton, &ToolButton::clicked, this, &MainWindow::startNewGame);
+    connect(quitButton, &ToolButton::clicked, this, &MainWindow::quit);
+    connect(disconnectAction, &QAction::triggered, this, &MainWindow::endConnection);
+    connect(&networkLink, &NetworkLink::blockReceived, this,
             [this](const NetworkBlock& block) { networkGame_->onBlockReceived(block); });
-    connect(&NetzWerking1, &NetworkLink::onlineChanged, this, [this] { networkGame_->onOnlineChanged(); });
-    connect(&NetzWerking1, &NetworkLink::blockDropped, this, [] { QApplication::beep(); });
+    connect(&networkLink, &NetworkLink::onlineChanged, this, [this] { networkGame_->onOnlineChanged(); });
+    connect(&networkLink, &NetworkLink::blockDropped, this, [] { QApplication::beep(); });
     // Never shown from inside the socket's signal that reports the error.
     connect(
-        &NetzWerking1, &NetworkLink::socketError, this,
+        &networkLink, &NetworkLink::socketError, this,
         [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); },
         Qt::QueuedConnection);
-    connect(Karteneditor1, &QAction::triggered, this, &MainWindow::Karteneditor1Click);
-    connect(Float4, &ToolButton::clicked, this, &MainWindow::Float4Click);
-    connect(Float3, &ToolButton::clicked, this, &MainWindow::Float3Click);
-    connect(Spielanleitung1, &QAction::triggered, this, &MainWindow::Spielanleitung1Click);
-    connect(berKolibri811, &QAction::triggered, this, &MainWindow::berKolibri811Click);
-    connect(VerknpfungzumDesktopanlegen1, &QAction::triggered, this,
-            &MainWindow::VerknpfungzumDesktopanlegen1Click);
-    connect(VerknpfungzumStartmenanlegen1, &QAction::triggered, this,
-            &MainWindow::VerknpfungzumStartmenanlegen1Click);
-    connect(VukoHomepage1, &QAction::triggered, this, &MainWindow::VukoHomepage1Click);
-    connect(IP1, &QAction::triggered, this, &MainWindow::IP1Click);
-    connect(DebugDump1, &QAction::triggered, this, &MainWindow::DebugDump1Click);
-    connect(Timer1, &QTimer::timeout, this, [this] { computerPlayer_->onTimer(); });
-    connect(PaintBox1, &ImageView::mousePressed, this,
+    connect(cardEditorAction, &QAction::triggered, this, &MainWindow::openCardEditor);
+    connect(editorButton, &ToolButton::clicked, this, &MainWindow::openCardEditor);
+    connect(helpButton, &ToolButton::clicked, this, &MainWindow::showInstructions);
+    connect(instructionsAction, &QAction::triggered, this, &MainWindow::showInstructions);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(desktopShortcutAction, &QAction::triggered, this, &MainWindow::offerDesktopShortcut);
+    connect(startMenuShortcutAction, &QAction::triggered, this, &MainWindow::offerStartMenuShortcut);
+    connect(homepageAction, &QAction::triggered, this, &MainWindow::visitHomepage);
+    connect(ownAddressAction, &QAction::triggered, this, &MainWindow::tellOwnAddress);
+    connect(debugDumpAction, &QAction::triggered, this, &MainWindow::dumpGameState);
+    connect(computerTimer, &QTimer::timeout, this, [this] { computerPlayer_->onTimer(); });
+    connect(boardView, &ImageView::mousePressed, this,
             [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
 }
 
@@ -142,11 +140,11 @@ void MainWindow::showEvent(QShowEvent* event) {
     // Restoring a minimised window shows it again; the settings are read only once.
     if (!shown_) {
         shown_ = true;
-        FormShow();
+        applyStoredSettings();
     }
 }
 
-void MainWindow::FormShow() {
+void MainWindow::applyStoredSettings() {
     board_->drawStatusStrip();
     const InvalidSetting warn = [this](const QString& name, const QString& text) {
         showInvalidSetting(this, name, text);
@@ -157,17 +155,17 @@ void MainWindow::FormShow() {
     if (const auto colour = readDecimal(env_.settings, QStringLiteral("higrufarbe"), warn))
         backgroundColour_ = static_cast<quint32>(*colour);
     if (env_.settings.value(QStringLiteral("abdecken")) == QStringLiteral("Ja"))
-        Hintergrundabdecken1Click();
+        toggleBackgroundCover();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (FormClose())
+    if (prepareClose())
         event->accept();
     else
         event->ignore();
 }
 
-bool MainWindow::FormClose() {
+bool MainWindow::prepareClose() {
     if (gameState_.gameRunning) {
         const auto answer =
             QMessageBox::question(this, QStringLiteral("Schon beenden?"),
@@ -180,93 +178,81 @@ bool MainWindow::FormClose() {
         // Long enough for running pauses and waits of the turn to see the abort and end.
         env_.wait.waitFor(201, nullptr);
     }
-    writeProgramOptions(env_.settings, options_, Hintergrundabdecken1->isChecked(), backgroundColour_);
+    writeProgramOptions(env_.settings, options_, coverBackgroundAction->isChecked(), backgroundColour_);
     cover_.reset();
     return true;
 }
 
-void MainWindow::Beenden1Click() {
+void MainWindow::quit() {
     close();
 }
 
-void MainWindow::Float1Click() {
+void MainWindow::startNewGame() {
     turnFlow_->startNewGame();
 }
 
-void MainWindow::Float2Click() {
-    Beenden1Click();
-}
-
-void MainWindow::Karteneditor1Click() {
-    if (!windows_.karted)
+void MainWindow::openCardEditor() {
+    if (!windows_.cardEditor)
         return;
-    centreOnScreen(*windows_.karted);
-    windows_.karted->exec();
+    centreOnScreen(*windows_.cardEditor);
+    windows_.cardEditor->exec();
 }
 
-void MainWindow::Float4Click() {
-    Karteneditor1Click();
+void MainWindow::showStatistics() {
+    if (windows_.statisticsDialog)
+        windows_.statisticsDialog->showStatistics();
 }
 
-void MainWindow::SpielerStatistik1Click() {
-    if (windows_.statisti)
-        windows_.statisti->showStatistics();
+void MainWindow::showHighScores() {
+    if (windows_.highScoreWindow)
+        windows_.highScoreWindow->showTable();
 }
 
-void MainWindow::HighScore1Click() {
-    if (windows_.formHighScore)
-        windows_.formHighScore->showTable();
-}
-
-void MainWindow::Optionen2Click() {
-    if (!windows_.formOption)
+void MainWindow::editOptions() {
+    if (!windows_.optionsDialog)
         return;
-    windows_.formOption->Open();
+    windows_.optionsDialog->showOptions();
     // Also after "Abbruch": the back always shows the choice in force.
     buildCardBack(images_.cardBack, backStyleOf(options_));
     board_->redrawFaceDownCards();
     board_->repaintBoard();
 }
 
-void MainWindow::Float3Click() {
-    Spielanleitung1Click();
-}
-
-void MainWindow::Spielanleitung1Click() {
+void MainWindow::showInstructions() {
     helpRequest()(QStringLiteral("hauptue"));
 }
 
-void MainWindow::berKolibri811Click() {
-    if (!windows_.infopar)
+void MainWindow::showAbout() {
+    if (!windows_.aboutDialog)
         return;
-    centreOnScreen(*windows_.infopar);
-    windows_.infopar->exec();
+    centreOnScreen(*windows_.aboutDialog);
+    windows_.aboutDialog->exec();
 }
 
-void MainWindow::VerknpfungzumDesktopanlegen1Click() {
+void MainWindow::offerDesktopShortcut() {
     offerShortcut(ShortcutPlace::Desktop, shell_, this);
 }
 
-void MainWindow::VerknpfungzumStartmenanlegen1Click() {
+void MainWindow::offerStartMenuShortcut() {
     offerShortcut(ShortcutPlace::StartMenu, shell_, this);
 }
 
-void MainWindow::VukoHomepage1Click() {
+void MainWindow::visitHomepage() {
     openHomepage(shell_);
 }
 
-void MainWindow::IP1Click() {
+void MainWindow::tellOwnAddress() {
     showOwnAddress(shell_, this);
 }
 
-void MainWindow::DebugDump1Click() {
+void MainWindow::dumpGameState() {
     if (showDebugDump)
         showDebugDump(debugDumpText(gameState_));
 }
 
-void MainWindow::Hintergrundabdecken1Click() {
+void MainWindow::toggleBackgroundCover() {
     const bool on = cover_ == nullptr;
-    Hintergrundabdecken1->setChecked(on);
+    coverBackgroundAction->setChecked(on);
     if (!on) {
         cover_.reset();
         return;
@@ -277,7 +263,7 @@ void MainWindow::Hintergrundabdecken1Click() {
     activateWindow();
 }
 
-void MainWindow::Hintergrundfarbefestlegen1Click() {
+void MainWindow::chooseBackgroundColour() {
     const QColor chosen = QColorDialog::getColor(colourFromValue(backgroundColour_), this);
     if (!chosen.isValid())
         return;
@@ -293,8 +279,8 @@ bool MainWindow::confirmAbandonGame() {
 }
 
 void MainWindow::runNewGameDialog() {
-    if (windows_.parneu)
-        windows_.parneu->exec();
+    if (windows_.newGameDialog)
+        windows_.newGameDialog->exec();
 }
 
 NewGameDialog::Context MainWindow::newGameContext() {
@@ -306,12 +292,12 @@ NewGameDialog::Context MainWindow::newGameContext() {
 }
 
 NewGameDialog::Network MainWindow::newGameNetwork() {
-    return NewGameDialog::Network{&NetzWerking1, networkGame_.get(), windows_.formNetzAdresseEingeben,
-                                  windows_.formAblauf};
+    return NewGameDialog::Network{&networkLink, networkGame_.get(), windows_.addressDialog,
+                                  windows_.progressWindow};
 }
 
 void MainWindow::showKnownGroupsText(const QString& text) {
-    vollauf->setText(text);
+    knownGroupsLabel->setText(text);
 }
 
 void MainWindow::repaintBoard() {
@@ -342,11 +328,11 @@ void MainWindow::showConnectionLost() {
 }
 
 void MainWindow::prepareOfferedGame(bool largeBoard, bool triples, bool pictures) {
-    if (NewGameDialog* parneu = windows_.parneu) {
-        parneu->Alsbilder->setChecked(pictures);
-        parneu->Alszahlen->setChecked(!pictures);
-        parneu->dreigleiche->setChecked(triples);
-        parneu->zweigleiche->setChecked(!triples);
+    if (NewGameDialog* newGameDialog = windows_.newGameDialog) {
+        newGameDialog->picturesLamp->setChecked(pictures);
+        newGameDialog->numbersLamp->setChecked(!pictures);
+        newGameDialog->triplesLamp->setChecked(triples);
+        newGameDialog->pairsLamp->setChecked(!triples);
     }
     applyBoardSize(largeBoard);
     // A game joined over the network always uses the built-in pictures.
@@ -358,6 +344,6 @@ void MainWindow::endConnection() {
 }
 
 void MainWindow::showEndDialog(const EndDialogText& text) {
-    if (windows_.gewinnform)
-        windows_.gewinnform->showResult(text);
+    if (windows_.endDialog)
+        windows_.endDialog->showResult(text);
 }

@@ -69,8 +69,8 @@ public:
     TurnFlow& turnFlow() { return *turnFlow_; }
     NetworkGame& networkGame() { return *networkGame_; }
     const BoardImages& images() const { return images_; }
-    const QImage& image3() const { return image3_; }
-    const QImage& imageweiss() const { return imageweiss_; }
+    const QImage& panelTexture() const { return panelTexture_; }
+    const QImage& whiteTexture() const { return whiteTexture_; }
     // The card-picture sheet the game draws from; the About dialog reloads it.
     QImage& currentSheet() override { return images_.sheet; }
     quint32 backgroundColour() const { return backgroundColour_; }
@@ -79,70 +79,67 @@ public:
     GameRecords& records() { return *records_; }
     bool coverShown() const { return cover_ != nullptr; }
 
-    void Beenden1Click();
-    void Hintergrundabdecken1Click();
-    void Hintergrundfarbefestlegen1Click();
-    void Float1Click();
-    void Float2Click();
-    void Karteneditor1Click();
-    void Float4Click();
-    void SpielerStatistik1Click();
-    void HighScore1Click();
-    void Optionen2Click();
-    void Float3Click();
-    void Spielanleitung1Click();
-    void berKolibri811Click();
-    void VerknpfungzumDesktopanlegen1Click();
-    void VerknpfungzumStartmenanlegen1Click();
-    void VukoHomepage1Click();
-    void IP1Click();
-    void DebugDump1Click();
+    void startNewGame();
+    void quit();
+    void toggleBackgroundCover();
+    void chooseBackgroundColour();
+    void openCardEditor();
+    void showStatistics();
+    void showHighScores();
+    void editOptions();
+    void showInstructions();
+    void showAbout();
+    void offerDesktopShortcut();
+    void offerStartMenuShortcut();
+    void visitHomepage();
+    void tellOwnAddress();
+    void dumpGameState();
 
-    // Components, named as on the form.
-    TexturePanel* Texturpanel1 = nullptr;
-    ToolButton* Float1 = nullptr;
-    ToolButton* Float4 = nullptr;
-    ToolButton* Float3 = nullptr;
-    QFrame* Bevel2 = nullptr;
-    ImageView* PaintBox2 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* vollauf = nullptr;
-    SevenSegmentDisplay* SiebenSeg1 = nullptr;
-    QLabel* Label1 = nullptr;
-    ToolButton* Float2 = nullptr;
-    QFrame* Bevel1 = nullptr;
-    TexturePanel* Texturpanel2 = nullptr;
-    QFrame* Panel2 = nullptr;
-    ImageView* PaintBox1 = nullptr;
-    QTimer* Timer1 = nullptr;
-    NetworkLink NetzWerking1;
-    SoundOutput SoundAusgabe1;
+    // The tool bar, the status displays and the board.
+    TexturePanel* toolBarPanel = nullptr;
+    ToolButton* newGameButton = nullptr;
+    ToolButton* editorButton = nullptr;
+    ToolButton* helpButton = nullptr;
+    QFrame* toolBarSeparator = nullptr;
+    ImageView* statusView = nullptr;
+    QLabel* knownGroupsCaption = nullptr;
+    QLabel* knownGroupsLabel = nullptr;
+    SevenSegmentDisplay* remainingDisplay = nullptr;
+    QLabel* remainingCaption = nullptr;
+    ToolButton* quitButton = nullptr;
+    QFrame* toolBarDivider = nullptr;
+    TexturePanel* boardPanel = nullptr;
+    QFrame* boardFrame = nullptr;
+    ImageView* boardView = nullptr;
+    QTimer* computerTimer = nullptr;
+    NetworkLink networkLink;
+    SoundOutput soundOutput;
 
-    QAction* NeuesSpiel1 = nullptr;
-    QAction* Netzwerkverbindungtrennen1 = nullptr;
-    QAction* Beenden1 = nullptr;
-    QAction* Hintergrundabdecken1 = nullptr;
-    QAction* Hintergrundfarbefestlegen1 = nullptr;
-    QAction* SpielerStatistik1 = nullptr;
-    QAction* HighScore1 = nullptr;
-    QAction* Karteneditor1 = nullptr;
-    QAction* VerknpfungzumDesktopanlegen1 = nullptr;
-    QAction* VerknpfungzumStartmenanlegen1 = nullptr;
-    QAction* IP1 = nullptr;
-    QAction* Optionen2 = nullptr;
-    QAction* DebugDump1 = nullptr;
-    QAction* Spielanleitung1 = nullptr;
-    QAction* VukoHomepage1 = nullptr;
-    QAction* berKolibri811 = nullptr;
+    QAction* newGameAction = nullptr;
+    QAction* disconnectAction = nullptr;
+    QAction* quitAction = nullptr;
+    QAction* coverBackgroundAction = nullptr;
+    QAction* backgroundColourAction = nullptr;
+    QAction* statisticsAction = nullptr;
+    QAction* highScoresAction = nullptr;
+    QAction* cardEditorAction = nullptr;
+    QAction* desktopShortcutAction = nullptr;
+    QAction* startMenuShortcutAction = nullptr;
+    QAction* ownAddressAction = nullptr;
+    QAction* optionsAction = nullptr;
+    QAction* debugDumpAction = nullptr;
+    QAction* instructionsAction = nullptr;
+    QAction* homepageAction = nullptr;
+    QAction* aboutAction = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate();
-    void FormShow();
-    bool FormClose();
+    void initialise();
+    void applyStoredSettings();
+    bool prepareClose();
     void buildComponents();
     void buildMenu();
     void connectCommands();
@@ -164,8 +161,8 @@ private:
     ProgramOptions options_;
     GameRandom random_;
     BoardImages images_;
-    QImage image3_;     // texture of the window panels
-    QImage imageweiss_; // white texture
+    QImage panelTexture_; // texture of the window panels
+    QImage whiteTexture_; // white texture
     FadeEngine fadeEngine_{random_};
     quint32 backgroundColour_ = 16711680; // pure blue
     std::unique_ptr<BackgroundCover> cover_;

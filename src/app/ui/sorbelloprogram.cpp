@@ -22,60 +22,61 @@
 
 // Members in the order the windows are created; they are destroyed the other way round.
 struct SorbelloProgram::Windows {
-    explicit Windows(MainWindow& parmain)
-        : parneu(parmain.newGameContext(), parmain.image3()),
-          infopar(parmain.imageweiss(), parmain.images().texture, parmain.currentSheet(),
-                  [this] { return parneu.Edit1->text(); }),
-          gewinnform(parmain.image3(), parmain.images().texture),
-          statisti(parmain.dataPaths().statisticsFile(), parmain.image3()),
-          karted(parmain.image3(), parmain.helpRequest()),
-          formOption(parmain.options(), parmain.image3(), parmain.helpRequest()),
+    explicit Windows(MainWindow& mainWindow)
+        : newGameDialog(mainWindow.newGameContext(), mainWindow.panelTexture()),
+          aboutDialog(mainWindow.whiteTexture(), mainWindow.images().texture, mainWindow.currentSheet(),
+                      [this] { return newGameDialog.pictureFileEdit->text(); }),
+          endDialog(mainWindow.panelTexture(), mainWindow.images().texture),
+          statisticsDialog(mainWindow.dataPaths().statisticsFile(), mainWindow.panelTexture()),
+          cardEditor(mainWindow.panelTexture(), mainWindow.helpRequest()),
+          optionsDialog(mainWindow.options(), mainWindow.panelTexture(), mainWindow.helpRequest()),
           // A window of the new-game dialog, so that its "Abbruch" can be used while the
           // dialog runs modally. Destroyed before the dialog, it is never deleted by it.
-          formAblauf(parmain.image3(), &parneu), formNetzAdresseEingeben(parmain.image3()),
-          formHighScore(parmain.records(), parmain.image3()) {}
+          progressWindow(mainWindow.panelTexture(), &newGameDialog), addressDialog(mainWindow.panelTexture()),
+          highScoreWindow(mainWindow.records(), mainWindow.panelTexture()) {}
 
-    NewGameDialog parneu;
-    AboutDialog infopar;
-    EndDialog gewinnform;
-    StatisticsDialog statisti;
-    CardEditor karted;
-    OptionsDialog formOption;
-    ProgressWindow formAblauf;
-    AddressDialog formNetzAdresseEingeben;
-    ProtocolWindow protokoll;
+    NewGameDialog newGameDialog;
+    AboutDialog aboutDialog;
+    EndDialog endDialog;
+    StatisticsDialog statisticsDialog;
+    CardEditor cardEditor;
+    OptionsDialog optionsDialog;
+    ProgressWindow progressWindow;
+    AddressDialog addressDialog;
+    ProtocolWindow protocolWindow;
     // Loads the high-score table when it is made and writes it back when it goes, at the end.
-    HighScoreWindow formHighScore;
+    HighScoreWindow highScoreWindow;
     HelpWindow help; // not one of the forms: the help viewer
 };
 
 SorbelloProgram::SorbelloProgram(const AppEnvironment& environment)
-    : parmain_(std::make_unique<MainWindow>(environment)), owned_(std::make_unique<Windows>(*parmain_)) {
+    : mainWindow_(std::make_unique<MainWindow>(environment)),
+      owned_(std::make_unique<Windows>(*mainWindow_)) {
     // A run killed while it replaced a data file may have left the temporary file behind; the
     // data file itself is always whole, old or new.
     for (const QString& file : environment.dataPaths.files())
         removeLeftoverTemporaryFiles(file);
-    windows_.parneu = &owned_->parneu;
-    windows_.infopar = &owned_->infopar;
-    windows_.gewinnform = &owned_->gewinnform;
-    windows_.statisti = &owned_->statisti;
-    windows_.karted = &owned_->karted;
-    windows_.formOption = &owned_->formOption;
-    windows_.formAblauf = &owned_->formAblauf;
-    windows_.formNetzAdresseEingeben = &owned_->formNetzAdresseEingeben;
-    windows_.protokoll = &owned_->protokoll;
-    windows_.formHighScore = &owned_->formHighScore;
-    parmain_->attachWindows(windows_);
-    parmain_->turnFlow().setProtocol(&owned_->protokoll);
-    parmain_->networkGame().setProtocol(&owned_->protokoll);
-    parmain_->showHelpTopic = [help = &owned_->help](const QString& topic) { help->showTopic(topic); };
+    windows_.newGameDialog = &owned_->newGameDialog;
+    windows_.aboutDialog = &owned_->aboutDialog;
+    windows_.endDialog = &owned_->endDialog;
+    windows_.statisticsDialog = &owned_->statisticsDialog;
+    windows_.cardEditor = &owned_->cardEditor;
+    windows_.optionsDialog = &owned_->optionsDialog;
+    windows_.progressWindow = &owned_->progressWindow;
+    windows_.addressDialog = &owned_->addressDialog;
+    windows_.protocolWindow = &owned_->protocolWindow;
+    windows_.highScoreWindow = &owned_->highScoreWindow;
+    mainWindow_->attachWindows(windows_);
+    mainWindow_->turnFlow().setProtocol(&owned_->protocolWindow);
+    mainWindow_->networkGame().setProtocol(&owned_->protocolWindow);
+    mainWindow_->showHelpTopic = [help = &owned_->help](const QString& topic) { help->showTopic(topic); };
     // The dump shows in the progress window, made taller for it.
-    parmain_->showDebugDump = [ablauf = &owned_->formAblauf](const QString& text) {
-        ablauf->AblaufZeigen(QString());
-        ablauf->resize(ablauf->width(), 400);
-        ablauf->Label1->setText(text);
+    mainWindow_->showDebugDump = [progress = &owned_->progressWindow](const QString& text) {
+        progress->showProgress(QString());
+        progress->resize(progress->width(), 400);
+        progress->messageLabel->setText(text);
     };
-    owned_->parneu.attachNetwork(parmain_->newGameNetwork());
+    owned_->newGameDialog.attachNetwork(mainWindow_->newGameNetwork());
 }
 
 SorbelloProgram::~SorbelloProgram() {
@@ -84,6 +85,6 @@ SorbelloProgram::~SorbelloProgram() {
 }
 
 void SorbelloProgram::show() {
-    parmain_->show();
-    centreOnScreen(*parmain_);
+    mainWindow_->show();
+    centreOnScreen(*mainWindow_);
 }

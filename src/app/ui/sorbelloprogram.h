@@ -14,7 +14,7 @@ public:
     explicit SorbelloProgram(const AppEnvironment& environment);
     ~SorbelloProgram();
 
-    MainWindow& mainWindow() { return *parmain_; }
+    MainWindow& mainWindow() { return *mainWindow_; }
     const SorbelloWindows& windows() const { return windows_; }
 
     // Shows the main window in the middle of the screen.
@@ -22,7 +22,7 @@ public:
 
 private:
     struct Windows;
-    std::unique_ptr<MainWindow> parmain_;
+    std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<Windows> owned_;
     SorbelloWindows windows_;
 };

@@ -14,14 +14,14 @@ class StatisticsDialog;
 // The windows the main window shows on demand. Every one of them is created once at start,
 // after the main window, in this order, and lives for the whole run.
 struct SorbelloWindows {
-    NewGameDialog* parneu = nullptr;
-    AboutDialog* infopar = nullptr;
-    EndDialog* gewinnform = nullptr;
-    StatisticsDialog* statisti = nullptr;
-    CardEditor* karted = nullptr;
-    OptionsDialog* formOption = nullptr;
-    ProgressWindow* formAblauf = nullptr;
-    AddressDialog* formNetzAdresseEingeben = nullptr;
-    ProtocolWindow* protokoll = nullptr;
-    HighScoreWindow* formHighScore = nullptr;
+    NewGameDialog* newGameDialog = nullptr;
+    AboutDialog* aboutDialog = nullptr;
+    EndDialog* endDialog = nullptr;
+    StatisticsDialog* statisticsDialog = nullptr;
+    CardEditor* cardEditor = nullptr;
+    OptionsDialog* optionsDialog = nullptr;
+    ProgressWindow* progressWindow = nullptr;
+    AddressDialog* addressDialog = nullptr;
+    ProtocolWindow* protocolWindow = nullptr;
+    HighScoreWindow* highScoreWindow = nullptr;
 };

@@ -27,7 +27,7 @@ void BoardScreen::removeFaceUpCards() {
 }
 
 void BoardScreen::repaintBoard() {
-    ImageView* box = widgets_.paintBox1;
+    ImageView* box = widgets_.boardView;
     resizeKeepingContent(images_.board, box->width(), box->height());
     box->showImage(images_.board);
 }
@@ -48,28 +48,28 @@ void BoardScreen::drawStatusStrip() {
 }
 
 void BoardScreen::repaintStatus() {
-    widgets_.paintBox2->showImage(images_.status);
+    widgets_.statusView->showImage(images_.status);
 }
 
 void BoardScreen::setBoardEnabled(bool on) {
-    widgets_.paintBox1->setEnabled(on);
+    widgets_.boardView->setEnabled(on);
 }
 
 void BoardScreen::showKnownGroups(int count) {
-    widgets_.vollauf->setText(QString::number(count));
+    widgets_.knownGroupsLabel->setText(QString::number(count));
 }
 
 void BoardScreen::showRemainingGroups(int count) {
-    widgets_.siebenSeg1->setValue(count);
+    widgets_.remainingDisplay->setValue(count);
 }
 
 void BoardScreen::presentBoard() {
-    widgets_.paintBox1->showImage(images_.board);
+    widgets_.boardView->showImage(images_.board);
 }
 
 void BoardScreen::showFadeFrame(const QImage& frame, qint32 /*userValue*/) {
     const quint32 shownAt = clock_.ticks();
-    widgets_.paintBox1->showPiece(frame, framePosition_);
+    widgets_.boardView->showPiece(frame, framePosition_);
     // Each frame stays on the screen for a moment, or a dissolve would flash by unseen.
     const int rest = framePacingMs_ - static_cast<int>(clock_.ticks() - shownAt);
     if (rest > 0)
@@ -79,7 +79,7 @@ void BoardScreen::showFadeFrame(const QImage& frame, qint32 /*userValue*/) {
 }
 
 void BoardScreen::drawTitlePicture(const QString& programName, const QString& version) {
-    ImageView* box = widgets_.paintBox1;
+    ImageView* box = widgets_.boardView;
     images_.board = QImage(box->width(), box->height(), QImage::Format_RGB32);
     paintTitlePicture(images_.board, images_.texture, programName, version);
     box->showImage(images_.board);

@@ -13,15 +13,15 @@ struct BoardImages;
 struct GameState;
 struct ProgramOptions;
 
-// The board as the player sees it: keeps PaintBox1 and PaintBox2 showing the board and
+// The board as the player sees it: keeps the board view and the status view showing the board and
 // status images, and plays the card transitions on the screen.
 class BoardScreen : public BoardPort, public FramePresenter {
 public:
     struct Widgets {
-        ImageView* paintBox1;
-        ImageView* paintBox2;
-        QLabel* vollauf;
-        SevenSegmentDisplay* siebenSeg1;
+        ImageView* boardView;
+        ImageView* statusView;
+        QLabel* knownGroupsLabel;
+        SevenSegmentDisplay* remainingDisplay;
     };
 
     BoardScreen(GameState& state, BoardImages& images, const ProgramOptions& options,

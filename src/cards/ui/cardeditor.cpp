@@ -19,73 +19,65 @@ CardEditor::CardEditor(const QImage& panelTexture, HelpRequest help, EditorDialo
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       help_(std::move(help)), dialogs_(std::move(dialogs)) {
-    setObjectName(QStringLiteral("karted"));
+    setObjectName(QStringLiteral("cardEditor"));
     setWindowTitle(QStringLiteral("Karteneditor"));
     buildComponents(panelTexture);
     buildMenu();
     // Sized now, so that it can be centred before it is first shown.
     layout()->activate();
     connectCommands();
-    FormCreate();
-}
-
-void CardEditor::connectCommands() {
-    connect(Kartendateiladen1, &QAction::triggered, this, &CardEditor::Kartendateiladen1Click);
-    connect(Kartendateispeichern1, &QAction::triggered, this, &CardEditor::Kartendateispeichern1Click);
-    connect(Karteneditorbeenden1, &QAction::triggered, this, &CardEditor::Karteneditorbeenden1Click);
-    connect(ZumKarteneditor1, &QAction::triggered, this, &CardEditor::ZumKarteneditor1Click);
-    connect(Float1, &ToolButton::clicked, this, &CardEditor::Kartendateiladen1Click);
-    connect(Float2, &ToolButton::clicked, this, &CardEditor::Kartendateispeichern1Click);
-    connect(Float3, &ToolButton::clicked, this, &CardEditor::ZumKarteneditor1Click);
-    connect(Float4, &ToolButton::clicked, this, &CardEditor::Karteneditorbeenden1Click);
-    connect(DownBut1, &LatchingButton::clicked, this, [this] { DownBut1Click(1); });
-    connect(DownBut2, &LatchingButton::clicked, this, [this] { DownBut1Click(2); });
-    connect(PaintBox1, &ImageView::mousePressed, this, &CardEditor::PaintBox1MouseDown);
-    connect(PaintBox1, &DrawingView::mouseMoved, this, &CardEditor::PaintBox1MouseMove);
-    connect(PaintBox1, &DrawingView::mouseReleased, this, &CardEditor::PaintBox1MouseUp);
-    connect(SpinEdit1, &QSpinBox::textChanged, this, &CardEditor::SpinEdit1Change);
-    for (ColourPanel* panel : {f1, f2, f3, f4, f5}) {
-        connect(panel, &ColourPanel::clicked, this, &CardEditor::f1Click);
-        connect(panel, &ColourPanel::doubleClicked, this, &CardEditor::f1DblClick);
-    }
-    connect(VKButton2, &PushButton::clicked, this, &CardEditor::VKButton2Click);
-    connect(VKButton1, &PushButton::clicked, this, &CardEditor::VKButton1Click);
-}
-
-void CardEditor::FormCreate() {
     showColours();
     showPicture();
 }
 
-void CardEditor::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    FormShow();
+void CardEditor::connectCommands() {
+    connect(loadAction, &QAction::triggered, this, &CardEditor::loadSheet);
+    connect(saveAction, &QAction::triggered, this, &CardEditor::saveSheet);
+    connect(closeAction, &QAction::triggered, this, &CardEditor::closeEditor);
+    connect(helpAction, &QAction::triggered, this, &CardEditor::showHelp);
+    connect(loadButton, &ToolButton::clicked, this, &CardEditor::loadSheet);
+    connect(saveButton, &ToolButton::clicked, this, &CardEditor::saveSheet);
+    connect(helpButton, &ToolButton::clicked, this, &CardEditor::showHelp);
+    connect(backButton, &ToolButton::clicked, this, &CardEditor::closeEditor);
+    connect(pencilButton, &LatchingButton::clicked, this, [this] { selectTool(1); });
+    connect(pipetteButton, &LatchingButton::clicked, this, [this] { selectTool(2); });
+    connect(zoomView, &ImageView::mousePressed, this, &CardEditor::onZoomPressed);
+    connect(zoomView, &DrawingView::mouseMoved, this, &CardEditor::onZoomMoved);
+    connect(zoomView, &DrawingView::mouseReleased, this, &CardEditor::onZoomReleased);
+    connect(cardNumberField, &QSpinBox::textChanged, this, &CardEditor::onCardNumberChanged);
+    for (ColourPanel* colourPanel : colourPanels) {
+        connect(colourPanel, &ColourPanel::clicked, this, &CardEditor::selectColourSlot);
+        connect(colourPanel, &ColourPanel::doubleClicked, this, &CardEditor::chooseSlotColour);
+    }
+    connect(replaceButton, &PushButton::clicked, this, &CardEditor::replacePicture);
+    connect(closeButton, &PushButton::clicked, this, &CardEditor::closeEditor);
 }
 
-void CardEditor::FormShow() {
-    SpinEdit1Change();
+void CardEditor::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    onCardNumberChanged();
 }
 
 void CardEditor::showPicture() {
-    Image1->setPixmap(QPixmap::fromImage(state_.preview()));
-    PaintBox1->showImage(state_.zoomView());
+    previewLabel->setPixmap(QPixmap::fromImage(state_.preview()));
+    zoomView->showImage(state_.zoomView());
 }
 
 void CardEditor::showColours() {
-    for (ColourPanel* panel : {f1, f2, f3, f4, f5}) {
-        panel->setColour(state_.slotColour(panel->tag()));
-        panel->setBevelWidth(panel->tag() == state_.currentSlot() ? 2 : 1);
+    for (ColourPanel* colourPanel : colourPanels) {
+        colourPanel->setColour(state_.slotColour(colourPanel->tag()));
+        colourPanel->setBevelWidth(colourPanel->tag() == state_.currentSlot() ? 2 : 1);
     }
 }
 
-void CardEditor::SpinEdit1Change() {
+void CardEditor::onCardNumberChanged() {
     // A number outside 1..64 may stand in the field while it is typed; the picture shown
     // stays the last one in range until the field corrects the number.
-    if (state_.selectCard(SpinEdit1->typedNumber()))
+    if (state_.selectCard(cardNumberField->typedNumber()))
         showPicture();
 }
 
-void CardEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
+void CardEditor::onZoomPressed(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton)
         return;
     state_.press({x, y});
@@ -93,32 +85,32 @@ void CardEditor::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
     showColours();
 }
 
-void CardEditor::PaintBox1MouseMove(int x, int y) {
+void CardEditor::onZoomMoved(int x, int y) {
     if (state_.move({x, y}))
         showPicture();
 }
 
-void CardEditor::PaintBox1MouseUp() {
+void CardEditor::onZoomReleased() {
     state_.release();
 }
 
-void CardEditor::DownBut1Click(int tag) {
+void CardEditor::selectTool(int tag) {
     state_.setTool(tag == 2 ? EditorTool::Pipette : EditorTool::Paint);
 }
 
-void CardEditor::f1Click(int tag) {
+void CardEditor::selectColourSlot(int tag) {
     state_.selectSlot(tag);
     showColours();
 }
 
-void CardEditor::f1DblClick(int tag) {
+void CardEditor::chooseSlotColour(int tag) {
     if (const std::optional<QColor> chosen = dialogs_.chooseColour(this, state_.slotColour(tag))) {
         state_.setSlotColour(tag, *chosen);
         showColours();
     }
 }
 
-void CardEditor::VKButton2Click() {
+void CardEditor::replacePicture() {
     const QString title = QStringLiteral("Bild Nr. %1 laden").arg(state_.cardNumber());
     const QString fileName = dialogs_.openPicture(this, title);
     if (fileName.isEmpty())
@@ -133,7 +125,7 @@ void CardEditor::VKButton2Click() {
     showPicture();
 }
 
-void CardEditor::Kartendateiladen1Click() {
+void CardEditor::loadSheet() {
     const QString fileName = dialogs_.openSheet(this);
     if (fileName.isEmpty())
         return;
@@ -147,7 +139,7 @@ void CardEditor::Kartendateiladen1Click() {
     showPicture();
 }
 
-void CardEditor::Kartendateispeichern1Click() {
+void CardEditor::saveSheet() {
     const QString fileName = dialogs_.saveSheet(this);
     if (fileName.isEmpty())
         return;
@@ -160,15 +152,11 @@ void CardEditor::reportFileError(const QString& fileName, const QString& reason)
     dialogs_.showError(this, QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(fileName), reason));
 }
 
-void CardEditor::Karteneditorbeenden1Click() {
+void CardEditor::closeEditor() {
     close();
 }
 
-void CardEditor::ZumKarteneditor1Click() {
+void CardEditor::showHelp() {
     if (help_)
         help_(QStringLiteral("editor"));
-}
-
-void CardEditor::VKButton1Click() {
-    close();
 }

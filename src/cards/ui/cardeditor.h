@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class CardNumberField;
 class ColourPanel;
 class DrawingView;
@@ -30,49 +32,45 @@ public:
 
     const CardEditorState& state() const { return state_; }
 
-    void SpinEdit1Change();
-    void PaintBox1MouseDown(Qt::MouseButton button, int x, int y);
-    void PaintBox1MouseMove(int x, int y);
-    void PaintBox1MouseUp();
+    void onCardNumberChanged();
+    void onZoomPressed(Qt::MouseButton button, int x, int y);
+    void onZoomMoved(int x, int y);
+    void onZoomReleased();
     // For both tool buttons: the tool is the button's tag, 1 paint or 2 pipette.
-    void DownBut1Click(int tag);
+    void selectTool(int tag);
     // For all five colour panels, by their tags 1..5.
-    void f1Click(int tag);
-    void f1DblClick(int tag);
-    void VKButton2Click();
-    void Kartendateiladen1Click();
-    void Kartendateispeichern1Click();
-    void Karteneditorbeenden1Click();
-    void ZumKarteneditor1Click();
-    void VKButton1Click();
+    void selectColourSlot(int tag);
+    void chooseSlotColour(int tag);
+    void replacePicture();
+    void loadSheet();
+    void saveSheet();
+    void closeEditor();
+    void showHelp();
 
-    // Components, named as on the form.
-    CaptionBand* Label901 = nullptr;
-    TexturePanel* Texturpanel1 = nullptr;
-    ToolButton* Float1 = nullptr; // "Laden"
-    ToolButton* Float2 = nullptr; // "Speichern"
-    ToolButton* Float3 = nullptr; // "Hilfe"
-    ToolButton* Float4 = nullptr; // "Zurück"
-    LatchingButton* DownBut1 = nullptr;
-    LatchingButton* DownBut2 = nullptr;
-    DrawingView* PaintBox1 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QLabel* Image1 = nullptr;
-    PushButton* VKButton2 = nullptr;
-    QLabel* Label1 = nullptr;
-    CardNumberField* SpinEdit1 = nullptr;
-    ColourPanel* f1 = nullptr;
-    ColourPanel* f2 = nullptr;
-    ColourPanel* f3 = nullptr;
-    ColourPanel* f4 = nullptr;
-    ColourPanel* f5 = nullptr;
-    QLabel* Label2 = nullptr;
-    PushButton* VKButton1 = nullptr;
+    // The controls, the drawing and the menu commands.
+    CaptionBand* captionBand = nullptr;
+    TexturePanel* panel = nullptr;
+    ToolButton* loadButton = nullptr; // "Laden"
+    ToolButton* saveButton = nullptr; // "Speichern"
+    ToolButton* helpButton = nullptr; // "Hilfe"
+    ToolButton* backButton = nullptr; // "Zurück"
+    LatchingButton* pencilButton = nullptr;
+    LatchingButton* pipetteButton = nullptr;
+    DrawingView* zoomView = nullptr;
+    QFrame* previewFrame = nullptr;
+    QLabel* previewLabel = nullptr;
+    PushButton* replaceButton = nullptr;
+    QLabel* cardNumberCaption = nullptr;
+    CardNumberField* cardNumberField = nullptr;
+    // The five colour slots; panel i has the tag i + 1.
+    std::array<ColourPanel*, CardEditorState::kSlotCount> colourPanels{};
+    QLabel* coloursCaption = nullptr;
+    PushButton* closeButton = nullptr;
 
-    QAction* Kartendateiladen1 = nullptr;
-    QAction* Kartendateispeichern1 = nullptr;
-    QAction* Karteneditorbeenden1 = nullptr;
-    QAction* ZumKarteneditor1 = nullptr;
+    QAction* loadAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* closeAction = nullptr;
+    QAction* helpAction = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -81,8 +79,6 @@ private:
     void buildComponents(const QImage& panelTexture);
     void buildMenu();
     void connectCommands();
-    void FormCreate();
-    void FormShow();
     void showPicture();
     void showColours();
     void reportFileError(const QString& fileName, const QString& reason);

@@ -1,4 +1,4 @@
-// The components and the menu of the card editor, placed as on the form.
+// The controls and the menu of the card editor and where they lie.
 
 #include "cardeditor.h"
 
@@ -56,57 +56,55 @@ void CardEditor::buildComponents(const QImage& panelTexture) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(client);
 
-    Label901 = new CaptionBand(client);
-    Label901->setCaption(QStringLiteral(" Karteneditor"));
-    Label901->setFont(arialFont(kBandWidth));
-    Label901->setGeometry(0, 0, kBandWidth, kClientHeight);
-    Texturpanel1 = new TexturePanel(client);
-    Texturpanel1->setGeometry(kBandWidth, 0, kClientWidth - kBandWidth, kClientHeight);
-    Texturpanel1->setTexture(panelTexture);
+    captionBand = new CaptionBand(client);
+    captionBand->setCaption(QStringLiteral(" Karteneditor"));
+    captionBand->setFont(arialFont(kBandWidth));
+    captionBand->setGeometry(0, 0, kBandWidth, kClientHeight);
+    panel = new TexturePanel(client);
+    panel->setGeometry(kBandWidth, 0, kClientWidth - kBandWidth, kClientHeight);
+    panel->setTexture(panelTexture);
 
-    Float1 = toolButton(Texturpanel1, QStringLiteral("open"), QStringLiteral("Laden"), 8);
-    Float2 = toolButton(Texturpanel1, QStringLiteral("save"), QStringLiteral("Speichern"),
-                        Float1->geometry().right() + 3);
-    Float3 = toolButton(Texturpanel1, QStringLiteral("help"), QStringLiteral("Hilfe"),
-                        Float2->geometry().right() + 3);
-    Float4 = toolButton(Texturpanel1, QStringLiteral("back"), QStringLiteral("Zurück"),
-                        Float3->geometry().right() + 3);
+    loadButton = toolButton(panel, QStringLiteral("open"), QStringLiteral("Laden"), 8);
+    saveButton = toolButton(panel, QStringLiteral("save"), QStringLiteral("Speichern"),
+                            loadButton->geometry().right() + 3);
+    helpButton = toolButton(panel, QStringLiteral("help"), QStringLiteral("Hilfe"),
+                            saveButton->geometry().right() + 3);
+    backButton = toolButton(panel, QStringLiteral("back"), QStringLiteral("Zurück"),
+                            helpButton->geometry().right() + 3);
 
-    DownBut1 = drawingTool(Texturpanel1, QStringLiteral("pencil"), QStringLiteral("Malmodus"), 56);
-    DownBut2 = drawingTool(Texturpanel1, QStringLiteral("pipette"), QStringLiteral("Pipette"), 88);
-    DownBut1->setDown(true);
+    pencilButton = drawingTool(panel, QStringLiteral("pencil"), QStringLiteral("Malmodus"), 56);
+    pipetteButton = drawingTool(panel, QStringLiteral("pipette"), QStringLiteral("Pipette"), 88);
+    pencilButton->setDown(true);
 
-    PaintBox1 = new DrawingView(Texturpanel1);
-    PaintBox1->setGeometry(48, 56, kZoomViewSide, kZoomViewSide);
+    zoomView = new DrawingView(panel);
+    zoomView->setGeometry(48, 56, kZoomViewSide, kZoomViewSide);
 
-    Panel1 = new QFrame(Texturpanel1);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setGeometry(376, 56, 44, 44);
-    Image1 = new QLabel(Panel1);
-    Image1->setGeometry(2, 2, 40, 40);
-    VKButton2 =
-        makeButton(Texturpanel1, QStringLiteral("Bild ersetzen"), QColor(255, 255, 0), QPoint(376, 120));
+    previewFrame = new QFrame(panel);
+    previewFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    previewFrame->setGeometry(376, 56, 44, 44);
+    previewLabel = new QLabel(previewFrame);
+    previewLabel->setGeometry(2, 2, 40, 40);
+    replaceButton = makeButton(panel, QStringLiteral("Bild ersetzen"), QColor(255, 255, 0), QPoint(376, 120));
 
-    Label1 = new QLabel(QStringLiteral("Karte Nummer"), Texturpanel1);
-    Label1->move(392, 152);
-    Label1->adjustSize();
-    SpinEdit1 = new CardNumberField(Texturpanel1);
-    SpinEdit1->setGeometry(392, 168, 57, 22);
+    cardNumberCaption = new QLabel(QStringLiteral("Karte Nummer"), panel);
+    cardNumberCaption->move(392, 152);
+    cardNumberCaption->adjustSize();
+    cardNumberField = new CardNumberField(panel);
+    cardNumberField->setGeometry(392, 168, 57, 22);
 
-    int tag = 1;
-    for (ColourPanel** panel : {&f1, &f2, &f3, &f4, &f5}) {
-        *panel = new ColourPanel(tag, Texturpanel1);
-        (*panel)->setObjectName(QStringLiteral("f%1").arg(tag));
-        (*panel)->setGeometry(392, 232 + 24 * (tag - 1), 49, 24);
-        ++tag;
+    for (int i = 0; i < CardEditorState::kSlotCount; ++i) {
+        const int tag = i + 1;
+        colourPanels[i] = new ColourPanel(tag, panel);
+        colourPanels[i]->setObjectName(QStringLiteral("colourPanel%1").arg(tag));
+        colourPanels[i]->setGeometry(392, 232 + 24 * i, 49, 24);
     }
-    Label2 = new QLabel(QStringLiteral("Farben"), Texturpanel1);
-    Label2->move(392, 360);
-    Label2->adjustSize();
+    coloursCaption = new QLabel(QStringLiteral("Farben"), panel);
+    coloursCaption->move(392, 360);
+    coloursCaption->adjustSize();
 
-    VKButton1 = makeButton(Texturpanel1, QStringLiteral("Schließen"), QColor(0, 255, 0), QPoint(8, 400));
-    VKButton1->setDefault(true);
-    VKButton1->setCancel(true);
+    closeButton = makeButton(panel, QStringLiteral("Schließen"), QColor(0, 255, 0), QPoint(8, 400));
+    closeButton->setDefault(true);
+    closeButton->setCancel(true);
 }
 
 void CardEditor::buildMenu() {
@@ -117,12 +115,11 @@ void CardEditor::buildMenu() {
         action->setShortcut(key);
         return action;
     };
-    QMenu* datei = bar->addMenu(QStringLiteral("&Datei"));
-    Kartendateiladen1 = item(datei, QStringLiteral("Kartendatei &laden"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    Kartendateispeichern1 =
-        item(datei, QStringLiteral("Kartendatei &speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    datei->addSeparator();
-    Karteneditorbeenden1 = item(datei, QStringLiteral("Karteneditor &beenden"));
-    QMenu* hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
-    ZumKarteneditor1 = item(hilfe, QStringLiteral("Zum &Karteneditor"), Qt::Key_F1);
+    QMenu* fileMenu = bar->addMenu(QStringLiteral("&Datei"));
+    loadAction = item(fileMenu, QStringLiteral("Kartendatei &laden"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    saveAction = item(fileMenu, QStringLiteral("Kartendatei &speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    fileMenu->addSeparator();
+    closeAction = item(fileMenu, QStringLiteral("Karteneditor &beenden"));
+    QMenu* helpMenu = bar->addMenu(QStringLiteral("&Hilfe"));
+    helpAction = item(helpMenu, QStringLiteral("Zum &Karteneditor"), Qt::Key_F1);
 }

@@ -2,7 +2,7 @@
 
 #include "controls/ui/imageview.h"
 
-// The card editor's paint box: besides presses it reports where the mouse moves while a
+// The card editor's drawing area: besides presses it reports where the mouse moves while a
 // button is held, and releases.
 class DrawingView : public ImageView {
     Q_OBJECT

@@ -9,11 +9,11 @@
 DialogFrame buildDialogFrame(QWidget& dialog, const QString& caption, const QImage& texture) {
     DialogFrame frame;
     frame.band = new CaptionBand(&dialog);
-    frame.band->setObjectName(QStringLiteral("Label901"));
+    frame.band->setObjectName(QStringLiteral("captionBand"));
     frame.band->setCaption(caption);
     frame.band->setGeometry(0, 0, frame.band->sizeHint().width(), dialog.height());
     frame.panel = new TexturePanel(&dialog);
-    frame.panel->setObjectName(QStringLiteral("Texturpanel1"));
+    frame.panel->setObjectName(QStringLiteral("panel"));
     frame.panel->setTexture(texture);
     frame.panel->setGeometry(frame.band->width(), 0, dialog.width() - frame.band->width(), dialog.height());
     return frame;

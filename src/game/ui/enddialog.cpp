@@ -10,7 +10,7 @@
 
 EndDialog::EndDialog(const QImage& panelTexture, const QImage& boardTexture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setObjectName(QStringLiteral("gewinnform"));
+    setObjectName(QStringLiteral("endDialog"));
     setWindowTitle(QStringLiteral("Dieses Spiel ist beendet"));
     setFixedSize(391, 208);
 
@@ -18,48 +18,44 @@ EndDialog::EndDialog(const QImage& panelTexture, const QImage& boardTexture, QWi
     background->setGeometry(0, 0, 391, 208);
     background->setTexture(panelTexture);
 
-    Label1 = makeLabel(background, QStringLiteral("Herzlichen Glückwunsch,"), QRect(88, 24, 202, 20),
-                       arialFontOfPixelSize(16, true));
+    headlineLabel = makeLabel(background, QStringLiteral("Herzlichen Glückwunsch,"), QRect(88, 24, 202, 20),
+                              arialFontOfPixelSize(16, true));
 
-    auto* texturpanel2 = new TexturePanel(background);
-    texturpanel2->setGeometry(8, 48, 369, 57);
-    texturpanel2->setTexture(boardTexture);
-    texturpanel2->setBorder(true);
-    texturpanel2->setBorderColour(Qt::black);
+    auto* namePanel = new TexturePanel(background);
+    namePanel->setGeometry(8, 48, 369, 57);
+    namePanel->setTexture(boardTexture);
+    namePanel->setBorder(true);
+    namePanel->setBorderColour(Qt::black);
 
-    Panel1 = new QLabel(texturpanel2);
-    Panel1->setGeometry(8, 8, 353, 41);
-    Panel1->setAlignment(Qt::AlignCenter);
-    Panel1->setFont(arialFontOfPixelSize(24));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setAutoFillBackground(true);
-    QPalette lime = Panel1->palette();
+    highlightLabel = new QLabel(namePanel);
+    highlightLabel->setGeometry(8, 8, 353, 41);
+    highlightLabel->setAlignment(Qt::AlignCenter);
+    highlightLabel->setFont(arialFontOfPixelSize(24));
+    highlightLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    highlightLabel->setAutoFillBackground(true);
+    QPalette lime = highlightLabel->palette();
     lime.setColor(QPalette::Window, QColor(0, 255, 0));
     lime.setColor(QPalette::WindowText, Qt::black);
-    Panel1->setPalette(lime);
+    highlightLabel->setPalette(lime);
 
-    Label2 = makeLabel(background, QStringLiteral("Sie haben das Spiel gewonnen!"), QRect(74, 120, 253, 20),
-                       arialFontOfPixelSize(16, true));
+    closingLabel = makeLabel(background, QStringLiteral("Sie haben das Spiel gewonnen!"),
+                             QRect(74, 120, 253, 20), arialFontOfPixelSize(16, true));
 
-    VKButton1 = new PushButton(background);
-    VKButton1->setObjectName(QStringLiteral("VKButton1"));
-    VKButton1->setCaption(QStringLiteral("Sehr schön!"));
-    VKButton1->setGeometry(136, 179, 120, 22);
-    VKButton1->setFont(arialFontOfPixelSize(12));
-    VKButton1->setFaceColour(QColor(0, 255, 0));
-    VKButton1->setDefault(true);
-    VKButton1->setCancel(true);
-    connect(VKButton1, &PushButton::clicked, this, &EndDialog::VKButton1Click);
+    closeButton = new PushButton(background);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setCaption(QStringLiteral("Sehr schön!"));
+    closeButton->setGeometry(136, 179, 120, 22);
+    closeButton->setFont(arialFontOfPixelSize(12));
+    closeButton->setFaceColour(QColor(0, 255, 0));
+    closeButton->setDefault(true);
+    closeButton->setCancel(true);
+    connect(closeButton, &PushButton::clicked, this, &QDialog::accept);
 }
 
 void EndDialog::showResult(const EndDialogText& text) {
-    Label1->setText(text.label1);
-    Panel1->setText(text.panel1);
-    Label2->setText(text.label2);
+    headlineLabel->setText(text.headline);
+    highlightLabel->setText(text.highlight);
+    closingLabel->setText(text.closing);
     centreOnScreen(*this);
     exec();
-}
-
-void EndDialog::VKButton1Click() {
-    accept();
 }

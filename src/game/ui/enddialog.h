@@ -16,11 +16,8 @@ public:
     // Shows the texts, centred on the screen, and returns when the player has closed it.
     void showResult(const EndDialogText& text);
 
-    QLabel* Label1 = nullptr;
-    QLabel* Panel1 = nullptr;
-    QLabel* Label2 = nullptr;
-    PushButton* VKButton1 = nullptr;
-
-private:
-    void VKButton1Click();
+    QLabel* headlineLabel = nullptr;
+    QLabel* highlightLabel = nullptr;
+    QLabel* closingLabel = nullptr;
+    PushButton* closeButton = nullptr;
 };

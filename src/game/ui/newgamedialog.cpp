@@ -44,7 +44,7 @@ NewGameDialog::NewGameDialog(Context context, const QImage& texture, QWidget* pa
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       ctx_(std::move(context)), names_(ctx_.playerNamesFile) {
-    setObjectName(QStringLiteral("parneu"));
+    setObjectName(QStringLiteral("newGameDialog"));
     setWindowTitle(QStringLiteral("Neues Spiel..."));
     setFixedSize(460, 386);
     buildLayout(texture);
@@ -52,13 +52,13 @@ NewGameDialog::NewGameDialog(Context context, const QImage& texture, QWidget* pa
         return QFileDialog::getOpenFileName(owner, QString(), QString(),
                                             QStringLiteral("Paarlo-Bilddateien (*.pbd *.PBD)"));
     };
-    connect(VKButton1, &PushButton::clicked, this, &NewGameDialog::VKButton1Click);
-    connect(VKButton2, &PushButton::clicked, this, &NewGameDialog::VKButton2Click);
-    connect(VKButton3, &PushButton::clicked, this, &NewGameDialog::VKButton3Click);
-    connect(VKButton4, &PushButton::clicked, this, &NewGameDialog::VKButton4Click);
-    connect(VKButton5, &PushButton::clicked, this, &NewGameDialog::VKButton5Click);
-    connect(Alszahlen, &Lamp::toggled, this, &NewGameDialog::AlszahlenGeandert);
-    FormCreate();
+    connect(startButton, &PushButton::clicked, this, &NewGameDialog::startGame);
+    connect(cancelButton, &PushButton::clicked, this, &NewGameDialog::cancel);
+    connect(changeFileButton, &PushButton::clicked, this, &NewGameDialog::choosePictureFile);
+    connect(builtInButton, &PushButton::clicked, this, &NewGameDialog::useBuiltInPictures);
+    connect(helpButton, &PushButton::clicked, this, &NewGameDialog::showHelp);
+    connect(numbersLamp, &Lamp::toggled, this, &NewGameDialog::onNumbersToggled);
+    initialiseControls();
 }
 
 void NewGameDialog::attachNetwork(const Network& network) {
@@ -68,23 +68,23 @@ void NewGameDialog::attachNetwork(const Network& network) {
         network_.progress->setOnAbort([this] { ctx_.wait.wake(); });
 }
 
-void NewGameDialog::FormCreate() {
+void NewGameDialog::initialiseControls() {
     const QString source = ctx_.settings.value(QStringLiteral("Standardbilddatei"));
-    Edit1->setText(source.isEmpty() ? builtInSheetMarker() : source);
-    for (QComboBox* kind : geg)
+    pictureFileEdit->setText(source.isEmpty() ? builtInSheetMarker() : source);
+    for (QComboBox* kind : kindLists)
         kind->setCurrentIndex(0);
-    ComboBox1->setCurrentIndex(-1);
+    difficultyList->setCurrentIndex(-1);
 }
 
 void NewGameDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        loadStoredSetUp();
 }
 
-void NewGameDialog::FormShow() {
+void NewGameDialog::loadStoredSetUp() {
     names_.load();
-    for (CompletingEdit* edit : sp) {
+    for (CompletingEdit* edit : nameEdits) {
         edit->clearEntries();
         edit->suspendSorting();
         for (const QString& name : names_.names())
@@ -96,57 +96,57 @@ void NewGameDialog::FormShow() {
     };
     if (const auto level = readDecimal(ctx_.settings, QStringLiteral("gesamtlevel"), warn);
         level && *level >= 0 && *level <= 2)
-        ComboBox1->setCurrentIndex(*level);
+        difficultyList->setCurrentIndex(*level);
     for (int row = 0; row < 4; ++row)
-        sp[row]->setText(ctx_.settings.value(nameSetting(row)));
+        nameEdits[row]->setText(ctx_.settings.value(nameSetting(row)));
     for (int row = 0; row < 4; ++row) {
         // -1 is a list without a selection; anything beyond the list is left alone.
         if (const auto kind = readDecimal(ctx_.settings, kindSetting(row), warn);
             kind && *kind >= -1 && *kind <= 3)
-            geg[row]->setCurrentIndex(*kind);
+            kindLists[row]->setCurrentIndex(*kind);
     }
-    if (std::all_of(sp.begin(), sp.end(),
+    if (std::all_of(nameEdits.begin(), nameEdits.end(),
                     [](const CompletingEdit* edit) { return edit->text().isEmpty(); })) {
-        sp[0]->setText(QStringLiteral("Spieler 1"));
-        geg[0]->setCurrentIndex(0);
-        sp[1]->setText(QStringLiteral("Spieler 2"));
-        geg[1]->setCurrentIndex(2);
+        nameEdits[0]->setText(QStringLiteral("Spieler 1"));
+        kindLists[0]->setCurrentIndex(0);
+        nameEdits[1]->setText(QStringLiteral("Spieler 2"));
+        kindLists[1]->setCurrentIndex(2);
     }
     centreOnScreen(*this);
 }
 
 void NewGameDialog::done(int result) {
-    FormClose();
+    storeSetUp();
     QDialog::done(result);
 }
 
-void NewGameDialog::FormClose() {
+void NewGameDialog::storeSetUp() {
     // The list as it was read when the dialog opened, with the names typed since.
-    for (const CompletingEdit* edit : sp)
+    for (const CompletingEdit* edit : nameEdits)
         if (!names_.contains(edit->text()))
             names_.add(edit->text());
     names_.save();
     ctx_.settings.setValue(QStringLiteral("gesamtlevel"),
-                           QString::number(std::abs(ComboBox1->currentIndex())));
+                           QString::number(std::abs(difficultyList->currentIndex())));
     for (int row = 0; row < 4; ++row)
-        ctx_.settings.setValue(nameSetting(row), sp[row]->text());
+        ctx_.settings.setValue(nameSetting(row), nameEdits[row]->text());
     for (int row = 0; row < 4; ++row)
-        ctx_.settings.setValue(kindSetting(row), QString::number(geg[row]->currentIndex()));
+        ctx_.settings.setValue(kindSetting(row), QString::number(kindLists[row]->currentIndex()));
 }
 
-void NewGameDialog::VKButton1Click() {
+void NewGameDialog::startGame() {
     GameState& state = ctx_.state;
-    const int difficulty = ComboBox1->currentIndex();
+    const int difficulty = difficultyList->currentIndex();
     state.settings.difficulty = static_cast<quint8>(difficulty < 0 ? 1 : difficulty);
     state.settings.networkGame = false;
-    loadCurrentSheet(Edit1->text(), ctx_.host.currentSheet(), this);
+    loadCurrentSheet(pictureFileEdit->text(), ctx_.host.currentSheet(), this);
     ctx_.host.showKnownGroupsText(QStringLiteral("0"));
     ctx_.random.seedFromClock();
 
     std::array<ParticipantRow, 4> rows;
     for (int row = 0; row < 4; ++row)
-        rows[row] = {sp[row]->text(), geg[row]->currentIndex(), geg[row]->currentText(),
-                     Netz[row]->isChecked()};
+        rows[row] = {nameEdits[row]->text(), kindLists[row]->currentIndex(), kindLists[row]->currentText(),
+                     networkLamps[row]->isChecked()};
     buildParticipants(state, rows);
     if (!participantsAccepted())
         return;
@@ -169,13 +169,13 @@ bool NewGameDialog::participantsAccepted() {
 
 void NewGameDialog::startDealtGame() {
     GameState& state = ctx_.state;
-    const bool large = sp60->isChecked();
+    const bool large = largeBoardLamp->isChecked();
     ctx_.host.applyBoardSize(large);
-    setUpBoard(state, large, dreigleiche->isChecked(), Alsbilder->isChecked(), ctx_.random, ctx_.tallies);
+    setUpBoard(state, large, triplesLamp->isChecked(), picturesLamp->isChecked(), ctx_.random, ctx_.tallies);
     if (state.settings.networkGame) {
         network_.progress->hide();
-        network_.game->sendGameData(static_cast<quint16>(state.cardCount()), dreigleiche->isChecked(),
-                                    Alsbilder->isChecked());
+        network_.game->sendGameData(static_cast<quint16>(state.cardCount()), triplesLamp->isChecked(),
+                                    picturesLamp->isChecked());
     }
     ctx_.host.repaintBoard();
     beginGame(state);
@@ -184,22 +184,22 @@ void NewGameDialog::startDealtGame() {
 }
 
 bool NewGameDialog::inviteOtherComputer() {
-    if (!network_.net || !network_.game || !network_.address || !network_.progress)
+    if (!network_.link || !network_.game || !network_.address || !network_.progress)
         return false;
-    network_.address->ComboBox1->setEditText(ctx_.settings.value(QStringLiteral("netzwerkadresse")));
-    const QString address = network_.address->AdresseErfragen();
+    network_.address->addressBox->setEditText(ctx_.settings.value(QStringLiteral("netzwerkadresse")));
+    const QString address = network_.address->askForAddress();
     if (address.isEmpty())
         return false;
     ctx_.settings.setValue(QStringLiteral("netzwerkadresse"), address);
     NetworkGame& game = *network_.game;
-    network_.net->connectTo(address);
+    network_.link->connectTo(address);
     game.peerConnected = false;
-    network_.progress->AblaufZeigen(QStringLiteral("Computer wird gesucht..."));
+    network_.progress->showProgress(QStringLiteral("Computer wird gesucht..."));
     if (!waitForPeer([&game] { return game.peerConnected; })) {
         refuseAborted();
         return false;
     }
-    network_.progress->AblaufZeigen(QStringLiteral("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
+    network_.progress->showProgress(QStringLiteral("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
     game.inviteAccepted = false;
     game.inviteDeclined = false;
     game.sendInvitation();
@@ -209,15 +209,15 @@ bool NewGameDialog::inviteOtherComputer() {
     }
     if (game.inviteAccepted)
         return true;
-    network_.progress->AblaufZeigen(QStringLiteral("Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."));
+    network_.progress->showProgress(QStringLiteral("Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."));
     return false;
 }
 
 // Processes messages until `done` holds or "Abbruch" is pressed; false when aborted.
 bool NewGameDialog::waitForPeer(const std::function<bool()>& done) {
     ProgressWindow& progress = *network_.progress;
-    ctx_.wait.waitUntil([&] { return done() || progress.abgebrochen; });
-    return !progress.abgebrochen;
+    ctx_.wait.waitUntil([&] { return done() || progress.aborted; });
+    return !progress.aborted;
 }
 
 void NewGameDialog::refuseAborted() {
@@ -225,30 +225,30 @@ void NewGameDialog::refuseAborted() {
     information(QStringLiteral("Aktion wurde abgebrochen."));
 }
 
-void NewGameDialog::VKButton2Click() {
+void NewGameDialog::cancel() {
     reject();
 }
 
-void NewGameDialog::VKButton3Click() {
+void NewGameDialog::choosePictureFile() {
     const QString file = chooseFile_ ? chooseFile_(this) : QString();
     if (file.isEmpty())
         return;
-    Edit1->setText(file);
+    pictureFileEdit->setText(file);
     ctx_.settings.setValue(QStringLiteral("Standardbilddatei"), file);
 }
 
-void NewGameDialog::VKButton4Click() {
-    Edit1->setText(builtInSheetMarker());
+void NewGameDialog::useBuiltInPictures() {
+    pictureFileEdit->setText(builtInSheetMarker());
     ctx_.settings.setValue(QStringLiteral("Standardbilddatei"), builtInSheetMarker());
 }
 
-void NewGameDialog::VKButton5Click() {
+void NewGameDialog::showHelp() {
     if (ctx_.help)
         ctx_.help(QStringLiteral("bedien"));
 }
 
-void NewGameDialog::AlszahlenGeandert() {
-    Texturpanel2->setVisible(!Alszahlen->isChecked());
+void NewGameDialog::onNumbersToggled() {
+    pictureFileBox->setVisible(!numbersLamp->isChecked());
 }
 
 void NewGameDialog::information(const QString& text) {

@@ -56,7 +56,7 @@ public:
     };
     // The other computer, for games with participants there.
     struct Network {
-        NetworkLink* net = nullptr;
+        NetworkLink* link = nullptr;
         NetworkGame* game = nullptr;
         AddressDialog* address = nullptr;
         ProgressWindow* progress = nullptr;
@@ -69,32 +69,32 @@ public:
     // The "Ändern" file dialog; tests put their own here.
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
-    void VKButton1Click();
-    void VKButton2Click();
-    void VKButton3Click();
-    void VKButton4Click();
-    void VKButton5Click();
-    void AlszahlenGeandert();
+    void startGame();
+    void cancel();
+    void choosePictureFile();
+    void useBuiltInPictures();
+    void showHelp();
+    void onNumbersToggled();
 
-    CaptionBand* Label901 = nullptr;
-    TexturePanel* Texturpanel1 = nullptr;
-    std::array<CompletingEdit*, 4> sp{};
-    std::array<QComboBox*, 4> geg{};
-    std::array<Lamp*, 4> Netz{};
-    Lamp* zweigleiche = nullptr;
-    Lamp* dreigleiche = nullptr;
-    Lamp* sp30 = nullptr;
-    Lamp* sp60 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    Lamp* Alsbilder = nullptr;
-    Lamp* Alszahlen = nullptr;
-    QGroupBox* Texturpanel2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    PushButton* VKButton1 = nullptr;
-    PushButton* VKButton2 = nullptr;
-    PushButton* VKButton3 = nullptr;
-    PushButton* VKButton4 = nullptr;
-    PushButton* VKButton5 = nullptr;
+    CaptionBand* captionBand = nullptr;
+    TexturePanel* panel = nullptr;
+    std::array<CompletingEdit*, 4> nameEdits{};
+    std::array<QComboBox*, 4> kindLists{};
+    std::array<Lamp*, 4> networkLamps{};
+    Lamp* pairsLamp = nullptr;
+    Lamp* triplesLamp = nullptr;
+    Lamp* smallBoardLamp = nullptr;
+    Lamp* largeBoardLamp = nullptr;
+    QComboBox* difficultyList = nullptr;
+    Lamp* picturesLamp = nullptr;
+    Lamp* numbersLamp = nullptr;
+    QGroupBox* pictureFileBox = nullptr;
+    QLineEdit* pictureFileEdit = nullptr;
+    PushButton* startButton = nullptr;
+    PushButton* cancelButton = nullptr;
+    PushButton* changeFileButton = nullptr;
+    PushButton* builtInButton = nullptr;
+    PushButton* helpButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -102,9 +102,9 @@ protected:
 
 private:
     void buildLayout(const QImage& texture);
-    void FormCreate();
-    void FormShow();
-    void FormClose();
+    void initialiseControls();
+    void loadStoredSetUp();
+    void storeSetUp();
     bool participantsAccepted();
     bool inviteOtherComputer();
     bool waitForPeer(const std::function<bool()>& done);

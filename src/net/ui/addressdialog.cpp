@@ -13,7 +13,7 @@
 
 AddressDialog::AddressDialog(const QImage& texture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setObjectName(QStringLiteral("formNetzAdresseEingeben"));
+    setObjectName(QStringLiteral("addressDialog"));
     setWindowTitle(QStringLiteral("Verbinden..."));
     setFixedSize(440, 212);
 
@@ -25,33 +25,34 @@ AddressDialog::AddressDialog(const QImage& texture, QWidget* parent)
     text->setFont(arialFontOfPixelSize(13));
     text->setGeometry(16, 24, panel->width() - 32, 40);
 
-    ComboBox1 = new QComboBox(panel);
-    ComboBox1->setEditable(true);
-    ComboBox1->setFont(arialFontOfPixelSize(13));
-    ComboBox1->setGeometry(16, 80, panel->width() - 32, 24);
+    addressBox = new QComboBox(panel);
+    addressBox->setEditable(true);
+    addressBox->setFont(arialFontOfPixelSize(13));
+    addressBox->setGeometry(16, 80, panel->width() - 32, 24);
 
-    VKButton1 = makeButton(panel, QStringLiteral("Verbinden"), QColor(0, 255, 0), QRect(16, 170, 120, 22));
-    VKButton1->setDefault(true);
-    VKButton2 = makeButton(panel, QStringLiteral("Abbruch"), QColor(255, 0, 0), QRect(142, 170, 120, 22));
-    VKButton2->setCancel(true);
-    VKButton3 = makeButton(panel, QStringLiteral("Hilfe"), QColor(255, 255, 0), QRect(268, 170, 120, 22));
+    connectButton =
+        makeButton(panel, QStringLiteral("Verbinden"), QColor(0, 255, 0), QRect(16, 170, 120, 22));
+    connectButton->setDefault(true);
+    cancelButton = makeButton(panel, QStringLiteral("Abbruch"), QColor(255, 0, 0), QRect(142, 170, 120, 22));
+    cancelButton->setCancel(true);
+    helpButton = makeButton(panel, QStringLiteral("Hilfe"), QColor(255, 255, 0), QRect(268, 170, 120, 22));
 
-    connect(VKButton1, &PushButton::clicked, this, &AddressDialog::VKButton1Click);
-    connect(VKButton2, &PushButton::clicked, this, &QDialog::reject);
+    connect(connectButton, &PushButton::clicked, this, &AddressDialog::confirm);
+    connect(cancelButton, &PushButton::clicked, this, &QDialog::reject);
 }
 
-QString AddressDialog::AdresseErfragen() {
-    bestaetigt = false;
+QString AddressDialog::askForAddress() {
+    confirmed = false;
     centreOnScreen(*this);
-    ComboBox1->setFocus();
-    ComboBox1->lineEdit()->selectAll();
+    addressBox->setFocus();
+    addressBox->lineEdit()->selectAll();
     exec();
-    return bestaetigt ? ComboBox1->currentText() : QString();
+    return confirmed ? addressBox->currentText() : QString();
 }
 
-void AddressDialog::VKButton1Click() {
-    if (ComboBox1->currentText().isEmpty())
+void AddressDialog::confirm() {
+    if (addressBox->currentText().isEmpty())
         return;
-    bestaetigt = true;
+    confirmed = true;
     accept();
 }

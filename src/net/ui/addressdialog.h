@@ -12,15 +12,15 @@ public:
     AddressDialog(const QImage& texture, QWidget* parent = nullptr);
 
     // Shows the dialog centred and modal; the address typed when "Verbinden" was pressed,
-    // else the empty text. The caller puts the last address into ComboBox1 first.
-    QString AdresseErfragen();
+    // else the empty text. The caller puts the last address into addressBox first.
+    QString askForAddress();
 
-    bool bestaetigt = false;
-    QComboBox* ComboBox1 = nullptr;
-    PushButton* VKButton1 = nullptr; // "Verbinden"
-    PushButton* VKButton2 = nullptr; // "Abbruch"
-    PushButton* VKButton3 = nullptr; // "Hilfe"
+    bool confirmed = false;
+    QComboBox* addressBox = nullptr;
+    PushButton* connectButton = nullptr; // "Verbinden"
+    PushButton* cancelButton = nullptr;  // "Abbruch"
+    PushButton* helpButton = nullptr;    // "Hilfe"
 
 private:
-    void VKButton1Click();
+    void confirm();
 };

@@ -11,7 +11,7 @@
 ProgressWindow::ProgressWindow(const QImage& texture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint) {
-    setObjectName(QStringLiteral("formAblauf"));
+    setObjectName(QStringLiteral("progressWindow"));
     setWindowTitle(QStringLiteral("Ablauf..."));
     setModal(false);
     resize(424, 54);
@@ -20,25 +20,25 @@ ProgressWindow::ProgressWindow(const QImage& texture, QWidget* parent)
     background_->setTexture(texture);
     background_->setGeometry(rect());
 
-    Label1 = new QLabel(background_);
-    Label1->setFont(arialFontOfPixelSize(12));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setWordWrap(true);
+    messageLabel = new QLabel(background_);
+    messageLabel->setFont(arialFontOfPixelSize(12));
+    messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    messageLabel->setWordWrap(true);
 
-    VKButton1 = new PushButton(background_);
-    VKButton1->setObjectName(QStringLiteral("VKButton1"));
-    VKButton1->setCaption(QStringLiteral("Abbruch"));
-    VKButton1->setFaceColour(QColor(255, 0, 0));
-    VKButton1->setDefault(true);
-    VKButton1->setCancel(true);
-    connect(VKButton1, &PushButton::clicked, this, &ProgressWindow::VKButton1Click);
+    abortButton = new PushButton(background_);
+    abortButton->setObjectName(QStringLiteral("abortButton"));
+    abortButton->setCaption(QStringLiteral("Abbruch"));
+    abortButton->setFaceColour(QColor(255, 0, 0));
+    abortButton->setDefault(true);
+    abortButton->setCancel(true);
+    connect(abortButton, &PushButton::clicked, this, &ProgressWindow::abort);
 }
 
-void ProgressWindow::AblaufZeigen(const QString& text) {
-    abgebrochen = false;
+void ProgressWindow::showProgress(const QString& text) {
+    aborted = false;
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Label1->setText(shown);
+    messageLabel->setText(shown);
     if (!isVisible()) {
         centreOnScreen(*this);
         show();
@@ -46,15 +46,15 @@ void ProgressWindow::AblaufZeigen(const QString& text) {
     raise();
 }
 
-void ProgressWindow::VKButton1Click() {
-    abgebrochen = true;
+void ProgressWindow::abort() {
+    aborted = true;
     if (onAbort_)
         onAbort_();
 }
 
 void ProgressWindow::closeEvent(QCloseEvent* event) {
     // Closing the window counts as "Abbruch", so that no wait is left without a way out.
-    VKButton1Click();
+    abort();
     QDialog::closeEvent(event);
 }
 
@@ -62,6 +62,6 @@ void ProgressWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     // The debug dump shows long text in the same window made taller.
     background_->setGeometry(rect());
-    VKButton1->move(width() - VKButton1->width() - 8, height() - VKButton1->height() - 6);
-    Label1->setGeometry(8, 6, VKButton1->x() - 16, height() - 12);
+    abortButton->move(width() - abortButton->width() - 8, height() - abortButton->height() - 6);
+    messageLabel->setGeometry(8, 6, abortButton->x() - 16, height() - 12);
 }

@@ -10,7 +10,7 @@ class TexturePanel;
 class PushButton;
 
 // The progress window of a network start: one line of text and "Abbruch". It stays on top
-// and does not block; whoever waits on it looks at `abgebrochen`.
+// and does not block; whoever waits on it looks at `aborted`.
 class ProgressWindow : public QDialog {
     Q_OBJECT
 public:
@@ -18,21 +18,21 @@ public:
 
     // Shows the window with this text, or only changes the text when it is open; clears the
     // abort mark.
-    void AblaufZeigen(const QString& text);
+    void showProgress(const QString& text);
 
     // Called when the user aborts, so that waits can look at the mark at once.
     void setOnAbort(std::function<void()> onAbort) { onAbort_ = std::move(onAbort); }
 
-    bool abgebrochen = false;
-    QLabel* Label1 = nullptr;
-    PushButton* VKButton1 = nullptr;
+    bool aborted = false;
+    QLabel* messageLabel = nullptr;
+    PushButton* abortButton = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void VKButton1Click();
+    void abort();
 
     TexturePanel* background_ = nullptr;
     std::function<void()> onAbort_;

@@ -20,37 +20,37 @@ constexpr int kStripHeight = 34;
 
 HighScoreWindow::HighScoreWindow(GameRecords& records, const QImage& panelTexture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), records_(records) {
-    setObjectName(QStringLiteral("FormHighScore"));
+    setObjectName(QStringLiteral("highScoreWindow"));
     setWindowTitle(QStringLiteral("Die Besten..."));
     setFixedSize(kClientWidth, kClientHeight);
 
-    Label901 = new CaptionBand(this);
-    Label901->setObjectName(QStringLiteral("Label901"));
-    Label901->setCaption(QStringLiteral(" Highscore"));
+    captionBand = new CaptionBand(this);
+    captionBand->setObjectName(QStringLiteral("captionBand"));
+    captionBand->setCaption(QStringLiteral(" Highscore"));
     // The font size is the band's width.
-    QFont bandFont = Label901->font();
+    QFont bandFont = captionBand->font();
     bandFont.setPointSize(kBandWidth);
-    Label901->setFont(bandFont);
-    Label901->setGradient(false);
-    Label901->setGeometry(0, 0, kBandWidth, kClientHeight);
+    captionBand->setFont(bandFont);
+    captionBand->setGradient(false);
+    captionBand->setGeometry(0, 0, kBandWidth, kClientHeight);
 
     const int restWidth = kClientWidth - kBandWidth;
-    PaintBox1 = new ImageView(this);
-    PaintBox1->setGeometry(kBandWidth, 0, restWidth, kClientHeight - kStripHeight);
+    tableView = new ImageView(this);
+    tableView->setGeometry(kBandWidth, 0, restWidth, kClientHeight - kStripHeight);
 
-    Texturpanel1 = new TexturePanel(this);
-    Texturpanel1->setGeometry(kBandWidth, kClientHeight - kStripHeight, restWidth, kStripHeight);
-    Texturpanel1->setTexture(panelTexture);
+    buttonPanel = new TexturePanel(this);
+    buttonPanel->setGeometry(kBandWidth, kClientHeight - kStripHeight, restWidth, kStripHeight);
+    buttonPanel->setTexture(panelTexture);
 
-    VKButton1 = new PushButton(Texturpanel1);
-    VKButton1->setObjectName(QStringLiteral("VKButton1"));
-    VKButton1->setCaption(QStringLiteral("Okay"));
-    VKButton1->setFont(arialFontOfPixelSize(12));
-    VKButton1->setFaceColour(QColor(0, 255, 0));
-    VKButton1->setDefault(true);
-    VKButton1->setCancel(true);
-    VKButton1->setGeometry(restWidth - 128, 6, 120, 22);
-    connect(VKButton1, &PushButton::clicked, this, &HighScoreWindow::VKButton1Click);
+    okayButton = new PushButton(buttonPanel);
+    okayButton->setObjectName(QStringLiteral("okayButton"));
+    okayButton->setCaption(QStringLiteral("Okay"));
+    okayButton->setFont(arialFontOfPixelSize(12));
+    okayButton->setFaceColour(QColor(0, 255, 0));
+    okayButton->setDefault(true);
+    okayButton->setCancel(true);
+    okayButton->setGeometry(restWidth - 128, 6, 120, 22);
+    connect(okayButton, &PushButton::clicked, this, &QDialog::accept);
 
     records_.loadHighScores();
 }
@@ -66,16 +66,12 @@ void HighScoreWindow::showTable() {
 
 void HighScoreWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormShow();
+    drawTable();
 }
 
 // Drawn afresh at every showing: the table changes with every game of two or more.
-void HighScoreWindow::FormShow() {
-    image_ = QImage(PaintBox1->size(), QImage::Format_RGB32);
+void HighScoreWindow::drawTable() {
+    image_ = QImage(tableView->size(), QImage::Format_RGB32);
     drawHighScoreTable(image_, records_.highScores());
-    PaintBox1->showImage(image_);
-}
-
-void HighScoreWindow::VKButton1Click() {
-    accept();
+    tableView->showImage(image_);
 }

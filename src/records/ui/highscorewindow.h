@@ -21,17 +21,16 @@ public:
     // Centred on the screen, modal; returns when the window has been closed.
     void showTable();
 
-    CaptionBand* Label901 = nullptr;
-    ImageView* PaintBox1 = nullptr;
-    TexturePanel* Texturpanel1 = nullptr;
-    PushButton* VKButton1 = nullptr;
+    CaptionBand* captionBand = nullptr;
+    ImageView* tableView = nullptr;
+    TexturePanel* buttonPanel = nullptr;
+    PushButton* okayButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
-    void VKButton1Click();
+    void drawTable();
 
     GameRecords& records_;
     QImage image_;

@@ -43,38 +43,38 @@ protected:
 StatisticsDialog::StatisticsDialog(QString statisticsFile, const QImage& panelTexture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       statisticsFile_(std::move(statisticsFile)) {
-    setObjectName(QStringLiteral("statisti"));
+    setObjectName(QStringLiteral("statisticsDialog"));
     setWindowTitle(QStringLiteral("Spielerstatistik"));
     setFixedSize(kClientWidth, kClientHeight);
 
     const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Statistik"), panelTexture);
-    Label901 = frame.band;
-    Texturpanel1 = frame.panel;
+    captionBand = frame.band;
+    panel = frame.panel;
 
-    ListBox1 = new QListWidget(Texturpanel1);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(8, 8, 161, 209);
-    ListBox1->setFont(arialFontOfPixelSize(13));
+    nameList = new QListWidget(panel);
+    nameList->setObjectName(QStringLiteral("nameList"));
+    nameList->setGeometry(8, 8, 161, 209);
+    nameList->setFont(arialFontOfPixelSize(13));
     // Only a chosen entry shows its counters; the list getting the focus chooses none.
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &StatisticsDialog::ListBox1Click);
-    makeLabel(Texturpanel1, QStringLiteral("Spieler"), {8, 221, 161, 16}, arialFontOfPixelSize(13, true));
+    connect(nameList, &QListWidget::itemSelectionChanged, this, &StatisticsDialog::onSelectionChanged);
+    makeLabel(panel, QStringLiteral("Spieler"), {8, 221, 161, 16}, arialFontOfPixelSize(13, true));
 
-    buildCounters(Texturpanel1);
+    buildCounters(panel);
 
-    auto* line = new QFrame(Texturpanel1);
+    auto* line = new QFrame(panel);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(184, 222, 322, 2);
 
-    VKButton1 = new PushButton(Texturpanel1);
-    VKButton1->setObjectName(QStringLiteral("VKButton1"));
-    VKButton1->setCaption(QStringLiteral("Schließen"));
-    VKButton1->setFont(arialFontOfPixelSize(12));
-    VKButton1->setFaceColour(QColor(0, 255, 0));
-    VKButton1->setDefault(true);
-    VKButton1->setCancel(true);
-    VKButton1->setGeometry(386, 244, 120, 22);
-    connect(VKButton1, &PushButton::clicked, this, &StatisticsDialog::VKButton1Click);
+    closeButton = new PushButton(panel);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setCaption(QStringLiteral("Schließen"));
+    closeButton->setFont(arialFontOfPixelSize(12));
+    closeButton->setFaceColour(QColor(0, 255, 0));
+    closeButton->setDefault(true);
+    closeButton->setCancel(true);
+    closeButton->setGeometry(386, 244, 120, 22);
+    connect(closeButton, &PushButton::clicked, this, &QDialog::accept);
 }
 
 void StatisticsDialog::buildCounters(QWidget* parent) {
@@ -91,10 +91,10 @@ void StatisticsDialog::buildCounters(QWidget* parent) {
             makeLabel(plate, unit, {254, y, 52, 20}, text);
         return number;
     };
-    stat_teil = row(0, QStringLiteral("Teilgenommen an:"), QStringLiteral("Spielen"));
-    stat_gew = row(1, QStringLiteral("davon gewonnen:"), QStringLiteral("Spiele"));
-    stat_aufged = row(2, QStringLiteral("Aufgedeckte Kartenpaare:"), QString());
-    stat_nichtauf = row(3, QStringLiteral("Nicht aufgedeckte Kartenpaare:"), QString());
+    gamesLabel = row(0, QStringLiteral("Teilgenommen an:"), QStringLiteral("Spielen"));
+    winsLabel = row(1, QStringLiteral("davon gewonnen:"), QStringLiteral("Spiele"));
+    pairsFoundLabel = row(2, QStringLiteral("Aufgedeckte Kartenpaare:"), QString());
+    missesLabel = row(3, QStringLiteral("Nicht aufgedeckte Kartenpaare:"), QString());
 }
 
 void StatisticsDialog::showStatistics() {
@@ -106,26 +106,22 @@ void StatisticsDialog::showStatistics() {
 void StatisticsDialog::loadStatistics() {
     if (auto read = readStatTable(statisticsFile_))
         table_ = std::move(*read);
-    ListBox1->clear();
+    nameList->clear();
     for (const StatEntry& entry : table_.entries)
-        ListBox1->addItem(statListName(entry.name));
+        nameList->addItem(statListName(entry.name));
 }
 
-void StatisticsDialog::ListBox1Click() {
+void StatisticsDialog::onSelectionChanged() {
     // The selection, not the current row: a click selects before it moves the current row.
-    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    const QList<QListWidgetItem*> selected = nameList->selectedItems();
     if (selected.isEmpty())
         return;
-    const int row = ListBox1->row(selected.front());
+    const int row = nameList->row(selected.front());
     if (row < 0 || row >= table_.count())
         return;
     const StatEntry& entry = table_.entries[static_cast<size_t>(row)];
-    stat_teil->setText(QString::number(entry.games));
-    stat_gew->setText(QString::number(entry.wins));
-    stat_aufged->setText(QString::number(entry.pairsFound));
-    stat_nichtauf->setText(QString::number(entry.misses));
-}
-
-void StatisticsDialog::VKButton1Click() {
-    accept();
+    gamesLabel->setText(QString::number(entry.games));
+    winsLabel->setText(QString::number(entry.wins));
+    pairsFoundLabel->setText(QString::number(entry.pairsFound));
+    missesLabel->setText(QString::number(entry.misses));
 }

@@ -27,20 +27,19 @@ public:
     const StatTable& table() const { return table_; }
 
     // Shows the counters of the selected entry.
-    void ListBox1Click();
+    void onSelectionChanged();
 
-    CaptionBand* Label901 = nullptr;
-    TexturePanel* Texturpanel1 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QLabel* stat_teil = nullptr;
-    QLabel* stat_gew = nullptr;
-    QLabel* stat_aufged = nullptr;
-    QLabel* stat_nichtauf = nullptr;
-    PushButton* VKButton1 = nullptr;
+    CaptionBand* captionBand = nullptr;
+    TexturePanel* panel = nullptr;
+    QListWidget* nameList = nullptr;
+    QLabel* gamesLabel = nullptr;
+    QLabel* winsLabel = nullptr;
+    QLabel* pairsFoundLabel = nullptr;
+    QLabel* missesLabel = nullptr;
+    PushButton* closeButton = nullptr;
 
 private:
     void buildCounters(QWidget* parent);
-    void VKButton1Click();
 
     QString statisticsFile_;
     StatTable table_; // the run's copy, empty at start

@@ -21,25 +21,25 @@ public:
                 std::function<QString()> pictureSource, QWidget* parent = nullptr);
 
     // Fills the version lines and reloads and shows the current sheet.
-    void FormActivate();
+    void reloadContent();
 
-    CaptionBand* Label901 = nullptr;
-    TexturePanel* Texturpanel1 = nullptr;
-    QLabel* Image2 = nullptr; // the program's logo
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label11 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLabel* Label13 = nullptr;
-    TexturePanel* Texturpanel2 = nullptr; // the framed square
-    QLabel* Image1 = nullptr;             // the current sheet
-    QLabel* Label2 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Image3 = nullptr; // the maker's logo
-    QLabel* Label5 = nullptr;
-    LinkLabel* HyperLink1 = nullptr;
-    PushButton* VKButton1 = nullptr;
+    CaptionBand* captionBand = nullptr;
+    TexturePanel* panel = nullptr;
+    QLabel* programLogo = nullptr; // the program's logo
+    QLabel* makerLine = nullptr;
+    QLabel* versionLabel = nullptr;
+    QLabel* dateLabel = nullptr;
+    QLabel* soundVersionLabel = nullptr;
+    QLabel* networkVersionLabel = nullptr;
+    QLabel* fadeVersionLabel = nullptr;
+    TexturePanel* sheetFrame = nullptr; // the framed square
+    QLabel* sheetLabel = nullptr;       // the current sheet
+    QLabel* sheetCaption = nullptr;
+    QLabel* makerCaption = nullptr;
+    QLabel* makerLogo = nullptr; // the maker's logo
+    QLabel* moreGamesLabel = nullptr;
+    LinkLabel* homepageLink = nullptr;
+    PushButton* okayButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,7 +47,6 @@ protected:
 private:
     void buildLeftColumn();
     void buildRightColumn();
-    void VKButton1Click();
 
     QImage& currentSheet_;
     std::function<QString()> pictureSource_;

@@ -75,46 +75,46 @@ OptionsDialog::OptionsDialog(ProgramOptions& options, const QImage& panelTexture
                              QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), options_(options),
       help_(std::move(help)) {
-    setObjectName(QStringLiteral("formOption"));
+    setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(QStringLiteral("Optionen einstellen"));
     setFixedSize(kClientWidth, kClientHeight);
 
     const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Optionen"), panelTexture);
-    Label901 = frame.band;
-    Texturpanel1 = frame.panel;
+    captionBand = frame.band;
+    panel = frame.panel;
 
-    buildSoundSection(Texturpanel1);
-    buildBackSection(Texturpanel1);
-    buildStepsSection(Texturpanel1);
-    buildButtons(Texturpanel1);
+    buildSoundSection(panel);
+    buildBackSection(panel);
+    buildStepsSection(panel);
+    buildButtons(panel);
 }
 
 void OptionsDialog::buildSoundSection(QWidget* panel) {
     QFrame* frame = section(panel, {8, 8, kSectionWidth, 33});
-    SpieleSoundsAb = new Lamp(frame);
-    SpieleSoundsAb->setObjectName(QStringLiteral("SpieleSoundsAb"));
-    SpieleSoundsAb->setLitColour(Lamp::Green);
-    SpieleSoundsAb->setFont(arialFontOfPixelSize(13));
-    SpieleSoundsAb->setGeometry(10, 8, 17, 17);
-    SpieleSoundsAb->setCaption(QStringLiteral("Sounds abspielen"));
+    soundLamp = new Lamp(frame);
+    soundLamp->setObjectName(QStringLiteral("soundLamp"));
+    soundLamp->setLitColour(Lamp::Green);
+    soundLamp->setFont(arialFontOfPixelSize(13));
+    soundLamp->setGeometry(10, 8, 17, 17);
+    soundLamp->setCaption(QStringLiteral("Sounds abspielen"));
 }
 
 void OptionsDialog::buildBackSection(QWidget* panel) {
     QFrame* frame = section(panel, {8, 49, kSectionWidth, 82});
     makeLabel(frame, QStringLiteral("Erscheinungsbild für Kartenrücken:"), {10, 5, 300, 18},
               arialFontOfPixelSize(13, true));
-    krClassic =
+    classicBackButton =
         backButton(frame, QStringLiteral("Classic Grau"), CardBackStyle::ClassicGrey, {10, 26, 173, 48});
-    krClassic->setObjectName(QStringLiteral("krClassic"));
-    krRotverlauf =
+    classicBackButton->setObjectName(QStringLiteral("classicBackButton"));
+    redBackButton =
         backButton(frame, QStringLiteral("Rotverlauf"), CardBackStyle::RedGradient, {191, 26, 173, 48});
-    krRotverlauf->setObjectName(QStringLiteral("krRotverlauf"));
+    redBackButton->setObjectName(QStringLiteral("redBackButton"));
     // Exactly one is down: pressing the one that is down leaves it down.
     backGroup_ = new QButtonGroup(this);
     backGroup_->setExclusive(true);
-    backGroup_->addButton(krClassic);
-    backGroup_->addButton(krRotverlauf);
-    krClassic->setChecked(true);
+    backGroup_->addButton(classicBackButton);
+    backGroup_->addButton(redBackButton);
+    classicBackButton->setChecked(true);
 }
 
 void OptionsDialog::buildStepsSection(QWidget* panel) {
@@ -141,22 +141,22 @@ void OptionsDialog::buildStepsSection(QWidget* panel) {
 }
 
 void OptionsDialog::buildButtons(QWidget* panel) {
-    VKButton1 = pushButton(panel, QStringLiteral("VKButton1"), QStringLiteral("Okay"), QColor(0, 255, 0),
-                           {8, 258, 120, 22});
-    VKButton1->setDefault(true);
-    VKButton2 = pushButton(panel, QStringLiteral("VKButton2"), QStringLiteral("Abbruch"), QColor(255, 0, 0),
-                           {135, 258, 120, 22});
-    VKButton2->setCancel(true);
-    VKButton3 = pushButton(panel, QStringLiteral("VKButton3"), QStringLiteral("Hilfe"), QColor(255, 255, 0),
-                           {262, 258, 120, 22});
-    connect(VKButton1, &PushButton::clicked, this, &OptionsDialog::VKButton1Click);
-    connect(VKButton2, &PushButton::clicked, this, &OptionsDialog::VKButton2Click);
-    connect(VKButton3, &PushButton::clicked, this, &OptionsDialog::VKButton3Click);
+    okayButton = pushButton(panel, QStringLiteral("okayButton"), QStringLiteral("Okay"), QColor(0, 255, 0),
+                            {8, 258, 120, 22});
+    okayButton->setDefault(true);
+    cancelButton = pushButton(panel, QStringLiteral("cancelButton"), QStringLiteral("Abbruch"),
+                              QColor(255, 0, 0), {135, 258, 120, 22});
+    cancelButton->setCancel(true);
+    helpButton = pushButton(panel, QStringLiteral("helpButton"), QStringLiteral("Hilfe"), QColor(255, 255, 0),
+                            {262, 258, 120, 22});
+    connect(okayButton, &PushButton::clicked, this, &OptionsDialog::takeOptions);
+    connect(cancelButton, &PushButton::clicked, this, &OptionsDialog::cancel);
+    connect(helpButton, &PushButton::clicked, this, &OptionsDialog::showHelp);
 }
 
-void OptionsDialog::Open() {
-    SpieleSoundsAb->setChecked(options_.soundOn);
-    (options_.redCardBack ? krRotverlauf : krClassic)->setChecked(true);
+void OptionsDialog::showOptions() {
+    soundLamp->setChecked(options_.soundOn);
+    (options_.redCardBack ? redBackButton : classicBackButton)->setChecked(true);
     stepsShow->setValue(options_.fadeShow);
     stepsHide->setValue(options_.fadeHide);
     stepsRemove->setValue(options_.fadeRemove);
@@ -164,20 +164,20 @@ void OptionsDialog::Open() {
     exec();
 }
 
-void OptionsDialog::VKButton1Click() {
-    options_.soundOn = SpieleSoundsAb->isChecked();
-    options_.redCardBack = !krClassic->isChecked();
+void OptionsDialog::takeOptions() {
+    options_.soundOn = soundLamp->isChecked();
+    options_.redCardBack = !classicBackButton->isChecked();
     takeSteps(*stepsShow, options_.fadeShow);
     takeSteps(*stepsHide, options_.fadeHide);
     takeSteps(*stepsRemove, options_.fadeRemove);
     accept();
 }
 
-void OptionsDialog::VKButton2Click() {
+void OptionsDialog::cancel() {
     reject();
 }
 
-void OptionsDialog::VKButton3Click() {
+void OptionsDialog::showHelp() {
     if (help_)
         help_(QStringLiteral("optio"));
 }

@@ -24,23 +24,23 @@ public:
 
     // Loads the controls from the options, centres the dialog on the screen and shows it
     // modally; returns when a button has closed it.
-    void Open();
+    void showOptions();
 
-    void VKButton1Click(); // "Okay"
-    void VKButton2Click(); // "Abbruch"
-    void VKButton3Click(); // "Hilfe"
+    void takeOptions(); // "Okay"
+    void cancel();      // "Abbruch"
+    void showHelp();    // "Hilfe"
 
-    CaptionBand* Label901 = nullptr;
-    TexturePanel* Texturpanel1 = nullptr;
-    Lamp* SpieleSoundsAb = nullptr;
-    QToolButton* krClassic = nullptr;
-    QToolButton* krRotverlauf = nullptr;
+    CaptionBand* captionBand = nullptr;
+    TexturePanel* panel = nullptr;
+    Lamp* soundLamp = nullptr;
+    QToolButton* classicBackButton = nullptr;
+    QToolButton* redBackButton = nullptr;
     SpinField* stepsShow = nullptr;
     SpinField* stepsHide = nullptr;
     SpinField* stepsRemove = nullptr;
-    PushButton* VKButton1 = nullptr;
-    PushButton* VKButton2 = nullptr;
-    PushButton* VKButton3 = nullptr;
+    PushButton* okayButton = nullptr;
+    PushButton* cancelButton = nullptr;
+    PushButton* helpButton = nullptr;
 
 private:
     void buildSoundSection(QWidget* panel);

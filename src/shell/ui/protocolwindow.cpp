@@ -8,23 +8,23 @@
 Q_LOGGING_CATEGORY(lcProtocol, "sorbello.protocol", QtInfoMsg)
 
 ProtocolWindow::ProtocolWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Protokoll"));
+    setObjectName(QStringLiteral("protocolWindow"));
     setWindowTitle(QStringLiteral("Protokoll"));
     resize(593, 374);
 
-    Label901 = new CaptionBand(this);
-    Label901->setObjectName(QStringLiteral("Label901"));
-    Label901->setCaption(QStringLiteral(" Debug-Protokoll"));
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    captionBand = new CaptionBand(this);
+    captionBand->setObjectName(QStringLiteral("captionBand"));
+    captionBand->setCaption(QStringLiteral(" Debug-Protokoll"));
+    textView = new QPlainTextEdit(this);
+    textView->setObjectName(QStringLiteral("textView"));
+    textView->setReadOnly(true);
+    textView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(Label901);
-    layout->addWidget(Memo1);
+    layout->addWidget(captionBand);
+    layout->addWidget(textView);
 }
 
 void ProtocolWindow::addProtocolLine(const QString& text) {

@@ -21,6 +21,6 @@ public:
 
     void addProtocolLine(const QString& text) override;
 
-    CaptionBand* Label901 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+    CaptionBand* captionBand = nullptr;
+    QPlainTextEdit* textView = nullptr;
 };
