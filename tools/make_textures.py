@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Draws the three window textures of Sorbello and writes them to resources/textures.
 
-Image1     49 x 49   the board background (sage felt)
-Image3    127 x 128  the window panels (light sandstone with faint veins)
-imageweiss 32 x 32   a white paper texture
+boardtile   49 x 49   the board background (sage felt)
+paneltile  127 x 128  the window panels (light sandstone with faint veins)
+whitetile   32 x 32   a white paper texture
 
 The panels tile their textures with a one-pixel overlap (a step of width - 1), so each
 texture is periodic with that step: its last column repeats its first, and likewise the
@@ -123,9 +123,9 @@ def write_png(path, rows):
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "textures")
     os.makedirs(out, exist_ok=True)
-    write_png(os.path.join(out, "image1.png"), felt(49, 49))
-    write_png(os.path.join(out, "image3.png"), sandstone(127, 128))
-    write_png(os.path.join(out, "imageweiss.png"), paper(32, 32))
+    write_png(os.path.join(out, "boardtile.png"), felt(49, 49))
+    write_png(os.path.join(out, "paneltile.png"), sandstone(127, 128))
+    write_png(os.path.join(out, "whitetile.png"), paper(32, 32))
 
 
 if __name__ == "__main__":

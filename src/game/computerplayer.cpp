@@ -88,8 +88,7 @@ void ComputerPlayer::playTriples(int n, int threshold) {
 bool ComputerPlayer::turn(int slot, quint32 generation) {
     if (slot < 1 || slot > kSlotCount)
         return false;
-    const Card& card = state_.cards[slot];
-    flow_.PaintBox1MouseDown(Qt::LeftButton, card.left + 5, card.top + 5);
+    flow_.turnCard(slot);
     return state_.gameGeneration == generation && state_.gameRunning;
 }
 

@@ -53,15 +53,22 @@ void computeSlotPositions(GameState& state) {
     }
 }
 
-int hitTest(const GameState& state, int x, int y) {
+bool isTurnable(const GameState& state, int slot) {
     // Only the slots of the current board: leftovers of an earlier large game may still be
-    // marked present beyond slot 60, and no click may reach them in a small game.
+    // marked present beyond slot 60, and no card may be turned there in a small game.
+    if (slot < 1 || slot > state.cardCount())
+        return false;
+    const Card& card = state.cards[slot];
+    return card.present && !card.faceUp;
+}
+
+int hitTest(const GameState& state, int x, int y) {
     const int n = state.cardCount();
     for (int k = 1; k <= n; ++k) {
         const Card& card = state.cards[k];
         // Strict bounds: the outermost pixel row and column of a card do not count.
         if (card.left < x && x < card.left + kCardSize && card.top < y && y < card.top + kCardSize &&
-            card.present && !card.faceUp)
+            isTurnable(state, k))
             return k;
     }
     return 0;

@@ -108,6 +108,9 @@ int slotTop(int slot);
 // Computes the 120 slot positions and marks every slot not present and face down.
 void computeSlotPositions(GameState& state);
 
+// True for a slot of the current board whose card is present and face down.
+bool isTurnable(const GameState& state, int slot);
+
 // The slot whose card interior strictly contains (x, y) and that can be turned; 0 if none.
 int hitTest(const GameState& state, int x, int y);
 

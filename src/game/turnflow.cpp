@@ -7,16 +7,13 @@ TurnFlow::TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions&
     : state_(state), tallies_(tallies), options_(options), wait_(wait), clock_(clock), board_(board),
       dialogs_(dialogs) {}
 
-void TurnFlow::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
-    if (button != Qt::LeftButton)
-        return;
-    setBoardInput(false, 827);
+void TurnFlow::turnCard(int slot) {
+    setBoardInput(false, BoardInputSite::CardPressed);
     if (!state_.gameRunning)
         return;
-    const int slot = hitTest(state_, x, y);
-    if (slot == 0) {
+    if (!isTurnable(state_, slot)) {
         if (state_.currentIsLocalHuman())
-            setBoardInput(true, 841);
+            setBoardInput(true, BoardInputSite::NothingTurned);
         return;
     }
     // Everything below may process window messages; a new game started meanwhile must not
@@ -36,7 +33,7 @@ void TurnFlow::PaintBox1MouseDown(Qt::MouseButton button, int x, int y) {
         if (state_.currentIsNetwork() && peer_)
             peer_->reportReady();
         if (state_.currentIsLocalHuman())
-            setBoardInput(true, 865);
+            setBoardInput(true, BoardInputSite::FirstCardTurned);
         break;
     case 2:
         if (!resolveSecondCard(slot, generation))
@@ -57,7 +54,7 @@ bool TurnFlow::revealCard(int slot, quint32 generation) {
     card.faceUp = true;
     ++card.revealCount;
     ++state_.turnCardCount;
-    playSound(QStringLiteral("ppp1"));
+    playSound(kTurnSound);
     // The sound processes messages: a game that ended there shows no more cards.
     if (interrupted(generation))
         return false;
@@ -85,7 +82,7 @@ bool TurnFlow::resolveSecondCard(int slot, quint32 generation) {
         return mismatch(generation);
     if (!pauseFor(200, generation))
         return false;
-    playSound(QStringLiteral("ppp3"));
+    playSound(kMatchSound);
     if (interrupted(generation))
         return false;
     if (state_.settings.groupSize == 3) {
@@ -94,7 +91,7 @@ bool TurnFlow::resolveSecondCard(int slot, quint32 generation) {
         if (state_.currentIsNetwork() && peer_)
             peer_->reportReady();
         if (state_.currentIsLocalHuman())
-            setBoardInput(true, 992);
+            setBoardInput(true, BoardInputSite::SecondCardMatched);
         return true;
     }
     if (!pauseFor(500, generation))
@@ -107,7 +104,7 @@ bool TurnFlow::resolveSecondCard(int slot, quint32 generation) {
         return false;
     state_.cards[state_.firstCard].present = false;
     state_.cards[slot].present = false;
-    groupScored(956);
+    groupScored(BoardInputSite::PairRemoved);
     return true;
 }
 
@@ -117,7 +114,7 @@ bool TurnFlow::resolveThirdCard(int slot, quint32 generation) {
     ++currentTally().pairsFound;
     if (!pauseFor(200, generation))
         return false;
-    playSound(QStringLiteral("ppp3"));
+    playSound(kMatchSound);
     if (!pauseFor(300, generation) || !pauseFor(500, generation))
         return false;
     board_.removeFaceUpCards();
@@ -126,7 +123,7 @@ bool TurnFlow::resolveThirdCard(int slot, quint32 generation) {
     state_.cards[state_.firstCard].present = false;
     state_.cards[state_.secondCard].present = false;
     state_.cards[slot].present = false;
-    groupScored(885);
+    groupScored(BoardInputSite::TripleRemoved);
     return true;
 }
 
@@ -134,7 +131,7 @@ bool TurnFlow::mismatch(quint32 generation) {
     ++currentTally().misses;
     if (!pauseFor(100, generation))
         return false;
-    playSound(QStringLiteral("ppp2"));
+    playSound(kMismatchSound);
     if (!pauseFor(mismatchPause(state_.settings.difficulty), generation))
         return false;
     board_.hideFaceUpCards();
@@ -145,7 +142,7 @@ bool TurnFlow::mismatch(quint32 generation) {
 }
 
 // The same participant moves again after a found group.
-void TurnFlow::groupScored(int callSite) {
+void TurnFlow::groupScored(BoardInputSite site) {
     turnAllFaceDown(state_);
     board_.repaintBoard();
     state_.turnCardCount = 0;
@@ -154,7 +151,7 @@ void TurnFlow::groupScored(int callSite) {
     if (state_.currentIsNetwork() && peer_)
         peer_->reportReady();
     if (state_.currentIsLocalHuman())
-        setBoardInput(true, callSite);
+        setBoardInput(true, site);
     if (state_.remainingGroups == 0)
         endGame();
 }
@@ -174,10 +171,10 @@ void TurnFlow::endGame() {
         ++tallies_[result.winner].wins;
         text = {QStringLiteral("Herzlichen Glückwunsch,"), state_.players[result.winner].name,
                 QStringLiteral("Sie haben das Spiel gewonnen!")};
-        playSound(QStringLiteral("ppp4"));
+        playSound(kWinSound);
     } else {
         text = {QStringLiteral("Dieses Spiel ist leider..."), QStringLiteral("...unentschieden!"), QString()};
-        playSound(QStringLiteral("ppp5"));
+        playSound(kDrawSound);
     }
     if (records_)
         records_->updateStatisticsFile(tallies_, state_.playerCount);
@@ -204,7 +201,7 @@ void TurnFlow::nextPlayer() {
     if (state_.currentPlayer > state_.playerCount || state_.currentPlayer > kMaxPlayers)
         state_.currentPlayer = 1;
     if (state_.currentIsLocalHuman())
-        setBoardInput(true, 769);
+        setBoardInput(true, BoardInputSite::TurnPassed);
     if (state_.settings.networkGame && state_.currentIsNetwork() && peer_)
         peer_->reportReady();
 }
@@ -225,7 +222,7 @@ void TurnFlow::startNewGame() {
 // The board may still take clicks from the game before; until nextPlayer hands the
 // first turn to a local human, nobody may turn a card here.
 void TurnFlow::startFirstTurn() {
-    setBoardInput(false, 760);
+    setBoardInput(false, BoardInputSite::FirstTurnPending);
     state_.currentPlayer = 0;
     nextPlayer();
 }
@@ -246,11 +243,11 @@ void TurnFlow::playSound(const QString& name) {
         sound_->playResource(name);
 }
 
-void TurnFlow::setBoardInput(bool on, int callSite) {
+void TurnFlow::setBoardInput(bool on, BoardInputSite site) {
     board_.setBoardEnabled(on);
     protocolLine(QStringLiteral("Paintbox1 %1 (Zeile %2)")
                      .arg(on ? QStringLiteral("eingeschaltet") : QStringLiteral("ausgeschaltet"))
-                     .arg(callSite));
+                     .arg(static_cast<int>(site)));
 }
 
 void TurnFlow::statusRefresh() {

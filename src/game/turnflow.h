@@ -5,15 +5,26 @@
 #include "records/statentry.h"
 #include "turnports.h"
 
-#include <Qt>
-
 class MessageWait;
 class TickClock;
 
-// The rules engine of a running game. Every turned card goes through PaintBox1MouseDown,
-// whoever turns it: a click on the board, a computer player, or the other computer.
+// The rules engine of a running game. Every turned card goes through turnCard(), whoever
+// turns it: a click on the board, a computer player, or the other computer.
 class TurnFlow {
 public:
+    // Where the board input was switched; the debug protocol prints these numbers, so they
+    // never change.
+    enum class BoardInputSite : int {
+        CardPressed = 827,       // turnCard: off before anything else
+        NothingTurned = 841,     // turnCard: no turnable card, the local human goes on
+        FirstCardTurned = 865,   // turnCard: first card of a turn shown
+        TripleRemoved = 885,     // a triple scored
+        PairRemoved = 956,       // a pair scored
+        SecondCardMatched = 992, // triples game: waiting for the third card
+        TurnPassed = 769,        // nextPlayer: the next local human may choose
+        FirstTurnPending = 760,  // startFirstTurn: off until nextPlayer hands out the turn
+    };
+
     TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, MessageWait& wait,
              const TickClock& clock, BoardPort& board, DialogPort& dialogs);
 
@@ -24,7 +35,9 @@ public:
     void setPeer(PeerPort* peer) { peer_ = peer; }
     void setProtocol(ProtocolSink* protocol) { protocol_ = protocol; }
 
-    void PaintBox1MouseDown(Qt::MouseButton button, int x, int y);
+    // Turns the card in the slot for the participant to move; a slot that cannot be turned
+    // (0, empty, face up, beyond the board) turns nothing.
+    void turnCard(int slot);
     void nextPlayer();
     void startNewGame();
     // Hands the first turn of a freshly dealt game to participant 1.
@@ -32,7 +45,7 @@ public:
 
     void pause(int ms);
     void playSound(const QString& name);
-    void setBoardInput(bool on, int callSite);
+    void setBoardInput(bool on, BoardInputSite site);
     void statusRefresh();
 
     // Ends the running game at once (abandoned, or the connection ended); every pause and
@@ -54,7 +67,7 @@ private:
     bool resolveSecondCard(int slot, quint32 generation);
     bool resolveThirdCard(int slot, quint32 generation);
     bool mismatch(quint32 generation);
-    void groupScored(int callSite);
+    void groupScored(BoardInputSite site);
     void endGame();
     void takeBackTurn();
     bool pauseFor(int ms, quint32 generation);

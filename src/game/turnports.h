@@ -29,6 +29,13 @@ public:
     virtual void showRemainingGroups(int count) = 0;
 };
 
+// The program's sounds, by the resource names they are stored under.
+inline const QString kTurnSound = QStringLiteral("ppp1");
+inline const QString kMismatchSound = QStringLiteral("ppp2");
+inline const QString kMatchSound = QStringLiteral("ppp3");
+inline const QString kWinSound = QStringLiteral("ppp4");
+inline const QString kDrawSound = QStringLiteral("ppp5");
+
 class SoundPort {
 public:
     virtual ~SoundPort() = default;

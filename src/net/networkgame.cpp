@@ -162,10 +162,9 @@ void NetworkGame::cardReceived(const QByteArray& payload) {
     if (card->participant != state_.currentPlayer)
         protocolLine(QStringLiteral("dbKarteGeklickt: falscher Spieler: %1!").arg(card->participant));
     // Only a card that can be turned on this board is replayed.
-    const Card& target = state_.cards[card->slot];
-    if (card->slot > state_.cardCount() || !target.present || target.faceUp)
+    if (!isTurnable(state_, card->slot))
         return;
-    flow_.PaintBox1MouseDown(Qt::LeftButton, target.left + 1, target.top + 1);
+    flow_.turnCard(card->slot);
 }
 
 void NetworkGame::onOnlineChanged() {

@@ -4,6 +4,11 @@
 
 #include <functional>
 
-// Asks for a help topic ("hauptue", "bedien", "optio", "editor"); windows get one of these
-// instead of knowing the help viewer.
+// Help topic keys, which are also the names of the help pages.
+inline const QString kInstructionsTopic = QStringLiteral("hauptue");
+inline const QString kNewGameTopic = QStringLiteral("bedien");
+inline const QString kOptionsTopic = QStringLiteral("optio");
+inline const QString kEditorTopic = QStringLiteral("editor");
+
+// Asks for a help topic; windows get one of these instead of knowing the help viewer.
 using HelpRequest = std::function<void(const QString& topic)>;

@@ -30,7 +30,7 @@ QImage cardAt(const QImage& screen, const Card& card) {
     return screen.copy(card.left, card.top, 40, 40);
 }
 
-class TparmainTest : public ::testing::Test, protected MainWindowSurroundings {
+class MainWindowTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     void open() {
         window = std::make_unique<MainWindow>(appEnvironment());
@@ -64,7 +64,7 @@ protected:
     std::unique_ptr<EndDialog> endDialog;
 };
 
-TEST_F(TparmainTest, ShowsTheFormWithItsMenuAndKeys) {
+TEST_F(MainWindowTest, ShowsTheFormWithItsMenuAndKeys) {
     open();
     EXPECT_EQ(window->windowTitle(), "Sorbello");
     EXPECT_EQ(window->centralWidget()->size(), QSize(697, 264));
@@ -112,7 +112,7 @@ TEST_F(TparmainTest, ShowsTheFormWithItsMenuAndKeys) {
     EXPECT_FALSE(window->debugDumpAction->isVisible());
 }
 
-TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
+TEST_F(MainWindowTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
     open();
     const ProgramOptions& options = window->options();
     EXPECT_EQ(options.fadeShow, 75);
@@ -140,7 +140,7 @@ TEST_F(TparmainTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
     EXPECT_EQ(window->statusView->shownImage(), strip) << "Kein Spiel aktiv";
 }
 
-TEST_F(TparmainTest, TheFirstShowTakesTheStoredSettings) {
+TEST_F(MainWindowTest, TheFirstShowTakesTheStoredSettings) {
     settings.setValue(QStringLiteral("fadeShow"), QStringLiteral("12"));
     settings.setValue(QStringLiteral("soundan"), QStringLiteral("Nein"));
     settings.setValue(QStringLiteral("Kartenruecken"), QStringLiteral("rot"));
@@ -159,7 +159,7 @@ TEST_F(TparmainTest, TheFirstShowTakesTheStoredSettings) {
     EXPECT_TRUE(window->coverBackgroundAction->isChecked());
 }
 
-TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
+TEST_F(MainWindowTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     open();
     startGame();
     const GameState& state = window->gameState();
@@ -167,6 +167,13 @@ TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     EXPECT_TRUE(window->boardView->isEnabled());
     EXPECT_EQ(window->remainingDisplay->value(), 30);
     EXPECT_EQ(cardAt(window->boardView->shownImage(), state.cards[60]), window->images().cardBack);
+
+    const QPoint insideFirst(state.cards[1].left + 20, state.cards[1].top + 20);
+    QTest::mouseClick(window->boardView, Qt::RightButton, {}, insideFirst);
+    EXPECT_FALSE(state.cards[1].faceUp) << "only the left button turns a card";
+    QTest::mouseClick(window->boardView, Qt::LeftButton, {}, QPoint(state.cards[1].left, state.cards[1].top + 20));
+    EXPECT_FALSE(state.cards[1].faceUp) << "a card's outermost column does not count";
+    EXPECT_TRUE(window->boardView->isEnabled());
 
     clickSlot(1);
     EXPECT_TRUE(state.cards[1].faceUp);
@@ -182,7 +189,7 @@ TEST_F(TparmainTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     EXPECT_NE(cardAt(window->boardView->shownImage(), state.cards[1]), face) << "the found card is gone";
 }
 
-TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
+TEST_F(MainWindowTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
     open();
     startGame();
     const GameState& state = window->gameState();
@@ -216,7 +223,7 @@ TEST_F(TparmainTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
     EXPECT_EQ(window->remainingDisplay->value(), 0);
 }
 
-TEST_F(TparmainTest, ClosingDuringAGameAsksAndNoKeepsEverything) {
+TEST_F(MainWindowTest, ClosingDuringAGameAsksAndNoKeepsEverything) {
     open();
     startGame();
     answerNextMessageBox(QMessageBox::No);
@@ -231,7 +238,7 @@ TEST_F(TparmainTest, ClosingDuringAGameAsksAndNoKeepsEverything) {
     EXPECT_EQ(reopenedSettings().value(QStringLiteral("fadeShow")), "75");
 }
 
-TEST_F(TparmainTest, ClosingWithoutAGameWritesTheSettings) {
+TEST_F(MainWindowTest, ClosingWithoutAGameWritesTheSettings) {
     open();
     window->options().fadeHide = 300;
     window->options().soundOn = false;
@@ -245,7 +252,7 @@ TEST_F(TparmainTest, ClosingWithoutAGameWritesTheSettings) {
     EXPECT_EQ(stored.value(QStringLiteral("higrufarbe")), "16711680");
 }
 
-TEST_F(TparmainTest, RefusingToAbandonAGameKeepsIt) {
+TEST_F(MainWindowTest, RefusingToAbandonAGameKeepsIt) {
     open();
     startGame();
     clickSlot(1);
@@ -255,7 +262,7 @@ TEST_F(TparmainTest, RefusingToAbandonAGameKeepsIt) {
     EXPECT_TRUE(window->gameState().cards[1].faceUp);
 }
 
-TEST_F(TparmainTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
+TEST_F(MainWindowTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
     open();
     startGame();
     ASSERT_TRUE(window->boardView->isEnabled()) << "a human was to move";
@@ -275,7 +282,7 @@ TEST_F(TparmainTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
     EXPECT_FALSE(window->boardView->isEnabled());
 }
 
-TEST_F(TparmainTest, TheCoverTogglesAndAChosenColourWaitsForIt) {
+TEST_F(MainWindowTest, TheCoverTogglesAndAChosenColourWaitsForIt) {
     open();
     window->coverBackgroundAction->trigger();
     EXPECT_TRUE(window->coverShown());

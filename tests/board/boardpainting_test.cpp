@@ -61,7 +61,7 @@ GameState runningGame(int players, int current) {
     return state;
 }
 
-TEST(tileTexture, TilesStepByOneLessThanTheirSizeWhileTheStartIsWithinTheGivenSize) {
+TEST(TileTexture, TilesStepByOneLessThanTheirSizeWhileTheStartIsWithinTheGivenSize) {
     const QImage tile = coordinateTile();
     QImage whole = filledImage(130, 100, kBlack), part = filledImage(200, 120, kBlack);
     tileTexture(130, 100, whole, tile);

@@ -74,7 +74,7 @@ TEST(NumberFace, NumberIsCentredOnTheMiddleWithTheOddPixelToTheRight) {
     EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("7")) % 2, 1) << "the odd case is not exercised";
 }
 
-TEST(CardBack, ClassicGrauHasLightTopLeftAndDarkBottomRightEdges) {
+TEST(CardBack, ClassicGreyHasLightTopLeftAndDarkBottomRightEdges) {
     QImage back = filledCard(Qt::green);
     buildCardBack(back, CardBackStyle::ClassicGrey);
     expectColour(back, Qt::black, {{0, 0}, {39, 39}, {0, 39}, {39, 20}, {20, 39}});
@@ -84,7 +84,7 @@ TEST(CardBack, ClassicGrauHasLightTopLeftAndDarkBottomRightEdges) {
     expectColour(back, QColor(192, 192, 192), {{2, 2}, {20, 20}, {38, 1}});
 }
 
-TEST(CardBack, RotverlaufShadesOutFromNearTheTopRightInsideADoubleBorder) {
+TEST(CardBack, RedGradientShadesOutFromNearTheTopRightInsideADoubleBorder) {
     QImage back = filledCard(Qt::green);
     buildCardBack(back, CardBackStyle::RedGradient);
     expectColour(back, Qt::black,

@@ -50,7 +50,7 @@ struct ScriptedDialogs {
     }
 };
 
-class TkartedTest : public ::testing::Test {
+class CardEditorTest : public ::testing::Test {
 protected:
     CardEditor* makeEditor() {
         editors_.push_back(std::make_unique<CardEditor>(QImage(), HelpRequest(), answers_.dialogs()));
@@ -88,7 +88,7 @@ TEST(CardNumberField, ArrowsStopAtTheLimitsAndTypedNumbersAreBroughtIntoRange) {
     EXPECT_EQ(field.text(), QStringLiteral("30")) << "letters are refused";
 }
 
-TEST_F(TkartedTest, ANumberOutOfRangeNeverReachesThePictureUntilTheFieldCorrectsIt) {
+TEST_F(CardEditorTest, ANumberOutOfRangeNeverReachesThePictureUntilTheFieldCorrectsIt) {
     CardEditor* editor = makeEditor();
     editor->cardNumberField->selectAll();
     QTest::keyClicks(editor->cardNumberField, QStringLiteral("7"));
@@ -102,7 +102,7 @@ TEST_F(TkartedTest, ANumberOutOfRangeNeverReachesThePictureUntilTheFieldCorrects
     EXPECT_EQ(editor->state().preview(), cutPicture(builtInSheet(), 64));
 }
 
-TEST_F(TkartedTest, OnlyTheLeftButtonPaintsOnTheZoomView) {
+TEST_F(CardEditorTest, OnlyTheLeftButtonPaintsOnTheZoomView) {
     CardEditor* editor = makeEditor();
     const QImage before = editor->state().preview();
     editor->selectColourSlot(2);
@@ -114,7 +114,7 @@ TEST_F(TkartedTest, OnlyTheLeftButtonPaintsOnTheZoomView) {
     EXPECT_EQ(editor->zoomView->shownImage(), editor->state().zoomView()) << "the zoom view shows the change";
 }
 
-TEST_F(TkartedTest, ASavedBuiltInSheetStaysAPaletteBitmapAndLoadsBackUnchanged) {
+TEST_F(CardEditorTest, ASavedBuiltInSheetStaysAPaletteBitmapAndLoadsBackUnchanged) {
     CardEditor* painter = makeEditor();
     painter->selectColourSlot(3);
     painter->onZoomPressed(Qt::LeftButton, 100, 100);
@@ -139,7 +139,7 @@ TEST_F(TkartedTest, ASavedBuiltInSheetStaysAPaletteBitmapAndLoadsBackUnchanged) 
               builtInSheet().convertToFormat(QImage::Format_RGB32));
 }
 
-TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
+TEST_F(CardEditorTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
     QFile text(path("Notiz.pbd"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("keine Bilddatei");
@@ -185,7 +185,7 @@ TEST_F(TkartedTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
     EXPECT_EQ(answers_.pictureTitle, QStringLiteral("Bild Nr. 8 laden"));
 }
 
-TEST_F(TkartedTest, TheSaveDialogAsksBeforeANewFileAndRefusesAFolderThatDoesNotExist) {
+TEST_F(CardEditorTest, TheSaveDialogAsksBeforeANewFileAndRefusesAFolderThatDoesNotExist) {
     ASSERT_TRUE(writeSheetFile(builtInSheet(), path("alt.pbd")));
     const struct {
         const char* typed;

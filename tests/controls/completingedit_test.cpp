@@ -13,9 +13,9 @@
 
 namespace {
 
-class TVKEditTest : public ::testing::Test {
+class CompletingEditTest : public ::testing::Test {
 protected:
-    TVKEditTest() {
+    CompletingEditTest() {
         edit->setGeometry(20, 80, 150, 24);
         window.show();
     }
@@ -37,7 +37,7 @@ protected:
     CompletingEdit* edit = new CompletingEdit(&window);
 };
 
-TEST_F(TVKEditTest, SelectionStyleCompletesTypedTextWithTheRestSelected) {
+TEST_F(CompletingEditTest, SelectionStyleCompletesTypedTextWithTheRestSelected) {
     edit->setCompletionStyle(CompletingEdit::Selection);
     fill({"Anna", "anton", "Bert", "Müller"});
 
@@ -61,7 +61,7 @@ TEST_F(TVKEditTest, SelectionStyleCompletesTypedTextWithTheRestSelected) {
     EXPECT_EQ(edit->text(), "b") << "text set by the program is not completed";
 }
 
-TEST_F(TVKEditTest, HintStyleShowsTipAboveTheEditAndBrowsesWithUpAndDown) {
+TEST_F(CompletingEditTest, HintStyleShowsTipAboveTheEditAndBrowsesWithUpAndDown) {
     fill({"Carl", "Anna", "Bert", "anton"});
     QSignalSpy shown(edit, &CompletingEdit::tipShown);
     QSignalSpy hidden(edit, &CompletingEdit::tipHidden);
@@ -94,7 +94,7 @@ TEST_F(TVKEditTest, HintStyleShowsTipAboveTheEditAndBrowsesWithUpAndDown) {
     EXPECT_FALSE(edit->isTipShown()) << "an empty text completes nothing";
 }
 
-TEST_F(TVKEditTest, LeavingAddsTheTypedTextUnlessItIsTheTip) {
+TEST_F(CompletingEditTest, LeavingAddsTheTypedTextUnlessItIsTheTip) {
     fill({"Bert"});
     QTest::keyClicks(edit, "b");
     leave();

@@ -32,25 +32,25 @@ TEST(Lamp, RadioLampSwitchesOffOnlyRadioLampsOfItsGroupOnTheSameParent) {
     QWidget window;
     auto* box = new QWidget(&window);
     auto* otherBox = new QWidget(&window);
-    Lamp* klein = lamp(box, Lamp::RadioButton, 2, false);
-    Lamp* gross = lamp(box, Lamp::RadioButton, 2, true);
+    Lamp* small = lamp(box, Lamp::RadioButton, 2, false);
+    Lamp* large = lamp(box, Lamp::RadioButton, 2, true);
     Lamp* otherGroup = lamp(box, Lamp::RadioButton, 3, true);
     Lamp* checkBox = lamp(box, Lamp::CheckBox, 2, true);
     Lamp* otherParent = lamp(otherBox, Lamp::RadioButton, 2, true);
-    QSignalSpy kleinChanged(klein, &Lamp::toggled), grossChanged(gross, &Lamp::toggled);
+    QSignalSpy smallToggled(small, &Lamp::toggled), largeToggled(large, &Lamp::toggled);
 
-    QTest::mouseClick(klein, Qt::LeftButton);
-    EXPECT_TRUE(klein->isChecked());
-    EXPECT_FALSE(gross->isChecked());
+    QTest::mouseClick(small, Qt::LeftButton);
+    EXPECT_TRUE(small->isChecked());
+    EXPECT_FALSE(large->isChecked());
     EXPECT_TRUE(otherGroup->isChecked());
     EXPECT_TRUE(checkBox->isChecked());
     EXPECT_TRUE(otherParent->isChecked());
 
-    QTest::mouseClick(klein, Qt::LeftButton);
-    EXPECT_TRUE(klein->isChecked()) << "a lamp that is on stays on";
-    EXPECT_FALSE(gross->isChecked());
-    EXPECT_EQ(kleinChanged.count(), 1);
-    EXPECT_EQ(grossChanged.count(), 1);
+    QTest::mouseClick(small, Qt::LeftButton);
+    EXPECT_TRUE(small->isChecked()) << "a lamp that is on stays on";
+    EXPECT_FALSE(large->isChecked());
+    EXPECT_EQ(smallToggled.count(), 1);
+    EXPECT_EQ(largeToggled.count(), 1);
 }
 
 TEST(Lamp, PaintsARoundLampWithASpotInItsColourWhenOn) {

@@ -30,17 +30,17 @@ TEST(ToolButton, SizesItselfToItsPictureAndCaptionLines) {
     ToolButton button;
     const QFontMetrics metrics(button.font());
     const int line = metrics.ascent() + metrics.descent();
-    const int speichern = metrics.horizontalAdvance(QStringLiteral("Speichern"));
+    const int saveWidth = metrics.horizontalAdvance(QStringLiteral("Speichern"));
     const struct {
         QImage bitmap;
         QString caption1, caption2;
         QSize size;
     } cases[] = {
-        {QImage(), QStringLiteral("Spiel"), QStringLiteral("Speichern"), {speichern + 12, 2 * line + 10}},
+        {QImage(), QStringLiteral("Spiel"), QStringLiteral("Speichern"), {saveWidth + 12, 2 * line + 10}},
         {picture(20, 16),
          QStringLiteral("Spiel"),
          QStringLiteral("Speichern"),
-         {speichern + 12, 16 + 2 * line + 10}},
+         {saveWidth + 12, 16 + 2 * line + 10}},
         {picture(90, 20), QStringLiteral("Speichern"), QString(), {102, 20 + line + 10}},
     };
     for (const auto& c : cases) {

@@ -32,7 +32,7 @@ public:
     QImage sheet;
 };
 
-class TparneuTest : public ::testing::Test, protected GameTable {
+class NewGameDialogTest : public ::testing::Test, protected GameTable {
 protected:
     std::unique_ptr<NewGameDialog> openDialog() {
         auto dialog = std::make_unique<NewGameDialog>(
@@ -61,7 +61,7 @@ protected:
     QStringList messages;
 };
 
-TEST_F(TparneuTest, AFirstStartOffersTwoPlayersAndDealsASmallPairsBoard) {
+TEST_F(NewGameDialogTest, AFirstStartOffersTwoPlayersAndDealsASmallPairsBoard) {
     auto dialog = openDialog();
     EXPECT_EQ(dialog->nameEdits[0]->text(), "Spieler 1");
     EXPECT_EQ(dialog->kindLists[0]->currentIndex(), 0);
@@ -87,7 +87,7 @@ TEST_F(TparneuTest, AFirstStartOffersTwoPlayersAndDealsASmallPairsBoard) {
     EXPECT_EQ(names.names(), QStringList({"Spieler 1", "Spieler 2"}));
 }
 
-TEST_F(TparneuTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
+TEST_F(NewGameDialogTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
     settings.setValue(QStringLiteral("sp2"), QStringLiteral("Anna"));
     settings.setValue(QStringLiteral("geg2"), QStringLiteral("3"));
     settings.setValue(QStringLiteral("sp4"), QStringLiteral("Bert"));
@@ -115,7 +115,7 @@ TEST_F(TparneuTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
     EXPECT_EQ(state.remainingGroups, 40);
 }
 
-TEST_F(TparneuTest, WithoutParticipantsBothRefusalsAreShownAndTheDialogStays) {
+TEST_F(NewGameDialogTest, WithoutParticipantsBothRefusalsAreShownAndTheDialogStays) {
     auto dialog = openDialog();
     for (CompletingEdit* edit : dialog->nameEdits)
         edit->clear();
@@ -127,7 +127,7 @@ TEST_F(TparneuTest, WithoutParticipantsBothRefusalsAreShownAndTheDialogStays) {
     EXPECT_FALSE(state.gameRunning);
 }
 
-TEST_F(TparneuTest, CancellingStillStoresTheSetUpAndKnownNamesAreNotRepeated) {
+TEST_F(NewGameDialogTest, CancellingStillStoresTheSetUpAndKnownNamesAreNotRepeated) {
     PlayerNameList known(dir.filePath(QStringLiteral("spielernamen.dat")));
     known.add(QStringLiteral("Anna"));
     known.save();
@@ -146,7 +146,7 @@ TEST_F(TparneuTest, CancellingStillStoresTheSetUpAndKnownNamesAreNotRepeated) {
     EXPECT_EQ(known.names(), QStringList({"Anna", "Jörg"}));
 }
 
-TEST_F(TparneuTest, AStoredNonNumberIsReportedAndLeavesTheListAlone) {
+TEST_F(NewGameDialogTest, AStoredNonNumberIsReportedAndLeavesTheListAlone) {
     settings.setValue(QStringLiteral("gesamtlevel"), QStringLiteral("zwei"));
     collectMessages(1);
     auto dialog = openDialog();
@@ -155,7 +155,7 @@ TEST_F(TparneuTest, AStoredNonNumberIsReportedAndLeavesTheListAlone) {
     EXPECT_EQ(dialog->difficultyList->currentIndex(), -1);
 }
 
-TEST_F(TparneuTest, AnUnreadablePictureFileFallsBackToTheBuiltInPictures) {
+TEST_F(NewGameDialogTest, AnUnreadablePictureFileFallsBackToTheBuiltInPictures) {
     auto dialog = openDialog();
     const QString missing = dir.filePath(QStringLiteral("weg.pbd"));
     dialog->setFileChooser([&](QWidget*) { return missing; });

@@ -305,11 +305,7 @@ TEST_F(TurnFlowTest, RefusingToAbandonKeepsTheGame) {
 
 TEST_F(TurnFlowTest, ClicksThatTurnNoCardChangeNothing) {
     startGame({human("Anna"), human("Bert")});
-    flow.PaintBox1MouseDown(Qt::RightButton, state.cards[1].left + 20, state.cards[1].top + 20);
-    EXPECT_TRUE(protocol.lines.isEmpty());
-    EXPECT_FALSE(state.cards[1].faceUp);
-
-    flow.PaintBox1MouseDown(Qt::LeftButton, 5, 5);
+    flow.turnCard(hitTest(state, 5, 5));
     EXPECT_EQ(protocol.lines,
               QStringList({"Paintbox1 ausgeschaltet (Zeile 827)", "Paintbox1 eingeschaltet (Zeile 841)"}));
     EXPECT_TRUE(board.enabled) << "a human keeps the board after a click beside the cards";
@@ -325,16 +321,16 @@ TEST_F(TurnFlowTest, ClicksThatTurnNoCardChangeNothing) {
 TEST_F(TurnFlowTest, AComputerToMoveKeepsTheBoardSwitchedOff) {
     startGame({computer("Robo"), human("Anna")});
     EXPECT_FALSE(board.enabled);
-    flow.PaintBox1MouseDown(Qt::LeftButton, 5, 5);
+    flow.turnCard(hitTest(state, 5, 5));
     EXPECT_FALSE(board.enabled);
-    click(1); // the position a computer player hands over
+    click(1); // the slot a computer player hands over
     EXPECT_EQ(protocol.lines.last(), "Paintbox1 ausgeschaltet (Zeile 827)");
     EXPECT_FALSE(board.enabled);
     EXPECT_TRUE(state.cards[1].faceUp);
 }
 
 TEST_F(TurnFlowTest, NoGameNoTurn) {
-    flow.PaintBox1MouseDown(Qt::LeftButton, 30, 30);
+    flow.turnCard(hitTest(state, 30, 30));
     EXPECT_EQ(protocol.lines, QStringList({"Paintbox1 ausgeschaltet (Zeile 827)"}));
     EXPECT_FALSE(board.enabled);
     EXPECT_TRUE(journal.only({"show"}).isEmpty());

@@ -14,12 +14,12 @@ class FakeNet : public BlockPort {
 public:
     void sendBlock(const NetworkBlock& block) override { sent.push_back({block.type, block.payload}); }
     bool isOnline() const override { return online; }
-    void closeConnections() override { ++trennen; }
+    void closeConnections() override { ++closes; }
     void keepConnection() override { ++kept; }
 
     std::vector<std::pair<int, QByteArray>> sent;
     bool online = true;
-    int trennen = 0;
+    int closes = 0;
     int kept = 0;
 };
 
@@ -215,10 +215,10 @@ TEST_F(NetworkGameTest, ALostConnectionEndsOnlyANetworkGame) {
     EXPECT_TRUE(state.abortRequested);
 
     game.endConnection();
-    EXPECT_EQ(net.trennen, 0) << "nothing to end while offline";
+    EXPECT_EQ(net.closes, 0) << "nothing to end while offline";
     net.online = true;
     game.endConnection();
-    EXPECT_EQ(net.trennen, 1);
+    EXPECT_EQ(net.closes, 1);
 }
 
 } // namespace

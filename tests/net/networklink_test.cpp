@@ -23,7 +23,7 @@ struct Listener {
     QList<NetworkBlock> blocks;
 };
 
-class NetzWerkingTest : public ::testing::Test {
+class NetworkLinkTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(host.listen()); }
 
@@ -40,7 +40,7 @@ protected:
     Listener hostSeen{host};
 };
 
-TEST_F(NetzWerkingTest, TwoComponentsExchangeBlocksOfAnyLength) {
+TEST_F(NetworkLinkTest, TwoComponentsExchangeBlocksOfAnyLength) {
     NetworkLink guest(nullptr, host.serverPort());
     Listener guestSeen(guest);
     guest.connectTo(QStringLiteral("127.0.0.1"));
@@ -64,7 +64,7 @@ TEST_F(NetzWerkingTest, TwoComponentsExchangeBlocksOfAnyLength) {
     EXPECT_EQ(guest.busySlots(), 0);
 }
 
-TEST_F(NetzWerkingTest, ABlockGoesOutAsOneFrameOnTheWire) {
+TEST_F(NetworkLinkTest, ABlockGoesOutAsOneFrameOnTheWire) {
     QTcpServer peer;
     ASSERT_TRUE(peer.listen(QHostAddress::LocalHost));
     NetworkLink net(nullptr, peer.serverPort());
@@ -78,7 +78,7 @@ TEST_F(NetzWerkingTest, ABlockGoesOutAsOneFrameOnTheWire) {
                                        "01");
 }
 
-TEST_F(NetzWerkingTest, FramesArriveWholeHoweverTheBytesAreSplit) {
+TEST_F(NetworkLinkTest, FramesArriveWholeHoweverTheBytesAreSplit) {
     auto raw = rawClient();
     NetworkBlock first = makeBlock(4, QByteArray::fromHex("022500"));
     first.id = 11;
@@ -98,7 +98,7 @@ TEST_F(NetzWerkingTest, FramesArriveWholeHoweverTheBytesAreSplit) {
     EXPECT_EQ(hostSeen.blocks[2].type, 4);
 }
 
-TEST_F(NetzWerkingTest, GarbageEndsTheConnection) {
+TEST_F(NetworkLinkTest, GarbageEndsTheConnection) {
     host.setMaxBlockLength(485);
     const QByteArray garbage[] = {
         QByteArray::fromHex("0100000004"
@@ -126,7 +126,7 @@ TEST_F(NetzWerkingTest, GarbageEndsTheConnection) {
     }
 }
 
-TEST_F(NetzWerkingTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothingBehind) {
+TEST_F(NetworkLinkTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothingBehind) {
     auto raw = rawClient();
     QTcpSocket intruder;
     intruder.connectToHost(QStringLiteral("127.0.0.1"), host.serverPort());
@@ -151,7 +151,7 @@ TEST_F(NetzWerkingTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothi
     EXPECT_EQ(hostSeen.blocks[0].payload, QByteArray(1000, 'n'));
 }
 
-TEST_F(NetzWerkingTest, ConnectingAgainFirstEndsTheOldConnection) {
+TEST_F(NetworkLinkTest, ConnectingAgainFirstEndsTheOldConnection) {
     NetworkLink guest(nullptr, host.serverPort());
     Listener guestSeen(guest);
     guest.connectTo(QStringLiteral("127.0.0.1"));
@@ -163,10 +163,10 @@ TEST_F(NetzWerkingTest, ConnectingAgainFirstEndsTheOldConnection) {
     guest.closeConnections();
     EXPECT_FALSE(guest.isOnline());
     host.closeConnections();
-    EXPECT_FALSE(host.listening()) << "after Trennen nobody can call in any more";
+    EXPECT_FALSE(host.listening()) << "after closeConnections nobody can call in any more";
 }
 
-TEST_F(NetzWerkingTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
+TEST_F(NetworkLinkTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
     ManualClock clock;
     host.setClock(clock);
     auto silent = rawClient();

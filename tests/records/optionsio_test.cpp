@@ -35,19 +35,19 @@ TEST_F(OptionsIoTest, AnEmptyStoreGivesTheDefaults) {
 
 TEST_F(OptionsIoTest, TextsAreInterpretedExactly) {
     const struct {
-        QString soundan, kartenruecken;
+        QString soundValue, cardBackValue;
         bool soundOn, red;
     } cases[] = {
         {"Nein", "rot", false, true}, {"nein", "Rot", true, false},  {"Ja", "classic", true, false},
         {"", "", true, false},        {"NEIN", "rot ", true, false},
     };
     for (const auto& c : cases) {
-        store.setValue(QStringLiteral("soundan"), c.soundan);
-        store.setValue(QStringLiteral("Kartenruecken"), c.kartenruecken);
+        store.setValue(QStringLiteral("soundan"), c.soundValue);
+        store.setValue(QStringLiteral("Kartenruecken"), c.cardBackValue);
         ProgramOptions options;
         readProgramOptions(store, options);
-        EXPECT_EQ(options.soundOn, c.soundOn) << c.soundan.toStdString();
-        EXPECT_EQ(options.redCardBack, c.red) << c.kartenruecken.toStdString();
+        EXPECT_EQ(options.soundOn, c.soundOn) << c.soundValue.toStdString();
+        EXPECT_EQ(options.redCardBack, c.red) << c.cardBackValue.toStdString();
     }
 }
 

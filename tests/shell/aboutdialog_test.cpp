@@ -12,7 +12,7 @@
 
 namespace {
 
-class TinfoparTest : public ::testing::Test {
+class AboutDialogTest : public ::testing::Test {
 protected:
     QImage whiteTexture{32, 32, QImage::Format_RGB32};
     QImage squareTexture{49, 49, QImage::Format_RGB32};
@@ -35,7 +35,7 @@ protected:
     QRgb shownPixel() const { return dialog.sheetLabel->pixmap().toImage().pixel(160, 160); }
 };
 
-TEST_F(TinfoparTest, ActivationFillsTheVersionLines) {
+TEST_F(AboutDialogTest, ActivationFillsTheVersionLines) {
     dialog.reloadContent();
     EXPECT_EQ(dialog.versionLabel->text(), "Version: 2.60");
     EXPECT_EQ(dialog.dateLabel->text(), "Vom 14.7.2000");
@@ -44,7 +44,7 @@ TEST_F(TinfoparTest, ActivationFillsTheVersionLines) {
     EXPECT_EQ(dialog.fadeVersionLabel->text(), "Version der Bild-Effekt-Engine: 1.03");
 }
 
-TEST_F(TinfoparTest, AMissingFileIsReportedAndTheBuiltInSymbolsAreShown) {
+TEST_F(AboutDialogTest, AMissingFileIsReportedAndTheBuiltInSymbolsAreShown) {
     source = dir.filePath(QStringLiteral("verschwunden.pbd"));
     ModalAnswers answers;
     dialog.reloadContent();
@@ -54,7 +54,7 @@ TEST_F(TinfoparTest, AMissingFileIsReportedAndTheBuiltInSymbolsAreShown) {
     EXPECT_EQ(shownPixel(), builtInSheet().scaled(320, 320).pixel(160, 160));
 }
 
-TEST_F(TinfoparTest, EveryOpeningReloadsTheSheet) {
+TEST_F(AboutDialogTest, EveryOpeningReloadsTheSheet) {
     for (QColor colour : {QColor(Qt::red), QColor(Qt::blue)}) {
         source = sheetFile(colour);
         QRgb shown = 0;

@@ -38,9 +38,9 @@ void typeInto(SpinField* field, const QString& text) {
     QTest::keyClicks(field, text);
 }
 
-class TformOptionTest : public ::testing::Test, protected MainWindowSurroundings {
+class OptionsDialogTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
-    TformOptionTest() {
+    OptionsDialogTest() {
         window = std::make_unique<MainWindow>(appEnvironment());
         optionsDialog = std::make_unique<OptionsDialog>(
             window->options(), window->panelTexture(), [this](const QString& topic) { helpTopics << topic; });
@@ -80,7 +80,7 @@ bool operator==(const ProgramOptions& a, const ProgramOptions& b) {
            a.fadeHide == b.fadeHide && a.fadeRemove == b.fadeRemove;
 }
 
-TEST_F(TformOptionTest, OpeningShowsTheOptionsAndAbbruchKeepsThemButRebuildsTheBack) {
+TEST_F(OptionsDialogTest, OpeningShowsTheOptionsAndCancelKeepsThemButRebuildsTheBack) {
     startGameThroughDialog(*window);
     // Changed behind the dialog's back: the board still shows the grey back.
     ProgramOptions& options = window->options();
@@ -109,7 +109,7 @@ TEST_F(TformOptionTest, OpeningShowsTheOptionsAndAbbruchKeepsThemButRebuildsTheB
     EXPECT_EQ(boardCard(1), cardBack(CardBackStyle::RedGradient));
 }
 
-TEST_F(TformOptionTest, OkayTakesTypedStepCountsUpToAThousand) {
+TEST_F(OptionsDialogTest, OkayTakesTypedStepCountsUpToAThousand) {
     struct Case {
         QString typed;
         qint32 stored;
@@ -130,7 +130,7 @@ TEST_F(TformOptionTest, OkayTakesTypedStepCountsUpToAThousand) {
     }
 }
 
-TEST_F(TformOptionTest, AStepFieldIsPutBackIntoItsRangeWhenItLosesTheFocus) {
+TEST_F(OptionsDialogTest, AStepFieldIsPutBackIntoItsRangeWhenItLosesTheFocus) {
     SpinField field(1, 500);
     const std::vector<std::pair<QString, QString>> cases{
         {u"800"_s, u"500"_s}, {u"0"_s, u"1"_s}, {u""_s, u"1"_s}, {u"42"_s, u"42"_s}};
@@ -149,7 +149,7 @@ TEST_F(TformOptionTest, AStepFieldIsPutBackIntoItsRangeWhenItLosesTheFocus) {
     EXPECT_EQ(field.value(), 1);
 }
 
-TEST_F(TformOptionTest, RotverlaufDuringAGameRedrawsOnlyTheFaceDownCards) {
+TEST_F(OptionsDialogTest, RedGradientDuringAGameRedrawsOnlyTheFaceDownCards) {
     startGameThroughDialog(*window);
     const Card& upCard = window->gameState().cards[1];
     QTest::mouseClick(window->boardView, Qt::LeftButton, {}, QPoint(upCard.left + 20, upCard.top + 20));
@@ -171,7 +171,7 @@ TEST_F(TformOptionTest, RotverlaufDuringAGameRedrawsOnlyTheFaceDownCards) {
         EXPECT_EQ(boardCard(slot), red) << slot;
 }
 
-TEST_F(TformOptionTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFaceDownCard) {
+TEST_F(OptionsDialogTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFaceDownCard) {
     // Each moment changes the style through the menu: 0 in the pause before the hide, n during
     // the hide's frame n. Each card fades in fadeHide + 2 = 5 frames.
     const std::vector<std::vector<int>> cases{{0}, {2}, {5}, {7}, {10}, {2, 7}, {0, 3, 8}};

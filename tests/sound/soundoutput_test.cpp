@@ -25,7 +25,7 @@ struct Rig {
     std::unique_ptr<SoundOutput> sound;
 };
 
-class SoundAusgabeTest : public ::testing::Test, protected Rig {
+class SoundOutputTest : public ::testing::Test, protected Rig {
 protected:
     // A record over samples that stay alive for the test.
     SoundRecord record(const QString& name, int size = 4, int channels = 1, int rate = 11025, int bits = 8) {
@@ -34,7 +34,7 @@ protected:
     const QByteArray samples{"\x80\x90\xa0\x90", 4};
 };
 
-TEST_F(SoundAusgabeTest, FormatBlockIsDerivedFromTheRecord) {
+TEST_F(SoundOutputTest, FormatBlockIsDerivedFromTheRecord) {
     const struct {
         int channels, rate, bits;
         PcmWaveFormat expected;
@@ -50,14 +50,14 @@ TEST_F(SoundAusgabeTest, FormatBlockIsDerivedFromTheRecord) {
     }
 }
 
-TEST_F(SoundAusgabeTest, SecondRequestCutsTheFirstAndOnlyTheSecondFinishes) {
+TEST_F(SoundOutputTest, SecondRequestCutsTheFirstAndOnlyTheSecondFinishes) {
     QSignalSpy finished(sound.get(), &SoundOutput::finished);
-    const SoundRecord eins = record(QStringLiteral("eins"));
-    const SoundRecord zwei = record(QStringLiteral("zwei"), 3);
+    const SoundRecord first = record(QStringLiteral("eins"));
+    const SoundRecord second = record(QStringLiteral("zwei"), 3);
 
-    sound->playRecord(&eins);
+    sound->playRecord(&first);
     device->finishBuffer(); // played to the end, but no poll tick yet
-    sound->playRecord(&zwei);
+    sound->playRecord(&second);
     EXPECT_EQ(device->calls, QStringList({"open", "write 4", "reset", "close", "open", "write 3"}));
     sound->pollTimerTick();
     EXPECT_EQ(sound->state(), State::Playing);
@@ -73,7 +73,7 @@ TEST_F(SoundAusgabeTest, SecondRequestCutsTheFirstAndOnlyTheSecondFinishes) {
     EXPECT_FALSE(sound->pollTimerActive());
 }
 
-TEST_F(SoundAusgabeTest, PollTimerFinishesAPlayedResource) {
+TEST_F(SoundOutputTest, PollTimerFinishesAPlayedResource) {
     QSignalSpy finished(sound.get(), &SoundOutput::finished);
     sound->playResource(QStringLiteral("ppp1"));
     device->finishBuffer();
@@ -82,7 +82,7 @@ TEST_F(SoundAusgabeTest, PollTimerFinishesAPlayedResource) {
     EXPECT_EQ(device->calls, QStringList({"open", "write 1485", "reset", "close"}));
 }
 
-TEST_F(SoundAusgabeTest, MuteTouchesNothing) {
+TEST_F(SoundOutputTest, MuteTouchesNothing) {
     const SoundRecord r = record(QStringLiteral("eins"));
     sound->setMuted(true);
     sound->playResource(QStringLiteral("ppp1"));
@@ -98,7 +98,7 @@ TEST_F(SoundAusgabeTest, MuteTouchesNothing) {
     EXPECT_EQ(sound->state(), State::Playing);
 }
 
-TEST_F(SoundAusgabeTest, MissingResourceIsShownOnlyWhenErrorsAreShown) {
+TEST_F(SoundOutputTest, MissingResourceIsShownOnlyWhenErrorsAreShown) {
     MessageBoxCatcher boxes;
     sound->setShowErrors(false);
     sound->playResource(QStringLiteral("ppp9"));
@@ -114,7 +114,7 @@ TEST_F(SoundAusgabeTest, MissingResourceIsShownOnlyWhenErrorsAreShown) {
     EXPECT_TRUE(device->calls.isEmpty());
 }
 
-TEST_F(SoundAusgabeTest, ShippedSoundsAreFoundWithoutRegardToCaseAndReadAtFixedOffsets) {
+TEST_F(SoundOutputTest, ShippedSoundsAreFoundWithoutRegardToCaseAndReadAtFixedOffsets) {
     const struct {
         const char *asked, *file;
         int samples;
@@ -139,7 +139,7 @@ TEST_F(SoundAusgabeTest, ShippedSoundsAreFoundWithoutRegardToCaseAndReadAtFixedO
     }
 }
 
-TEST_F(SoundAusgabeTest, DeviceFailuresAreReportedWithTheStepThatFailed) {
+TEST_F(SoundOutputTest, DeviceFailuresAreReportedWithTheStepThatFailed) {
     const struct {
         const char* caption;
         DeviceResult open, write, reset, close;
@@ -169,7 +169,7 @@ TEST_F(SoundAusgabeTest, DeviceFailuresAreReportedWithTheStepThatFailed) {
     }
 }
 
-TEST_F(SoundAusgabeTest, NoDeviceMeansSilenceWithoutMessage) {
+TEST_F(SoundOutputTest, NoDeviceMeansSilenceWithoutMessage) {
     MessageBoxCatcher boxes;
     device->openResult = kNoDevice;
     sound->playResource(QStringLiteral("ppp1"));
@@ -178,7 +178,7 @@ TEST_F(SoundAusgabeTest, NoDeviceMeansSilenceWithoutMessage) {
     EXPECT_FALSE(sound->pollTimerActive());
 }
 
-TEST_F(SoundAusgabeTest, SynchronousPlayReturnsOnlyAfterTheDriverReportsTheEnd) {
+TEST_F(SoundOutputTest, SynchronousPlayReturnsOnlyAfterTheDriverReportsTheEnd) {
     device->finishesOnDriverThread = true;
     const SoundRecord r = record(QStringLiteral("eins"));
     sound->setAsynchronous(false);

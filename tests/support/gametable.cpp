@@ -27,5 +27,5 @@ void GameTable::startGame(const std::vector<Player>& players, Setup setup) {
 }
 
 void GameTable::click(int slot) {
-    flow.PaintBox1MouseDown(Qt::LeftButton, state.cards[slot].left + 20, state.cards[slot].top + 20);
+    flow.turnCard(slot);
 }

@@ -53,9 +53,9 @@ MainWindow::MainWindow(AppEnvironment environment)
       records_(std::make_unique<GameRecords>(dataPaths_.highScoreFile(), dataPaths_.statisticsFile(),
                                              env_.today)) {
     setObjectName(QStringLiteral("mainWindow"));
-    images_.texture = loadTexture(QStringLiteral(":/textures/image1.png"));
-    panelTexture_ = loadTexture(QStringLiteral(":/textures/image3.png"));
-    whiteTexture_ = loadTexture(QStringLiteral(":/textures/imageweiss.png"));
+    images_.texture = loadTexture(QStringLiteral(":/textures/boardtile.png"));
+    panelTexture_ = loadTexture(QStringLiteral(":/textures/paneltile.png"));
+    whiteTexture_ = loadTexture(QStringLiteral(":/textures/whitetile.png"));
     buildComponents();
     buildMenu();
     board_ = std::make_unique<BoardScreen>(
@@ -131,8 +131,13 @@ void MainWindow::connectCommands() {
     connect(ownAddressAction, &QAction::triggered, this, &MainWindow::tellOwnAddress);
     connect(debugDumpAction, &QAction::triggered, this, &MainWindow::dumpGameState);
     connect(computerTimer, &QTimer::timeout, this, [this] { computerPlayer_->onTimer(); });
-    connect(boardView, &ImageView::mousePressed, this,
-            [this](Qt::MouseButton button, int x, int y) { turnFlow_->PaintBox1MouseDown(button, x, y); });
+    connect(boardView, &ImageView::mousePressed, this, &MainWindow::onBoardPressed);
+}
+
+// Only the left button turns a card, and only a press strictly inside a card's interior.
+void MainWindow::onBoardPressed(Qt::MouseButton button, int x, int y) {
+    if (button == Qt::LeftButton)
+        turnFlow_->turnCard(hitTest(gameState_, x, y));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -219,7 +224,7 @@ void MainWindow::editOptions() {
 }
 
 void MainWindow::showInstructions() {
-    helpRequest()(QStringLiteral("hauptue"));
+    helpRequest()(kInstructionsTopic);
 }
 
 void MainWindow::showAbout() {

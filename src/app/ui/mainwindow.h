@@ -94,6 +94,7 @@ public:
     void visitHomepage();
     void tellOwnAddress();
     void dumpGameState();
+    void onBoardPressed(Qt::MouseButton button, int x, int y);
 
     // The tool bar, the status displays and the board.
     TexturePanel* toolBarPanel = nullptr;

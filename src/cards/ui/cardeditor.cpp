@@ -158,5 +158,5 @@ void CardEditor::closeEditor() {
 
 void CardEditor::showHelp() {
     if (help_)
-        help_(QStringLiteral("editor"));
+        help_(kEditorTopic);
 }

@@ -244,7 +244,7 @@ void NewGameDialog::useBuiltInPictures() {
 
 void NewGameDialog::showHelp() {
     if (ctx_.help)
-        ctx_.help(QStringLiteral("bedien"));
+        ctx_.help(kNewGameTopic);
 }
 
 void NewGameDialog::onNumbersToggled() {

@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "controls/ui/centring.h"
+#include "shell/helprequest.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,8 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kContentsTopic = QStringLiteral("hauptue");
 
 QString helpStyleSheet() {
     QFile file(QStringLiteral(":/help/hilfe.css"));
@@ -57,7 +56,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(browser_);
 
     connect(contents_, &QPushButton::clicked, this,
-            [this] { browser_->setSource(helpTopicUrl(kContentsTopic)); });
+            [this] { browser_->setSource(helpTopicUrl(kInstructionsTopic)); });
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
@@ -80,7 +79,7 @@ void HelpWindow::showTopic(const QString& key) {
 void HelpWindow::showMissingTopic(const QString& key) {
     browser_->setHtml(QStringLiteral("<h1>Hilfe</h1><p>Zum Thema „%1“ gibt es keine Hilfeseite.</p>"
                                      "<p><a href=\"%2\">Zur Spielanleitung</a></p>")
-                          .arg(key.toHtmlEscaped(), helpTopicUrl(kContentsTopic).toString()));
+                          .arg(key.toHtmlEscaped(), helpTopicUrl(kInstructionsTopic).toString()));
 }
 
 void HelpWindow::showInFront() {

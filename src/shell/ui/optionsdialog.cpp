@@ -179,5 +179,5 @@ void OptionsDialog::cancel() {
 
 void OptionsDialog::showHelp() {
     if (help_)
-        help_(QStringLiteral("optio"));
+        help_(kOptionsTopic);
 }
