@@ -11,7 +11,8 @@ its own temporary HOME and XDG folders, and prints for each, as medians over the
   - CPU as % of one core over the same periods (utime + stime);
   - peak RSS (VmHWM) after the idle period;
   - milliseconds from the start of the process to its main window being mapped, and to the
-    first drawing into it, as the X server reports them (no polling), over the starts of the
+    first drawing into it, as the X server reports them (no polling), and the CPU time all its
+    threads used until the window was mapped (less disturbed by other load), over the starts of the
     runs and --starts further starts (a first start of each, from a cold cache, is not counted).
 
 Every run starts both programs one after the other (the order alternates from run to run), so
@@ -250,6 +251,18 @@ class Instance:
         ticks = int(fields[11]) + int(fields[12])  # utime, stime
         return switches, ticks
 
+    def run_ms(self):
+        """CPU time of all threads so far, to the nanosecond (schedstat), in milliseconds."""
+        total = 0
+        task_dir = f"/proc/{self.pid}/task"
+        for tid in os.listdir(task_dir):
+            try:
+                with open(f"{task_dir}/{tid}/schedstat") as file:
+                    total += int(file.read().split()[0])
+            except FileNotFoundError:
+                pass
+        return total / 1e6
+
     def peak_rss_mb(self):
         with open(f"/proc/{self.pid}/status") as file:
             for line in file:
@@ -308,6 +321,8 @@ def start_timed(watch, instance, result):
     """Starts the instance and notes when its window is mapped and first drawn into."""
     started = instance.start()
     mapped, instance.window = watch.wait_for("mapped", instance.title, started)
+    # Read at once: less disturbed by other load on the machine than the wall-clock time.
+    result[instance.label, "map_cpu_ms"] = instance.run_ms()
     result[instance.label, "map_ms"] = 1000 * (mapped - started)
     if watch.damage:
         drawn, _ = watch.wait_for("drawn", instance.title, started, window=instance.window)
@@ -364,6 +379,7 @@ FIGURES = [
     ("rss_mb", "peak RSS MB (VmHWM), idle", "{:.1f}"),
     ("map_ms", "start to window mapped, ms", "{:.0f}"),
     ("draw_ms", "start to first drawing, ms", "{:.0f}"),
+    ("map_cpu_ms", "CPU ms until window mapped", "{:.0f}"),
 ]
 
 
@@ -372,7 +388,7 @@ def print_table(results, starts, seconds):
           "(min..max in brackets)")
     print(f"{'figure':34} {'bare window':>20} {'Sorbello':>20} {'ratio':>7}")
     for key, title, form in FIGURES:
-        samples = starts if key.endswith("_ms") else results
+        samples = starts if key.startswith(("map", "draw")) else results
         if ("sorbello", key) not in samples[0]:
             continue
         medians, texts = [], []
@@ -383,11 +399,16 @@ def print_table(results, starts, seconds):
         # A bare window that does not wake at all gives no ratio.
         ratio = f"{medians[1] / medians[0]:.2f}x" if medians[0] > 0.05 else "-"
         print(f"{title:34} {texts[0]:>20} {texts[1]:>20} {ratio:>7}")
-    for phase in ("idle", "game"):
-        names = sorted({name for run in results for name in run["sorbello", phase + "_threads"]})
-        parts = [f"{name} {statistics.median(run['sorbello', phase + '_threads'].get(name, 0) for run in results):.1f}"
-                 for name in names]
-        print(f"Sorbello wake-ups/s per thread, {phase}: " + ", ".join(parts))
+    for label, name in (("bare", "bare window"), ("sorbello", "Sorbello")):
+        for phase in ("idle", "game"):
+            print(f"{name} wake-ups/s per thread, {phase}: " + per_thread(results, label, phase))
+
+
+def per_thread(results, label, phase):
+    key = label, phase + "_threads"
+    names = sorted({name for run in results for name in run[key]})
+    return ", ".join(f"{name} {statistics.median(run[key].get(name, 0) for run in results):.1f}"
+                     for name in names)
 
 
 def start_xvfb():
