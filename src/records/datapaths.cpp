@@ -17,6 +17,13 @@ bool canCreateFilesIn(const QString& directory) {
     return probe.open();
 }
 
+// What lies under /usr belongs to the package manager: a program installed there never adds
+// files beside itself, not even when root, who could, runs it.
+bool isUnderUsr(const QString& directory) {
+    const QString path = QDir::cleanPath(QDir(directory).absolutePath());
+    return path == u"/usr" || path.startsWith(u"/usr/");
+}
+
 } // namespace
 
 QString DataPaths::playerNamesFile() const {
@@ -36,7 +43,7 @@ QStringList DataPaths::files() const {
 }
 
 QString besideProgramDirectory(const QString& executableDir, const QString& userDataDir) {
-    return canCreateFilesIn(executableDir) ? executableDir : userDataDir;
+    return !isUnderUsr(executableDir) && canCreateFilesIn(executableDir) ? executableDir : userDataDir;
 }
 
 DataPaths dataPathsFor(const QString& executableDir, const QString& userDataDir) {

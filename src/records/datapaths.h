@@ -16,8 +16,9 @@ struct DataPaths {
     QStringList files() const;
 };
 
-// The executable's directory when a file can be created there; otherwise (an installed
-// program) the user's data directory, so that no result is silently lost.
+// The executable's directory when a file can be created there and it is not under /usr;
+// otherwise (an installed program) the user's data directory, so that no result is silently
+// lost and no file is left where the package manager does not expect one.
 QString besideProgramDirectory(const QString& executableDir, const QString& userDataDir);
 
 DataPaths dataPathsFor(const QString& executableDir, const QString& userDataDir);

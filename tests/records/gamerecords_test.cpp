@@ -86,4 +86,16 @@ TEST(DataPathsTest, FilesBesideTheProgramMoveWhereTheyCanBeCreated) {
         EXPECT_EQ(dataPathsFor(unusable, data).highScoreFile(), data + u"/HighScore.dat"_s);
 }
 
+TEST(DataPathsTest, AProgramInstalledUnderUsrNeverWritesBesideItselfEvenAsRoot) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(u"data"_s);
+    // Root may create files there; the package manager alone owns what lies under /usr.
+    for (const QString& installed : {u"/usr/games"_s, u"/usr/local/bin"_s, u"/usr"_s})
+        EXPECT_EQ(dataPathsFor(installed, data).playerNamesFile(), data + u"/spielernamen.dat"_s)
+            << installed.toStdString();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"usr"_s));
+    EXPECT_EQ(dataPathsFor(dir.filePath(u"usr"_s), data).besideProgram, dir.filePath(u"usr"_s))
+        << "a folder named usr elsewhere is an ordinary folder";
+}
+
 } // namespace

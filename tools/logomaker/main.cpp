@@ -1,7 +1,8 @@
 // Draws the pictures that tell who made Sorbello:
 //   sorbello.png        456 x 76   the program's logo at the top of the About dialog
 //   vuko.png            100 x 61   the maker's logo, a hummingbird over the maker's name
-//   sorbello-<n>.png    n x n      the program icon for the desktop (48, 64, 128, 256)
+//   sorbello-<n>.png    n x n      the program icon for the desktop (16 to 512)
+//   sorbello-icon.svg   256 x 256  the same icon drawn as vectors
 // All have a transparent ground, so they sit on whatever panel texture is behind them.
 //
 //   make_logos OUTPUT_DIRECTORY
@@ -14,6 +15,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 namespace {
@@ -52,11 +55,20 @@ void drawCard(QPainter& painter, qreal size, bool faceUp) {
         back.setColorAt(1, QColor(70, 76, 92));
         painter.setBrush(back);
         painter.drawPath(outline);
+        // The stripes are cut to the card as a shape rather than by clipping, which the SVG
+        // writer does not carry over.
+        QPainterPath lines;
+        for (qreal d = -size; d < 2 * size; d += size / 5) {
+            lines.moveTo(d, 0);
+            lines.lineTo(d + size, size);
+        }
+        QPainterPathStroker stroker;
+        stroker.setWidth(size / 18);
+        stroker.setCapStyle(Qt::FlatCap);
         painter.save();
-        painter.setClipPath(outline);
-        painter.setPen(QPen(QColor(255, 255, 255, 70), size / 18));
-        for (qreal d = -size; d < 2 * size; d += size / 5)
-            painter.drawLine(QPointF(d, 0), QPointF(d + size, size));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255, 70));
+        painter.drawPath(stroker.createStroke(lines).intersected(outline));
         painter.restore();
         return;
     }
@@ -180,14 +192,38 @@ QImage makerLogo() {
     return image;
 }
 
-QImage programIcon(int size) {
-    QImage image = transparentImage(size, size);
-    QPainter painter(&image);
+// Two cards, one face down and one turned up, on a square of `size`.
+void drawProgramIcon(QPainter& painter, qreal size) {
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal card = size * 0.62;
     drawCardAt(painter, QPointF(size * 0.06, size * 0.20), card, -10, false);
     drawCardAt(painter, QPointF(size * 0.30, size * 0.16), card, 8, true);
+}
+
+QImage programIcon(int size) {
+    QImage image = transparentImage(size, size);
+    QPainter painter(&image);
+    drawProgramIcon(painter, size);
     return image;
+}
+
+// The same icon as a vector drawing, for desktops that scale icons freely.
+bool saveScalableIcon(const QDir& dir, const QString& name) {
+    constexpr int kSize = 256;
+    QSvgGenerator svg;
+    svg.setFileName(dir.filePath(name));
+    svg.setSize(QSize(kSize, kSize));
+    svg.setViewBox(QRect(0, 0, kSize, kSize));
+    svg.setResolution(96); // so that the size in millimetres comes to 256 CSS pixels
+    svg.setTitle(QStringLiteral("Sorbello"));
+    svg.setDescription(QStringLiteral("Program icon of Sorbello"));
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        QTextStream(stderr) << "cannot write " << dir.filePath(name) << '\n';
+        return false;
+    }
+    drawProgramIcon(painter, kSize);
+    return painter.end();
 }
 
 bool save(const QImage& image, const QDir& dir, const QString& name) {
@@ -208,7 +244,8 @@ int main(int argc, char** argv) {
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     bool ok = save(programLogo(), dir, QStringLiteral("sorbello.png"));
     ok = save(makerLogo(), dir, QStringLiteral("vuko.png")) && ok;
-    for (int size : {48, 64, 128, 256})
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
         ok = save(programIcon(size), dir, QStringLiteral("sorbello-%1.png").arg(size)) && ok;
+    ok = saveScalableIcon(dir, QStringLiteral("sorbello-icon.svg")) && ok;
     return ok ? 0 : 1;
 }
