@@ -1,5 +1,6 @@
 #include "lamp.h"
 
+#include "accessibleevents.h"
 #include "board/canvas.h"
 
 #include <QEvent>
@@ -38,6 +39,7 @@ void Lamp::setChecked(bool on) {
         return;
     on_ = on;
     update();
+    announceCheckedChange(this);
     Q_EMIT toggled();
 }
 
