@@ -1,10 +1,16 @@
 #include "app/startup.h"
+#include "app/ui/mainwindow.h"
 #include "app/ui/sorbelloprogram.h"
+#include "records/ui/highscorewindow.h"
+#include "support/activetimers.h"
 #include "support/mainwindowsurroundings.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +71,23 @@ TEST_F(StartUpTest, TheStartRemovesLeftoverTemporaryFilesOfTheDataFilesAndNothin
         EXPECT_FALSE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
     for (const QString& name : others)
         EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
+}
+
+// What is not used is not made: after the start only the main window exists, and nothing of
+// the program wakes it up.
+TEST_F(StartUpTest, TheStartMakesTheMainWindowOnlyAndLeavesNoTimerRunning) {
+    SorbelloProgram program(appEnvironment());
+    program.show();
+    QTest::qWait(50);
+    QSet<QWidget*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (!widget->parentWidget())
+            windows << widget;
+    // The high-score window keeps the table of the run from the start.
+    QWidget* const tableKeeper = program.windows().highScoreWindow;
+    EXPECT_EQ(windows, QSet<QWidget*>({&program.mainWindow(), tableKeeper}));
+    for (QWidget* window : windows)
+        EXPECT_TRUE(activeTimers(*window).isEmpty()) << window->objectName().toStdString();
 }
 
 } // namespace
