@@ -10,6 +10,7 @@
 #include "mainwindow.h"
 #include "net/ui/addressdialog.h"
 #include "records/atomicfile.h"
+#include "records/gamerecords.h"
 #include "records/ui/highscorewindow.h"
 #include "records/ui/statisticsdialog.h"
 #include "shell/ui/aboutdialog.h"
@@ -23,11 +24,11 @@
 // The windows, each made when first needed: starting is quicker and the idle program smaller.
 // They are destroyed in the reverse order of these members.
 struct SorbelloProgram::Windows {
-    explicit Windows(MainWindow& mainWindow)
-        : main(mainWindow), highScoreWindow(makeHighScoreWindow(mainWindow)) {}
-
-    static std::unique_ptr<HighScoreWindow> makeHighScoreWindow(MainWindow& main) {
-        return std::make_unique<HighScoreWindow>(main.records(), main.panelTexture());
+    // The high-score window keeps the table of the run once it exists; until then, this does.
+    explicit Windows(MainWindow& mainWindow) : main(mainWindow) { main.records().loadHighScores(); }
+    ~Windows() {
+        if (!highScoreWindow)
+            main.records().saveHighScores();
     }
 
     // Returns the window in `slot`, making it first with `make` if need be.
@@ -85,6 +86,11 @@ struct SorbelloProgram::Windows {
     ProtocolWindow* protocol() {
         return made(protocolWindow, [] { return std::make_unique<ProtocolWindow>(); });
     }
+    HighScoreWindow* highScores() {
+        return made(highScoreWindow, [this] {
+            return std::make_unique<HighScoreWindow>(main.records(), main.panelTexture());
+        });
+    }
     HelpWindow* helpWindow() {
         return made(help, [] { return std::make_unique<HelpWindow>(); });
     }
@@ -105,8 +111,7 @@ struct SorbelloProgram::Windows {
         void addProtocolLine(const QString& text) override { windows.protocol()->addProtocolLine(text); }
         Windows& windows;
     } protocolForwarder{*this};
-    // Made at start: it loads the high-score table when it is made and writes it back when it
-    // goes, at the end.
+    // Writes the high-score table back when it goes, at the end.
     std::unique_ptr<HighScoreWindow> highScoreWindow;
     std::unique_ptr<HelpWindow> help; // not one of the forms: the help viewer
 };
@@ -128,7 +133,7 @@ SorbelloProgram::SorbelloProgram(const AppEnvironment& environment)
     windows_.progressWindow = WindowSlot<ProgressWindow>([&owned] { return owned.progress(); });
     windows_.addressDialog = WindowSlot<AddressDialog>([&owned] { return owned.address(); });
     windows_.protocolWindow = WindowSlot<ProtocolWindow>([&owned] { return owned.protocol(); });
-    windows_.highScoreWindow = owned.highScoreWindow.get();
+    windows_.highScoreWindow = WindowSlot<HighScoreWindow>([&owned] { return owned.highScores(); });
     mainWindow_->attachWindows(windows_);
     mainWindow_->turnFlow().setProtocol(&owned.protocolForwarder);
     mainWindow_->networkGame().setProtocol(&owned.protocolForwarder);
