@@ -1,6 +1,8 @@
 #include "fonts.h"
 
 #include <QFontMetrics>
+#include <QHash>
+#include <QMutex>
 
 #include <algorithm>
 
@@ -21,14 +23,38 @@ QFont arialFont(int points, bool bold) {
     return arialFontOfPixelSize(pointsToPixels(points), bold);
 }
 
-QFont arialFontWithCellHeight(int cellHeight, bool bold) {
-    // Hinting rounds ascent and descent separately, so the cell does not grow by a fixed
-    // step per pixel of em; several em sizes can share one cell height.
-    int best = 1;
-    for (int pixels = 1; pixels <= 2 * std::max(cellHeight, 1); ++pixels) {
-        const QFontMetrics metrics(arialFontOfPixelSize(pixels, bold));
-        if (metrics.ascent() + metrics.descent() <= cellHeight)
-            best = pixels;
+namespace {
+int cellOf(int pixels, bool bold) {
+    const QFontMetrics metrics(arialFontOfPixelSize(pixels, bold));
+    return metrics.ascent() + metrics.descent();
+}
+
+// Hinting rounds ascent and descent separately, so the cell does not grow by a fixed step per
+// pixel of em; several em sizes can share one cell height. The cell grows with the em, though:
+// one measurement gives an estimate, and a short walk finds the last size that fits. Each size
+// tried costs a font engine, and many of them keep Qt's font cache busy.
+int largestPixelSizeWithin(int cellHeight, bool bold) {
+    const int limit = 2 * cellHeight;
+    int pixels = std::clamp(cellHeight * cellHeight / std::max(cellOf(cellHeight, bold), 1), 1, limit);
+    if (cellOf(pixels, bold) <= cellHeight) {
+        while (pixels < limit && cellOf(pixels + 1, bold) <= cellHeight)
+            ++pixels;
+    } else {
+        while (pixels > 1 && cellOf(pixels, bold) > cellHeight)
+            --pixels;
     }
-    return arialFontOfPixelSize(best, bold);
+    return pixels;
+}
+} // namespace
+
+QFont arialFontWithCellHeight(int cellHeight, bool bold) {
+    cellHeight = std::max(cellHeight, 1);
+    // Every dialog's caption band asks again.
+    static QMutex mutex;
+    static QHash<std::pair<int, bool>, int> found;
+    const QMutexLocker lock(&mutex);
+    auto known = found.constFind({cellHeight, bold});
+    if (known == found.constEnd())
+        known = found.insert({cellHeight, bold}, largestPixelSizeWithin(cellHeight, bold));
+    return arialFontOfPixelSize(*known, bold);
 }

@@ -11,10 +11,16 @@
 ComputerPlayer::ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock)
     : state_(state), flow_(flow), random_(random), clock_(clock) {}
 
+void ComputerPlayer::setTimer(QTimer* timer) {
+    timer_ = timer;
+    flow_.setTurnChanged([this] { wake(); });
+}
+
 void ComputerPlayer::onTimer() {
     // No tick may start while this one is still working: its pauses process messages.
     if (timer_)
         timer_->stop();
+    moving_ = true;
     if (mayMove()) {
         const int n = state_.cardCount();
         const int threshold = computerThreshold(state_.current().level);
@@ -23,14 +29,22 @@ void ComputerPlayer::onTimer() {
         else
             playPairs(n, threshold);
     }
-    if (timer_)
+    moving_ = false;
+    wake();
+}
+
+void ComputerPlayer::wake() {
+    if (timer_ && !moving_ && !timer_->isActive() && computerToMove())
         timer_->start();
 }
 
-bool ComputerPlayer::mayMove() const {
+bool ComputerPlayer::computerToMove() const {
     const Player& player = state_.current();
-    return state_.gameRunning && player.isComputer && !player.isNetwork &&
-           clock_.ticks() - state_.lastRefreshTicks > kThinkingMs;
+    return state_.gameRunning && player.isComputer && !player.isNetwork;
+}
+
+bool ComputerPlayer::mayMove() const {
+    return computerToMove() && clock_.ticks() - state_.lastRefreshTicks > kThinkingMs;
 }
 
 void ComputerPlayer::playPairs(int n, int threshold) {

@@ -204,6 +204,8 @@ void TurnFlow::nextPlayer() {
         setBoardInput(true, BoardInputSite::TurnPassed);
     if (state_.settings.networkGame && state_.currentIsNetwork() && peer_)
         peer_->reportReady();
+    if (turnChanged_)
+        turnChanged_();
 }
 
 void TurnFlow::startNewGame() {
@@ -255,6 +257,8 @@ void TurnFlow::statusRefresh() {
     board_.showRemainingGroups(state_.remainingGroups);
     board_.drawStatusStrip();
     state_.lastRefreshTicks = clock_.ticks();
+    if (turnChanged_)
+        turnChanged_();
 }
 
 void TurnFlow::abandonGame() {

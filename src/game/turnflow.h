@@ -5,6 +5,8 @@
 #include "records/statentry.h"
 #include "turnports.h"
 
+#include <functional>
+
 class MessageWait;
 class TickClock;
 
@@ -34,6 +36,9 @@ public:
     void setRecords(RecordsPort* records) { records_ = records; }
     void setPeer(PeerPort* peer) { peer_ = peer; }
     void setProtocol(ProtocolSink* protocol) { protocol_ = protocol; }
+    // Told when the turn passes and when the status is refreshed: the computer player's tick
+    // starts from here.
+    void setTurnChanged(std::function<void()> changed) { turnChanged_ = std::move(changed); }
 
     // Turns the card in the slot for the participant to move; a slot that cannot be turned
     // (0, empty, face up, beyond the board) turns nothing.
@@ -86,4 +91,5 @@ private:
     RecordsPort* records_ = nullptr;
     PeerPort* peer_ = nullptr;
     ProtocolSink* protocol_ = nullptr;
+    std::function<void()> turnChanged_;
 };

@@ -6,7 +6,12 @@
 
 namespace {
 constexpr quint32 kDefaultMaxBlockLength = 1 << 20;
-}
+// How often an unkept caller's time is looked at: the limit is measured on the injected
+// clock, which need not run with the real one.
+constexpr quint32 kCallerCheckMs = 250;
+// The send tick, and the retry of a caller check that found a socket's signal running.
+constexpr int kTickMs = 5;
+} // namespace
 
 NetworkLink::NetworkLink(QObject* parent, quint16 port)
     : QObject(parent), port_(port), connectPort_(port), reader_(kDefaultMaxBlockLength) {
@@ -19,13 +24,18 @@ NetworkLink::NetworkLink(QObject* parent, quint16 port)
         if (outgoing_.error() != QAbstractSocket::RemoteHostClosedError)
             Q_EMIT socketError(outgoing_.errorString());
     });
-    sendTimer_.setInterval(5);
+    sendTimer_.setInterval(kTickMs);
     connect(&sendTimer_, &QTimer::timeout, this, &NetworkLink::sendTick);
-    sendTimer_.start();
+    callerTimer_.setSingleShot(true);
+    connect(&callerTimer_, &QTimer::timeout, this, [this] {
+        endIdleCaller();
+        armCallerCheck();
+    });
 }
 
 NetworkLink::~NetworkLink() {
     sendTimer_.stop();
+    callerTimer_.stop();
     // Closing the sockets must not call back into a half-destroyed owner.
     disconnect(&outgoing_, nullptr, this, nullptr);
     if (accepted_)
@@ -40,6 +50,8 @@ void NetworkLink::onSocket(QTcpSocket* socket, Signal signal, Handler handler) {
         ++socketSignalsRunning_;
         handler();
         --socketSignalsRunning_;
+        if (socketSignalsRunning_ == 0 && !retired_.empty())
+            scheduleFreeing();
     });
 }
 
@@ -73,8 +85,16 @@ void NetworkLink::sendBlock(const NetworkBlock& block) {
         return;
     queueBusy_ = true;
     // With all 100 slots busy the block is lost: a queue that full means the peer is gone.
-    slots_.queue(block);
+    const bool queued = slots_.queue(block);
     queueBusy_ = false;
+    // A running tick is left alone, so the block goes out with the next one.
+    if (queued && !sendTimer_.isActive())
+        sendTimer_.start();
+}
+
+void NetworkLink::keepConnection() {
+    callerKept_ = true;
+    callerTimer_.stop();
 }
 
 int NetworkLink::busySlots() const {
@@ -82,12 +102,11 @@ int NetworkLink::busySlots() const {
 }
 
 void NetworkLink::sendTick() {
-    freeRetired();
-    endIdleCaller();
     QTcpSocket* socket = peer();
-    if (queueBusy_ || !online_ || !socket || socket->state() != QAbstractSocket::ConnectedState)
-        return;
-    slots_.takeFrames([socket](const QByteArray& frame) { socket->write(frame); });
+    if (!queueBusy_ && online_ && socket && socket->state() == QAbstractSocket::ConnectedState)
+        slots_.takeFrames([socket](const QByteArray& frame) { socket->write(frame); });
+    if (!slots_.sending())
+        sendTimer_.stop();
 }
 
 QTcpSocket* NetworkLink::peer() const {
@@ -154,6 +173,7 @@ void NetworkLink::acceptConnection() {
         });
         setOnline(true);
     }
+    armCallerCheck();
 }
 
 void NetworkLink::outgoingConnected() {
@@ -164,6 +184,7 @@ void NetworkLink::outgoingConnected() {
 
 void NetworkLink::connectionEnded() {
     discardTransfers();
+    callerTimer_.stop();
     setOnline(false);
 }
 
@@ -183,6 +204,16 @@ void NetworkLink::endIdleCaller() {
     connectionEnded();
 }
 
+void NetworkLink::armCallerCheck() {
+    if (!acceptedRole_ || !online_ || callerKept_ || !accepted_) {
+        callerTimer_.stop();
+        return;
+    }
+    const quint32 waited = clock_->ticks() - acceptedAt_;
+    const quint32 left = waited < kCallerTimeLimitMs ? kCallerTimeLimitMs - waited : 0;
+    callerTimer_.start(left > 0 ? static_cast<int>(std::min(left, kCallerCheckMs)) : kTickMs);
+}
+
 // The socket is cut off from this component at once; it is freed later, as it may be in the
 // middle of one of its signals (its disconnect, say) further down the stack.
 void NetworkLink::retire(QTcpSocket* socket) {
@@ -193,9 +224,20 @@ void NetworkLink::retire(QTcpSocket* socket) {
         accepted_ = nullptr;
     if (std::find(retired_.begin(), retired_.end(), socket) == retired_.end())
         retired_.push_back(socket);
+    scheduleFreeing();
+}
+
+// From the event loop; while a socket's signal is being handled, the handler's return
+// schedules it again.
+void NetworkLink::scheduleFreeing() {
+    if (freeingQueued_)
+        return;
+    freeingQueued_ = true;
+    QMetaObject::invokeMethod(this, &NetworkLink::freeRetired, Qt::QueuedConnection);
 }
 
 void NetworkLink::freeRetired() {
+    freeingQueued_ = false;
     if (socketSignalsRunning_ > 0)
         return;
     std::vector<QTcpSocket*> done;
@@ -208,6 +250,7 @@ void NetworkLink::freeRetired() {
 // data of a later one.
 void NetworkLink::discardTransfers() {
     slots_.clear();
+    sendTimer_.stop();
     reader_.clear();
 }
 

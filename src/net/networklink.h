@@ -16,8 +16,8 @@
 
 // Lets two running games exchange blocks over TCP: one peer at a time, reached by listening
 // on port 1024 or by connecting to the other computer's port 1024. Blocks are queued in a
-// table of 100 slots and go out in frames of at most 5000 bytes from a 5 ms send tick;
-// received frames are joined into blocks again.
+// table of 100 slots and go out in frames of at most 5000 bytes from a 5 ms send tick, which
+// runs only while something is queued; received frames are joined into blocks again.
 //
 // Block handlers may run the message loop (a question, a turn's pauses), so received blocks
 // are handed on from the event loop, never from inside a socket's own signal; and a socket
@@ -48,7 +48,7 @@ public:
     void closeConnections() override;
     void sendBlock(const NetworkBlock& block) override;
     bool isOnline() const override { return online_; }
-    void keepConnection() override { callerKept_ = true; }
+    void keepConnection() override;
 
     // A received block longer than this is taken for garbage and ends the connection.
     void setMaxBlockLength(quint32 bytes);
@@ -76,6 +76,8 @@ private:
     void connectionEnded();
     void endBrokenConnection();
     void endIdleCaller();
+    // Runs the idle-caller check while an accepted caller has not been kept.
+    void armCallerCheck();
     void setOnline(bool online);
     void discardTransfers();
     QTcpSocket* peer() const;
@@ -83,6 +85,7 @@ private:
     template <typename Signal, typename Handler>
     void onSocket(QTcpSocket* socket, Signal signal, Handler handler);
     void retire(QTcpSocket* socket);
+    void scheduleFreeing();
     void freeRetired();
 
     quint16 port_;
@@ -93,7 +96,9 @@ private:
     // Sockets done with, waiting until none of their signals is being handled.
     std::vector<QTcpSocket*> retired_;
     int socketSignalsRunning_ = 0;
-    QTimer sendTimer_;
+    bool freeingQueued_ = false;
+    QTimer sendTimer_{this};
+    QTimer callerTimer_{this};
     SlotTable slots_;
     bool queueBusy_ = false;
     bool acceptedRole_ = false;

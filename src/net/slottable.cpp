@@ -65,6 +65,11 @@ int SlotTable::busy() const {
         std::count_if(slots_.begin() + 1, slots_.end(), [](const NetworkBlock& s) { return s.state != 0; }));
 }
 
+bool SlotTable::sending() const {
+    return std::any_of(slots_.begin() + 1, slots_.end(),
+                       [](const NetworkBlock& s) { return s.state == 1 && s.position < s.length; });
+}
+
 int SlotTable::freeSlot() const {
     for (int s = kSlots; s >= 1; --s)
         if (slots_[s].state == 0)

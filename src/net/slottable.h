@@ -28,6 +28,8 @@ public:
 
     void clear();
     int busy() const;
+    // Whether a queued block still has frames to go out.
+    bool sending() const;
     const NetworkBlock& slot(int number) const { return slots_[number]; }
 
 private:

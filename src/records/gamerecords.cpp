@@ -7,6 +7,9 @@ GameRecords::GameRecords(QString highScoreFile, QString statisticsFile, DateSour
       today_(std::move(today)) {}
 
 void GameRecords::loadHighScores() {
+    if (highScoresLoaded_)
+        return;
+    highScoresLoaded_ = true;
     loadHighScoreTable(highScores_, highScoreFile_);
 }
 

@@ -21,7 +21,8 @@ public:
 
     void setWriteFailure(WriteFailure onFailure) { onWriteFailure_ = std::move(onFailure); }
 
-    // At program start: the table from its file (defaults when there is none).
+    // At program start: the table from its file (defaults when there is none). Only the first
+    // call reads it: a later one keeps the results of the run.
     void loadHighScores();
     // At program end; results of the run reach the file only here.
     FileWriteResult saveHighScores() const;
@@ -37,5 +38,6 @@ private:
     QString statisticsFile_;
     DateSource today_;
     HighScoreTable highScores_;
+    bool highScoresLoaded_ = false;
     WriteFailure onWriteFailure_;
 };

@@ -45,7 +45,7 @@ private:
     // then would cut off the end of the sound, so it is kept a while unless a new sound
     // starts.
     std::unique_ptr<Playback> draining_;
-    QTimer drainTimer_;
+    QTimer drainTimer_{this};
     // Ends a playback whose sink never reports running dry.
-    QTimer overdue_;
+    QTimer overdue_{this};
 };

@@ -73,5 +73,5 @@ private:
     std::optional<QByteArray> waveHeader_; // the player's own copy of the samples
     PcmWaveFormat format_;
     bool deviceOpen_ = false;
-    QTimer pollTimer_;
+    QTimer pollTimer_{this};
 };

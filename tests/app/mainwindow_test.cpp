@@ -2,10 +2,12 @@
 #include "board/boardpainting.h"
 #include "board/cardfaces.h"
 #include "controls/ui/imageview.h"
+#include "game/computerplayer.h"
 #include "game/turnflow.h"
 #include "game/ui/enddialog.h"
 #include "game/ui/newgamedialog.h"
 #include "records/settingsstore.h"
+#include "support/activetimers.h"
 #include "support/fakes.h"
 #include "support/mainwindowsurroundings.h"
 #include "support/modal.h"
@@ -171,7 +173,8 @@ TEST_F(MainWindowTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     const QPoint insideFirst(state.cards[1].left + 20, state.cards[1].top + 20);
     QTest::mouseClick(window->boardView, Qt::RightButton, {}, insideFirst);
     EXPECT_FALSE(state.cards[1].faceUp) << "only the left button turns a card";
-    QTest::mouseClick(window->boardView, Qt::LeftButton, {}, QPoint(state.cards[1].left, state.cards[1].top + 20));
+    QTest::mouseClick(window->boardView, Qt::LeftButton, {},
+                      QPoint(state.cards[1].left, state.cards[1].top + 20));
     EXPECT_FALSE(state.cards[1].faceUp) << "a card's outermost column does not count";
     EXPECT_TRUE(window->boardView->isEnabled());
 
@@ -221,6 +224,69 @@ TEST_F(MainWindowTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
     paintStatusStrip(strip, state);
     EXPECT_EQ(window->statusView->shownImage(), strip);
     EXPECT_EQ(window->remainingDisplay->value(), 0);
+}
+
+// An idle program must sleep: only a local computer to move may keep a timer of ours running.
+TEST_F(MainWindowTest, NoTimerRunsUnlessALocalComputerIsToMove) {
+    open();
+    window->options().soundOn = false; // a sound's own timers run until it has ended
+    EXPECT_TRUE(activeTimers(*window).isEmpty()) << "after start-up";
+    onNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<NewGameDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->kindLists[1]->setCurrentIndex(3); // "Unbesiegbar"
+        dialog->startButton->click();
+    });
+    window->newGameAction->trigger();
+    const GameState& state = window->gameState();
+    ASSERT_TRUE(state.gameRunning);
+    ASSERT_TRUE(state.players[2].isComputer);
+    // The game may end in any of the computer's turns; watchers left over must not touch the
+    // windows of later tests.
+    const auto watching = std::make_shared<bool>(true);
+    const auto closeEndDialog = [watching] {
+        onNextModal([watching](QWidget* modal) {
+            if (auto* dialog = qobject_cast<EndDialog*>(modal); dialog && *watching)
+                dialog->closeButton->click();
+        });
+    };
+
+    int computerTurns = 0;
+    for (int turn = 0; turn < 200 && state.gameRunning; ++turn) {
+        if (state.currentIsLocalHuman()) {
+            if (state.remainingGroups == 1)
+                closeEndDialog();
+            EXPECT_TRUE(activeTimers(*window).isEmpty()) << "a human to move, turn " << turn;
+            // The human misses whenever there is a card to miss with.
+            int first = 1;
+            while (!state.cards[first].present)
+                ++first;
+            int second = first + 1;
+            while (second <= state.cardCount() &&
+                   (!state.cards[second].present || state.cards[second].motif == state.cards[first].motif))
+                ++second;
+            clickSlot(first);
+            clickSlot(second <= state.cardCount() ? second : partnerOf(first));
+            continue;
+        }
+        ++computerTurns;
+        closeEndDialog();
+        EXPECT_FALSE(activeTimers(*window).isEmpty()) << "the computer is to move";
+        const int groupsBefore = state.remainingGroups;
+        QTest::qWait(30);
+        EXPECT_EQ(state.turnCardCount, 0) << "no move before the thinking time is up";
+        EXPECT_EQ(state.remainingGroups, groupsBefore);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                clock.now += ComputerPlayer::kThinkingMs + 1;
+                return !state.gameRunning || state.currentIsLocalHuman();
+            },
+            5000));
+    }
+    EXPECT_FALSE(state.gameRunning);
+    EXPECT_GT(computerTurns, 0);
+    EXPECT_TRUE(activeTimers(*window).isEmpty()) << "after the game";
+    *watching = false;
 }
 
 TEST_F(MainWindowTest, ClosingDuringAGameAsksAndNoKeepsEverything) {

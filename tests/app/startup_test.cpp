@@ -1,10 +1,15 @@
 #include "app/startup.h"
+#include "app/ui/mainwindow.h"
 #include "app/ui/sorbelloprogram.h"
+#include "records/gamerecords.h"
+#include "support/activetimers.h"
 #include "support/mainwindowsurroundings.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +70,28 @@ TEST_F(StartUpTest, TheStartRemovesLeftoverTemporaryFilesOfTheDataFilesAndNothin
         EXPECT_FALSE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
     for (const QString& name : others)
         EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
+}
+
+// What is not used is not made: after the start only the main window exists, and nothing of
+// the program wakes it up. The results of the run still reach the high-score file at the end.
+TEST_F(StartUpTest, TheStartMakesTheMainWindowOnlyAndLeavesNoTimerRunning) {
+    const QString highScoreFile = appEnvironment().dataPaths.highScoreFile();
+    {
+        SorbelloProgram program(appEnvironment());
+        program.show();
+        QTest::qWait(50);
+        QList<QWidget*> windows;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (!widget->parentWidget())
+                windows << widget;
+        EXPECT_EQ(windows, QList<QWidget*>({&program.mainWindow()}));
+        for (QWidget* window : windows)
+            EXPECT_TRUE(activeTimers(*window).isEmpty()) << window->objectName().toStdString();
+        program.mainWindow().records().enterHighScore(u"Anna"_s, 42);
+    }
+    GameRecords nextRun(highScoreFile, QString());
+    nextRun.loadHighScores();
+    EXPECT_EQ(nextRun.highScores().entry(1).name, u"Anna"_s);
 }
 
 } // namespace

@@ -198,6 +198,19 @@ TEST(Fonts, CellHeightFontIsTheLargestWithExactlyThatCell) {
         EXPECT_GT(larger.ascent() + larger.descent(), cell);
         EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
     }
+    // Whatever way the size is found, it is the one trying every size up to twice the cell gives.
+    for (const bool bold : {false, true}) {
+        for (int cell = 1; cell <= 64; ++cell) {
+            int expected = 1;
+            for (int pixels = 1; pixels <= 2 * cell; ++pixels) {
+                const QFontMetrics metrics(arialFontOfPixelSize(pixels, bold));
+                if (metrics.ascent() + metrics.descent() <= cell)
+                    expected = pixels;
+            }
+            EXPECT_EQ(arialFontWithCellHeight(cell, bold).pixelSize(), expected)
+                << cell << (bold ? " bold" : "");
+        }
+    }
 }
 
 } // namespace

@@ -40,6 +40,11 @@ TEST(TexturePanel, TilesOverlapByOnePixelAndTheBorderPenIsCentredOnTheEdge) {
         EXPECT_EQ(framed.pixel(x, y), red) << x << "," << y;
     for (const auto& [x, y] : {std::pair{2, 5}, {17, 5}, {9, 2}, {9, 9}})
         EXPECT_EQ(framed.pixel(x, y), texture.pixel(x % 2, y % 2)) << x << "," << y;
+    // The screen shows exactly that picture, with a caption too.
+    EXPECT_EQ(panel.grab().toImage().convertToFormat(QImage::Format_RGB32), framed);
+    panel.setCaption(QStringLiteral("Mitte"));
+    EXPECT_EQ(panel.grab().toImage().convertToFormat(QImage::Format_RGB32), panel.render());
+    panel.setCaption(QString());
 
     // A one-pixel tile cannot advance with the overlap and counts as no texture.
     panel.setTexture(QImage(1, 1, QImage::Format_RGB32));

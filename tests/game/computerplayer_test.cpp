@@ -114,11 +114,21 @@ TEST_F(ComputerPlayerTest, TheTimerRestsWhileAMoveIsMade) {
     timer.start();
     computer.setTimer(&timer);
     startGame({computerOf(3), human()});
+    state.cards[3].revealCount = 1;
+    state.cards[33].revealCount = 1;
     bool activeDuringMove = true;
     wait.duringNextPause = [&] { activeDuringMove = timer.isActive(); };
     tickAfterThinking();
     EXPECT_FALSE(activeDuringMove);
-    EXPECT_TRUE(timer.isActive());
+    EXPECT_TRUE(timer.isActive()) << "a found pair lets the computer go on";
+
+    // Nothing known: a miss, and the human's turn needs no tick.
+    tickAfterThinking();
+    ASSERT_EQ(state.currentPlayer, 2);
+    EXPECT_FALSE(timer.isActive());
+    click(1);
+    click(2);
+    EXPECT_TRUE(timer.isActive()) << "the human missed";
 }
 
 TEST_F(ComputerPlayerTest, TwoComputersFinishAGameAndEachMoveWaitsForThinking) {

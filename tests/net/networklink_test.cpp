@@ -1,6 +1,7 @@
 #include "game/instantwait.h"
 #include "net/framecodec.h"
 #include "net/networklink.h"
+#include "support/activetimers.h"
 
 #include <QList>
 #include <QTcpServer>
@@ -62,6 +63,23 @@ TEST_F(NetworkLinkTest, TwoComponentsExchangeBlocksOfAnyLength) {
     EXPECT_EQ(guestSeen.blocks[0].type, 6);
     EXPECT_EQ(host.busySlots(), 0);
     EXPECT_EQ(guest.busySlots(), 0);
+}
+
+// An idle link must not wake the program: its tick runs only while something is queued.
+TEST_F(NetworkLinkTest, NoTimerRunsWhileNothingIsQueued) {
+    EXPECT_TRUE(activeTimers(host).isEmpty()) << "listening";
+    NetworkLink guest(nullptr, host.serverPort());
+    guest.connectTo(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.isOnline() && host.isOnline(); }, kWait));
+    host.keepConnection();
+    EXPECT_TRUE(activeTimers(guest).isEmpty()) << "connected";
+    EXPECT_TRUE(activeTimers(host).isEmpty()) << "a kept caller";
+
+    guest.sendBlock(makeBlock(3, QByteArray(12345, 'x')));
+    guest.sendBlock(makeBlock(4, QByteArray::fromHex("022500")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostSeen.blocks.size() == 2; }, kWait));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return activeTimers(guest).isEmpty(); }, kWait))
+        << "the tick goes on after the last frame";
 }
 
 TEST_F(NetworkLinkTest, ABlockGoesOutAsOneFrameOnTheWire) {

@@ -49,9 +49,9 @@ MainWindow::MainWindow(AppEnvironment environment)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      networkLink(nullptr, environment.listenPort), env_(environment), dataPaths_(env_.dataPaths),
-      records_(std::make_unique<GameRecords>(dataPaths_.highScoreFile(), dataPaths_.statisticsFile(),
-                                             env_.today)) {
+      networkLink(this, environment.listenPort), soundOutput(this), env_(environment),
+      dataPaths_(env_.dataPaths), records_(std::make_unique<GameRecords>(
+                                      dataPaths_.highScoreFile(), dataPaths_.statisticsFile(), env_.today)) {
     setObjectName(QStringLiteral("mainWindow"));
     images_.texture = loadTexture(QStringLiteral(":/textures/boardtile.png"));
     panelTexture_ = loadTexture(QStringLiteral(":/textures/paneltile.png"));
@@ -79,7 +79,6 @@ MainWindow::MainWindow(AppEnvironment environment)
         [this](const QString& path, const QString& reason) { showWriteFailure(this, path, reason); });
     connectCommands();
     initialise();
-    computerTimer->start();
 }
 
 MainWindow::~MainWindow() = default;

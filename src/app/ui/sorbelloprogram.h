@@ -7,8 +7,8 @@
 
 class MainWindow;
 
-// The whole program: the main window and every other window, created once in their fixed
-// order, wired to each other, and destroyed in the reverse order.
+// The whole program: the main window and every other window, each made when first needed,
+// wired to each other, and destroyed in a fixed order.
 class SorbelloProgram {
 public:
     explicit SorbelloProgram(const AppEnvironment& environment);

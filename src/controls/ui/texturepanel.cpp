@@ -41,11 +41,10 @@ void TexturePanel::setTextColour(const QColor& colour) {
 
 QImage TexturePanel::render() const {
     QImage image(size(), QImage::Format_RGB32);
-    image.fill(palette().color(QPalette::Window));
-    if (!texture_.isNull())
-        tileTexture(width(), height(), image, texture_);
-    if (border_)
-        paintBorder(image);
+    {
+        QPainter painter(&image);
+        paintPanel(painter);
+    }
     if (!caption_.isEmpty()) {
         Canvas canvas(image);
         canvas.setFont(font());
@@ -56,12 +55,20 @@ QImage TexturePanel::render() const {
     return image;
 }
 
+// The background, the tiles and the border.
+void TexturePanel::paintPanel(QPainter& painter) const {
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    if (!texture_.isNull())
+        tileTexture(painter, width(), height(), texture_);
+    if (border_)
+        paintBorder(painter);
+}
+
 // The pen runs centred on the one-pixel outline of the panel, so of a wide border the outer
 // half lies beyond the edge and only the inner half shows.
-void TexturePanel::paintBorder(QImage& image) const {
+void TexturePanel::paintBorder(QPainter& painter) const {
     const int outside = borderWidth_ / 2;
-    const QRect outline = image.rect().adjusted(-outside, -outside, outside, outside);
-    QPainter painter(&image);
+    const QRect outline = rect().adjusted(-outside, -outside, outside, outside);
     const auto band = [&](int x, int y, int w, int h) { painter.fillRect(x, y, w, h, borderColour_); };
     band(outline.left(), outline.top(), outline.width(), borderWidth_);
     band(outline.left(), outline.bottom() + 1 - borderWidth_, outline.width(), borderWidth_);
@@ -69,6 +76,12 @@ void TexturePanel::paintBorder(QImage& image) const {
     band(outline.right() + 1 - borderWidth_, outline.top(), borderWidth_, outline.height());
 }
 
+// Painted straight onto the window, without a picture of the whole panel first; only a
+// caption is set on such a picture.
 void TexturePanel::paintEvent(QPaintEvent*) {
-    QPainter(this).drawImage(0, 0, render());
+    QPainter painter(this);
+    if (caption_.isEmpty())
+        paintPanel(painter);
+    else
+        painter.drawImage(0, 0, render());
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 // A panel tiled with a texture picture, optionally framed and captioned; it holds other
 // controls like any widget. It paints every pixel itself, so nothing is erased first.
 class TexturePanel : public QWidget {
@@ -46,7 +48,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void paintBorder(QImage& image) const;
+    void paintPanel(QPainter& painter) const;
+    void paintBorder(QPainter& painter) const;
 
     QImage texture_;
     bool border_ = false;
