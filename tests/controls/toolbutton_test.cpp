@@ -32,8 +32,8 @@ TEST(ToolButton, SizesItselfToItsPictureAndCaptionLines) {
     const int line = metrics.ascent() + metrics.descent();
     const int saveWidth = metrics.horizontalAdvance(QStringLiteral("Speichern"));
     const struct {
-        QImage bitmap;
-        QString caption1, caption2;
+        QImage picture;
+        QString topCaption, bottomCaption;
         QSize size;
     } cases[] = {
         {QImage(), QStringLiteral("Spiel"), QStringLiteral("Speichern"), {saveWidth + 12, 2 * line + 10}},
@@ -44,10 +44,10 @@ TEST(ToolButton, SizesItselfToItsPictureAndCaptionLines) {
         {picture(90, 20), QStringLiteral("Speichern"), QString(), {102, 20 + line + 10}},
     };
     for (const auto& c : cases) {
-        button.setPicture(c.bitmap);
-        button.setTopCaption(c.caption1);
-        button.setBottomCaption(c.caption2);
-        EXPECT_EQ(button.size(), c.size) << c.caption1.toStdString() << c.bitmap.width();
+        button.setPicture(c.picture);
+        button.setTopCaption(c.topCaption);
+        button.setBottomCaption(c.bottomCaption);
+        EXPECT_EQ(button.size(), c.size) << c.topCaption.toStdString() << c.picture.width();
     }
 }
 

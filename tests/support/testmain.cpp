@@ -1,3 +1,5 @@
+#include "app/ui/accessibility.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -14,6 +16,7 @@ int main(int argc, char** argv) {
          {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
         qputenv(variable, home.path().toLocal8Bit());
     QApplication app(argc, argv);
+    installAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

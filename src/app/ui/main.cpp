@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "app/ui/accessibility.h"
 #include "app/ui/sorbelloprogram.h"
 #include "game/eventloopwait.h"
 #include "records/settingsstore.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorbello"));
     QApplication::setOrganizationName(QStringLiteral("Vuko-Software"));
+    installAccessibility();
     // The program speaks German whatever the desktop's language: Qt's own buttons too.
     QTranslator qtGerman;
     if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -79,6 +79,7 @@ void MainWindow::buildComponents() {
     remainingDisplay->setDigitColour(SevenSegmentDisplay::Green);
     remainingDisplay->setMode(SevenSegmentDisplay::Normal);
     remainingDisplay->setValue(0);
+    remainingDisplay->setAccessibleName(QStringLiteral("Restpunkte"));
 
     remainingCaption = new QLabel(QStringLiteral("Restpunkte"), toolBarPanel);
     remainingCaption->move(568, 48);

@@ -2,6 +2,7 @@
 
 #include "board/boardimages.h"
 #include "board/boardpainting.h"
+#include "boardnarrators.h"
 #include "controls/ui/imageview.h"
 #include "controls/ui/sevensegmentdisplay.h"
 #include "game/gamestate.h"
@@ -12,24 +13,30 @@
 BoardScreen::BoardScreen(GameState& state, BoardImages& images, const ProgramOptions& options,
                          const FadeEngine& engine, MessageWait& wait, const TickClock& clock, Widgets widgets)
     : state_(state), images_(images), wait_(wait), clock_(clock), widgets_(widgets),
-      transitions_(state, images, options, engine, *this) {}
+      transitions_(state, images, options, engine, *this),
+      boardNarrator_(new BoardNarrator(state, images.sheet, widgets.boardView)),
+      statusNarrator_(new StatusNarrator(state, widgets.statusView)) {}
 
 void BoardScreen::showCard(int motif, int x, int y) {
     transitions_.showCard(motif, x, y);
+    announceChanges();
 }
 
 void BoardScreen::hideFaceUpCards() {
     transitions_.hideFaceUpCards();
+    announceChanges();
 }
 
 void BoardScreen::removeFaceUpCards() {
     transitions_.removeFaceUpCards();
+    announceChanges();
 }
 
 void BoardScreen::repaintBoard() {
     ImageView* box = widgets_.boardView;
     resizeKeepingContent(images_.board, box->width(), box->height());
     box->showImage(images_.board);
+    announceChanges();
 }
 
 void BoardScreen::drawFreshBoard() {
@@ -45,6 +52,12 @@ void BoardScreen::redrawFaceDownCards() {
 void BoardScreen::drawStatusStrip() {
     paintStatusStrip(images_.status, state_);
     repaintStatus();
+    announceChanges();
+}
+
+void BoardScreen::announceChanges() {
+    boardNarrator_->announceChanges();
+    statusNarrator_->announceChanges();
 }
 
 void BoardScreen::repaintStatus() {

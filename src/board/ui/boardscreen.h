@@ -3,10 +3,12 @@
 #include "board/cardtransitions.h"
 #include "game/turnports.h"
 
+class BoardNarrator;
 class FadeEngine;
 class MessageWait;
 class ImageView;
 class QLabel;
+class StatusNarrator;
 class SevenSegmentDisplay;
 class TickClock;
 struct BoardImages;
@@ -50,6 +52,9 @@ public:
     void drawTitlePicture(const QString& programName, const QString& version);
 
 private:
+    // Screen readers hear what changed on the board and in the status strip.
+    void announceChanges();
+
     GameState& state_;
     BoardImages& images_;
     MessageWait& wait_;
@@ -58,4 +63,6 @@ private:
     CardTransitions transitions_;
     QPoint framePosition_;
     int framePacingMs_ = 4;
+    BoardNarrator* boardNarrator_;   // owned by the board view
+    StatusNarrator* statusNarrator_; // owned by the status view
 };

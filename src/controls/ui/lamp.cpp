@@ -1,5 +1,6 @@
 #include "lamp.h"
 
+#include "accessibleevents.h"
 #include "board/canvas.h"
 #include "controls/focusframe.h"
 
@@ -42,6 +43,7 @@ void Lamp::setChecked(bool on) {
     on_ = on;
     update();
     updateTabStops();
+    announceCheckedChange(this);
     Q_EMIT toggled();
 }
 

@@ -1,5 +1,6 @@
 #include "latchingbutton.h"
 
+#include "accessibleevents.h"
 #include "controls/focusframe.h"
 #include "controls/whitemask.h"
 
@@ -28,8 +29,11 @@ QSize LatchingButton::sizeHint() const {
 void LatchingButton::setDown(bool down) {
     if (down && !down_)
         releaseGroup();
+    const bool changed = down != down_;
     down_ = down;
     update();
+    if (changed)
+        announceCheckedChange(this);
 }
 
 void LatchingButton::releaseGroup() {

@@ -1,5 +1,7 @@
 #include "sevensegmentdisplay.h"
 
+#include "accessibleevents.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
@@ -36,6 +38,7 @@ void SevenSegmentDisplay::setValue(int value) {
         return;
     value_ = value;
     redraw();
+    announceNameChange(this);
 }
 
 void SevenSegmentDisplay::setDigits(int count) {

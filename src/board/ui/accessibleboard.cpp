@@ -1,0 +1,169 @@
+#include "accessibleboard.h"
+
+#include "boardnarrators.h"
+
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+constexpr int kColumns = 15; // cards to a row on either board size
+
+// One slot of the board. It has no object of its own, so the board keeps it registered.
+class AccessibleCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    AccessibleCell(BoardNarrator* narrator, int slot) : narrator_(narrator), slot_(slot) {}
+
+    bool isValid() const override { return narrator_ && slot_ <= narrator_->cellCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        const QAccessibleInterface* board = table();
+        return board ? board->window() : nullptr;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return table(); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && isValid() ? narrator_->cellName(slot_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid())
+            return {};
+        const QRect inView = narrator_->cellRect(slot_);
+        return {narrator_->view()->mapToGlobal(inView.topLeft()), inView.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.invisible = !isValid() || !narrator_->view()->isVisible();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
+                                                       : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return (slot_ - 1) % kColumns; }
+    int rowIndex() const override { return (slot_ - 1) / kColumns; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override {
+        return narrator_ ? QAccessible::queryAccessibleInterface(narrator_->view()) : nullptr;
+    }
+
+private:
+    QPointer<BoardNarrator> narrator_;
+    int slot_;
+};
+
+// Any image view may show the board or the status strip; which one it is, the narrator it
+// carries says. It is asked at every call, as Qt may make the interface before the narrator
+// is attached. The board is a table of fifteen cells to a row, child i being slot i + 1;
+// nothing can be selected there, cards are turned through the board's own input.
+class AccessibleImageView : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit AccessibleImageView(QWidget* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
+    ~AccessibleImageView() override { forgetCells(); }
+
+    QAccessible::Role role() const override {
+        if (board())
+            return QAccessible::Table;
+        return status() ? QAccessible::StatusBar : QAccessibleWidget::role();
+    }
+    QString text(QAccessible::Text t) const override {
+        const bool named = !widget()->accessibleName().isEmpty();
+        if (t == QAccessible::Name && !named && board())
+            return QStringLiteral("Spielfeld");
+        if (t == QAccessible::Name && !named && status())
+            return status()->text();
+        if (t == QAccessible::Description && board() && childCount() == 0)
+            return QStringLiteral("Kein Spiel aktiv");
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return board() ? board()->cellCount() : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < childCount() ? cell(index + 1) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child || child->role() != QAccessible::Cell || child->parent() != this)
+            return -1;
+        const auto* c = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
+        return c->rowIndex() * kColumns + c->columnIndex();
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint inView = widget()->mapFromGlobal(QPoint(x, y));
+        for (int slot = 1; slot <= childCount(); ++slot)
+            if (board()->cellRect(slot).contains(inView))
+                return cell(slot);
+        return nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface)
+            return board() ? static_cast<QAccessibleTableInterface*>(this) : nullptr;
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns)
+            return nullptr;
+        return cell(row * kColumns + column + 1);
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return childCount() > 0 ? kColumns : 0; }
+    int rowCount() const override { return childCount() / kColumns; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override { forgetCells(); }
+
+private:
+    BoardNarrator* board() const {
+        return widget()->findChild<BoardNarrator*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    StatusNarrator* status() const {
+        return widget()->findChild<StatusNarrator*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    QAccessibleInterface* cell(int slot) const {
+        auto known = cells_.constFind(slot);
+        if (known != cells_.constEnd())
+            return QAccessible::accessibleInterface(*known);
+        auto* made = new AccessibleCell(board(), slot);
+        cells_.insert(slot, QAccessible::registerAccessibleInterface(made));
+        return made;
+    }
+    void forgetCells() {
+        for (QAccessible::Id id : std::as_const(cells_))
+            QAccessible::deleteAccessibleInterface(id);
+        cells_.clear();
+    }
+
+    mutable QHash<int, QAccessible::Id> cells_;
+};
+
+} // namespace
+
+QAccessibleInterface* accessibleBoardPart(const QString& className, QObject* object) {
+    if (className != QLatin1String("ImageView") || !object->isWidgetType())
+        return nullptr;
+    return new AccessibleImageView(static_cast<QWidget*>(object));
+}
