@@ -25,6 +25,7 @@ Xvfb "$display" -screen 0 "$((1024 * scale))x$((768 * scale))x24" -nolisten tcp 
 xvfb=$!
 program=""
 trap 'test -z "$program" || kill $program 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
 sleep 1
 export DISPLAY="$display"
 mkdir -p "$work/home" "$work/config" "$work/data" "$work/runtime" "$work/bin"
@@ -66,13 +67,16 @@ xdotool key --delay 100 Tab Tab Tab Tab End Return
 sleep 1
 keys_to "$main"
 
+# Written when a game ends, before the end dialog shows. A Space meant for the board may reach
+# the dialog's focused button and close it before it is seen, so the file is the surer sign.
+statistics="$work/data/Vuko-Software/Sorbello/Sorbello.dat"
 ended=""
 turns=0
 # Twenty minutes are plenty: the computer player forgets nothing, so every pair either player
 # has seen is soon taken.
 deadline=$(($(date +%s) + 1200))
 while [ "$(date +%s)" -lt "$deadline" ]; do
-    if [ -n "$(xdotool search --onlyvisible --name '^Dieses Spiel ist beendet$' | head -n 1)" ]; then
+    if [ -e "$statistics" ]; then
         ended=yes
         break
     fi
@@ -98,10 +102,16 @@ if [ -z "$ended" ]; then
     echo "the game did not end after $turns turns of keys"
     exit 1
 fi
-echo "the game ended after $turns turns of keys: the end dialog 'Dieses Spiel ist beendet' is shown"
-keys_to "$(window '^Dieses Spiel ist beendet$')"
-xdotool key Return
-sleep 1
+echo "the game ended after $turns turns of keys: the statistics file is written"
+end="$(window '^Dieses Spiel ist beendet$')"
+if [ -n "$end" ]; then
+    echo "the end dialog 'Dieses Spiel ist beendet' is shown; Enter closes it"
+    keys_to "$end"
+    xdotool key Return
+    sleep 1
+else
+    echo "the end dialog was closed already by a Space meant for the board"
+fi
 keys_to "$main"
 # "&Datei", "&Beenden": no game runs any more, so the program ends without asking.
 xdotool key alt+d
