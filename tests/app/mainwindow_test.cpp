@@ -1,6 +1,7 @@
 #include "app/ui/mainwindow.h"
 #include "board/boardpainting.h"
 #include "board/cardfaces.h"
+#include "board/ui/boardframe.h"
 #include "controls/ui/imageview.h"
 #include "game/computerplayer.h"
 #include "game/turnflow.h"
@@ -346,6 +347,67 @@ TEST_F(MainWindowTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
     clickSlot(1);
     EXPECT_FALSE(state.cards[1].faceUp) << "the computer's turn";
     EXPECT_FALSE(window->boardView->isEnabled());
+}
+
+TEST_F(MainWindowTest, SpaceTurnsExactlyTheMarkedCardAndNothingWhileTheBoardTakesNoInput) {
+    open();
+    startGame();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    BoardFrame* keys = window->boardFrame;
+    ASSERT_TRUE(keys->hasFocus()) << "the board has the keys after the new-game dialog";
+    const GameState& state = window->gameState();
+    const auto faceUpCount = [&] {
+        int count = 0;
+        for (int k = 1; k <= state.cardCount(); ++k)
+            count += state.cards[k].faceUp ? 1 : 0;
+        return count;
+    };
+
+    QTest::keyClick(keys, Qt::Key_Space);
+    EXPECT_EQ(faceUpCount(), 0) << "the first key only shows the mark";
+    EXPECT_TRUE(keys->isMarkShown());
+    QTest::keyClick(keys, Qt::Key_Down);
+    QTest::keyClick(keys, Qt::Key_Right);
+    ASSERT_EQ(keys->focusedSlot(), 17);
+    QTest::keyClick(keys, Qt::Key_Space);
+    EXPECT_TRUE(state.cards[17].faceUp);
+    EXPECT_EQ(faceUpCount(), 1);
+    EXPECT_EQ(cardAt(window->boardView->shownImage(), state.cards[17]),
+              cardAt(window->images().board, state.cards[17]));
+
+    window->turnFlow().setBoardInput(false, TurnFlow::BoardInputSite::CardPressed);
+    QTest::keyClick(keys, Qt::Key_Right);
+    QTest::keyClick(keys, Qt::Key_Space);
+    QTest::keyClick(keys, Qt::Key_Return);
+    EXPECT_EQ(faceUpCount(), 1) << "no input, no turn";
+    window->turnFlow().setBoardInput(true, TurnFlow::BoardInputSite::FirstCardTurned);
+    QTest::keyClick(keys, Qt::Key_Return);
+    EXPECT_EQ(state.cards[18].revealCount, 1) << "Enter turns like Space";
+}
+
+TEST_F(MainWindowTest, TheKeyboardMarkLiesOnlyInTheGapAndGoesWithTheMouse) {
+    open();
+    startGame();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->boardFrame, Qt::Key_End);
+    QTest::keyClick(window->boardFrame, Qt::Key_Left);
+    const GameState& state = window->gameState();
+    const Card& marked = state.cards[59];
+    ASSERT_EQ(window->boardFrame->focusedSlot(), 59);
+    const QImage board = window->boardView->shownImage();
+    const QImage seen = window->boardView->grab().toImage().convertToFormat(board.format());
+    ASSERT_EQ(seen.size(), board.size());
+    for (int k = 1; k <= state.cardCount(); ++k)
+        ASSERT_EQ(cardAt(seen, state.cards[k]), cardAt(board, state.cards[k])) << "card " << k;
+    EXPECT_EQ(seen.pixelColor(marked.left - 2, marked.top + 20), QColor(255, 255, 0));
+    EXPECT_EQ(seen.pixelColor(marked.left + 41, marked.top - 2), QColor(255, 255, 0));
+    EXPECT_EQ(seen.pixelColor(marked.left + 42, marked.top + 42), QColor(Qt::black));
+
+    QTest::mouseClick(window->boardView, Qt::RightButton, {}, QPoint(marked.left + 20, marked.top + 20));
+    EXPECT_FALSE(window->boardFrame->isMarkShown());
+    EXPECT_EQ(window->boardView->grab().toImage().convertToFormat(board.format()), board);
 }
 
 TEST_F(MainWindowTest, TheCoverTogglesAndAChosenColourWaitsForIt) {

@@ -3,6 +3,7 @@
 #include "app/programidentity.h"
 #include "backgroundcover.h"
 #include "board/cardfaces.h"
+#include "board/ui/boardframe.h"
 #include "board/ui/boardscreen.h"
 #include "cards/ui/cardeditor.h"
 #include "cards/ui/sheetloading.h"
@@ -131,6 +132,7 @@ void MainWindow::connectCommands() {
     connect(debugDumpAction, &QAction::triggered, this, &MainWindow::dumpGameState);
     connect(computerTimer, &QTimer::timeout, this, [this] { computerPlayer_->onTimer(); });
     connect(boardView, &ImageView::mousePressed, this, &MainWindow::onBoardPressed);
+    connect(boardFrame, &BoardFrame::cardChosen, this, [this](int slot) { turnFlow_->turnCard(slot); });
 }
 
 // Only the left button turns a card, and only a press strictly inside a card's interior.

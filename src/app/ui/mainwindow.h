@@ -22,6 +22,7 @@
 #include <memory>
 
 class BackgroundCover;
+class BoardFrame;
 class BoardScreen;
 class ComputerPlayer;
 class GameRecords;
@@ -110,7 +111,7 @@ public:
     ToolButton* quitButton = nullptr;
     QFrame* toolBarDivider = nullptr;
     TexturePanel* boardPanel = nullptr;
-    QFrame* boardFrame = nullptr;
+    BoardFrame* boardFrame = nullptr;
     ImageView* boardView = nullptr;
     QTimer* computerTimer = nullptr;
     NetworkLink networkLink;

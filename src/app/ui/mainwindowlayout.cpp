@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 
 #include "board/fonts.h"
+#include "board/ui/boardframe.h"
 #include "controls/ui/imageview.h"
 #include "controls/ui/sevensegmentdisplay.h"
 #include "controls/ui/texturepanel.h"
@@ -92,13 +93,16 @@ void MainWindow::buildComponents() {
     boardPanel->setGeometry(0, 66, kClientWidth, kSmallClientHeight - 66);
     boardPanel->setTexture(panelTexture_);
 
-    boardFrame = new QFrame(boardPanel);
+    boardFrame = new BoardFrame(gameState_, boardPanel);
     boardFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     boardFrame->setLineWidth(1);
     boardFrame->setGeometry(16, 8, 664, 185);
     boardView = new ImageView(boardFrame);
     boardView->setGeometry(1, 1, 662, 183);
     boardView->setEnabled(false); // no clicks before the first game
+    boardFrame->setView(boardView);
+    // The board, not the first tool button, has the keys when the window opens.
+    boardFrame->setFocus();
 }
 
 void MainWindow::buildMenu() {

@@ -2,9 +2,11 @@
 
 #include "accessibleevents.h"
 #include "board/canvas.h"
+#include "controls/focusframe.h"
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,6 +33,7 @@ QColor shownColour(Lamp::Colour colour) {
 } // namespace
 
 Lamp::Lamp(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
     resize(17, 17);
 }
 
@@ -39,8 +42,19 @@ void Lamp::setChecked(bool on) {
         return;
     on_ = on;
     update();
+    updateTabStops();
     announceCheckedChange(this);
     Q_EMIT toggled();
+}
+
+void Lamp::setGroup(int group) {
+    group_ = group;
+    updateTabStops();
+}
+
+void Lamp::setBehaviour(Behaviour behaviour) {
+    behaviour_ = behaviour;
+    updateTabStops();
 }
 
 void Lamp::setLitColour(Colour colour) {
@@ -111,6 +125,10 @@ QImage Lamp::render() const {
         canvas.setTextColor(textColour_);
         canvas.textOut(side + kCaptionGap, (side - canvas.textExtent(caption_).height()) / 2, caption_);
     }
+    // Round the caption, or round the lamp when it has none.
+    if (hasFocus())
+        drawFocusFrame(image, caption_.isEmpty() ? QRect(0, 0, side, side)
+                                                 : QRect(QPoint(side + 1, 0), QPoint(width() - 1, side - 1)));
     return image;
 }
 
@@ -120,21 +138,71 @@ void Lamp::paintEvent(QPaintEvent*) {
 
 // Radio lamps answer for their group among their siblings only, so equal group numbers on
 // different panels of one window stay apart.
-void Lamp::switchOffPartners() {
-    if (!parentWidget())
-        return;
+QList<Lamp*> Lamp::radioGroup() const {
+    QList<Lamp*> lamps;
+    if (behaviour_ != RadioButton || !parentWidget())
+        return lamps;
     for (Lamp* other : parentWidget()->findChildren<Lamp*>(Qt::FindDirectChildrenOnly))
-        if (other != this && other->behaviour_ == RadioButton && other->group_ == group_)
+        if (other->behaviour_ == RadioButton && other->group_ == group_)
+            lamps.append(other);
+    std::stable_sort(lamps.begin(), lamps.end(), [](const Lamp* a, const Lamp* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    return lamps;
+}
+
+void Lamp::switchOffPartners() {
+    for (Lamp* other : radioGroup())
+        if (other != this)
             other->setChecked(false);
 }
 
-void Lamp::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
+// With none of the group on, each lamp of it is a Tab stop, so the group stays reachable.
+void Lamp::updateTabStops() {
+    const QList<Lamp*> lamps = radioGroup();
+    if (lamps.isEmpty()) {
+        setFocusPolicy(Qt::StrongFocus);
         return;
+    }
+    const bool anyOn = std::any_of(lamps.begin(), lamps.end(), [](const Lamp* l) { return l->on_; });
+    for (Lamp* l : lamps)
+        l->setFocusPolicy(l->on_ || !anyOn ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Lamp::activate() {
     if (behaviour_ == CheckBox) {
         setChecked(!on_);
         return;
     }
     setChecked(true);
     switchOffPartners();
+}
+
+// No wrapping round: the last lamp of a group stays where it is.
+void Lamp::moveInGroup(int step) {
+    const QList<Lamp*> lamps = radioGroup();
+    const qsizetype to = lamps.indexOf(this) + step;
+    if (to < 0 || to >= lamps.size())
+        return;
+    Lamp* next = lamps[to];
+    next->setFocus(Qt::OtherFocusReason);
+    next->activate();
+}
+
+void Lamp::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        activate();
+}
+
+void Lamp::keyPressEvent(QKeyEvent* event) {
+    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    const int key = event->key();
+    if (plain && key == Qt::Key_Space)
+        activate();
+    else if (plain && behaviour_ == RadioButton && (key == Qt::Key_Up || key == Qt::Key_Left))
+        moveInGroup(-1);
+    else if (plain && behaviour_ == RadioButton && (key == Qt::Key_Down || key == Qt::Key_Right))
+        moveInGroup(1);
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -7,6 +7,8 @@
 // A round lamp that works as a check box (`CheckBox`) or as one of a group of radio buttons
 // (`RadioButton`: lamps with the same parent and `group`). Its label is the optional
 // `caption`, drawn right of the lamp; clicking the label works like clicking the lamp.
+// Space works like a click. Of a radio group only the lamp that is on is a Tab stop; the arrow
+// keys move from it to the others of the group and switch them on, as with radio buttons.
 class Lamp : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool checked READ isChecked WRITE setChecked NOTIFY toggled)
@@ -35,9 +37,9 @@ public:
     int spotRadius() const { return spot_; }
     void setSpotRadius(int radius);
     int group() const { return group_; }
-    void setGroup(int group) { group_ = group; }
+    void setGroup(int group);
     Behaviour behaviour() const { return behaviour_; }
-    void setBehaviour(Behaviour behaviour) { behaviour_ = behaviour; }
+    void setBehaviour(Behaviour behaviour);
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
     QColor textColour() const { return textColour_; }
@@ -57,10 +59,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fitSize();
+    void activate();
+    // The radio lamps of the group, this one included, top to bottom and left to right.
+    QList<Lamp*> radioGroup() const;
     void switchOffPartners();
+    void updateTabStops();
+    void moveInGroup(int step);
 
     bool on_ = false;
     Colour colour_ = Red;

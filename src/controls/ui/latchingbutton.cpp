@@ -1,14 +1,17 @@
 #include "latchingbutton.h"
 
 #include "accessibleevents.h"
+#include "controls/focusframe.h"
 #include "controls/whitemask.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
 LatchingButton::LatchingButton(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::TabFocus);
     resize(17, 17);
 }
 
@@ -55,6 +58,9 @@ QImage LatchingButton::render() const {
         painter.drawImage(shift, shift,
                           whiteAsTransparent(picture_, style, colours.color(QPalette::Highlight)));
     }
+    painter.end();
+    if (hasFocus())
+        drawFocusFrame(image, QRect(QPoint(3, 3), QPoint(width() - 4, height() - 4)));
     return image;
 }
 
@@ -67,11 +73,23 @@ void LatchingButton::mousePressEvent(QMouseEvent* event) {
 }
 
 void LatchingButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click =
+    const bool released =
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (!click || !isEnabled())
+    if (released)
+        click();
+}
+
+void LatchingButton::click() {
+    if (!isEnabled())
         return;
     setDown(true);
     Q_EMIT clicked();
+}
+
+void LatchingButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)
+        click();
+    else
+        QWidget::keyPressEvent(event);
 }

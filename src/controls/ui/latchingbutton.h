@@ -5,7 +5,8 @@
 
 // A picture button that stays down once clicked and releases the other buttons of its group
 // (same parent, same `group`), like the card editor's drawing tools. It sizes itself to
-// its picture plus 5 pixels. Disabled (QWidget's enabled property), the picture is blended.
+// its picture plus 5 pixels. Tab reaches it and Space clicks it; a mouse click leaves the
+// focus where it was. Disabled (QWidget's enabled property), the picture is blended.
 class LatchingButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QImage picture READ picture WRITE setPicture)
@@ -36,9 +37,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void releaseGroup();
+    void click();
 
     QImage picture_;
     int group_ = 0;

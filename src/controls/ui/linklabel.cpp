@@ -3,9 +3,12 @@
 #include "programcursors.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent), opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
@@ -17,6 +20,7 @@ LinkLabel::LinkLabel(QWidget* parent)
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     setPalette(blue);
     setCursor(programCursor(kLinkCursor));
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void LinkLabel::setItalic(bool on) {
@@ -48,6 +52,23 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (click)
         follow();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)
+        follow();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
 void LinkLabel::follow() {

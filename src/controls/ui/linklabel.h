@@ -7,7 +7,7 @@
 #include <functional>
 
 // A label that opens a web address when clicked: blue, bold and underlined, italic while the
-// mouse is over it, with the pointing-hand cursor.
+// mouse is over it, with the pointing-hand cursor. Tab reaches it, Space follows it.
 class LinkLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString url READ url WRITE setUrl)
@@ -32,6 +32,8 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void setItalic(bool on);

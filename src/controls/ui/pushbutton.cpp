@@ -2,6 +2,7 @@
 
 #include "board/canvas.h"
 #include "board/fonts.h"
+#include "controls/focusframe.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -15,24 +16,6 @@ namespace {
 const QString kPlaceholder = QStringLiteral("/*-/");
 
 constexpr int kKeyPressMilliseconds = 20;
-
-// The focus frame inverts every other pixel of its outline, so it shows on any face colour.
-void invertDottedFrame(QImage& image, const QRect& frame) {
-    const auto invert = [&](int x, int y) {
-        if ((x + y) % 2 == 0)
-            image.setPixel(x, y, ~image.pixel(x, y) | 0xff000000u);
-    };
-    for (int x = frame.left(); x <= frame.right(); ++x) {
-        invert(x, frame.top());
-        if (frame.bottom() != frame.top())
-            invert(x, frame.bottom());
-    }
-    for (int y = frame.top() + 1; y < frame.bottom(); ++y) {
-        invert(frame.left(), y);
-        if (frame.right() != frame.left())
-            invert(frame.right(), y);
-    }
-}
 
 } // namespace
 
@@ -177,6 +160,15 @@ void PushButton::mouseReleaseEvent(QMouseEvent* event) {
         click();
 }
 
+void PushButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (isEnabled())
+        pressByKey();
+}
+
 void PushButton::focusInEvent(QFocusEvent* event) {
     update();
     QWidget::focusInEvent(event);
@@ -232,7 +224,7 @@ QImage PushButton::render() const {
     paintBevels(image, p);
     paintCaption(image, p);
     if (hasFocus())
-        invertDottedFrame(image, QRect(QPoint(3, 3), QPoint(width() - 5, height() - 5)));
+        drawFocusFrame(image, QRect(QPoint(3, 3), QPoint(width() - 5, height() - 5)));
     return image;
 }
 

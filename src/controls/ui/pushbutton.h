@@ -9,7 +9,8 @@
 // The coloured push button of the dialogs: a bevelled face in `faceColour` with a centred
 // caption. The window's `default` button answers Enter and its `cancel` button Escape, from
 // wherever the focus is, unless a control there took the key; the caption's & character
-// marks its accelerator. Disabled (QWidget's enabled property), it shows a silver face.
+// marks its accelerator, and Space presses it while it has the focus. Disabled (QWidget's enabled property),
+// it shows a silver face.
 class PushButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
@@ -57,6 +58,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

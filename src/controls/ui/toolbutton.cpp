@@ -1,16 +1,19 @@
 #include "toolbutton.h"
 
 #include "board/canvas.h"
+#include "controls/focusframe.h"
 #include "controls/whitemask.h"
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 ToolButton::ToolButton(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::TabFocus);
     resize(17, 17);
     fitSize();
 }
@@ -89,6 +92,9 @@ QImage ToolButton::render() const {
     }
     if (!picture_.isNull())
         QPainter(&image).drawImage(w / 2 + d - picture_.width() / 2, d + 7, picture_);
+    // Inside the three lines of the mouse frame, so both can show at once.
+    if (hasFocus())
+        drawFocusFrame(image, QRect(QPoint(4, 4), QPoint(w - 5, h - 5)));
     return image;
 }
 
@@ -125,5 +131,14 @@ void ToolButton::mouseReleaseEvent(QMouseEvent* event) {
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click && isEnabled())
+        Q_EMIT clicked();
+}
+
+void ToolButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (isEnabled())
         Q_EMIT clicked();
 }

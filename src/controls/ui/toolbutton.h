@@ -9,8 +9,9 @@
 
 // The flat tool button of the main window and the card editor: a picture over two caption
 // lines on the texture behind it, framed by three rounded lines while the mouse is over it.
-// It sizes itself to its picture and captions. Disabled (QWidget's enabled property), it
-// shows in the blended look and does not click.
+// It sizes itself to its picture and captions. Tab reaches it and Space clicks it, but a click
+// with the mouse leaves the focus where it was, as with QToolButton. Disabled (QWidget's enabled property),
+// it shows in the blended look and does not click.
 class ToolButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QImage picture READ picture WRITE setPicture)
@@ -53,6 +54,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // An empty caption line takes no room, so a one-line button is not taller than it needs.

@@ -106,6 +106,8 @@ void AboutDialog::buildRightColumn() {
     okayButton->setDefault(true);
     okayButton->setCancel(true);
     connect(okayButton, &PushButton::clicked, this, &QDialog::accept);
+    // The dialog opens with the focus on "Okay", not on the link made before it.
+    okayButton->setFocus();
 }
 
 void AboutDialog::showEvent(QShowEvent* event) {
