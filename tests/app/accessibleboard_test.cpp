@@ -1,4 +1,5 @@
 #include "app/ui/mainwindow.h"
+#include "board/ui/boardframe.h"
 #include "cards/builtinpicturenames.h"
 #include "controls/ui/imageview.h"
 #include "controls/ui/sevensegmentdisplay.h"
@@ -81,6 +82,30 @@ TEST_F(AccessibleBoardTest, TheBoardIsATableOfSlotsThatTellsTurnedAndRemovedCard
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window.remainingDisplay)->text(QAccessible::Name),
               "Restpunkte: 29");
     EXPECT_GE(heard.count(window.remainingDisplay, QAccessible::NameChanged), 1);
+}
+
+TEST_F(AccessibleBoardTest, TheKeyboardMarkIsTheFocusedCell) {
+    AccessibilityEvents heard;
+    startGameThroughDialog(window);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    BoardFrame* keys = window.boardFrame;
+    ASSERT_TRUE(keys->hasFocus());
+    const auto focused = [&](int slot) {
+        return board()->cellAt((slot - 1) / 15, (slot - 1) % 15)->state().focused;
+    };
+    EXPECT_FALSE(focused(1)) << "no mark before the keyboard is used";
+
+    QTest::keyClick(keys, Qt::Key_Home);
+    QTest::keyClick(keys, Qt::Key_Right);
+    ASSERT_EQ(keys->focusedSlot(), 2);
+    EXPECT_TRUE(focused(2));
+    EXPECT_FALSE(focused(1));
+    EXPECT_EQ(heard.count(window.boardView, QAccessible::Focus, 1), 1);
+    EXPECT_EQ(heard.count(window.boardView, QAccessible::Focus, 0), 1);
+
+    QTest::mouseClick(window.boardView, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(focused(2)) << "the mouse takes the mark away";
 }
 
 TEST_F(AccessibleBoardTest, TheStatusStripReadsPointsAndWhoseTurnItIsAndAnnouncesTheNextPlayer) {

@@ -96,6 +96,7 @@ void MainWindow::buildComponents() {
     boardFrame = new BoardFrame(gameState_, boardPanel);
     boardFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     boardFrame->setLineWidth(1);
+    boardFrame->setAccessibleName(QStringLiteral("Spielfeld"));
     boardFrame->setGeometry(16, 8, 664, 185);
     boardView = new ImageView(boardFrame);
     boardView->setGeometry(1, 1, 662, 183);

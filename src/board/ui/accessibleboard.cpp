@@ -1,5 +1,6 @@
 #include "accessibleboard.h"
 
+#include "boardframe.h"
 #include "boardnarrators.h"
 
 #include <QAccessibleWidget>
@@ -41,6 +42,10 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s;
         s.invisible = !isValid() || !narrator_->view()->isVisible();
+        if (const auto* keys = qobject_cast<const BoardFrame*>(narrator_->view()->parentWidget())) {
+            s.focusable = true;
+            s.focused = keys->hasFocus() && keys->isMarkShown() && keys->focusedSlot() == slot_;
+        }
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {

@@ -1,5 +1,6 @@
 #include "boardframe.h"
 
+#include "controls/ui/accessibleevents.h"
 #include "focusmark.h"
 #include "game/boardnavigation.h"
 #include "game/gamestate.h"
@@ -88,6 +89,14 @@ void BoardFrame::placeMark() {
     if (shown)
         mark_->ring(QPoint(state_.cards[slot_].left, state_.cards[slot_].top));
     mark_->setVisible(shown);
+    // A screen reader follows the mark as it follows the focus: the marked slot is the board's
+    // focused cell.
+    if (shown && slot_ != announcedSlot_) {
+        QAccessibleEvent event(view_, QAccessible::Focus);
+        event.setChild(slot_ - 1);
+        announce(event);
+    }
+    announcedSlot_ = shown ? slot_ : 0;
 }
 
 void BoardFrame::focusInEvent(QFocusEvent* event) {

@@ -39,4 +39,5 @@ private:
     FocusMark* mark_ = nullptr;
     int slot_ = 0;
     bool keyboardUsed_ = false;
+    int announcedSlot_ = 0; // the marked card a screen reader was last told of
 };
