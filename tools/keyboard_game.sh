@@ -40,14 +40,7 @@ env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" 
     unshare -n sh -c 'ip link set lo up && exec "$0"' "$work/bin/sorbello" >"$work/log" 2>&1 &
 program=$!
 
-# The first visible window with this title, waiting up to five seconds for it.
-window() {
-    for _ in 1 2 3 4 5 6 7 8 9 10; do
-        found="$(xdotool search --onlyvisible --name "$1" | head -n 1)"
-        test -z "$found" || { echo "$found"; return; }
-        sleep 0.5
-    done
-}
+. tools/xwindow.sh
 # Without a window manager nothing gives a window the keyboard; this does, without the mouse.
 keys_to() {
     xdotool windowfocus --sync "$1"
