@@ -10,6 +10,7 @@
 #include "support/gametable.h"
 #include "support/modal.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -92,6 +93,14 @@ TEST_F(NewGameDialogTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
     settings.setValue(QStringLiteral("geg2"), QStringLiteral("3"));
     settings.setValue(QStringLiteral("sp4"), QStringLiteral("Bert"));
     auto dialog = openDialog();
+    // The rows look alike to a screen reader unless each control names its row.
+    const auto heardName = [](QObject* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(heardName(dialog->nameEdits[3]), "Name von Teilnehmer 4");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog->kindLists[3])->text(QAccessible::Description),
+              "Art von Teilnehmer 4");
+    EXPECT_EQ(heardName(dialog->networkLamps[3]), "Teilnehmer 4 im Netzwerk");
     dialog->networkLamps[3]->setChecked(true);
     dialog->largeBoardLamp->setChecked(true);
     dialog->smallBoardLamp->setChecked(false);

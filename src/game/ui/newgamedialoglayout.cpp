@@ -63,6 +63,11 @@ void NewGameDialog::buildLayout(const QImage& texture) {
         kindLists[row]->setGeometry(156, y, 200, 22);
         networkLamps[row] = lamp(panel, QStringLiteral("Netzwerk"), {364, y + 3}, Lamp::CheckBox, 0);
         networkLamps[row]->setObjectName(QStringLiteral("networkLamp%1").arg(row + 1));
+        // A screen reader hears which row a control belongs to; the screen shows it by position.
+        nameEdits[row]->setAccessibleName(QStringLiteral("Name von Teilnehmer %1").arg(row + 1));
+        // A combo box reads its current kind as its name; which row it is goes in the description.
+        kindLists[row]->setAccessibleDescription(QStringLiteral("Art von Teilnehmer %1").arg(row + 1));
+        networkLamps[row]->setAccessibleName(QStringLiteral("Teilnehmer %1 im Netzwerk").arg(row + 1));
     }
 
     QGroupBox* groupSizeBox = box(panel, QStringLiteral("Spielart"), {8, 158, 170, 62});
