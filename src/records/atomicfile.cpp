@@ -5,10 +5,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
+
+// QSaveFile's temporary name: the file's own name, a dot and six random letters or digits.
+bool isTemporaryNameOf(const QString& candidate, const QString& fileName) {
+    constexpr int kRandomLength = 6;
+    if (candidate.size() != fileName.size() + 1 + kRandomLength || !candidate.startsWith(fileName) ||
+        candidate.at(fileName.size()) != QLatin1Char('.'))
+        return false;
+    const QStringView random = QStringView(candidate).sliced(fileName.size() + 1);
+    return std::all_of(random.begin(), random.end(),
+                       [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
+}
 
 // A full disk first takes part of the bytes without an error; only writing the rest tells why.
 bool writeAll(QSaveFile& file, QByteArrayView bytes) {
@@ -44,18 +56,15 @@ FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes) {
     return {true, QString()};
 }
 
+// Matched by hand rather than with name filters: they would load the regular-expression
+// engine at every start.
 int removeLeftoverTemporaryFiles(const QString& path) {
     const QFileInfo target(path);
-    // QSaveFile's temporary name: the file's own name with six random characters appended.
-    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-    const QDir directory = target.absoluteDir();
     const QFileInfoList candidates =
-        directory.entryInfoList({target.fileName() + QStringLiteral(".??????")},
-                                QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
+        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     int removed = 0;
     for (const QFileInfo& candidate : candidates) {
-        if (!temporaryName.match(candidate.fileName()).hasMatch())
+        if (!isTemporaryNameOf(candidate.fileName(), target.fileName()))
             continue;
         if (QFile::remove(candidate.filePath())) {
             qCInfo(lcRecords) << "removed the leftover" << candidate.filePath();
