@@ -23,6 +23,8 @@ for file in bin/sorbello share/applications/sorbello.desktop share/icons/hicolor
             share/doc/sorbello/copyright; do
     test -f "$prefix/$file" || { echo "not installed: $file"; exit 1; }
 done
+# Where the module lies depends on the library folder (lib, or lib/<triplet> on Debian).
+find "$prefix" -path "*/sorbello/sorbello-audio.so" | grep -q . || { echo "not installed: the audio module"; exit 1; }
 grep -qx "Exec=$prefix/bin/sorbello" "$prefix/share/applications/sorbello.desktop"
 
 mkdir -p "$home"

@@ -152,7 +152,14 @@ def main():
         time.sleep(1)
         recorder = Recorder(env, "sorbello_check.monitor")
         subprocess.run(["xdotool", "windowfocus", "--sync", window], env=env)
+        # F2 opens the new-game dialog; Enter on the first kind list starts the game it
+        # offers. Without a window manager the dialog gets the keyboard only when told.
         subprocess.run(["xdotool", "key", "F2"], env=env)
+        dialog = subprocess.run(["xdotool", "search", "--sync", "--name", "^Neues Spiel"], env=env,
+                                capture_output=True, text=True, timeout=20).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", dialog], env=env)
+        time.sleep(0.3)
+        subprocess.run(["xdotool", "key", "--delay", "100", "Tab", "Return"], env=env)
         time.sleep(2)
         subprocess.run(["xdotool", "mousemove", "--window", window, str(CARD_X), str(CARD_Y)], env=env)
         click_time = time.monotonic()

@@ -389,7 +389,7 @@ def print_table(results, starts, seconds):
     print(f"{'figure':34} {'bare window':>20} {'Sorbello':>20} {'ratio':>7}")
     for key, title, form in FIGURES:
         samples = starts if key.startswith(("map", "draw")) else results
-        if ("sorbello", key) not in samples[0]:
+        if not samples or ("sorbello", key) not in samples[0]:
             continue
         medians, texts = [], []
         for label in ("bare", "sorbello"):
@@ -399,7 +399,7 @@ def print_table(results, starts, seconds):
         # A bare window that does not wake at all gives no ratio.
         ratio = f"{medians[1] / medians[0]:.2f}x" if medians[0] > 0.05 else "-"
         print(f"{title:34} {texts[0]:>20} {texts[1]:>20} {ratio:>7}")
-    for label, name in (("bare", "bare window"), ("sorbello", "Sorbello")):
+    for label, name in (("bare", "bare window"), ("sorbello", "Sorbello")) if results else ():
         for phase in ("idle", "game"):
             print(f"{name} wake-ups/s per thread, {phase}: " + per_thread(results, label, phase))
 

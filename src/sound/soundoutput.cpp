@@ -1,6 +1,6 @@
 #include "soundoutput.h"
 
-#include "audiosinkdevice.h"
+#include "audiomoduledevice.h"
 #include "waveresource.h"
 
 #include <QEventLoop>
@@ -17,7 +17,7 @@ constexpr int kPollIntervalMs = 50;
 constexpr int kMaxErrorTextLength = 255;
 } // namespace
 
-SoundOutput::SoundOutput(QObject* owner) : SoundOutput(std::make_unique<AudioSinkDevice>(), owner) {}
+SoundOutput::SoundOutput(QObject* owner) : SoundOutput(std::make_unique<AudioModuleDevice>(), owner) {}
 
 SoundOutput::SoundOutput(std::unique_ptr<WaveOutDevice> device, QObject* owner)
     : QObject(owner), device_(std::move(device)) {

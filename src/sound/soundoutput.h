@@ -22,7 +22,7 @@ class SoundOutput : public QObject, public SoundPort {
 public:
     enum class State { Idle, Playing, Finished };
 
-    // Plays through the default audio output.
+    // Plays through the default audio output, by the audio module.
     explicit SoundOutput(QObject* owner = nullptr);
     explicit SoundOutput(std::unique_ptr<WaveOutDevice> device, QObject* owner = nullptr);
     ~SoundOutput() override;

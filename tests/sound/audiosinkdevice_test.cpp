@@ -1,16 +1,24 @@
-#include "sound/audiosinkdevice.h"
+#include "sound/audiomoduledevice.h"
 
 #include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 
-// These run against whatever sound output the machine has: the first only with one (a sound
-// server reachable through PULSE_SERVER, say), the second only without.
+// These run the audio module as the program loads it, against whatever sound output the
+// machine has: the first only with one (a sound server reachable through PULSE_SERVER, say),
+// the second only without.
+
+namespace {
+AudioModuleDevice builtModule() {
+    return AudioModuleDevice({QStringLiteral(SORBELLO_AUDIO_MODULE)});
+}
+} // namespace
 
 TEST(AudioSinkDevice, PlaysABufferToItsEnd) {
     if (QMediaDevices::defaultAudioOutput().isNull())
@@ -19,7 +27,7 @@ TEST(AudioSinkDevice, PlaysABufferToItsEnd) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray samples = file.readAll().mid(44, 1485);
 
-    AudioSinkDevice device;
+    AudioModuleDevice device = builtModule();
     std::atomic<int> done{0};
     ASSERT_EQ(device.open(makePcmWaveFormat(1, 11025, 8), [&done] { ++done; }), kDeviceOk);
     ASSERT_EQ(device.write(samples), kDeviceOk);
@@ -34,7 +42,29 @@ TEST(AudioSinkDevice, PlaysABufferToItsEnd) {
 TEST(AudioSinkDevice, WithoutAudioOutputThereIsNoDevice) {
     if (!QMediaDevices::defaultAudioOutput().isNull())
         GTEST_SKIP() << "this machine has an audio output";
-    AudioSinkDevice device;
+    AudioModuleDevice device = builtModule();
     EXPECT_EQ(device.open(makePcmWaveFormat(1, 11025, 8), [] {}), kNoDevice);
+    EXPECT_TRUE(device.load()) << "the module was not loaded: the result says nothing";
     EXPECT_EQ(device.write("\x80"), kDeviceNotOpen);
+}
+
+TEST(AudioModuleDevice, AMissingOrBrokenModuleMeansSilence) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile notALibrary(folder.filePath(AudioModuleDevice::moduleFileName()));
+    ASSERT_TRUE(notALibrary.open(QIODevice::WriteOnly));
+    notALibrary.write("not a shared object");
+    notALibrary.close();
+
+    AudioModuleDevice device({folder.filePath(QStringLiteral("missing.so")), notALibrary.fileName()});
+    EXPECT_EQ(device.open(makePcmWaveFormat(1, 11025, 8), [] {}), kNoDevice);
+    EXPECT_FALSE(device.load());
+    EXPECT_EQ(device.write("\x80"), kDeviceNotOpen);
+    EXPECT_EQ(device.reset(), kDeviceNotOpen);
+    EXPECT_EQ(device.close(), kDeviceNotOpen);
+}
+
+TEST(AudioModuleDevice, TheLaterCandidateIsTriedWhenTheFirstIsMissing) {
+    AudioModuleDevice device({QStringLiteral("/nonexistent/sorbello-audio.so"), QStringLiteral(SORBELLO_AUDIO_MODULE)});
+    EXPECT_TRUE(device.load());
 }

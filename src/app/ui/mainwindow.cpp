@@ -94,7 +94,7 @@ void MainWindow::initialise() {
     images_.board = QImage(boardView->size(), QImage::Format_RGB32);
     images_.board.fill(Qt::white);
     computeSlotPositions(gameState_);
-    useBuiltInSheet(images_.sheet);
+    // The picture sheet stays empty until a game starts: every start loads the one it uses.
     networkLink.setConnectPort(env_.connectPort);
     networkLink.setMaxBlockLength(kLargestMessage);
     networkLink.listen();

@@ -93,7 +93,9 @@ void BoardScreen::showFadeFrame(const QImage& frame, qint32 /*userValue*/) {
 
 void BoardScreen::drawTitlePicture(const QString& programName, const QString& version) {
     ImageView* box = widgets_.boardView;
-    images_.board = QImage(box->width(), box->height(), QImage::Format_RGB32);
+    // The title covers the whole board, so the board image is painted over where it can be.
+    if (images_.board.size() != box->size())
+        images_.board = QImage(box->size(), QImage::Format_RGB32);
     paintTitlePicture(images_.board, images_.texture, programName, version);
     box->showImage(images_.board);
 }
