@@ -33,7 +33,7 @@ bool AudioModuleDevice::load() {
     triedLoading_ = true;
     using Factory = WaveOutDevice* (*)();
     for (const QString& file : moduleFiles_) {
-        // Never unloaded: the device's code must outlive it, and a second load is cheap.
+        // Stays loaded when `library` goes: the device's code must outlive it.
         QLibrary library(file);
         if (!library.load()) {
             qCDebug(lcAudioModule) << library.errorString();
@@ -45,6 +45,7 @@ bool AudioModuleDevice::load() {
         }
         qCWarning(lcAudioModule) << file << "has no" << kFactoryName;
     }
+    qCWarning(lcAudioModule) << "no audio module found, the game stays silent:" << moduleFiles_;
     return false;
 }
 
