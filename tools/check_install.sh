@@ -24,7 +24,9 @@ for file in bin/sorbello share/applications/sorbello.desktop share/icons/hicolor
     test -f "$prefix/$file" || { echo "not installed: $file"; exit 1; }
 done
 # Where the module lies depends on the library folder (lib, or lib/<triplet> on Debian).
-find "$prefix" -path "*/sorbello/sorbello-audio.so" | grep -q . || { echo "not installed: the audio module"; exit 1; }
+for module in sorbello-audio.so sorbello-network.so; do
+    find "$prefix" -path "*/sorbello/$module" | grep -q . || { echo "not installed: $module"; exit 1; }
+done
 grep -qx "Exec=$prefix/bin/sorbello" "$prefix/share/applications/sorbello.desktop"
 
 mkdir -p "$home"

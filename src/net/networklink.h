@@ -1,27 +1,22 @@
 #pragma once
 
 #include "blockport.h"
-#include "framecodec.h"
 #include "game/eventloopwait.h"
 #include "networkblock.h"
-#include "slottable.h"
 
 #include <QObject>
-#include <QPointer>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTimer>
 
-#include <vector>
+#include <memory>
+#include <optional>
+
+class ListeningSocket;
+class TcpTransport;
 
 // Lets two running games exchange blocks over TCP: one peer at a time, reached by listening
-// on port 1024 or by connecting to the other computer's port 1024. Blocks are queued in a
-// table of 100 slots and go out in frames of at most 5000 bytes from a 5 ms send tick, which
-// runs only while something is queued; received frames are joined into blocks again.
-//
-// Block handlers may run the message loop (a question, a turn's pauses), so received blocks
-// are handed on from the event loop, never from inside a socket's own signal; and a socket
-// that is done with is freed only when none of its signals is being handled.
+// on port 1024 or by connecting to the other computer's port 1024. The connections, frames
+// and slots are the network module's (TcpLink), loaded when first needed: until a caller
+// knocks or the game itself reaches out, a plain listening socket holds the port, and the
+// network library is not loaded at all.
 class NetworkLink : public QObject, public BlockPort {
     Q_OBJECT
 public:
@@ -35,19 +30,19 @@ public:
     // The other computer's port, for tests whose two instances cannot both listen on one.
     void setConnectPort(quint16 port) { connectPort_ = port; }
     // The clock the caller time limit is measured on; tests move their own.
-    void setClock(const TickClock& clock) { clock_ = &clock; }
+    void setClock(const TickClock& clock);
     ~NetworkLink() override;
 
     // Starts listening on all local addresses; false (with socketError) when the port is taken.
     bool listen();
-    bool listening() const { return server_.isListening(); }
-    quint16 serverPort() const { return server_.serverPort(); }
+    bool listening() const;
+    quint16 serverPort() const;
 
     void connectTo(const QString& address);
     // Ends every connection and stops listening for the rest of the run.
     void closeConnections() override;
     void sendBlock(const NetworkBlock& block) override;
-    bool isOnline() const override { return online_; }
+    bool isOnline() const override;
     void keepConnection() override;
 
     // A received block longer than this is taken for garbage and ends the connection.
@@ -67,47 +62,15 @@ Q_SIGNALS:
     void blockDropped();
 
 private:
-    void sendTick();
-    void receive(QTcpSocket* socket);
-    void queueDelivery();
-    void deliverBlocks();
-    void acceptConnection();
-    void outgoingConnected();
-    void connectionEnded();
-    void endBrokenConnection();
-    void endIdleCaller();
-    // Runs the idle-caller check while an accepted caller has not been kept.
-    void armCallerCheck();
-    void setOnline(bool online);
-    void discardTransfers();
-    QTcpSocket* peer() const;
-    // Wires a socket signal to `handler`, counting the handlers running.
-    template <typename Signal, typename Handler>
-    void onSocket(QTcpSocket* socket, Signal signal, Handler handler);
-    void retire(QTcpSocket* socket);
-    void scheduleFreeing();
-    void freeRetired();
+    // The module's transport, made on first use; nullptr when the module cannot be loaded.
+    TcpTransport* transport();
 
     quint16 port_;
     quint16 connectPort_;
-    QTcpServer server_;
-    QTcpSocket outgoing_;
-    QPointer<QTcpSocket> accepted_;
-    // Sockets done with, waiting until none of their signals is being handled.
-    std::vector<QTcpSocket*> retired_;
-    int socketSignalsRunning_ = 0;
-    bool freeingQueued_ = false;
-    QTimer sendTimer_{this};
-    QTimer callerTimer_{this};
-    SlotTable slots_;
-    bool queueBusy_ = false;
-    bool acceptedRole_ = false;
-    bool outgoingRole_ = false;
-    bool online_ = false;
-    bool deliveryQueued_ = false;
-    FrameReader reader_;
+    std::optional<quint32> maxBlockLength_;
     SteadyTickClock steadyClock_;
     const TickClock* clock_ = &steadyClock_;
-    quint32 acceptedAt_ = 0;
-    bool callerKept_ = false;
+    ListeningSocket* listener_;
+    std::unique_ptr<TcpTransport> transport_;
+    bool triedLoading_ = false;
 };

@@ -1,29 +1,14 @@
 #include "ownaddress.h"
 
-#include <QHostInfo>
-#include <QNetworkInterface>
-
-namespace {
-bool usable(const QHostAddress& address) {
-    return address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback();
-}
-} // namespace
-
-QString chooseShownAddress(const QList<QHostAddress>& resolved, const QList<QHostAddress>& interfaces) {
-    for (auto it = resolved.crbegin(); it != resolved.crend(); ++it)
-        if (usable(*it))
-            return it->toString();
-    for (const QHostAddress& address : interfaces)
-        if (usable(address))
-            return address.toString();
-    return {};
-}
+#include "modulelibrary.h"
+#include "net/networkmodule.h"
 
 QString lookUpOwnAddress() {
-    const QHostInfo host = QHostInfo::fromName(QHostInfo::localHostName());
-    const QList<QHostAddress> resolved =
-        host.error() == QHostInfo::NoError ? host.addresses() : QList<QHostAddress>();
-    return chooseShownAddress(resolved, QNetworkInterface::allAddresses());
+    QString address;
+    if (const auto lookUp = reinterpret_cast<LookUpOwnAddress>(
+            resolveModuleFunction(moduleCandidates(networkModuleFile()), kLookUpOwnAddress)))
+        lookUp(&address);
+    return address;
 }
 
 QString ownAddressMessage(const QString& address) {

@@ -1,23 +1,8 @@
 #include "audiomoduledevice.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
-#include <QLoggingCategory>
+#include "shell/modulelibrary.h"
 
-Q_LOGGING_CATEGORY(lcAudioModule, "sorbello.sound.module")
-
-namespace {
-QStringList installedModuleFiles() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString fileName = AudioModuleDevice::moduleFileName();
-    // Installed: the program's folder to the module folder is fixed at build time. Built: the
-    // module lies beside the program.
-    return {programFolder + QStringLiteral("/" SORBELLO_AUDIO_MODULE_FOLDER "/") + fileName,
-            programFolder + QLatin1Char('/') + fileName};
-}
-} // namespace
-
-AudioModuleDevice::AudioModuleDevice() : AudioModuleDevice(installedModuleFiles()) {}
+AudioModuleDevice::AudioModuleDevice() : AudioModuleDevice(moduleCandidates(moduleFileName())) {}
 
 AudioModuleDevice::AudioModuleDevice(QStringList moduleFiles) : moduleFiles_(std::move(moduleFiles)) {}
 
@@ -32,21 +17,9 @@ bool AudioModuleDevice::load() {
         return device_ != nullptr;
     triedLoading_ = true;
     using Factory = WaveOutDevice* (*)();
-    for (const QString& file : moduleFiles_) {
-        // Stays loaded when `library` goes: the device's code must outlive it.
-        QLibrary library(file);
-        if (!library.load()) {
-            qCDebug(lcAudioModule) << library.errorString();
-            continue;
-        }
-        if (const auto factory = reinterpret_cast<Factory>(library.resolve(kFactoryName))) {
-            device_.reset(factory());
-            return device_ != nullptr;
-        }
-        qCWarning(lcAudioModule) << file << "has no" << kFactoryName;
-    }
-    qCWarning(lcAudioModule) << "no audio module found, the game stays silent:" << moduleFiles_;
-    return false;
+    if (const auto factory = reinterpret_cast<Factory>(resolveModuleFunction(moduleFiles_, kFactoryName)))
+        device_.reset(factory());
+    return device_ != nullptr;
 }
 
 DeviceResult AudioModuleDevice::open(const PcmWaveFormat& format, std::function<void()> bufferDone) {

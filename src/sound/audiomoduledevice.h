@@ -11,7 +11,7 @@
 // sound for a while or never. Without the module there is no device, so the game is silent.
 class AudioModuleDevice : public WaveOutDevice {
 public:
-    // Looks for the module beside the program and where it is installed.
+    // Looks for the module where the program's modules are (moduleCandidates).
     AudioModuleDevice();
     // Tries these module files in turn; tests name their own.
     explicit AudioModuleDevice(QStringList moduleFiles);

@@ -210,3 +210,45 @@ TEST_F(NetworkLinkTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
 }
 
 } // namespace
+
+// Until a caller knocks, the port is held by a plain socket; the network module's server takes
+// it over for the first caller, whichever address family the caller comes by.
+TEST_F(NetworkLinkTest, CallersReachTheLinkByIPv4AndIPv6) {
+    auto first = rawClient();
+    first->abort();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !host.isOnline(); }, kWait));
+
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHostIPv6))
+        GTEST_SKIP() << "no IPv6 loopback here";
+    QTcpSocket second;
+    second.connectToHost(QHostAddress(QHostAddress::LocalHostIPv6), host.serverPort());
+    ASSERT_TRUE(second.waitForConnected(kWait)) << second.errorString().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return host.isOnline(); }, kWait));
+    EXPECT_EQ(hostSeen.statuses, QList<bool>({true, false, true}));
+}
+
+TEST(NetworkLinkPort, ATakenPortIsReportedInQtsOwnWords) {
+    QTcpServer holder;
+    ASSERT_TRUE(holder.listen(QHostAddress::Any));
+    QTcpServer second;
+    ASSERT_FALSE(second.listen(QHostAddress::Any, holder.serverPort()));
+
+    NetworkLink link(nullptr, holder.serverPort());
+    QStringList errors;
+    QObject::connect(&link, &NetworkLink::socketError, [&errors](const QString& text) { errors << text; });
+    EXPECT_FALSE(link.listen());
+    EXPECT_FALSE(link.listening());
+    EXPECT_EQ(errors, QStringList{second.errorString()});
+}
+
+TEST(NetworkLinkPort, ClosingBeforeAnyCallerGivesThePortBack) {
+    NetworkLink link(nullptr, 0);
+    ASSERT_TRUE(link.listen());
+    const quint16 port = link.serverPort();
+    ASSERT_NE(port, 0);
+    link.closeConnections();
+    EXPECT_FALSE(link.listening());
+    QTcpServer next;
+    EXPECT_TRUE(next.listen(QHostAddress::Any, port)) << next.errorString().toStdString();
+}

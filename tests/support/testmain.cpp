@@ -1,4 +1,5 @@
 #include "app/ui/accessibility.h"
+#include "shell/modulelibrary.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
         qputenv(variable, home.path().toLocal8Bit());
     QApplication app(argc, argv);
     installAccessibility();
+    addModuleFolder(QStringLiteral(SORBELLO_BUILT_MODULES));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
