@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace {
@@ -63,7 +65,10 @@ bool TcpLink::listen(quint16 port) {
 }
 
 bool TcpLink::adoptListeningSocket(qintptr descriptor) {
-    return server_.setSocketDescriptor(descriptor);
+    if (server_.setSocketDescriptor(descriptor))
+        return true;
+    ::close(static_cast<int>(descriptor));
+    return false;
 }
 
 void TcpLink::setMaxBlockLength(quint32 bytes) {

@@ -22,7 +22,7 @@ public:
     virtual ~TcpTransport() = default;
 
     virtual bool listen(quint16 port) = 0;
-    // Takes over a socket already listening.
+    // Takes over a socket already listening; one it cannot use, it closes.
     virtual bool adoptListeningSocket(qintptr descriptor) = 0;
     virtual bool listening() const = 0;
     virtual quint16 serverPort() const = 0;
