@@ -23,7 +23,7 @@ for file in bin/sorbello share/applications/sorbello.desktop share/icons/hicolor
             share/doc/sorbello/copyright; do
     test -f "$prefix/$file" || { echo "not installed: $file"; exit 1; }
 done
-# Where the module lies depends on the library folder (lib, or lib/<triplet> on Debian).
+# Where the modules lie depends on the library folder (lib, or lib/<triplet> on Debian).
 for module in sorbello-audio.so sorbello-network.so; do
     find "$prefix" -path "*/sorbello/$module" | grep -q . || { echo "not installed: $module"; exit 1; }
 done

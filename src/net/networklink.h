@@ -3,6 +3,7 @@
 #include "blockport.h"
 #include "game/eventloopwait.h"
 #include "networkblock.h"
+#include "tcptransport.h"
 
 #include <QObject>
 
@@ -10,7 +11,6 @@
 #include <optional>
 
 class ListeningSocket;
-class TcpTransport;
 
 // Lets two running games exchange blocks over TCP: one peer at a time, reached by listening
 // on port 1024 or by connecting to the other computer's port 1024. The connections, frames
@@ -21,9 +21,7 @@ class NetworkLink : public QObject, public BlockPort {
     Q_OBJECT
 public:
     static constexpr quint16 kPort = 1024;
-    // A caller that has not been kept by then is closed, so it cannot hold the only
-    // connection for ever.
-    static constexpr quint32 kCallerTimeLimitMs = 30000;
+    static constexpr quint32 kCallerTimeLimitMs = TcpTransport::kCallerTimeLimitMs;
 
     // The port is fixed in the game; tests use their own to run two components on one machine.
     explicit NetworkLink(QObject* parent = nullptr, quint16 port = kPort);

@@ -24,10 +24,6 @@
 class TcpLink : public QObject, public TcpTransport {
     Q_OBJECT
 public:
-    // A caller that has not been kept by then is closed, so it cannot hold the only
-    // connection for ever.
-    static constexpr quint32 kCallerTimeLimitMs = 30000;
-
     TcpLink(Events events, const TickClock& clock, QObject* parent);
     ~TcpLink() override;
 

@@ -19,6 +19,10 @@ public:
         std::function<void()> blockDropped;
     };
 
+    // A caller that has not been kept by then is closed, so it cannot hold the only
+    // connection for ever.
+    static constexpr quint32 kCallerTimeLimitMs = 30000;
+
     virtual ~TcpTransport() = default;
 
     virtual bool listen(quint16 port) = 0;
