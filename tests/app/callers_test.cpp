@@ -107,11 +107,11 @@ public:
     // Connected, or already turned away.
     bool answered() const { return connected() || socket_.state() == QAbstractSocket::UnconnectedState; }
     void send(const QByteArray& bytes) { socket_.write(bytes); }
-    QByteArray received() const { return socket_.peek(socket_.bytesAvailable()); }
+    QByteArray received() { return socket_.peek(socket_.bytesAvailable()); }
     void hangUp() { socket_.abort(); }
 
 private:
-    mutable QTcpSocket socket_;
+    QTcpSocket socket_;
 };
 
 QByteArray framed(MessageType type, const QByteArray& payload, qint32 id) {
