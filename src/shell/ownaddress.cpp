@@ -3,6 +3,8 @@
 #include "modulelibrary.h"
 #include "net/networkmodule.h"
 
+#include <QCoreApplication>
+
 QString lookUpOwnAddress() {
     QString address;
     if (const auto lookUp = reinterpret_cast<LookUpOwnAddress>(
@@ -12,6 +14,11 @@ QString lookUpOwnAddress() {
 }
 
 QString ownAddressMessage(const QString& address) {
+    // An empty address after the colon would look like a fault of the program.
+    if (address.isEmpty())
+        return QCoreApplication::translate("OwnAddress",
+                                           "Dieser Computer hat zurzeit keine IP-Adresse, unter der ihn ein "
+                                           "anderer Computer erreichen könnte.");
     return QStringLiteral("Ihre aktuelle IP-Adresse lautet: ") + address + QStringLiteral("\r\n\r\n") +
            QStringLiteral("Diese Information ist wichtig, falls Sie an einem Netzwerk-Spiel teilnehmen "
                           "möchten (Siehe Hilfe).");

@@ -1,6 +1,6 @@
 #include "modalanswers.h"
-#include "shell/desktopentry.h"
 #include "shell/addresschoice.h"
+#include "shell/desktopentry.h"
 #include "shell/ownaddress.h"
 #include "shell/ui/shellcommands.h"
 #include "support/qtprinters.h"
@@ -114,6 +114,15 @@ TEST_F(ShellCommandsTest, TheOwnAddressMessage) {
     EXPECT_EQ(answers.seen[0].text,
               "Ihre aktuelle IP-Adresse lautet: 192.168.1.23\r\n\r\nDiese Information ist "
               "wichtig, falls Sie an einem Netzwerk-Spiel teilnehmen möchten (Siehe Hilfe).");
+
+    address.clear();
+    showOwnAddress(shell, nullptr);
+    ASSERT_EQ(answers.seen.size(), 2u);
+    EXPECT_EQ(answers.seen[1].title, "Hinweis");
+    EXPECT_EQ(answers.seen[1].text,
+              "Dieser Computer hat zurzeit keine IP-Adresse, unter der ihn ein anderer Computer erreichen "
+              "könnte.")
+        << "said plainly, not as an empty address";
 }
 
 TEST(OwnAddress, TheLastUsableAddressOfTheNameOrElseOneOfTheInterfaces) {
@@ -123,7 +132,8 @@ TEST(OwnAddress, TheLastUsableAddressOfTheNameOrElseOneOfTheInterfaces) {
             list << QHostAddress(QString::fromLatin1(text));
         return list;
     };
-    const QList<QHostAddress> interfaces = addresses({"127.0.0.1", "::1", "192.168.1.23", "10.1.1.1"});
+    const QList<QHostAddress> interfaces =
+        addresses({"127.0.0.1", "::1", "2001:db8::7", "192.168.1.23", "10.1.1.1"});
     struct Case {
         QList<QHostAddress> resolved;
         QList<QHostAddress> interfaces;
@@ -135,7 +145,8 @@ TEST(OwnAddress, TheLastUsableAddressOfTheNameOrElseOneOfTheInterfaces) {
         {addresses({"127.0.1.1"}), interfaces, "192.168.1.23"},
         {addresses({}), interfaces, "192.168.1.23"},
         {addresses({"fe80::1", "2001:db8::5"}), interfaces, "192.168.1.23"},
-        {addresses({"127.0.0.1"}), addresses({"127.0.0.1", "::1"}), ""},
+        {addresses({"127.0.1.1"}), addresses({"127.0.0.1", "::1", "fe80::1", "2001:db8::7"}), "2001:db8::7"},
+        {addresses({"127.0.0.1"}), addresses({"127.0.0.1", "::1", "fe80::1"}), ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(chooseShownAddress(c.resolved, c.interfaces), c.expected) << c.expected;
