@@ -1,5 +1,7 @@
+#include "app/endrequests.h"
 #include "app/startup.h"
 #include "app/ui/accessibility.h"
+#include "app/ui/mainwindow.h"
 #include "app/ui/sorbelloprogram.h"
 #include "game/eventloopwait.h"
 #include "records/settingsstore.h"
@@ -14,6 +16,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorbello"));
     QApplication::setOrganizationName(QStringLiteral("Vuko-Software"));
+    // From the start, so that no request to end is lost; until the program runs, nothing is
+    // there to write.
+    EndRequests endRequests;
+    QMetaObject::Connection endBeforeRunning =
+        QObject::connect(&endRequests, &EndRequests::endRequested, &app, [] { QApplication::exit(0); });
     installAccessibility();
     // The program speaks German whatever the desktop's language: Qt's own buttons too.
     QTranslator qtGerman;
@@ -35,6 +42,9 @@ int main(int argc, char** argv) {
     SteadyTickClock clock;
 
     SorbelloProgram program(AppEnvironment{settings, wait, clock, defaultDataPaths()});
+    QObject::disconnect(endBeforeRunning);
+    QObject::connect(&endRequests, &EndRequests::endRequested, &program.mainWindow(),
+                     &MainWindow::quitWithoutAsking);
     program.show();
     return app.exec();
 }
