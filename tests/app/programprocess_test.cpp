@@ -1,5 +1,5 @@
 // The built program as a process of its own, the way a desktop, a terminal or a shutdown meets
-// it: ended by signals.
+// it: ended by signals, asked for --help and --version.
 
 #include <QDir>
 #include <QFile>
@@ -102,6 +102,53 @@ TEST_F(ProgramProcessTest, ASecondSignalEndsTheProgramAtOnce) {
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
     EXPECT_EQ(settingsText(), "[Daten]\nfadeShow=40\n");
+}
+
+// Answered as every program answers them, also where no display can be opened, without
+// starting the game; an option the program does not know is refused.
+TEST_F(ProgramProcessTest, HelpAndVersionNeedNoDisplayAndUnknownOptionsAreRefused) {
+    QProcessEnvironment noDisplay = process.processEnvironment();
+    for (const QString& variable : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        noDisplay.remove(variable);
+    const auto run = [&](const QProcessEnvironment& environment, const QStringList& arguments) {
+        QProcess answering;
+        answering.setProcessEnvironment(environment);
+        answering.start(program(), arguments);
+        const bool ended = answering.waitForFinished(10000);
+        if (!ended)
+            answering.kill();
+        struct {
+            bool ended;
+            QProcess::ExitStatus status;
+            int code;
+            QString out, err;
+        } result{ended, answering.exitStatus(), answering.exitCode(),
+                 QString::fromUtf8(answering.readAllStandardOutput()),
+                 QString::fromUtf8(answering.readAllStandardError())};
+        return result;
+    };
+
+    const auto version = run(noDisplay, {u"--version"_s});
+    ASSERT_TRUE(version.ended);
+    EXPECT_EQ(version.status, QProcess::NormalExit) << version.err.toStdString();
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, u"Sorbello " SORBELLO_VERSION "\n"_s);
+
+    for (const QStringList& arguments : {QStringList{u"--help"_s}, QStringList{u"-h"_s},
+                                         QStringList{u"-platform"_s, u"xcb"_s, u"--help"_s}}) {
+        const auto help = run(noDisplay, arguments);
+        ASSERT_TRUE(help.ended) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(help.status, QProcess::NormalExit) << help.err.toStdString();
+        EXPECT_EQ(help.code, 0);
+        EXPECT_TRUE(help.out.contains(u"-h, --help"_s)) << help.out.toStdString();
+        EXPECT_TRUE(help.out.contains(u"-v, --version"_s)) << help.out.toStdString();
+    }
+
+    const auto unknown = run(process.processEnvironment(), {u"--fullscreen"_s});
+    ASSERT_TRUE(unknown.ended) << "the game must not start";
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_TRUE(unknown.err.contains(u"fullscreen"_s)) << unknown.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(lockFile()));
 }
 
 } // namespace

@@ -1,4 +1,6 @@
+#include "app/commandline.h"
 #include "app/endrequests.h"
+#include "app/qtgerman.h"
 #include "app/startup.h"
 #include "app/ui/accessibility.h"
 #include "app/ui/mainwindow.h"
@@ -7,26 +9,24 @@
 #include "records/settingsstore.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTranslator>
 
 int main(int argc, char** argv) {
+    answerInformationOptions(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorbello"));
     QApplication::setOrganizationName(QStringLiteral("Vuko-Software"));
+    QTranslator qtGerman;
+    installQtGerman(qtGerman);
+    refuseUnknownOptions(app);
     // From the start, so that no request to end is lost; until the program runs, nothing is
     // there to write.
     EndRequests endRequests;
     QMetaObject::Connection endBeforeRunning =
         QObject::connect(&endRequests, &EndRequests::endRequested, &app, [] { QApplication::exit(0); });
     installAccessibility();
-    // The program speaks German whatever the desktop's language: Qt's own buttons too.
-    QTranslator qtGerman;
-    if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtGerman);
 
     SingleInstance instance;
     const QScreen* screen = QGuiApplication::primaryScreen();
