@@ -156,23 +156,26 @@ TEST_F(RecordWindowsTest, StatisticsAreHeardWithTheirCaptionsAndNoNameIsMarkedUn
     onNextModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<StatisticsDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-        QListWidget* list = dialog->nameList;
-        ASSERT_TRUE(list->hasFocus());
-        EXPECT_EQ(heard(list), u"Spieler"_s);
-        EXPECT_FALSE(list->currentIndex().isValid()) << "the focus marks no name";
-        EXPECT_EQ(heard(dialog->gamesLabel), u"Teilgenommen an: 00000 Spielen"_s);
+        // A failed assertion leaves the checks, not the dialog open.
+        [&] {
+            dialog->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+            QListWidget* list = dialog->nameList;
+            ASSERT_TRUE(list->hasFocus());
+            EXPECT_EQ(heard(list), u"Spieler"_s);
+            EXPECT_FALSE(list->currentIndex().isValid()) << "the focus marks no name";
+            EXPECT_EQ(heard(dialog->gamesLabel), u"Teilgenommen an: 00000 Spielen"_s);
 
-        QTest::keyClick(list, Qt::Key_Down);
-        EXPECT_EQ(list->currentRow(), 0);
-        EXPECT_EQ(heard(dialog->gamesLabel), u"Teilgenommen an: 2 Spielen"_s);
-        EXPECT_EQ(heard(dialog->winsLabel), u"davon gewonnen: 1 Spiele"_s);
-        EXPECT_EQ(heard(dialog->pairsFoundLabel), u"Aufgedeckte Kartenpaare: 20"_s);
-        EXPECT_EQ(heard(dialog->missesLabel), u"Nicht aufgedeckte Kartenpaare: 9"_s);
-        QAccessibleInterface* marked = QAccessible::queryAccessibleInterface(list)->focusChild();
-        ASSERT_NE(marked, nullptr);
-        EXPECT_EQ(marked->text(QAccessible::Name), u"ZORA"_s);
+            QTest::keyClick(list, Qt::Key_Down);
+            EXPECT_EQ(list->currentRow(), 0);
+            EXPECT_EQ(heard(dialog->gamesLabel), u"Teilgenommen an: 2 Spielen"_s);
+            EXPECT_EQ(heard(dialog->winsLabel), u"davon gewonnen: 1 Spiele"_s);
+            EXPECT_EQ(heard(dialog->pairsFoundLabel), u"Aufgedeckte Kartenpaare: 20"_s);
+            EXPECT_EQ(heard(dialog->missesLabel), u"Nicht aufgedeckte Kartenpaare: 9"_s);
+            QAccessibleInterface* marked = QAccessible::queryAccessibleInterface(list)->focusChild();
+            ASSERT_NE(marked, nullptr);
+            EXPECT_EQ(marked->text(QAccessible::Name), u"ZORA"_s);
+        }();
         dialog->closeButton->click();
     });
     window->statisticsAction->trigger();
@@ -184,33 +187,35 @@ TEST_F(RecordWindowsTest, TheHighScorePictureIsReadAsATableOfRanksUnderItsHeadin
     onNextModal([](QWidget* modal) {
         auto* highScores = qobject_cast<HighScoreWindow*>(modal);
         ASSERT_NE(highScores, nullptr);
-        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(highScores->tableView);
-        EXPECT_EQ(view->role(), QAccessible::Table);
-        EXPECT_EQ(view->text(QAccessible::Name), u"Highscore"_s);
-        QAccessibleTableInterface* table = view->tableInterface();
-        ASSERT_NE(table, nullptr);
-        EXPECT_EQ(table->rowCount(), 30);
-        EXPECT_EQ(table->columnCount(), 4);
-        const auto row = [&](int r) {
-            QStringList texts;
-            for (int c = 0; c < 4; ++c)
-                texts << table->cellAt(r, c)->text(QAccessible::Name);
-            return texts;
-        };
-        EXPECT_EQ(row(0), QStringList({u"1."_s, u"Anna"_s, u"18"_s, u"03.05.2024"_s}));
-        EXPECT_EQ(row(1), QStringList({u"2."_s, u"Bert"_s, u"12"_s, u"03.05.2024"_s}));
-        EXPECT_EQ(row(29), QStringList({u"30."_s, u"Unbelegt"_s, u"0"_s, u"00.00.0000"_s}));
+        [&] {
+            QAccessibleInterface* view = QAccessible::queryAccessibleInterface(highScores->tableView);
+            EXPECT_EQ(view->role(), QAccessible::Table);
+            EXPECT_EQ(view->text(QAccessible::Name), u"Highscore"_s);
+            QAccessibleTableInterface* table = view->tableInterface();
+            ASSERT_NE(table, nullptr);
+            EXPECT_EQ(table->rowCount(), 30);
+            EXPECT_EQ(table->columnCount(), 4);
+            const auto row = [&](int r) {
+                QStringList texts;
+                for (int c = 0; c < 4; ++c)
+                    texts << table->cellAt(r, c)->text(QAccessible::Name);
+                return texts;
+            };
+            EXPECT_EQ(row(0), QStringList({u"1."_s, u"Anna"_s, u"18"_s, u"03.05.2024"_s}));
+            EXPECT_EQ(row(1), QStringList({u"2."_s, u"Bert"_s, u"12"_s, u"03.05.2024"_s}));
+            EXPECT_EQ(row(29), QStringList({u"30."_s, u"Unbelegt"_s, u"0"_s, u"00.00.0000"_s}));
 
-        QAccessibleInterface* points = table->cellAt(0, 2);
-        const QList<QAccessibleInterface*> headings = points->tableCellInterface()->columnHeaderCells();
-        ASSERT_EQ(headings.size(), 1);
-        EXPECT_EQ(headings.front()->text(QAccessible::Name), u"Punkte"_s);
-        EXPECT_EQ(headings.front()->role(), QAccessible::ColumnHeader);
-        EXPECT_EQ(view->indexOfChild(points), view->indexOfChild(table->cellAt(0, 0)) + 2);
-        // Rank 16 heads the right half of the picture.
-        const QRect name16 = table->cellAt(15, 1)->rect();
-        EXPECT_EQ(name16.topLeft(), highScores->tableView->mapToGlobal(QPoint(340, 30)));
-        EXPECT_EQ(view->childAt(name16.center().x(), name16.center().y()), table->cellAt(15, 1));
+            QAccessibleInterface* points = table->cellAt(0, 2);
+            const QList<QAccessibleInterface*> headings = points->tableCellInterface()->columnHeaderCells();
+            ASSERT_EQ(headings.size(), 1);
+            EXPECT_EQ(headings.front()->text(QAccessible::Name), u"Punkte"_s);
+            EXPECT_EQ(headings.front()->role(), QAccessible::ColumnHeader);
+            EXPECT_EQ(view->indexOfChild(points), view->indexOfChild(table->cellAt(0, 0)) + 2);
+            // Rank 16 heads the right half of the picture.
+            const QRect name16 = table->cellAt(15, 1)->rect();
+            EXPECT_EQ(name16.topLeft(), highScores->tableView->mapToGlobal(QPoint(340, 30)));
+            EXPECT_EQ(view->childAt(name16.center().x(), name16.center().y()), table->cellAt(15, 1));
+        }();
         highScores->okayButton->click();
     });
     window->highScoresAction->trigger();
