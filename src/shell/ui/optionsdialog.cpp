@@ -124,11 +124,13 @@ void OptionsDialog::buildStepsSection(QWidget* panel) {
 
     const auto field = [&](int column, const QString& name, const QString& caption) {
         const int x = 10 + 120 * column;
-        makeLabel(frame, caption, {x, 54, 114, 16}, arialFontOfPixelSize(13, true), Qt::AlignCenter);
+        QLabel* label =
+            makeLabel(frame, caption, {x, 54, 114, 16}, arialFontOfPixelSize(13, true), Qt::AlignCenter);
         auto* spin = new SpinField(kFewestFadeSteps, kMostOfferedFadeSteps, frame);
         spin->setObjectName(name);
         spin->setFont(arialFontOfPixelSize(13));
         spin->setGeometry(x + 22, 72, 70, 24);
+        label->setBuddy(spin); // the field's name
         return spin;
     };
     stepsShow = field(0, QStringLiteral("stepsShow"), QStringLiteral("Aufdecken"));
