@@ -2,13 +2,13 @@
 
 #include "mainwindow.h"
 
-#include "board/fonts.h"
 #include "board/ui/boardframe.h"
 #include "controls/ui/imageview.h"
 #include "controls/ui/sevensegmentdisplay.h"
 #include "controls/ui/texturepanel.h"
 #include "controls/ui/toolbutton.h"
 #include "controls/ui/valuelabel.h"
+#include "painting/fonts.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,11 +1,11 @@
 #include "addressdialog.h"
 
-#include "board/fonts.h"
 #include "controls/ui/captionband.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/dialogframe.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
+#include "painting/fonts.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "progresswindow.h"
 
-#include "board/fonts.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
+#include "painting/fonts.h"
 
 #include <QCloseEvent>
 #include <QLabel>

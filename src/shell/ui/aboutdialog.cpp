@@ -2,7 +2,6 @@
 
 #include "app/programidentity.h"
 #include "board/fadeengine.h"
-#include "board/fonts.h"
 #include "cards/cardsheet.h"
 #include "cards/ui/sheetloading.h"
 #include "controls/ui/captionband.h"
@@ -11,6 +10,7 @@
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
 #include "net/networklink.h"
+#include "painting/fonts.h"
 #include "shell/shellenvironment.h"
 #include "sound/soundoutput.h"
 

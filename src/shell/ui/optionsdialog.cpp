@@ -1,7 +1,6 @@
 #include "optionsdialog.h"
 
 #include "board/cardfaces.h"
-#include "board/fonts.h"
 #include "controls/ui/captionband.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/dialogframe.h"
@@ -9,6 +8,7 @@
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/spinfield.h"
 #include "controls/ui/texturepanel.h"
+#include "painting/fonts.h"
 #include "records/programoptions.h"
 
 #include <QButtonGroup>
