@@ -3,7 +3,7 @@
 #include "computerchoice.h"
 #include "gamerandom.h"
 #include "gamestate.h"
-#include "messagewait.h"
+#include "timing/tickclock.h"
 #include "turnflow.h"
 
 #include <QTimer>

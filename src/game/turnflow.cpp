@@ -1,6 +1,7 @@
 #include "turnflow.h"
 
 #include "messagewait.h"
+#include "timing/tickclock.h"
 
 TurnFlow::TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, MessageWait& wait,
                    const TickClock& clock, BoardPort& board, DialogPort& dialogs)

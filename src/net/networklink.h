@@ -1,9 +1,9 @@
 #pragma once
 
 #include "blockport.h"
-#include "game/eventloopwait.h"
 #include "networkblock.h"
 #include "tcptransport.h"
+#include "timing/tickclock.h"
 
 #include <QObject>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "framecodec.h"
-#include "game/messagewait.h"
 #include "slottable.h"
 #include "tcptransport.h"
+#include "timing/tickclock.h"
 
 #include <QObject>
 #include <QPointer>

@@ -7,6 +7,7 @@
 #include "net/ui/addressdialog.h"
 #include "net/ui/progresswindow.h"
 #include "records/settingsstore.h"
+#include "timing/tickclock.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -13,7 +13,6 @@
 #include "controls/ui/imageview.h"
 #include "controls/ui/lamp.h"
 #include "controls/ui/pushbutton.h"
-#include "shell/modulelibrary.h"
 #include "game/eventloopwait.h"
 #include "game/gamestate.h"
 #include "game/turnflow.h"
@@ -21,6 +20,8 @@
 #include "game/ui/newgamedialog.h"
 #include "net/ui/addressdialog.h"
 #include "records/settingsstore.h"
+#include "shell/modulelibrary.h"
+#include "timing/tickclock.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -6,6 +6,7 @@
 #include "game/gamestate.h"
 #include "game/messagewait.h"
 #include "game/turnports.h"
+#include "timing/tickclock.h"
 
 #include "qtprinters.h"
 

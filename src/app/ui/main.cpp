@@ -7,6 +7,7 @@
 #include "app/ui/sorbelloprogram.h"
 #include "game/eventloopwait.h"
 #include "records/settingsstore.h"
+#include "timing/tickclock.h"
 
 #include <QApplication>
 #include <QMessageBox>
