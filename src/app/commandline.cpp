@@ -1,7 +1,7 @@
 #include "commandline.h"
 
-#include "programidentity.h"
 #include "qtgerman.h"
+#include "shell/programidentity.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,5 @@
 #include "mainwindow.h"
 
-#include "app/programidentity.h"
 #include "backgroundcover.h"
 #include "board/cardfaces.h"
 #include "board/ui/boardframe.h"
@@ -23,6 +22,7 @@
 #include "records/ui/invalidsettingmessage.h"
 #include "records/ui/statisticsdialog.h"
 #include "records/ui/writefailuremessage.h"
+#include "shell/programidentity.h"
 #include "shell/ui/aboutdialog.h"
 #include "shell/ui/optionsdialog.h"
 #include "shell/ui/shellcommands.h"

@@ -1,6 +1,5 @@
 #include "aboutdialog.h"
 
-#include "app/programidentity.h"
 #include "board/fadeengine.h"
 #include "cards/cardsheet.h"
 #include "cards/ui/sheetloading.h"
@@ -11,6 +10,7 @@
 #include "controls/ui/texturepanel.h"
 #include "net/networklink.h"
 #include "painting/fonts.h"
+#include "shell/programidentity.h"
 #include "shell/shellenvironment.h"
 #include "sound/soundoutput.h"
 
