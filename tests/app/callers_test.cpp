@@ -122,19 +122,19 @@ QByteArray framed(MessageType type, const QByteArray& payload, qint32 id) {
 
 // Anna plays at the caller, Bert here.
 QByteArray invitation(qint32 id) {
-    GameState inviting;
+    Invitation inviting;
     inviting.playerCount = 2;
-    inviting.players[1] = Player{QStringLiteral("Anna"), 0, false, false, 0};
-    inviting.players[2] = Player{QStringLiteral("Bert"), 0, false, true, 0};
+    inviting.players[0] = InvitedPlayer{QStringLiteral("Anna"), false, false};
+    inviting.players[1] = InvitedPlayer{QStringLiteral("Bert"), false, true};
     return framed(MessageType::Invitation, encodeInvitation(inviting), id);
 }
 
 // The small pairs board: motif m on slots m and m + 30.
 QByteArray smallPairsBoard(qint32 id) {
-    GameState inviting;
-    for (int k = 1; k <= kSlotCount; ++k)
-        inviting.cards[k].motif = (k - 1) % 30 + 1;
-    return framed(MessageType::GameData, encodeGameData(inviting, 60, false, true), id);
+    GameData inviting{60, false, false, true, {}};
+    for (int k = 1; k <= 120; ++k)
+        inviting.motifs[k] = (k - 1) % 30 + 1;
+    return framed(MessageType::GameData, encodeGameData(inviting), id);
 }
 
 class CallersTest : public ::testing::Test, protected MainWindowSurroundings {

@@ -3,11 +3,11 @@
 #include "game/gamestate.h"
 #include "game/headlessboard.h"
 #include "game/instantwait.h"
+#include "game/networkgame.h"
 #include "game/turnflow.h"
 #include "net/blockport.h"
 #include "net/framecodec.h"
 #include "net/gamemessages.h"
-#include "net/networkgame.h"
 #include "net/slottable.h"
 
 namespace {

@@ -1,13 +1,29 @@
 #include "networkgame.h"
 
-#include "blockport.h"
-#include "game/dealing.h"
-#include "game/gamestate.h"
-#include "game/messagewait.h"
-#include "game/turnflow.h"
-#include "networkblock.h"
+#include "dealing.h"
+#include "gamestate.h"
+#include "messagewait.h"
+#include "net/blockport.h"
+#include "net/networkblock.h"
+#include "turnflow.h"
 
 #include <utility>
+
+namespace {
+
+static_assert(kMessageSlotCount == kSlotCount, "the game data carries every slot of the large board");
+
+Invitation invitationOf(const GameState& state) {
+    Invitation invitation;
+    invitation.playerCount = state.playerCount;
+    for (int i = 1; i <= 4; ++i) {
+        const Player& player = state.players[i];
+        invitation.players[i - 1] = InvitedPlayer{player.name, player.isComputer, player.isNetwork};
+    }
+    return invitation;
+}
+
+} // namespace
 
 NetworkGame::NetworkGame(GameState& state, GameTallies& tallies, TurnFlow& flow, BoardPort& board,
                          MessageWait& wait, BlockPort& net, NetworkGameHost& host)
@@ -34,7 +50,10 @@ void NetworkGame::reportAllCardsReceived() {
 }
 
 void NetworkGame::sendGameData(quint16 cardCount, bool triples, bool pictures) {
-    send(MessageType::GameData, encodeGameData(state_, cardCount, triples, pictures));
+    GameData data{cardCount, cardCount == 120, triples, pictures, {}};
+    for (int k = 1; k <= kSlotCount; ++k)
+        data.motifs[k] = state_.cards[k].motif;
+    send(MessageType::GameData, encodeGameData(data));
 }
 
 void NetworkGame::sendAnswer(bool accepted) {
@@ -43,7 +62,7 @@ void NetworkGame::sendAnswer(bool accepted) {
 
 void NetworkGame::sendInvitation() {
     net_.keepConnection();
-    send(MessageType::Invitation, encodeInvitation(state_));
+    send(MessageType::Invitation, encodeInvitation(invitationOf(state_)));
 }
 
 void NetworkGame::onBlockReceived(const NetworkBlock& block) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/turnports.h"
-#include "gamemessages.h"
+#include "net/gamemessages.h"
 #include "records/statentry.h"
+#include "turnports.h"
 
 #include <optional>
 

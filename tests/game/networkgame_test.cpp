@@ -1,5 +1,5 @@
+#include "game/networkgame.h"
 #include "net/blockport.h"
-#include "net/networkgame.h"
 #include "support/gametable.h"
 
 #include <QtEndian>
@@ -49,18 +49,18 @@ NetworkBlock message(MessageType type, const QByteArray& payload) {
 
 // The invitation and game data an inviting computer sends: Anna plays there, Bert here.
 QByteArray invitationOfAnnaAndBert() {
-    GameState inviting;
+    Invitation inviting;
     inviting.playerCount = 2;
-    inviting.players[1] = Player{QStringLiteral("Anna"), 0, false, false, 0};
-    inviting.players[2] = Player{QStringLiteral("Bert"), 0, true, true, 1};
+    inviting.players[0] = InvitedPlayer{QStringLiteral("Anna"), false, false};
+    inviting.players[1] = InvitedPlayer{QStringLiteral("Bert"), true, true};
     return encodeInvitation(inviting);
 }
 
 QByteArray largeTriplesBoard() {
-    GameState inviting;
+    GameData inviting{120, true, true, true, {}};
     for (int k = 1; k <= 120; ++k)
-        inviting.cards[k].motif = (k - 1) % 40 + 1;
-    return encodeGameData(inviting, 120, true, true);
+        inviting.motifs[k] = (k - 1) % 40 + 1;
+    return encodeGameData(inviting);
 }
 
 class NetworkGameTest : public ::testing::Test, protected GameTable {
