@@ -2,7 +2,6 @@
 
 #include "dealing.h"
 #include "gamestate.h"
-#include "messagewait.h"
 #include "net/blockport.h"
 #include "net/networkblock.h"
 #include "turnflow.h"
@@ -26,8 +25,8 @@ Invitation invitationOf(const GameState& state) {
 } // namespace
 
 NetworkGame::NetworkGame(GameState& state, GameTallies& tallies, TurnFlow& flow, BoardPort& board,
-                         MessageWait& wait, BlockPort& net, NetworkGameHost& host)
-    : state_(state), tallies_(tallies), flow_(flow), board_(board), wait_(wait), net_(net), host_(host) {}
+                         BlockPort& net, NetworkGameHost& host, QObject* parent)
+    : QObject(parent), state_(state), tallies_(tallies), flow_(flow), board_(board), net_(net), host_(host) {}
 
 void NetworkGame::send(MessageType type, const QByteArray& payload) {
     net_.sendBlock(makeBlock(static_cast<quint8>(type), payload));
@@ -35,18 +34,18 @@ void NetworkGame::send(MessageType type, const QByteArray& payload) {
 
 void NetworkGame::sendCard(int participant, int slot) {
     send(MessageType::CardTurned, encodeCardTurned(participant, slot));
-    protocolLine(QStringLiteral("Habe dem Gegner eine Karte geschickt"));
+    Q_EMIT protocolLine(QStringLiteral("Habe dem Gegner eine Karte geschickt"));
 }
 
 void NetworkGame::reportReady() {
     send(MessageType::ReadyForCard, encodeSignal());
-    protocolLine(
+    Q_EMIT protocolLine(
         QStringLiteral("Habe Meldung abgesetzt, dass ich bereit fuer den Empfang der naechsten Karte bin"));
 }
 
 void NetworkGame::reportAllCardsReceived() {
     send(MessageType::AllCardsReceived, encodeSignal());
-    protocolLine(QStringLiteral("Habe Meldung abgesetzt, dass alle Karten empfangen wurden"));
+    Q_EMIT protocolLine(QStringLiteral("Habe Meldung abgesetzt, dass alle Karten empfangen wurden"));
 }
 
 void NetworkGame::sendGameData(quint16 cardCount, bool triples, bool pictures) {
@@ -72,10 +71,8 @@ void NetworkGame::onBlockReceived(const NetworkBlock& block) {
         invitationReceived(payload);
         break;
     case MessageType::Answer:
-        if (const auto accepted = decodeAnswer(payload)) {
-            (*accepted ? inviteAccepted : inviteDeclined) = true;
-            wait_.wake();
-        }
+        if (const auto accepted = decodeAnswer(payload))
+            Q_EMIT invitationAnswered(*accepted);
         break;
     case MessageType::GameData:
         gameDataReceived(payload);
@@ -85,14 +82,14 @@ void NetworkGame::onBlockReceived(const NetworkBlock& block) {
         break;
     case MessageType::AllCardsReceived:
         if (isSignal(payload)) {
-            protocolLine(QStringLiteral("Alle Karten wurden empfangen..."));
+            Q_EMIT protocolLine(QStringLiteral("Alle Karten wurden empfangen..."));
             state_.peerTurnDone = true;
             flow_.marksChanged();
         }
         break;
     case MessageType::ReadyForCard:
         if (isSignal(payload)) {
-            protocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
+            Q_EMIT protocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
             state_.peerReady = true;
             flow_.marksChanged();
         }
@@ -162,7 +159,7 @@ void NetworkGame::gameDataReceived(const QByteArray& payload) {
     if (!data || !awaitingGameData_)
         return;
     awaitingGameData_ = false;
-    protocolLine(QStringLiteral("dbSpielDaten empfangen..."));
+    Q_EMIT protocolLine(QStringLiteral("dbSpielDaten empfangen..."));
     if (state_.gameRunning)
         flow_.abandonGame();
     for (int k = 1; k <= kSlotCount; ++k) {
@@ -190,13 +187,13 @@ void NetworkGame::gameDataReceived(const QByteArray& payload) {
 }
 
 void NetworkGame::cardReceived(const QByteArray& payload) {
-    protocolLine(QStringLiteral("dbKarteGeklickt empfangen..."));
+    Q_EMIT protocolLine(QStringLiteral("dbKarteGeklickt empfangen..."));
     const auto card = decodeCardTurned(payload);
     if (!card || !state_.gameRunning || !state_.currentIsNetwork())
         return;
-    protocolLine(QStringLiteral("dbKarteGeklickt wurde weitergeleitet..."));
+    Q_EMIT protocolLine(QStringLiteral("dbKarteGeklickt wurde weitergeleitet..."));
     if (card->participant != state_.currentPlayer)
-        protocolLine(QStringLiteral("dbKarteGeklickt: falscher Spieler: %1!").arg(card->participant));
+        Q_EMIT protocolLine(QStringLiteral("dbKarteGeklickt: falscher Spieler: %1!").arg(card->participant));
     // Only a card that can be turned on this board is replayed.
     if (!isTurnable(state_, card->slot))
         return;
@@ -206,8 +203,7 @@ void NetworkGame::cardReceived(const QByteArray& payload) {
 void NetworkGame::onOnlineChanged() {
     ++connectionChanges_;
     if (net_.isOnline()) {
-        peerConnected = true;
-        wait_.wake();
+        Q_EMIT peerConnected();
         return;
     }
     awaitingGameData_ = false;
@@ -222,9 +218,4 @@ void NetworkGame::onOnlineChanged() {
 void NetworkGame::endConnection() {
     if (net_.isOnline())
         net_.closeConnections();
-}
-
-void NetworkGame::protocolLine(const QString& text) {
-    if (protocol_)
-        protocol_->addProtocolLine(text);
 }

@@ -142,10 +142,10 @@ protected:
     void SetUp() override {
         window = std::make_unique<MainWindow>(appEnvironment());
         window->show();
-        port = window->networkLink.serverPort();
+        port = window->networkLink().serverPort();
     }
 
-    bool online() const { return window->networkLink.isOnline(); }
+    bool online() const { return window->networkLink().isOnline(); }
 
     // Steps: a caller connects, is taken, and hangs up; the window has seen it go.
     void callAndHangUp(std::vector<Script::Step>& steps) {
@@ -217,7 +217,7 @@ TEST_F(CallersTest, HangUpsWhileTheMessageIsOpenNeitherCrashNorStackMessages) {
     EXPECT_EQ(script.mostOpenAtOnce(kLost), 1);
     EXPECT_EQ(script.shown(kLost), 1) << "hang-ups while the message is open add none";
     EXPECT_TRUE(openBoxes(kLost).isEmpty());
-    EXPECT_TRUE(window->networkLink.listening());
+    EXPECT_TRUE(window->networkLink().listening());
 }
 
 TEST_F(CallersTest, ACallerGoneWhileItsInvitationIsAskedLeavesNothingBehind) {
@@ -343,7 +343,8 @@ TEST_F(CallersTest, AGameLostInMidTurnShowsEveryCardOfTheTurnFaceDown) {
     EXPECT_FALSE(state.gameRunning);
     EXPECT_FALSE(state.cards[1].faceUp);
     const Card& card = state.cards[1];
-    EXPECT_EQ(window->boardView->shownImage().copy(card.left, card.top, 40, 40), window->images().cardBack)
+    EXPECT_EQ(part<ImageView>(*window, "boardView")->shownImage().copy(card.left, card.top, 40, 40),
+              window->images().cardBack)
         << "the card of the turn that never ended lies face down again";
 }
 

@@ -16,6 +16,8 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace {
 
 constexpr int kClientWidth = 697;
@@ -107,6 +109,17 @@ void MainWindow::buildComponents() {
     boardFrame->setView(boardView);
     // The board, not the first tool button, has the keys when the window opens.
     boardFrame->setFocus();
+
+    // Tests and the test programs find them by these names.
+    for (auto [widget, name] : {std::pair<QWidget*, const char*>{boardFrame, "boardFrame"},
+                                {boardView, "boardView"},
+                                {statusView, "statusView"},
+                                {knownGroupsCaption, "knownGroupsCaption"},
+                                {knownGroupsLabel, "knownGroupsLabel"},
+                                {remainingCaption, "remainingCaption"},
+                                {remainingDisplay, "remainingDisplay"},
+                                {helpButton, "helpButton"}})
+        widget->setObjectName(QLatin1String(name));
 }
 
 void MainWindow::buildMenu() {
@@ -146,6 +159,17 @@ void MainWindow::buildMenu() {
     homepageAction = item(helpMenu, QStringLiteral("&Vuko-Homepage aufsuchen"));
     helpMenu->addSeparator();
     aboutAction = item(helpMenu, QStringLiteral("Über &Sorbello"), Qt::Key_F9);
+
+    // Tests and the test programs find them by these names.
+    for (auto [action, name] : {std::pair<QAction*, const char*>{newGameAction, "newGameAction"},
+                                {coverBackgroundAction, "coverBackgroundAction"},
+                                {backgroundColourAction, "backgroundColourAction"},
+                                {statisticsAction, "statisticsAction"},
+                                {highScoresAction, "highScoresAction"},
+                                {optionsAction, "optionsAction"},
+                                {debugDumpAction, "debugDumpAction"},
+                                {instructionsAction, "instructionsAction"}})
+        action->setObjectName(QLatin1String(name));
 }
 
 void MainWindow::applyBoardSize(bool largeBoard) {

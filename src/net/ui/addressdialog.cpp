@@ -41,7 +41,8 @@ AddressDialog::AddressDialog(const QImage& texture, QWidget* parent)
     connect(cancelButton, &PushButton::clicked, this, &QDialog::reject);
 }
 
-QString AddressDialog::askForAddress() {
+QString AddressDialog::askForAddress(const QString& previous) {
+    addressBox->setEditText(previous);
     confirmed = false;
     centreOnScreen(*this);
     addressBox->setFocus();

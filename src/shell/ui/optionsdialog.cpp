@@ -67,10 +67,8 @@ void takeSteps(const SpinField& field, qint32& count) {
 
 } // namespace
 
-OptionsDialog::OptionsDialog(ProgramOptions& options, const QImage& panelTexture, HelpRequest help,
-                             QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), options_(options),
-      help_(std::move(help)) {
+OptionsDialog::OptionsDialog(ProgramOptions& options, const QImage& panelTexture, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), options_(options) {
     setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(QStringLiteral("Optionen einstellen"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -176,6 +174,5 @@ void OptionsDialog::cancel() {
 }
 
 void OptionsDialog::showHelp() {
-    if (help_)
-        help_(kOptionsTopic);
+    Q_EMIT helpRequested(QStringLiteral("optio"));
 }
