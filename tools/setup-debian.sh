@@ -3,7 +3,7 @@
 set -eu
 
 packages="build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
-libbenchmark-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core fontconfig xvfb xauth iproute2"
+libbenchmark-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2 fonts-dejavu-core fontconfig xvfb xauth iproute2"
 
 missing=""
 for p in $packages; do

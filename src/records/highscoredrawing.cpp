@@ -4,6 +4,9 @@
 #include "board/fonts.h"
 #include "highscoretable.h"
 
+#include <QCoreApplication>
+#include <QDate>
+
 namespace {
 
 // numerator / denominator rounded to the nearest integer, halves to the even neighbour.
@@ -25,13 +28,32 @@ void drawGradient(Canvas& canvas, int width, int height) {
     }
 }
 
+// The file keeps "Unbelegt" for a rank nobody has reached yet; the player reads it in the
+// program's language.
+QString shownName(const HighScoreEntry& entry) {
+    static const HighScoreEntry unused = HighScoreTable().entry(1);
+    if (entry == unused)
+        return QCoreApplication::translate("HighScoreDrawing", "Unbelegt");
+    return entry.name;
+}
+
+// The file keeps dates as "dd.MM.yyyy"; the player reads them in the program's language. A
+// date that does not read back exactly as stored (the unused "00.00.0000") is shown as stored.
+QString shownDate(const QString& stored) {
+    const QString storedFormat = QStringLiteral("dd.MM.yyyy");
+    const QDate date = QDate::fromString(stored, storedFormat);
+    if (!date.isValid() || date.toString(storedFormat) != stored)
+        return stored;
+    return date.toString(QCoreApplication::translate("HighScoreDrawing", "dd.MM.yyyy", "date format"));
+}
+
 void drawHeadings(Canvas& canvas) {
     canvas.setFont(arialFont(10));
     for (const int base : {0, 280}) {
-        canvas.textOut(base + 20, 10, QStringLiteral("Rang"));
-        canvas.textOut(base + 60, 10, QStringLiteral("Name"));
-        canvas.textOut(base + 150, 10, QStringLiteral("Punkte"));
-        canvas.textOut(base + 200, 10, QStringLiteral("Datum"));
+        canvas.textOut(base + 20, 10, QCoreApplication::translate("HighScoreDrawing", "Rang"));
+        canvas.textOut(base + 60, 10, QCoreApplication::translate("HighScoreDrawing", "Name"));
+        canvas.textOut(base + 150, 10, QCoreApplication::translate("HighScoreDrawing", "Punkte"));
+        canvas.textOut(base + 200, 10, QCoreApplication::translate("HighScoreDrawing", "Datum"));
     }
 }
 
@@ -44,9 +66,9 @@ void drawRanks(Canvas& canvas, const HighScoreTable& table) {
             const int y = 30 + 20 * row;
             const HighScoreEntry& entry = table.entry(rank);
             canvas.textOut(base + 20, y, QString::number(rank) + QLatin1Char('.'));
-            canvas.textOut(base + 60, y, entry.name);
+            canvas.textOut(base + 60, y, shownName(entry));
             canvas.textOut(base + 150, y, QString::number(entry.points));
-            canvas.textOut(base + 200, y, entry.date);
+            canvas.textOut(base + 200, y, shownDate(entry.date));
         }
     }
 }

@@ -3,6 +3,8 @@
 #include "modulelibrary.h"
 #include "net/networkmodule.h"
 
+#include <QCoreApplication>
+
 QString lookUpOwnAddress() {
     QString address;
     if (const auto lookUp = reinterpret_cast<LookUpOwnAddress>(
@@ -12,7 +14,9 @@ QString lookUpOwnAddress() {
 }
 
 QString ownAddressMessage(const QString& address) {
-    return QStringLiteral("Ihre aktuelle IP-Adresse lautet: ") + address + QStringLiteral("\r\n\r\n") +
-           QStringLiteral("Diese Information ist wichtig, falls Sie an einem Netzwerk-Spiel teilnehmen "
-                          "möchten (Siehe Hilfe).");
+    return QCoreApplication::translate("OwnAddress", "Ihre aktuelle IP-Adresse lautet: ") + address +
+           QStringLiteral("\r\n\r\n") +
+           QCoreApplication::translate(
+               "OwnAddress", "Diese Information ist wichtig, falls Sie an einem Netzwerk-Spiel teilnehmen "
+                             "möchten (Siehe Hilfe).");
 }

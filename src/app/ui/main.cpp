@@ -3,23 +3,20 @@
 #include "app/ui/sorbelloprogram.h"
 #include "game/eventloopwait.h"
 #include "records/settingsstore.h"
+#include "shell/uilanguage.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorbello"));
     QApplication::setOrganizationName(QStringLiteral("Vuko-Software"));
     installAccessibility();
-    // The program speaks German whatever the desktop's language: Qt's own buttons too.
-    QTranslator qtGerman;
-    if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtGerman);
+    // German unless the desktop prefers English to it; Qt's own buttons follow.
+    setUiLanguage(preferredUiLanguage(QLocale::system().uiLanguages()));
 
     SingleInstance instance;
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -118,7 +118,7 @@ void MainWindow::connectCommands() {
     // Never shown from inside the socket's signal that reports the error.
     connect(
         &networkLink, &NetworkLink::socketError, this,
-        [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); },
+        [this](const QString& text) { QMessageBox::critical(this, tr("Fehler"), text); },
         Qt::QueuedConnection);
     connect(cardEditorAction, &QAction::triggered, this, &MainWindow::openCardEditor);
     connect(editorButton, &ToolButton::clicked, this, &MainWindow::openCardEditor);
@@ -174,9 +174,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::prepareClose() {
     if (gameState_.gameRunning) {
         const auto answer =
-            QMessageBox::question(this, QStringLiteral("Schon beenden?"),
-                                  QStringLiteral("Wollen Sie Sorbello wirklich beenden?\rZur Zeit läuft noch "
-                                                 "ein Spiel!\rSind Sie ganz sicher?"),
+            QMessageBox::question(this, tr("Schon beenden?"),
+                                  tr("Wollen Sie Sorbello wirklich beenden?\rZur Zeit läuft noch "
+                                     "ein Spiel!\rSind Sie ganz sicher?"),
                                   QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return false;
@@ -279,8 +279,8 @@ void MainWindow::chooseBackgroundColour() {
 }
 
 bool MainWindow::confirmAbandonGame() {
-    return QMessageBox::question(this, QStringLiteral("Frage..."),
-                                 QStringLiteral("Wollen Sie wirklich das\rlaufende Spiel abbrechen?"),
+    return QMessageBox::question(this, tr("Frage..."),
+                                 tr("Wollen Sie wirklich das\rlaufende Spiel abbrechen?"),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -311,8 +311,8 @@ void MainWindow::repaintBoard() {
 }
 
 bool MainWindow::askToJoin() {
-    return QMessageBox::question(this, QStringLiteral("Frage aus dem Netzwerk"),
-                                 QStringLiteral("Wollen Sie ein Netzwerkspiel spielen?"),
+    return QMessageBox::question(this, tr("Frage aus dem Netzwerk"),
+                                 tr("Wollen Sie ein Netzwerkspiel spielen?"),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -325,9 +325,8 @@ void MainWindow::showConnectionLost() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            QMessageBox::information(
-                this, QStringLiteral("Hinweis"),
-                QStringLiteral("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."));
+            QMessageBox::information(this, tr("Hinweis"),
+                                     tr("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."));
             connectionLostShowing_ = false;
         },
         Qt::QueuedConnection);
