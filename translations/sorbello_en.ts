@@ -1088,6 +1088,10 @@ Too bad for you...</translation>
         <source>Diese Information ist wichtig, falls Sie an einem Netzwerk-Spiel teilnehmen möchten (Siehe Hilfe).</source>
         <translation>You need it if you want to take part in a network game (see Help).</translation>
     </message>
+    <message>
+        <source>Dieser Computer hat zurzeit keine IP-Adresse, unter der ihn ein anderer Computer erreichen könnte.</source>
+        <translation>This computer has no IP address at present at which another computer could reach it.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWindow</name>

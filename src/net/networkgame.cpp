@@ -7,6 +7,8 @@
 #include "game/turnflow.h"
 #include "networkblock.h"
 
+#include <utility>
+
 NetworkGame::NetworkGame(GameState& state, GameTallies& tallies, TurnFlow& flow, BoardPort& board,
                          MessageWait& wait, BlockPort& net, NetworkGameHost& host)
     : state_(state), tallies_(tallies), flow_(flow), board_(board), wait_(wait), net_(net), host_(host) {}
@@ -86,10 +88,25 @@ void NetworkGame::invitationReceived(const QByteArray& payload) {
     if (!invitation)
         return;
     net_.keepConnection();
-    // One question at a time: an invitation that comes while it is open is dropped unanswered,
-    // as "no" would claim a decision the user never made.
-    if (asking_)
+    // One question at a time. An invitation that comes while it is open waits for it to close;
+    // "no" would claim a decision the user never made.
+    if (asking_) {
+        laterInvitation_ = ReceivedInvitation{*invitation, connectionChanges_};
         return;
+    }
+    std::optional<ReceivedInvitation> next = ReceivedInvitation{*invitation, connectionChanges_};
+    while (next) {
+        askAbout(next->invitation);
+        const quint32 askedOn = next->connection;
+        next = std::exchange(laterInvitation_, std::nullopt);
+        // A repeat from the caller just asked has had its answer; a caller gone meanwhile wants
+        // none. A caller that came after the asked one hung up is asked in turn.
+        if (next && (next->connection == askedOn || next->connection != connectionChanges_))
+            next.reset();
+    }
+}
+
+void NetworkGame::askAbout(const Invitation& invitation) {
     const quint32 askedOn = connectionChanges_;
     asking_ = true;
     const bool join = host_.askToJoin();
@@ -106,9 +123,9 @@ void NetworkGame::invitationReceived(const QByteArray& payload) {
     // with them.
     if (state_.gameRunning)
         flow_.abandonGame();
-    state_.playerCount = invitation->playerCount;
+    state_.playerCount = invitation.playerCount;
     for (int i = 1; i <= 4; ++i) {
-        const InvitedPlayer& invited = invitation->players[i - 1];
+        const InvitedPlayer& invited = invitation.players[i - 1];
         Player& player = state_.players[i];
         player.name = invited.name;
         player.isComputer = invited.isComputer;

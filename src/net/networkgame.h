@@ -4,6 +4,8 @@
 #include "gamemessages.h"
 #include "records/statentry.h"
 
+#include <optional>
+
 class BlockPort;
 class MessageWait;
 class TurnFlow;
@@ -52,6 +54,8 @@ public:
 
 private:
     void invitationReceived(const QByteArray& payload);
+    // Asks the user and answers the caller, if it is still there.
+    void askAbout(const Invitation& invitation);
     void gameDataReceived(const QByteArray& payload);
     void cardReceived(const QByteArray& payload);
     void send(MessageType type, const QByteArray& payload);
@@ -69,6 +73,13 @@ private:
     bool awaitingGameData_ = false;
     // The question about an invitation is open.
     bool asking_ = false;
+    // An invitation, with the count of connection changes when it came.
+    struct ReceivedInvitation {
+        Invitation invitation;
+        quint32 connection = 0;
+    };
+    // The latest invitation that came while the question was open.
+    std::optional<ReceivedInvitation> laterInvitation_;
     // Counts the changes of the connection, so an answer can tell whether its caller is gone.
     quint32 connectionChanges_ = 0;
 };

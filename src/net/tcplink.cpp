@@ -159,17 +159,15 @@ void TcpLink::deliverBlocks() {
 
 void TcpLink::acceptConnection() {
     while (QTcpSocket* incoming = server_.nextPendingConnection()) {
-        // One peer at a time: a second caller is turned away.
-        if (accepted_ && accepted_->state() == QAbstractSocket::ConnectedState) {
+        // One peer at a time, whoever called whom: while there is one, a caller is closed at
+        // once, and nothing it sends or does afterwards reaches the game.
+        if (online_) {
             retire(incoming);
             continue;
         }
-        // Whatever the former caller's socket is doing, nothing of it may reach the new one.
-        if (accepted_) {
+        // Whatever the former caller's socket is still doing, nothing of it may reach the new one.
+        if (accepted_)
             retire(accepted_);
-            if (acceptedRole_)
-                connectionEnded();
-        }
         accepted_ = incoming;
         acceptedRole_ = true;
         outgoingRole_ = false;

@@ -14,7 +14,8 @@
 #include <vector>
 
 // The network link's TCP work, in the network module: one peer at a time, reached by
-// listening on a port or by connecting to the other computer's. Blocks are queued in a table
+// listening on a port or by connecting to the other computer's; while there is one, whichever
+// side called, every further caller is closed unheard. Blocks are queued in a table
 // of 100 slots and go out in frames of at most 5000 bytes from a 5 ms send tick, which runs
 // only while something is queued; received frames are joined into blocks again.
 //

@@ -4,18 +4,27 @@
 #include <QNetworkInterface>
 
 namespace {
-bool usable(const QHostAddress& address) {
+bool usableIPv4(const QHostAddress& address) {
     return address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback();
+}
+
+// A link-local address is only good with this computer's name for the interface, which means
+// nothing to the other computer.
+bool usableIPv6(const QHostAddress& address) {
+    return address.protocol() == QAbstractSocket::IPv6Protocol && !address.isLoopback() &&
+           !address.isLinkLocal();
 }
 } // namespace
 
 QString chooseShownAddress(const QList<QHostAddress>& resolved, const QList<QHostAddress>& interfaces) {
     for (auto it = resolved.crbegin(); it != resolved.crend(); ++it)
-        if (usable(*it))
+        if (usableIPv4(*it))
             return it->toString();
-    for (const QHostAddress& address : interfaces)
-        if (usable(address))
-            return address.toString();
+    // IPv4 before IPv6: the address people are used to typing.
+    for (const auto usable : {usableIPv4, usableIPv6})
+        for (const QHostAddress& address : interfaces)
+            if (usable(address))
+                return address.toString();
     return {};
 }
 

@@ -14,6 +14,11 @@ QString lookUpOwnAddress() {
 }
 
 QString ownAddressMessage(const QString& address) {
+    // An empty address after the colon would look like a fault of the program.
+    if (address.isEmpty())
+        return QCoreApplication::translate("OwnAddress",
+                                           "Dieser Computer hat zurzeit keine IP-Adresse, unter der ihn ein "
+                                           "anderer Computer erreichen könnte.");
     return QCoreApplication::translate("OwnAddress", "Ihre aktuelle IP-Adresse lautet: ") + address +
            QStringLiteral("\r\n\r\n") +
            QCoreApplication::translate(

@@ -6,5 +6,5 @@
 // address is shown is told in addresschoice.h. Empty when there is none.
 QString lookUpOwnAddress();
 
-// The text of the own-address message.
+// The text of the own-address message; without an address it says there is none.
 QString ownAddressMessage(const QString& address);

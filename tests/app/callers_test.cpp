@@ -107,6 +107,7 @@ public:
     // Connected, or already turned away.
     bool answered() const { return connected() || socket_.state() == QAbstractSocket::UnconnectedState; }
     void send(const QByteArray& bytes) { socket_.write(bytes); }
+    QByteArray received() { return socket_.peek(socket_.bytesAvailable()); }
     void hangUp() { socket_.abort(); }
 
 private:
@@ -254,6 +255,59 @@ TEST_F(CallersTest, ACallerGoneWhileItsInvitationIsAskedLeavesNothingBehind) {
     EXPECT_FALSE(state.settings.networkGame) << "a yes to a caller that is gone joins nothing";
     EXPECT_EQ(state.playerCount, 3);
     EXPECT_TRUE(openBoxes(kLost).isEmpty());
+}
+
+// The first caller hangs up while its question is open and a second one invites meanwhile: the
+// second is asked once the first question is answered, and gets its answer.
+TEST_F(CallersTest, AnInvitationThatCameWhileAGoneCallersQuestionWasOpenIsAskedNext) {
+    std::vector<Script::Step> steps;
+    steps.push_back([this] {
+        callers.push_back(std::make_unique<Caller>(port));
+        return true;
+    });
+    steps.push_back([this] { return callers.back()->connected() && online(); });
+    steps.push_back([this] {
+        callers.back()->send(invitation(1));
+        return true;
+    });
+    steps.push_back([] { return !openBoxes(kQuestion).isEmpty(); });
+    steps.push_back([this] {
+        callers.back()->hangUp();
+        return true;
+    });
+    steps.push_back([this] { return !online(); });
+    steps.push_back([this] {
+        callers.push_back(std::make_unique<Caller>(port));
+        return true;
+    });
+    steps.push_back([this] { return callers.back()->connected() && online(); });
+    steps.push_back([this] {
+        callers.back()->send(invitation(1));
+        return true;
+    });
+    steps.push_back([this] { return ++settleTicks % 50 == 0; });
+    steps.push_back(closeAll(kLost, QMessageBox::Ok));
+    steps.push_back([] {
+        // A no to the caller that is gone: the next caller must get an answer of its own.
+        const QList<QMessageBox*> boxes = openBoxes(kQuestion);
+        if (boxes.size() != 1 || QApplication::activeModalWidget() != boxes[0])
+            return false;
+        boxes[0]->button(QMessageBox::No)->click();
+        return true;
+    });
+    // Asked from where the first question returns, so no message is handled in between.
+    steps.push_back([] { return !openBoxes(kQuestion).isEmpty(); });
+    steps.push_back(closeAll(kQuestion, QMessageBox::Yes));
+    steps.push_back([this] { return callers.back()->received().size() == 14; });
+    script.run(std::move(steps));
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return script.finished(); }, 2 * kWait));
+    ASSERT_FALSE(script.gaveUp());
+    EXPECT_EQ(callers.back()->received().mid(4).toHex(), "02010000000100000001") << "a yes";
+    EXPECT_TRUE(online());
+    const GameState& state = window->gameState();
+    EXPECT_TRUE(state.settings.networkGame);
+    EXPECT_EQ(state.players[2].name, "Bert");
 }
 
 TEST_F(CallersTest, AGameLostInMidTurnShowsEveryCardOfTheTurnFaceDown) {

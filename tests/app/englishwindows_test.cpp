@@ -366,7 +366,7 @@ public:
                                [] { return QStringLiteral("192.0.2.7"); },
                                [](const QUrl&) { return false; }};
         offerShortcut(ShortcutPlace::StartMenu, shell, &main);
-        createShortcut(dir.path(), shell, &main);
+        createShortcut(ShortcutPlace::Desktop, shell, &main);
         showOwnAddress(shell, &main);
         QImage sheet;
         loadCurrentSheet(dir.filePath(QStringLiteral("fehlt.pbd")), sheet, &main);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,6 +93,18 @@ TEST_F(StartUpTest, TheStartMakesTheMainWindowOnlyAndLeavesNoTimerRunning) {
     GameRecords nextRun(highScoreFile, QString());
     nextRun.loadHighScores();
     EXPECT_EQ(nextRun.highScores().entry(1).name, u"Anna"_s);
+}
+
+TEST_F(StartUpTest, EveryWindowCarriesTheProgramIconAtEveryDesktopSize) {
+    SorbelloProgram program(appEnvironment());
+    QList<QSize> sizes;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        sizes << QSize(size, size);
+    for (QWidget* window : QList<QWidget*>{&program.mainWindow(), program.windows().newGameDialog.get()}) {
+        const QIcon icon = window->windowIcon();
+        EXPECT_EQ(icon.availableSizes(), sizes) << window->objectName().toStdString();
+        EXPECT_EQ(icon.pixmap(QSize(48, 48)).size(), QSize(48, 48)) << "the pictures are carried";
+    }
 }
 
 } // namespace

@@ -169,6 +169,45 @@ TEST_F(NetworkLinkTest, ASecondCallerIsTurnedAwayAndAnEndedConnectionLeavesNothi
     EXPECT_EQ(hostSeen.blocks[0].payload, QByteArray(1000, 'n'));
 }
 
+// A stranger calling while a game's connection stands, whichever computer made it, must neither
+// take the game's messages nor end the game by hanging up.
+TEST(NetworkLinkPeer, WhileAPeerIsConnectedEitherWayACallerIsClosedAndChangesNothing) {
+    for (const bool calledOut : {false, true}) {
+        SCOPED_TRACE(calledOut ? "this side called the other" : "the other side called this one");
+        NetworkLink self(nullptr, 0);
+        NetworkLink other(nullptr, 0);
+        ASSERT_TRUE(self.listen());
+        ASSERT_TRUE(other.listen());
+        Listener selfSeen(self);
+        Listener otherSeen(other);
+        NetworkLink& caller = calledOut ? self : other;
+        NetworkLink& called = calledOut ? other : self;
+        caller.setConnectPort(called.serverPort());
+        caller.connectTo(QStringLiteral("127.0.0.1"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return self.isOnline() && other.isOnline(); }, kWait));
+        called.keepConnection();
+
+        QTcpSocket hangingUp;
+        hangingUp.connectToHost(QStringLiteral("127.0.0.1"), self.serverPort());
+        ASSERT_TRUE(hangingUp.waitForConnected(kWait));
+        hangingUp.abort();
+        QTcpSocket silent;
+        silent.connectToHost(QStringLiteral("127.0.0.1"), self.serverPort());
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return silent.state() == QAbstractSocket::UnconnectedState; }, kWait))
+            << "the silent stranger is closed at once";
+
+        self.sendBlock(makeBlock(6, QByteArray::fromHex("01000000")));
+        other.sendBlock(makeBlock(5, QByteArray::fromHex("01000000")));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return selfSeen.blocks.size() == 1 && otherSeen.blocks.size() == 1; }, kWait));
+        EXPECT_EQ(otherSeen.blocks[0].type, 6) << "this side's message went to its peer";
+        EXPECT_EQ(selfSeen.blocks[0].type, 5);
+        EXPECT_EQ(selfSeen.statuses, QList<bool>({true})) << "no stranger ended the connection";
+        EXPECT_EQ(otherSeen.statuses, QList<bool>({true}));
+    }
+}
+
 TEST_F(NetworkLinkTest, ConnectingAgainFirstEndsTheOldConnection) {
     NetworkLink guest(nullptr, host.serverPort());
     Listener guestSeen(guest);

@@ -1,6 +1,6 @@
 #include "modalanswers.h"
-#include "shell/desktopentry.h"
 #include "shell/addresschoice.h"
+#include "shell/desktopentry.h"
 #include "shell/ownaddress.h"
 #include "shell/ui/shellcommands.h"
 #include "support/qtprinters.h"
@@ -41,14 +41,16 @@ TEST_F(ShellCommandsTest, YesToTheQuestionPutsTheEntryInThatFolderOnly) {
         const char* question;
         const char* folder;
         const char* otherFolder;
+        const char* fileName;
     };
+    // The menu entry has the installed entry's name, so that it stands in for it.
     const Case cases[] = {
         {ShortcutPlace::Desktop,
          "Sind Sie sicher, daß Sie eine Verknüpfung mit Sorbello auf dem Desktop erstellen wollen?",
-         "Desktop", "applications"},
+         "Desktop", "applications", "Sorbello.desktop"},
         {ShortcutPlace::StartMenu,
          "Sind Sie sicher, daß Sie eine Verknüpfung mit Sorbello im Startmenü erstellen wollen?",
-         "applications", "Desktop"},
+         "applications", "Desktop", "sorbello.desktop"},
     };
     for (const Case& c : cases) {
         QDir(dir.path()).removeRecursively();
@@ -60,7 +62,7 @@ TEST_F(ShellCommandsTest, YesToTheQuestionPutsTheEntryInThatFolderOnly) {
         EXPECT_EQ(answers.seen[0].text, QString::fromUtf8(c.question));
         EXPECT_EQ(answers.seen[0].icon, QMessageBox::Question);
         EXPECT_EQ(answers.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        EXPECT_EQ(entriesIn(dir.filePath(c.folder)), QStringList{"Sorbello.desktop"}) << c.folder;
+        EXPECT_EQ(entriesIn(dir.filePath(c.folder)), QStringList{c.fileName}) << c.folder;
         EXPECT_TRUE(entriesIn(dir.filePath(c.otherFolder)).isEmpty()) << c.otherFolder;
     }
 }
@@ -78,7 +80,7 @@ TEST_F(ShellCommandsTest, OnlyAProgramOnAFixedDiskGetsAShortcutAndOnlyACdRomIsEx
                            DriveType::Unknown}) {
         drive = type;
         ModalAnswers answers;
-        createShortcut(shell.folders.desktop, shell, nullptr);
+        createShortcut(ShortcutPlace::Desktop, shell, nullptr);
         EXPECT_EQ(askedPath, shell.executablePath);
         EXPECT_TRUE(entriesIn(shell.folders.desktop).isEmpty()) << static_cast<int>(type);
         if (type != DriveType::CdRom) {
@@ -93,15 +95,32 @@ TEST_F(ShellCommandsTest, OnlyAProgramOnAFixedDiskGetsAShortcutAndOnlyACdRomIsEx
 }
 
 TEST_F(ShellCommandsTest, CreatingTwiceLeavesOneEntryPointingAtTheProgram) {
-    createShortcut(shell.folders.desktop, shell, nullptr);
+    createShortcut(ShortcutPlace::Desktop, shell, nullptr);
     shell.executablePath = QStringLiteral("/usr/games/sorbello");
-    createShortcut(shell.folders.desktop, shell, nullptr);
+    createShortcut(ShortcutPlace::Desktop, shell, nullptr);
 
     ASSERT_EQ(entriesIn(shell.folders.desktop), QStringList{"Sorbello.desktop"});
     QFile file(QDir(shell.folders.desktop).filePath(QStringLiteral("Sorbello.desktop")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()), desktopEntryText(QStringLiteral("/usr/games/sorbello")));
     EXPECT_TRUE(file.permissions() & QFile::ExeOwner) << "desktops launch only executable entries";
+}
+
+TEST_F(ShellCommandsTest, TheMenuEntryReplacesAnEarlierOwnEntryUnderTheOldNameButNoOtherFile) {
+    const QString earlier = QDir(shell.folders.startMenu).filePath(QStringLiteral("Sorbello.desktop"));
+    ASSERT_TRUE(QDir().mkpath(shell.folders.startMenu));
+    writeDesktopEntry(earlier, QStringLiteral("/opt/alt/sorbello"));
+    createShortcut(ShortcutPlace::StartMenu, shell, nullptr);
+    EXPECT_EQ(entriesIn(shell.folders.startMenu), QStringList{"sorbello.desktop"});
+
+    QFile foreign(earlier);
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.write("[Desktop Entry]\nType=Application\nName=Sorbello\nExec=/opt/alt/sorbello\n");
+    foreign.close();
+    createShortcut(ShortcutPlace::StartMenu, shell, nullptr);
+    QStringList entries = entriesIn(shell.folders.startMenu);
+    entries.sort(Qt::CaseSensitive);
+    EXPECT_EQ(entries, QStringList({"Sorbello.desktop", "sorbello.desktop"}));
 }
 
 TEST_F(ShellCommandsTest, TheOwnAddressMessage) {
@@ -114,6 +133,15 @@ TEST_F(ShellCommandsTest, TheOwnAddressMessage) {
     EXPECT_EQ(answers.seen[0].text,
               "Ihre aktuelle IP-Adresse lautet: 192.168.1.23\r\n\r\nDiese Information ist "
               "wichtig, falls Sie an einem Netzwerk-Spiel teilnehmen möchten (Siehe Hilfe).");
+
+    address.clear();
+    showOwnAddress(shell, nullptr);
+    ASSERT_EQ(answers.seen.size(), 2u);
+    EXPECT_EQ(answers.seen[1].title, "Hinweis");
+    EXPECT_EQ(answers.seen[1].text,
+              "Dieser Computer hat zurzeit keine IP-Adresse, unter der ihn ein anderer Computer erreichen "
+              "könnte.")
+        << "said plainly, not as an empty address";
 }
 
 TEST(OwnAddress, TheLastUsableAddressOfTheNameOrElseOneOfTheInterfaces) {
@@ -123,7 +151,8 @@ TEST(OwnAddress, TheLastUsableAddressOfTheNameOrElseOneOfTheInterfaces) {
             list << QHostAddress(QString::fromLatin1(text));
         return list;
     };
-    const QList<QHostAddress> interfaces = addresses({"127.0.0.1", "::1", "192.168.1.23", "10.1.1.1"});
+    const QList<QHostAddress> interfaces =
+        addresses({"127.0.0.1", "::1", "2001:db8::7", "192.168.1.23", "10.1.1.1"});
     struct Case {
         QList<QHostAddress> resolved;
         QList<QHostAddress> interfaces;
@@ -135,7 +164,8 @@ TEST(OwnAddress, TheLastUsableAddressOfTheNameOrElseOneOfTheInterfaces) {
         {addresses({"127.0.1.1"}), interfaces, "192.168.1.23"},
         {addresses({}), interfaces, "192.168.1.23"},
         {addresses({"fe80::1", "2001:db8::5"}), interfaces, "192.168.1.23"},
-        {addresses({"127.0.0.1"}), addresses({"127.0.0.1", "::1"}), ""},
+        {addresses({"127.0.1.1"}), addresses({"127.0.0.1", "::1", "fe80::1", "2001:db8::7"}), "2001:db8::7"},
+        {addresses({"127.0.0.1"}), addresses({"127.0.0.1", "::1", "fe80::1"}), ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(chooseShownAddress(c.resolved, c.interfaces), c.expected) << c.expected;
