@@ -20,6 +20,7 @@ cmake --install build --prefix "$prefix" >/dev/null
 for file in bin/sorbello share/applications/sorbello.desktop share/icons/hicolor/16x16/apps/sorbello.png \
             share/icons/hicolor/256x256/apps/sorbello.png share/icons/hicolor/scalable/apps/sorbello.svg \
             share/metainfo/example.vuko_software.Sorbello.metainfo.xml share/man/man6/sorbello.6.gz \
+            share/man/de/man6/sorbello.6.gz \
             share/doc/sorbello/copyright; do
     test -f "$prefix/$file" || { echo "not installed: $file"; exit 1; }
 done
