@@ -624,6 +624,11 @@ you want to connect to over the network:</translation>
         <source>Datum</source>
         <translation>Date</translation>
     </message>
+    <message>
+        <source>00.00.0000</source>
+        <comment>no date</comment>
+        <translation>0000-00-00</translation>
+    </message>
 </context>
 <context>
     <name>HighScoreWindow</name>

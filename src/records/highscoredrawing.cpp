@@ -28,22 +28,25 @@ void drawGradient(Canvas& canvas, int width, int height) {
     }
 }
 
-// The file keeps "Unbelegt" for a rank nobody has reached yet; the player reads it in the
-// program's language.
-QString shownName(const HighScoreEntry& entry) {
+// A rank nobody has reached yet, as the file keeps it: "Unbelegt", "00.00.0000", 0 points.
+bool isUnused(const HighScoreEntry& entry) {
     static const HighScoreEntry unused = HighScoreTable().entry(1);
-    if (entry == unused)
-        return QCoreApplication::translate("HighScoreDrawing", "Unbelegt");
-    return entry.name;
+    return entry == unused;
+}
+
+QString shownName(const HighScoreEntry& entry) {
+    return isUnused(entry) ? QCoreApplication::translate("HighScoreDrawing", "Unbelegt") : entry.name;
 }
 
 // The file keeps dates as "dd.MM.yyyy"; the player reads them in the program's language. A
-// date that does not read back exactly as stored (the unused "00.00.0000") is shown as stored.
-QString shownDate(const QString& stored) {
+// date that does not read back exactly as stored is shown as stored.
+QString shownDate(const HighScoreEntry& entry) {
+    if (isUnused(entry))
+        return QCoreApplication::translate("HighScoreDrawing", "00.00.0000", "no date");
     const QString storedFormat = QStringLiteral("dd.MM.yyyy");
-    const QDate date = QDate::fromString(stored, storedFormat);
-    if (!date.isValid() || date.toString(storedFormat) != stored)
-        return stored;
+    const QDate date = QDate::fromString(entry.date, storedFormat);
+    if (!date.isValid() || date.toString(storedFormat) != entry.date)
+        return entry.date;
     return date.toString(QCoreApplication::translate("HighScoreDrawing", "dd.MM.yyyy", "date format"));
 }
 
@@ -68,7 +71,7 @@ void drawRanks(Canvas& canvas, const HighScoreTable& table) {
             canvas.textOut(base + 20, y, QString::number(rank) + QLatin1Char('.'));
             canvas.textOut(base + 60, y, shownName(entry));
             canvas.textOut(base + 150, y, QString::number(entry.points));
-            canvas.textOut(base + 200, y, shownDate(entry.date));
+            canvas.textOut(base + 200, y, shownDate(entry));
         }
     }
 }
