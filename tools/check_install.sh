@@ -43,7 +43,8 @@ xvfb=$!
 trap 'kill $program $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 sleep 1
 export DISPLAY="$display"
-$run env HOME="$home" XDG_RUNTIME_DIR="$home" "$prefix/bin/sorbello" >"$work/log" 2>&1 &
+# German, whatever the desktop prefers: the windows looked for below are the German ones.
+$run env HOME="$home" XDG_RUNTIME_DIR="$home" LANGUAGE=de "$prefix/bin/sorbello" >"$work/log" 2>&1 &
 program=$!
 sleep 2
 
