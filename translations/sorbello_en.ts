@@ -6,7 +6,7 @@
     <message>
         <source>d.M.yyyy</source>
         <comment>date format</comment>
-        <translation>d MMMM yyyy</translation>
+        <translation>MMMM d, yyyy</translation>
     </message>
     <message>
         <source>Info über Sorbello....</source>
@@ -142,6 +142,18 @@ you want to connect to over the network:</translation>
     <message>
         <source>leer</source>
         <translation>empty</translation>
+    </message>
+    <message>
+        <source>Karte %1, %2</source>
+        <translation>Card %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 deckt auf: %2</source>
+        <translation>%1 turns up: %2</translation>
+    </message>
+    <message>
+        <source>%1 deckte auf: %2</source>
+        <translation>%1 turned up: %2</translation>
     </message>
 </context>
 <context>
@@ -504,6 +516,14 @@ you want to connect to over the network:</translation>
         <source>Zum &amp;Karteneditor</source>
         <translation>On the &amp;card editor</translation>
     </message>
+    <message>
+        <source>Zeichenfläche</source>
+        <translation>Drawing area</translation>
+    </message>
+    <message>
+        <source>Vorschau</source>
+        <translation>Preview</translation>
+    </message>
 </context>
 <context>
     <name>CardSheet</name>
@@ -538,6 +558,24 @@ you want to connect to over the network:</translation>
     <message>
         <source>Es gibt kein Bild zum Speichern.</source>
         <translation>There is no picture to save.</translation>
+    </message>
+</context>
+<context>
+    <name>ColourPanel</name>
+    <message>
+        <source>Farbe %1</source>
+        <translation>Color %1</translation>
+    </message>
+    <message>
+        <source>Rot %1, Grün %2, Blau %3</source>
+        <translation>Red %1, green %2, blue %3</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Paare finden mit bis zu vier Spielern, gegen den Computer oder im Netzwerk.</source>
+        <translation>Find the pairs, with up to four players, against the computer or over the network.</translation>
     </message>
 </context>
 <context>
@@ -606,7 +644,7 @@ you want to connect to over the network:</translation>
     <message>
         <source>dd.MM.yyyy</source>
         <comment>date format</comment>
-        <translation>yyyy-MM-dd</translation>
+        <translation>MM/dd/yyyy</translation>
     </message>
     <message>
         <source>Rang</source>
@@ -627,7 +665,7 @@ you want to connect to over the network:</translation>
     <message>
         <source>00.00.0000</source>
         <comment>no date</comment>
-        <translation>0000-00-00</translation>
+        <translation>00/00/0000</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 #include "cards/builtinpicturenames.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <algorithm>
 
@@ -60,4 +59,52 @@ QString statusText(const GameState& state) {
         entries << entry;
     }
     return entries.join(QStringLiteral("; "));
+}
+
+void TurnNarration::update(const GameState& state, const QImage& sheet) {
+    if (!state.gameRunning || state.gameGeneration != generation_) {
+        clear();
+        generation_ = state.gameGeneration;
+    }
+    if (!state.gameRunning)
+        return;
+    bool running = turnRunning(state);
+    for (int slot = 1; slot <= state.cardCount(); ++slot) {
+        const Card& card = state.cards[slot];
+        if (!card.present || !card.faceUp || slots_.contains(slot))
+            continue;
+        // The turn before is over once none of its cards is face up any more.
+        if (!running) {
+            clear();
+            const int p = state.currentPlayer;
+            player_ = p >= 1 && p <= kMaxPlayers ? state.players[p].name : QString();
+            running = true;
+        }
+        slots_ << slot;
+        cards_ << QCoreApplication::translate("BoardNarration", "Karte %1, %2")
+                      .arg(slot)
+                      .arg(faceName(state, sheet, card.motif));
+    }
+}
+
+QString TurnNarration::text(const GameState& state) const {
+    if (!state.gameRunning || cards_.isEmpty())
+        return {};
+    const QString turned = turnRunning(state)
+                               ? QCoreApplication::translate("BoardNarration", "%1 deckt auf: %2")
+                               : QCoreApplication::translate("BoardNarration", "%1 deckte auf: %2");
+    return turned.arg(player_, cards_.join(QStringLiteral("; ")));
+}
+
+bool TurnNarration::turnRunning(const GameState& state) const {
+    return std::any_of(slots_.cbegin(), slots_.cend(), [&state](int slot) {
+        const Card& card = state.cards[slot];
+        return card.present && card.faceUp;
+    });
+}
+
+void TurnNarration::clear() {
+    player_.clear();
+    slots_.clear();
+    cards_.clear();
 }

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include <array>
+
 namespace {
 
 // numerator / denominator rounded to the nearest integer, halves to the even neighbour.
@@ -26,6 +28,26 @@ void drawGradient(Canvas& canvas, int width, int height) {
         canvas.rectangle(0, roundHalfEven(qint64(height) * i, 256), width,
                          roundHalfEven(qint64(height) * (i + 1), 256));
     }
+}
+
+// Where the columns start, from the left edge of each half; the halves are 280 apart.
+constexpr std::array<int, 4> kColumnStarts{20, 60, 150, 200};
+constexpr int kHalfWidth = 280;
+constexpr int kColumnEnd = 280; // the date runs up to the next half
+constexpr int kRanksPerHalf = 15;
+constexpr int kHeadingTop = 10;
+constexpr int kHeadingHeight = 17;
+constexpr int kFirstRowTop = 30;
+constexpr int kRowHeight = 20;
+
+QPoint cellOrigin(int rank, int column) {
+    const int half = (rank - 1) / kRanksPerHalf;
+    const int row = (rank - 1) % kRanksPerHalf;
+    return {kHalfWidth * half + kColumnStarts[column], kFirstRowTop + kRowHeight * row};
+}
+
+int columnWidth(int column) {
+    return (column + 1 < 4 ? kColumnStarts[column + 1] : kColumnEnd) - kColumnStarts[column];
 }
 
 // A rank nobody has reached yet, as the file keeps it: "Unbelegt", "00.00.0000", 0 points.
@@ -52,26 +74,19 @@ QString shownDate(const HighScoreEntry& entry) {
 
 void drawHeadings(Canvas& canvas) {
     canvas.setFont(arialFont(10));
-    for (const int base : {0, 280}) {
-        canvas.textOut(base + 20, 10, QCoreApplication::translate("HighScoreDrawing", "Rang"));
-        canvas.textOut(base + 60, 10, QCoreApplication::translate("HighScoreDrawing", "Name"));
-        canvas.textOut(base + 150, 10, QCoreApplication::translate("HighScoreDrawing", "Punkte"));
-        canvas.textOut(base + 200, 10, QCoreApplication::translate("HighScoreDrawing", "Datum"));
-    }
+    const QStringList headings = highScoreHeadings();
+    for (const int base : {0, kHalfWidth})
+        for (int column = 0; column < 4; ++column)
+            canvas.textOut(base + kColumnStarts[column], kHeadingTop, headings[column]);
 }
 
 void drawRanks(Canvas& canvas, const HighScoreTable& table) {
     canvas.setFont(arialFont(12));
-    for (int column = 0; column < 2; ++column) {
-        for (int row = 0; row < 15; ++row) {
-            const int rank = 15 * column + row + 1;
-            const int base = 280 * column;
-            const int y = 30 + 20 * row;
-            const HighScoreEntry& entry = table.entry(rank);
-            canvas.textOut(base + 20, y, QString::number(rank) + QLatin1Char('.'));
-            canvas.textOut(base + 60, y, shownName(entry));
-            canvas.textOut(base + 150, y, QString::number(entry.points));
-            canvas.textOut(base + 200, y, shownDate(entry));
+    for (int rank = 1; rank <= HighScoreTable::kShownRanks; ++rank) {
+        const QStringList texts = highScoreRowTexts(table, rank);
+        for (int column = 0; column < 4; ++column) {
+            const QPoint at = cellOrigin(rank, column);
+            canvas.textOut(at.x(), at.y(), texts[column]);
         }
     }
 }
@@ -94,4 +109,25 @@ void drawHighScoreTable(QImage& image, const HighScoreTable& table) {
     canvas.setTextColor(Qt::black);
     drawHeadings(canvas);
     drawRanks(canvas, table);
+}
+
+QStringList highScoreHeadings() {
+    return {QCoreApplication::translate("HighScoreDrawing", "Rang"),
+            QCoreApplication::translate("HighScoreDrawing", "Name"),
+            QCoreApplication::translate("HighScoreDrawing", "Punkte"),
+            QCoreApplication::translate("HighScoreDrawing", "Datum")};
+}
+
+QStringList highScoreRowTexts(const HighScoreTable& table, int rank) {
+    const HighScoreEntry& entry = table.entry(rank);
+    return {QString::number(rank) + QLatin1Char('.'), shownName(entry), QString::number(entry.points),
+            shownDate(entry)};
+}
+
+QRect highScoreHeadingRect(int column) {
+    return {kColumnStarts[column], kHeadingTop, columnWidth(column), kHeadingHeight};
+}
+
+QRect highScoreCellRect(int rank, int column) {
+    return {cellOrigin(rank, column), QSize(columnWidth(column), kRowHeight)};
 }

@@ -40,6 +40,10 @@ UiLanguage preferredUiLanguage(const QStringList& uiLanguages) {
     return UiLanguage::German;
 }
 
+UiLanguage desktopUiLanguage() {
+    return preferredUiLanguage(QLocale::system().uiLanguages());
+}
+
 void setUiLanguage(UiLanguage language) {
     delete programTexts;
     delete qtTexts;

@@ -11,6 +11,8 @@ enum class UiLanguage { German, English };
 // QLocale::uiLanguages() lists them), German otherwise: also for C, POSIX and lists naming
 // neither.
 UiLanguage preferredUiLanguage(const QStringList& uiLanguages);
+// The language the desktop prefers, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
+UiLanguage desktopUiLanguage();
 
 // Installs the program's texts and Qt's own (its buttons, its dialogs) in `language`,
 // replacing those of the language before. German needs no translation of the program's texts.

@@ -17,6 +17,7 @@
 #include "net/ui/addressdialog.h"
 #include "net/ui/progresswindow.h"
 #include "records/gamerecords.h"
+#include "records/highscoredrawing.h"
 #include "records/highscoretable.h"
 #include "records/ui/highscorewindow.h"
 #include "records/ui/statisticsdialog.h"
@@ -460,20 +461,20 @@ TEST(EnglishPictures, PaintedTextsStayInTheirBoxesAndColumns) {
     EXPECT_LE(widthIn(strip, arialFont(8), english("BoardPainting", "Computer Netzwerk")), box);
     EXPECT_LE(widthIn(strip, arialFont(16), english("BoardPainting", "Kein Spiel aktiv")), 377);
 
-    // Rank, name, points and date from 20, 60, 150 and 200 pixels; the dividing line at 290.
+    // Each heading and cell within the column the table gives it.
     const QImage table(589, 361, QImage::Format_RGB32);
-    const int columns[] = {20, 60, 150, 200, 290};
-    const char* headings[] = {"Rang", "Name", "Punkte", "Datum"};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_LT(widthIn(table, arialFont(10), english("HighScoreDrawing", headings[i])),
-                  columns[i + 1] - columns[i])
-            << headings[i];
-    EXPECT_LT(widthIn(table, arialFont(12), english("HighScoreDrawing", "Unbelegt")),
-              columns[2] - columns[1]);
-    const QString dateFormat = english("HighScoreDrawing", "dd.MM.yyyy", "date format");
-    for (int month = 1; month <= 12; ++month) {
-        const QString date = QDate(2000, month, 28).toString(dateFormat);
-        EXPECT_LT(widthIn(table, arialFont(12), date), columns[4] - columns[3]) << date.toStdString();
+    const QStringList headings = highScoreHeadings();
+    for (int column = 0; column < 4; ++column)
+        EXPECT_LE(widthIn(table, arialFont(10), headings[column]), highScoreHeadingRect(column).width())
+            << headings[column].toStdString();
+    HighScoreTable scores;
+    for (int month = 1; month <= 12; ++month)
+        scores.enterHighScore(QStringLiteral("Anna"), 99 - month, QDate(2000, month, 28));
+    for (int rank = 1; rank <= HighScoreTable::kShownRanks; ++rank) {
+        const QStringList cells = highScoreRowTexts(scores, rank);
+        for (int column = 0; column < 4; ++column)
+            EXPECT_LE(widthIn(table, arialFont(12), cells[column]), highScoreCellRect(rank, column).width())
+                << cells[column].toStdString();
     }
 }
 

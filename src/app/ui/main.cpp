@@ -1,22 +1,31 @@
+#include "app/commandline.h"
+#include "app/endrequests.h"
 #include "app/startup.h"
 #include "app/ui/accessibility.h"
+#include "app/ui/mainwindow.h"
 #include "app/ui/sorbelloprogram.h"
 #include "game/eventloopwait.h"
 #include "records/settingsstore.h"
 #include "shell/uilanguage.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 
 int main(int argc, char** argv) {
+    answerInformationOptions(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorbello"));
     QApplication::setOrganizationName(QStringLiteral("Vuko-Software"));
-    installAccessibility();
     // German unless the desktop prefers English to it; Qt's own buttons follow.
-    setUiLanguage(preferredUiLanguage(QLocale::system().uiLanguages()));
+    setUiLanguage(desktopUiLanguage());
+    refuseUnknownOptions(app);
+    // From the start, so that no request to end is lost; until the program runs, nothing is
+    // there to write.
+    EndRequests endRequests;
+    QMetaObject::Connection endBeforeRunning =
+        QObject::connect(&endRequests, &EndRequests::endRequested, &app, [] { QApplication::exit(0); });
+    installAccessibility();
 
     SingleInstance instance;
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -32,6 +41,9 @@ int main(int argc, char** argv) {
     SteadyTickClock clock;
 
     SorbelloProgram program(AppEnvironment{settings, wait, clock, defaultDataPaths()});
+    QObject::disconnect(endBeforeRunning);
+    QObject::connect(&endRequests, &EndRequests::endRequested, &program.mainWindow(),
+                     &MainWindow::quitWithoutAsking);
     program.show();
     return app.exec();
 }

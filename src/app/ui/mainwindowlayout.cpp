@@ -8,6 +8,7 @@
 #include "controls/ui/sevensegmentdisplay.h"
 #include "controls/ui/texturepanel.h"
 #include "controls/ui/toolbutton.h"
+#include "controls/ui/valuelabel.h"
 
 #include <QAction>
 #include <QFrame>
@@ -68,9 +69,10 @@ void MainWindow::buildComponents() {
     knownGroupsCaption = new QLabel(tr("Anzahl vollständig aufgedeckter Kartenpaare:"), toolBarPanel);
     knownGroupsCaption->setFont(arialFontOfPixelSize(13));
     knownGroupsCaption->setGeometry(184, 43, 289, 16);
-    knownGroupsLabel = new QLabel(QStringLiteral("00"), toolBarPanel);
+    knownGroupsLabel = new ValueLabel(QStringLiteral("00"), toolBarPanel);
     knownGroupsLabel->setFont(arialFontOfPixelSize(13));
     knownGroupsLabel->setGeometry(463, 43, 34, 16);
+    knownGroupsCaption->setBuddy(knownGroupsLabel); // heard with its caption
 
     remainingDisplay = new SevenSegmentDisplay(toolBarPanel);
     remainingDisplay->setGeometry(568, 8, 57, 39);
@@ -80,11 +82,12 @@ void MainWindow::buildComponents() {
     remainingDisplay->setDigitColour(SevenSegmentDisplay::Green);
     remainingDisplay->setMode(SevenSegmentDisplay::Normal);
     remainingDisplay->setValue(0);
-    remainingDisplay->setAccessibleName(tr("Restpunkte"));
 
     remainingCaption = new QLabel(tr("Restpunkte"), toolBarPanel);
     remainingCaption->move(568, 48);
     remainingCaption->adjustSize();
+    // The caption names the display, so both are heard as one.
+    remainingCaption->setBuddy(remainingDisplay);
     quitButton =
         toolBarButton(toolBarPanel, QStringLiteral("quit"), tr("Spiel", "quit tool button, 1st line"),
                       tr("beenden", "quit tool button, 2nd line"), {638, 8});

@@ -11,6 +11,7 @@
 #include "net/ui/addressdialog.h"
 #include "records/atomicfile.h"
 #include "records/gamerecords.h"
+#include "records/settingsstore.h"
 #include "records/ui/highscorewindow.h"
 #include "records/ui/statisticsdialog.h"
 #include "shell/ui/aboutdialog.h"
@@ -135,10 +136,11 @@ SorbelloProgram::SorbelloProgram(const AppEnvironment& environment)
       owned_(std::make_unique<Windows>(*mainWindow_)) {
     // Every window of the program shows it, the dialogs too.
     QApplication::setWindowIcon(programIcon());
-    // A run killed while it replaced a data file may have left the temporary file behind; the
-    // data file itself is always whole, old or new.
+    // A run killed while it replaced a data file or wrote the settings may have left the
+    // temporary file behind; the file itself is always whole, old or new.
     for (const QString& file : environment.dataPaths.files())
         removeLeftoverTemporaryFiles(file);
+    environment.settings.removeLeftovers();
     Windows& owned = *owned_;
     windows_.newGameDialog = WindowSlot<NewGameDialog>([&owned] { return owned.newGame(); });
     windows_.aboutDialog = WindowSlot<AboutDialog>([&owned] { return owned.about(); });

@@ -76,12 +76,14 @@ void CardEditor::buildComponents(const QImage& panelTexture) {
 
     zoomView = new DrawingView(panel);
     zoomView->setGeometry(48, 56, kZoomViewSide, kZoomViewSide);
+    zoomView->setAccessibleName(tr("Zeichenfläche"));
 
     previewFrame = new QFrame(panel);
     previewFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     previewFrame->setGeometry(376, 56, 44, 44);
     previewLabel = new QLabel(previewFrame);
     previewLabel->setGeometry(2, 2, 40, 40);
+    previewLabel->setAccessibleName(tr("Vorschau"));
     replaceButton = makeButton(panel, tr("Bild ersetzen"), QColor(255, 255, 0), QPoint(376, 120));
 
     cardNumberCaption = new QLabel(tr("Karte Nummer"), panel);
@@ -89,6 +91,7 @@ void CardEditor::buildComponents(const QImage& panelTexture) {
     cardNumberCaption->adjustSize();
     cardNumberField = new CardNumberField(panel);
     cardNumberField->setGeometry(392, 168, 57, 22);
+    cardNumberCaption->setBuddy(cardNumberField);
 
     for (int i = 0; i < CardEditorState::kSlotCount; ++i) {
         const int tag = i + 1;

@@ -3,7 +3,6 @@
 #include "board/fonts.h"
 #include "controls/ui/captionband.h"
 #include "controls/ui/centring.h"
-#include "controls/ui/imageview.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
 #include "records/gamerecords.h"
@@ -35,8 +34,9 @@ HighScoreWindow::HighScoreWindow(GameRecords& records, const QImage& panelTextur
     captionBand->setGeometry(0, 0, kBandWidth, kClientHeight);
 
     const int restWidth = kClientWidth - kBandWidth;
-    tableView = new ImageView(this);
+    tableView = new HighScoreView(records_.highScores(), this);
     tableView->setGeometry(kBandWidth, 0, restWidth, kClientHeight - kStripHeight);
+    tableView->setAccessibleName(captionBand->caption().trimmed());
 
     buttonPanel = new TexturePanel(this);
     buttonPanel->setGeometry(kBandWidth, kClientHeight - kStripHeight, restWidth, kStripHeight);
