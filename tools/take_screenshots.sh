@@ -44,7 +44,8 @@ display=":$((70 + $$ % 19))"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 program=""
-trap 'test -z "$program" || kill $program 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+# The program writes its settings as it ends on the signal: its files are gone only after it.
+trap 'test -z "$program" || { kill $program; wait $program; } 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 sleep 1
 export DISPLAY="$display"
 mkdir -p "$work/home" "$work/config" "$work/data" "$work/runtime"
