@@ -36,7 +36,7 @@ TcpTransport* NetworkLink::transport() {
     if (listener_->isListening()) {
         const qintptr descriptor = listener_->release();
         if (!transport_->adoptListeningSocket(descriptor))
-            Q_EMIT socketError(QStringLiteral("Der Netzwerk-Port konnte nicht übernommen werden."));
+            Q_EMIT socketError(tr("Der Netzwerk-Port konnte nicht übernommen werden."));
     }
     return transport_.get();
 }
@@ -69,7 +69,7 @@ void NetworkLink::connectTo(const QString& address) {
     if (TcpTransport* tcp = transport())
         tcp->connectTo(address, connectPort_);
     else
-        Q_EMIT socketError(QStringLiteral("Das Netzwerk steht nicht zur Verfügung."));
+        Q_EMIT socketError(tr("Das Netzwerk steht nicht zur Verfügung."));
 }
 
 void NetworkLink::closeConnections() {
@@ -102,4 +102,3 @@ void NetworkLink::setMaxBlockLength(quint32 bytes) {
 int NetworkLink::busySlots() const {
     return transport_ ? transport_->busySlots() : 0;
 }
-

@@ -4,6 +4,9 @@
 #include "painting/canvas.h"
 #include "painting/fonts.h"
 
+#include <QCoreApplication>
+#include <QDate>
+
 #include <array>
 
 namespace {
@@ -47,6 +50,28 @@ int columnWidth(int column) {
     return (column + 1 < 4 ? kColumnStarts[column + 1] : kColumnEnd) - kColumnStarts[column];
 }
 
+// A rank nobody has reached yet, as the file keeps it: "Unbelegt", "00.00.0000", 0 points.
+bool isUnused(const HighScoreEntry& entry) {
+    static const HighScoreEntry unused = HighScoreTable().entry(1);
+    return entry == unused;
+}
+
+QString shownName(const HighScoreEntry& entry) {
+    return isUnused(entry) ? QCoreApplication::translate("HighScoreDrawing", "Unbelegt") : entry.name;
+}
+
+// The file keeps dates as "dd.MM.yyyy"; the player reads them in the program's language. A
+// date that does not read back exactly as stored is shown as stored.
+QString shownDate(const HighScoreEntry& entry) {
+    if (isUnused(entry))
+        return QCoreApplication::translate("HighScoreDrawing", "00.00.0000", "no date");
+    const QString storedFormat = QStringLiteral("dd.MM.yyyy");
+    const QDate date = QDate::fromString(entry.date, storedFormat);
+    if (!date.isValid() || date.toString(storedFormat) != entry.date)
+        return entry.date;
+    return date.toString(QCoreApplication::translate("HighScoreDrawing", "dd.MM.yyyy", "date format"));
+}
+
 void drawHeadings(Canvas& canvas) {
     canvas.setFont(arialFont(10));
     const QStringList headings = highScoreHeadings();
@@ -87,13 +112,16 @@ void drawHighScoreTable(QImage& image, const HighScoreTable& table) {
 }
 
 QStringList highScoreHeadings() {
-    return {QStringLiteral("Rang"), QStringLiteral("Name"), QStringLiteral("Punkte"),
-            QStringLiteral("Datum")};
+    return {QCoreApplication::translate("HighScoreDrawing", "Rang"),
+            QCoreApplication::translate("HighScoreDrawing", "Name"),
+            QCoreApplication::translate("HighScoreDrawing", "Punkte"),
+            QCoreApplication::translate("HighScoreDrawing", "Datum")};
 }
 
 QStringList highScoreRowTexts(const HighScoreTable& table, int rank) {
     const HighScoreEntry& entry = table.entry(rank);
-    return {QString::number(rank) + QLatin1Char('.'), entry.name, QString::number(entry.points), entry.date};
+    return {QString::number(rank) + QLatin1Char('.'), shownName(entry), QString::number(entry.points),
+            shownDate(entry)};
 }
 
 QRect highScoreHeadingRect(int column) {

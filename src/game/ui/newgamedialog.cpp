@@ -45,12 +45,12 @@ NewGameDialog::NewGameDialog(Context context, const QImage& texture, QWidget* pa
                           Qt::WindowCloseButtonHint),
       ctx_(std::move(context)), texture_(texture), names_(ctx_.playerNamesFile) {
     setObjectName(QStringLiteral("newGameDialog"));
-    setWindowTitle(QStringLiteral("Neues Spiel..."));
+    setWindowTitle(tr("Neues Spiel..."));
     setFixedSize(460, 386);
     buildLayout(texture);
     chooseFile_ = [](QWidget* owner) {
         return QFileDialog::getOpenFileName(owner, QString(), QString(),
-                                            QStringLiteral("Paarlo-Bilddateien (*.pbd *.PBD)"));
+                                            tr("Paarlo-Bilddateien (*.pbd *.PBD)"));
     };
     connect(startButton, &PushButton::clicked, this, &NewGameDialog::startGame);
     connect(cancelButton, &PushButton::clicked, this, &NewGameDialog::cancel);
@@ -105,7 +105,8 @@ void NewGameDialog::takeOfferedGame(bool triples, bool pictures) {
 
 void NewGameDialog::initialiseControls() {
     const QString source = ctx_.settings.value(QStringLiteral("Standardbilddatei"));
-    pictureFileEdit->setText(source.isEmpty() ? builtInSheetMarker() : source);
+    pictureFileEdit->setText(source.isEmpty() || isBuiltInSheetMarker(source) ? shownBuiltInSheetMarker()
+                                                                              : source);
     for (QComboBox* kind : kindLists)
         kind->setCurrentIndex(0);
     difficultyList->setCurrentIndex(-1);
@@ -142,9 +143,9 @@ void NewGameDialog::loadStoredSetUp() {
     }
     if (std::all_of(nameEdits.begin(), nameEdits.end(),
                     [](const CompletingEdit* edit) { return edit->text().isEmpty(); })) {
-        nameEdits[0]->setText(QStringLiteral("Spieler 1"));
+        nameEdits[0]->setText(tr("Spieler 1"));
         kindLists[0]->setCurrentIndex(0);
-        nameEdits[1]->setText(QStringLiteral("Spieler 2"));
+        nameEdits[1]->setText(tr("Spieler 2"));
         kindLists[1]->setCurrentIndex(2);
     }
     centreOnScreen(*this);
@@ -180,8 +181,7 @@ void NewGameDialog::startGame() {
 
     std::array<ParticipantRow, 4> rows;
     for (int row = 0; row < 4; ++row)
-        rows[row] = {nameEdits[row]->text(), kindLists[row]->currentIndex(), kindLists[row]->currentText(),
-                     networkLamps[row]->isChecked()};
+        rows[row] = {nameEdits[row]->text(), kindLists[row]->currentIndex(), networkLamps[row]->isChecked()};
     buildParticipants(state, rows);
     if (!participantsAccepted())
         return;
@@ -196,9 +196,9 @@ void NewGameDialog::startGame() {
 bool NewGameDialog::participantsAccepted() {
     const ParticipantCheck check = checkParticipants(ctx_.state);
     if (check.nobody)
-        information(QStringLiteral("Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!"));
+        information(tr("Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!"));
     if (check.allNetwork)
-        information(QStringLiteral("Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"));
+        information(tr("Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"));
     return check.passed();
 }
 
@@ -226,12 +226,12 @@ bool NewGameDialog::inviteOtherComputer() {
     ctx_.settings.setValue(QStringLiteral("netzwerkadresse"), address);
     ctx_.link.connectTo(address);
     callStep_ = CallStep::Searching;
-    progressWindow().showProgress(QStringLiteral("Computer wird gesucht..."));
+    progressWindow().showProgress(tr("Computer wird gesucht..."));
     if (!waitWhile(CallStep::Searching)) {
         refuseAborted();
         return false;
     }
-    progressWindow().showProgress(QStringLiteral("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
+    progressWindow().showProgress(tr("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
     callStep_ = CallStep::Asking;
     ctx_.networkGame.sendInvitation();
     if (!waitWhile(CallStep::Asking)) {
@@ -240,7 +240,7 @@ bool NewGameDialog::inviteOtherComputer() {
     }
     if (callStep_ == CallStep::Accepted)
         return true;
-    progressWindow().showProgress(QStringLiteral("Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."));
+    progressWindow().showProgress(tr("Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."));
     return false;
 }
 
@@ -251,7 +251,7 @@ bool NewGameDialog::waitWhile(CallStep step) {
 
 void NewGameDialog::refuseAborted() {
     progressWindow().hide();
-    information(QStringLiteral("Aktion wurde abgebrochen."));
+    information(tr("Aktion wurde abgebrochen."));
 }
 
 void NewGameDialog::cancel() {
@@ -267,7 +267,7 @@ void NewGameDialog::choosePictureFile() {
 }
 
 void NewGameDialog::useBuiltInPictures() {
-    pictureFileEdit->setText(builtInSheetMarker());
+    pictureFileEdit->setText(shownBuiltInSheetMarker());
     ctx_.settings.setValue(QStringLiteral("Standardbilddatei"), builtInSheetMarker());
 }
 
@@ -280,5 +280,5 @@ void NewGameDialog::onNumbersToggled() {
 }
 
 void NewGameDialog::information(const QString& text) {
-    QMessageBox::information(this, QStringLiteral("Hinweis"), text);
+    QMessageBox::information(this, tr("Hinweis"), text);
 }

@@ -20,12 +20,12 @@ constexpr int kStripHeight = 34;
 HighScoreWindow::HighScoreWindow(GameRecords& records, const QImage& panelTexture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), records_(records) {
     setObjectName(QStringLiteral("highScoreWindow"));
-    setWindowTitle(QStringLiteral("Die Besten..."));
+    setWindowTitle(tr("Die Besten..."));
     setFixedSize(kClientWidth, kClientHeight);
 
     captionBand = new CaptionBand(this);
     captionBand->setObjectName(QStringLiteral("captionBand"));
-    captionBand->setCaption(QStringLiteral(" Highscore"));
+    captionBand->setCaption(tr(" Highscore"));
     // The font size is the band's width.
     QFont bandFont = captionBand->font();
     bandFont.setPointSize(kBandWidth);
@@ -44,7 +44,7 @@ HighScoreWindow::HighScoreWindow(GameRecords& records, const QImage& panelTextur
 
     okayButton = new PushButton(buttonPanel);
     okayButton->setObjectName(QStringLiteral("okayButton"));
-    okayButton->setCaption(QStringLiteral("Okay"));
+    okayButton->setCaption(tr("Okay"));
     okayButton->setFont(arialFontOfPixelSize(12));
     okayButton->setFaceColour(QColor(0, 255, 0));
     okayButton->setDefault(true);

@@ -45,10 +45,10 @@ StatisticsDialog::StatisticsDialog(QString statisticsFile, const QImage& panelTe
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       statisticsFile_(std::move(statisticsFile)) {
     setObjectName(QStringLiteral("statisticsDialog"));
-    setWindowTitle(QStringLiteral("Spielerstatistik"));
+    setWindowTitle(tr("Spielerstatistik"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Statistik"), panelTexture);
+    const DialogFrame frame = buildDialogFrame(*this, tr(" Statistik"), panelTexture);
     captionBand = frame.band;
     panel = frame.panel;
 
@@ -58,8 +58,7 @@ StatisticsDialog::StatisticsDialog(QString statisticsFile, const QImage& panelTe
     nameList->setFont(arialFontOfPixelSize(13));
     // Only a chosen entry shows its counters; the list getting the focus chooses none.
     connect(nameList, &QListWidget::itemSelectionChanged, this, &StatisticsDialog::onSelectionChanged);
-    QLabel* listCaption =
-        makeLabel(panel, QStringLiteral("Spieler"), {8, 221, 161, 16}, arialFontOfPixelSize(13, true));
+    QLabel* listCaption = makeLabel(panel, tr("Spieler"), {8, 221, 161, 16}, arialFontOfPixelSize(13, true));
     listCaption->setBuddy(nameList);
     // Qt's item views take no name from their buddy.
     nameList->setAccessibleName(listCaption->text());
@@ -73,7 +72,7 @@ StatisticsDialog::StatisticsDialog(QString statisticsFile, const QImage& panelTe
 
     closeButton = new PushButton(panel);
     closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setCaption(QStringLiteral("Schließen"));
+    closeButton->setCaption(tr("Schließen"));
     closeButton->setFont(arialFontOfPixelSize(12));
     closeButton->setFaceColour(QColor(0, 255, 0));
     closeButton->setDefault(true);
@@ -98,10 +97,10 @@ void StatisticsDialog::buildCounters(QWidget* parent) {
             makeLabel(plate, unit, {254, y, 52, 20}, text)->setBuddy(number);
         return number;
     };
-    gamesLabel = row(0, QStringLiteral("Teilgenommen an:"), QStringLiteral("Spielen"));
-    winsLabel = row(1, QStringLiteral("davon gewonnen:"), QStringLiteral("Spiele"));
-    pairsFoundLabel = row(2, QStringLiteral("Aufgedeckte Kartenpaare:"), QString());
-    missesLabel = row(3, QStringLiteral("Nicht aufgedeckte Kartenpaare:"), QString());
+    gamesLabel = row(0, tr("Teilgenommen an:"), tr("Spielen"));
+    winsLabel = row(1, tr("davon gewonnen:"), tr("Spiele"));
+    pairsFoundLabel = row(2, tr("Aufgedeckte Kartenpaare:"), QString());
+    missesLabel = row(3, tr("Nicht aufgedeckte Kartenpaare:"), QString());
 }
 
 void StatisticsDialog::showStatistics() {
