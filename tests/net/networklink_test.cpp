@@ -250,8 +250,7 @@ TEST_F(NetworkLinkTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
 
 } // namespace
 
-// Until a caller knocks, the port is held by a plain socket; the network module's server takes
-// it over for the first caller, whichever address family the caller comes by.
+// One server takes callers of either address family.
 TEST_F(NetworkLinkTest, CallersReachTheLinkByIPv4AndIPv6) {
     auto first = rawClient();
     first->abort();
