@@ -85,8 +85,13 @@ void NetworkLink::sendBlock(const NetworkBlock& block) {
     if (block.length == 0 || static_cast<quint32>(block.payload.size()) < block.length || !online_)
         return;
     // With all 100 slots busy the block is lost: a queue that full means the peer is gone.
-    // A running tick is left alone, so the block goes out with the next one.
-    if (slots_.queue(block) && !sendTimer_.isActive())
+    const int slot = slots_.queue(block);
+    if (slot == 0)
+        return;
+    // A reply leaves at once; the tick only paces the frames of longer blocks after the first.
+    if (QTcpSocket* socket = writablePeer())
+        slots_.takeFrame(slot, [socket](const QByteArray& frame) { socket->write(frame); });
+    if (slots_.sending() && !sendTimer_.isActive())
         sendTimer_.start();
 }
 
@@ -160,6 +165,7 @@ void NetworkLink::acceptConnection() {
         if (accepted_)
             retire(accepted_);
         accepted_ = incoming;
+        sendAtOnce(incoming);
         acceptedRole_ = true;
         outgoingRole_ = false;
         acceptedAt_ = clock_->ticks();
@@ -177,7 +183,15 @@ void NetworkLink::acceptConnection() {
 void NetworkLink::outgoingConnected() {
     acceptedRole_ = false;
     outgoingRole_ = true;
+    sendAtOnce(&outgoing_);
     setOnline(true);
+}
+
+// Messages are a few bytes each, and one side often sends two in a row (its acknowledgement of
+// a card, then the end of the turn): the system must not hold the second back until the first
+// is acknowledged. Only the packets change; the bytes stay the same.
+void NetworkLink::sendAtOnce(QTcpSocket* socket) {
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
 }
 
 void NetworkLink::connectionEnded() {

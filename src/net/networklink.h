@@ -85,6 +85,7 @@ private:
     QTcpSocket* peer() const;
     // The peer's socket when frames can be written to it.
     QTcpSocket* writablePeer() const;
+    static void sendAtOnce(QTcpSocket* socket);
     // Wires a socket signal to `handler`, counting the handlers running.
     template <typename Signal, typename Handler>
     void onSocket(QTcpSocket* socket, Signal signal, Handler handler);

@@ -91,6 +91,7 @@ TEST_F(NetworkLinkTest, ABlockGoesOutAsOneFrameOnTheWire) {
     QTcpSocket* wire = peer.nextPendingConnection();
     ASSERT_TRUE(QTest::qWaitFor([&] { return net.isOnline(); }, kWait));
     net.sendBlock(makeBlock(2, QByteArray::fromHex("01")));
+    EXPECT_TRUE(activeTimers(net).isEmpty()) << "a reply leaves at once, not with the next send tick";
     ASSERT_TRUE(QTest::qWaitFor([&] { return wire->bytesAvailable() >= 14; }, kWait));
     EXPECT_EQ(wire->readAll().toHex(), "01000000020100000001000000"
                                        "01");
