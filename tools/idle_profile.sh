@@ -17,5 +17,5 @@ fi
 cmake -S . -B build >/dev/null
 # The bare window is built with the benchmarks, that is where libbenchmark-dev is installed.
 cmake --build build -j2 --target sorbello bare_window >/dev/null ||
-    { echo "building failed (bare_window needs libbenchmark-dev: tools/setup-debian.sh)"; exit 1; }
+    { echo "building failed (bare_window needs libbenchmark-dev: tools/setup-debian.sh test)"; exit 1; }
 exec python3 tools/idle_profile.py --program build/src/sorbello --bare build/bench/bare_window "$@"

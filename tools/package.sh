@@ -7,7 +7,7 @@
 #   tools/package.sh          prints the path of the package it made
 set -eu
 cd "$(dirname "$0")/.."
-tools/setup-debian.sh
+tools/setup-debian.sh build
 if ! command -v dpkg-shlibdeps >/dev/null || ! command -v dpkg-buildflags >/dev/null; then
     as_root=""
     [ "$(id -u)" -eq 0 ] || as_root="sudo"

@@ -6,7 +6,7 @@
 #   tools/sanitize.sh
 set -eu
 cd "$(dirname "$0")/.."
-tools/setup-debian.sh
+tools/setup-debian.sh test
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
     >/dev/null

@@ -1,9 +1,28 @@
 #!/bin/sh
-# Installs the Debian packages Sorbello needs to build, test and run, where they are missing.
+# Installs the Debian packages of the sets named, where they are missing:
+#   build   building Sorbello and running it (compiler, CMake, Qt, its German texts and fonts)
+#   screen  a virtual screen, where there is no display (Xvfb)
+#   test    the test suite, the benchmarks and the developer tools; includes build and screen
+#
+#   tools/setup-debian.sh build
+#   tools/setup-debian.sh          the same as "test": everything
 set -eu
 
-packages="build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
-libbenchmark-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core fontconfig xvfb xauth iproute2"
+build="build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
+fonts-liberation2 fontconfig"
+screen="xvfb xauth"
+test="$build $screen libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core iproute2"
+
+[ $# -gt 0 ] || set -- test
+packages=""
+for name in "$@"; do
+    case "$name" in
+    build) packages="$packages $build" ;;
+    screen) packages="$packages $screen" ;;
+    test) packages="$packages $test" ;;
+    *) echo "unknown set: $name (build, screen, test)" >&2; exit 2 ;;
+    esac
+done
 
 missing=""
 for p in $packages; do

@@ -1,6 +1,6 @@
 #pragma once
 
-// The program's identity, shown in the title picture and the About dialog.
+// The program's identity, shown in the title picture, the About dialog and by --version.
 inline constexpr const char* kProgramName = "Sorbello";
-inline constexpr const char* kVersionText = "2.60";
+inline constexpr const char* kVersionText = SORBELLO_VERSION; // the project's version
 inline constexpr const char* kVersionDate = "14.7.2000";

@@ -115,6 +115,7 @@ std::optional<BmpLayout> bmpLayout(const QByteArray& head) {
     } else {
         const qint64 rowBytes = (info.width * info.bitCount + 31) / 32 * 4;
         layout.pixelDataSize = rowBytes * rows;
+        layout.lastRowPadding = rowBytes - (info.width * info.bitCount + 7) / 8;
     }
     return layout;
 }

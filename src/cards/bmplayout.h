@@ -14,8 +14,13 @@ struct BmpLayout {
     qint64 pixelDataStart = 0;
     // For run-length encoded files the compressed size their header states.
     qint64 pixelDataSize = 0;
+    // The padding that ends the last row. Some writers leave it out, and the file still holds
+    // every pixel.
+    qint64 lastRowPadding = 0;
 
     qint64 pixelDataEnd() const { return pixelDataStart + pixelDataSize; }
+    // Where the last pixel ends: a file shorter than this lacks pixels.
+    qint64 pixelsEnd() const { return pixelDataEnd() - lastRowPadding; }
 };
 
 // Enough of a file's beginning for bmpLayout: the file header and the largest information header.

@@ -2,6 +2,7 @@
 
 #include "bmplayout.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -82,6 +83,17 @@ void completePalette(QImage& image) {
         image.setColor(index, qRgb(0, 0, 0));
 }
 
+// Qt's reader leaves out a row it cannot read whole. A file that ends within the last row's
+// padding (only a few bytes short) is read from a copy in `padded` that has it.
+void supplyLastRowPadding(QImageReader& reader, QFile& file, const BmpLayout& layout, QBuffer& padded) {
+    if (layout.pixelDataEnd() <= file.size())
+        return;
+    file.seek(0);
+    padded.setData(file.readAll().leftJustified(layout.pixelDataEnd(), '\0'));
+    padded.open(QIODevice::ReadOnly);
+    reader.setDevice(&padded);
+}
+
 } // namespace
 
 QString builtInSheetMarker() {
@@ -129,10 +141,12 @@ std::optional<QImage> readSheetFile(const QString& fileName, QString* error) {
         setError(error, QStringLiteral("Der Kopf der Bilddatei ist beschädigt oder wird nicht unterstützt."));
         return std::nullopt;
     }
-    if (layout->pixelDataEnd() > file.size()) {
+    if (layout->pixelsEnd() > file.size()) {
         setError(error, QStringLiteral("Die Datei enthält weniger Bilddaten, als ihr Kopf angibt."));
         return std::nullopt;
     }
+    QBuffer padded;
+    supplyLastRowPadding(reader, file, *layout, padded);
     std::optional<QImage> sheet = decodeBitmap(reader, *layout, error);
     if (!sheet)
         return std::nullopt;

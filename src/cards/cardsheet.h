@@ -29,8 +29,9 @@ QRect motifRect(int motif);
 
 // Reads a sheet from a BMP file of any name. The sheet keeps the file's size, pixel format
 // and palette; colour numbers beyond a short palette get black entries. Missing, unreadable
-// and non-BMP files, files that hold less pixel data than their headers state, and sizes
-// beyond the reader's memory limit give nothing, with the reason in `error` when asked for.
+// and non-BMP files, files that lack pixels their headers promise (the last row's padding may
+// be missing), and sizes beyond the reader's memory limit give nothing, with the reason in
+// `error` when asked for.
 std::optional<QImage> readSheetFile(const QString& fileName, QString* error = nullptr);
 
 // Writes `sheet` as a BMP file, replacing `fileName` only once the whole file is written.

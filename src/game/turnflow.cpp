@@ -177,7 +177,7 @@ void TurnFlow::endGame() {
         playSound(kDrawSound);
     }
     if (records_)
-        records_->updateStatisticsFile(tallies_, state_.playerCount);
+        records_->recordGameEnd(tallies_, state_.playerCount);
     dialogs_.showEndDialog(text);
 }
 

@@ -46,7 +46,9 @@ class RecordsPort {
 public:
     virtual ~RecordsPort() = default;
     virtual void enterHighScore(const QString& name, quint32 points) = 0;
-    virtual void updateStatisticsFile(const GameTallies& tallies, int playerCount) = 0;
+    // At every game's end, after its results were entered: what the game changed reaches the
+    // files at once, so that no later end of the program can lose it.
+    virtual void recordGameEnd(const GameTallies& tallies, int playerCount) = 0;
 };
 
 // Messages to the other computer in a network game.

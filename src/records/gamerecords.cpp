@@ -13,16 +13,22 @@ void GameRecords::loadHighScores() {
     loadHighScoreTable(highScores_, highScoreFile_);
 }
 
-FileWriteResult GameRecords::saveHighScores() const {
+FileWriteResult GameRecords::saveHighScores() {
+    highScoresEntered_ = false;
     return reported(highScoreFile_, saveHighScoreTable(highScores_, highScoreFile_));
 }
 
 void GameRecords::enterHighScore(const QString& name, quint32 points) {
+    // The table written at the game's end must be the file's table with these results added.
+    loadHighScores();
     highScores_.enterHighScore(name, points, today_());
+    highScoresEntered_ = true;
 }
 
-void GameRecords::updateStatisticsFile(const GameTallies& tallies, int playerCount) {
-    reported(statisticsFile_, ::updateStatisticsFile(statisticsFile_, tallies, playerCount));
+void GameRecords::recordGameEnd(const GameTallies& tallies, int playerCount) {
+    reported(statisticsFile_, updateStatisticsFile(statisticsFile_, tallies, playerCount));
+    if (highScoresEntered_)
+        saveHighScores();
 }
 
 FileWriteResult GameRecords::reported(const QString& path, FileWriteResult result) const {

@@ -8,8 +8,9 @@
 
 #include <functional>
 
-// The records a finished game reaches: the high-score table, held for the whole run, and the
-// statistics file, rewritten at every game end.
+// The records a finished game reaches: the high-score table, held for the whole run and
+// written at every game end that entered results in it, and the statistics file, rewritten at
+// every game end.
 class GameRecords : public RecordsPort {
 public:
     using DateSource = std::function<QDate()>;
@@ -24,12 +25,12 @@ public:
     // At program start: the table from its file (defaults when there is none). Only the first
     // call reads it: a later one keeps the results of the run.
     void loadHighScores();
-    // At program end; results of the run reach the file only here.
-    FileWriteResult saveHighScores() const;
+    // At a game's end and again at program end.
+    FileWriteResult saveHighScores();
     const HighScoreTable& highScores() const { return highScores_; }
 
     void enterHighScore(const QString& name, quint32 points) override;
-    void updateStatisticsFile(const GameTallies& tallies, int playerCount) override;
+    void recordGameEnd(const GameTallies& tallies, int playerCount) override;
 
 private:
     FileWriteResult reported(const QString& path, FileWriteResult result) const;
@@ -39,5 +40,6 @@ private:
     DateSource today_;
     HighScoreTable highScores_;
     bool highScoresLoaded_ = false;
+    bool highScoresEntered_ = false; // since they were last written
     WriteFailure onWriteFailure_;
 };

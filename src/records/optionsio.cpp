@@ -19,9 +19,14 @@ std::optional<qint32> readDecimal(const SettingsStore& store, const QString& nam
 
 void readProgramOptions(const SettingsStore& store, ProgramOptions& options,
                         const InvalidSetting& onInvalid) {
-    options.fadeShow = readDecimal(store, QStringLiteral("fadeShow"), onInvalid).value_or(75);
-    options.fadeHide = readDecimal(store, QStringLiteral("fadeHide"), onInvalid).value_or(75);
-    options.fadeRemove = readDecimal(store, QStringLiteral("fadeRemove"), onInvalid).value_or(75);
+    // A hand-edited count the options dialog would not take is not used either.
+    const auto readSteps = [&](const QString& name) {
+        const std::optional<qint32> steps = readDecimal(store, name, onInvalid);
+        return steps && isUsableFadeSteps(*steps) ? *steps : kDefaultFadeSteps;
+    };
+    options.fadeShow = readSteps(QStringLiteral("fadeShow"));
+    options.fadeHide = readSteps(QStringLiteral("fadeHide"));
+    options.fadeRemove = readSteps(QStringLiteral("fadeRemove"));
     options.soundOn = store.value(QStringLiteral("soundan")) != QStringLiteral("Nein");
     options.redCardBack = store.value(QStringLiteral("Kartenruecken")) == QStringLiteral("rot");
 }

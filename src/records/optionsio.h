@@ -17,7 +17,8 @@ using InvalidSetting = std::function<void(const QString& name, const QString& te
 std::optional<qint32> readDecimal(const SettingsStore& store, const QString& name,
                                   const InvalidSetting& onInvalid = nullptr);
 
-// Fade counts (75 unless stored), sound (on unless "Nein") and card back ("rot" or not).
+// Fade counts (75 unless a usable count is stored), sound (on unless "Nein") and card back
+// ("rot" or not).
 void readProgramOptions(const SettingsStore& store, ProgramOptions& options,
                         const InvalidSetting& onInvalid = nullptr);
 

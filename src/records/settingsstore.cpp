@@ -1,6 +1,10 @@
 #include "settingsstore.h"
 
+#include "atomicfile.h"
+#include "recordslog.h"
+
 #include <QFile>
+#include <QLockFile>
 
 #include <optional>
 
@@ -68,4 +72,19 @@ void SettingsStore::setValue(const QString& name, const QString& text) {
     settings_->setValue(kGroup + QLatin1Char('/') + name, text);
     // Written through at once, as the values are meant to reach the store at the moment named.
     settings_->sync();
+}
+
+void SettingsStore::removeLeftovers() const {
+    const QString fileName = settings_->fileName();
+    removeLeftoverTemporaryFiles(fileName);
+    const QString lockName = fileName + QStringLiteral(".lock");
+    if (!QFile::exists(lockName))
+        return;
+    // Taken over only from a process that no longer runs, however old the lock is.
+    QLockFile lock(lockName);
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0)) {
+        lock.unlock();
+        qCInfo(lcRecords) << "removed the leftover" << lockName;
+    }
 }

@@ -18,6 +18,10 @@ public:
     QString value(const QString& name) const;
     void setValue(const QString& name, const QString& text);
 
+    // What a write killed before its end leaves beside the settings file: its temporary copy,
+    // and its lock, unless a running process holds it. Nothing else is touched.
+    void removeLeftovers() const;
+
 private:
     std::unique_ptr<QSettings> settings_;
 };

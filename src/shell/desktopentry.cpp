@@ -51,6 +51,7 @@ QString desktopExecValue(const QString& executablePath) {
     return escapedValue(needsQuoting(argument) ? quoted(argument) : argument);
 }
 
+// TryExec lets menus hide the entry once the program has been removed.
 QString desktopEntryText(const QString& executablePath) {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
@@ -58,10 +59,11 @@ QString desktopEntryText(const QString& executablePath) {
                           "Name=Sorbello\n"
                           "Comment=Link by Vuko\n"
                           "Exec=%1\n"
+                          "TryExec=%2\n"
                           "Icon=sorbello\n"
                           "Terminal=false\n"
                           "Categories=Game;CardGame;\n")
-        .arg(desktopExecValue(executablePath));
+        .arg(desktopExecValue(executablePath), escapedValue(executablePath));
 }
 
 bool writeDesktopEntry(const QString& linkPath, const QString& executablePath) {
@@ -76,4 +78,15 @@ bool writeDesktopEntry(const QString& linkPath, const QString& executablePath) {
     return QFile::setPermissions(linkPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                                QFile::ExeOther);
+}
+
+void removeOwnDesktopEntry(const QString& path) {
+    QFile file(path);
+    // Ours are a few hundred bytes; a larger file is someone else's.
+    if (file.size() > 4096 || !file.open(QIODevice::ReadOnly))
+        return;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    if (lines.contains("Comment=Link by Vuko"))
+        QFile::remove(path);
 }

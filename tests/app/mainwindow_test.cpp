@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -317,6 +318,41 @@ TEST_F(MainWindowTest, ClosingWithoutAGameWritesTheSettings) {
     EXPECT_EQ(stored.value(QStringLiteral("Kartenruecken")), "classic");
     EXPECT_EQ(stored.value(QStringLiteral("abdecken")), "Nein");
     EXPECT_EQ(stored.value(QStringLiteral("higrufarbe")), "16711680");
+}
+
+// A request from outside (a signal, the end of the desktop session) comes while the user is
+// asked whether to abandon the running game. In the program's own event loop, as it runs: the
+// question goes as "No", and the program ends without asking whether to quit, the game
+// abandoned and the settings written.
+TEST_F(MainWindowTest, AnEndFromOutsideClosesTheOpenQuestionAndQuitsWithoutAsking) {
+    open();
+    startGame();
+    clickSlot(1);
+    window->options().fadeHide = 300;
+    QStringList asked;
+    onNextModal([&](QWidget* modal) {
+        asked << modal->windowTitle();
+        window->quitWithoutAsking();
+    });
+    // Any other question would wait for an answer for ever.
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [&asked] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            asked << modal->windowTitle();
+        QCoreApplication::exit(1);
+    });
+    stuck.start(5000);
+    QTimer::singleShot(0, window->newGameAction, &QAction::trigger);
+
+    EXPECT_EQ(QApplication::exec(), 0);
+    // The last window's close asked the application to quit; later tests must not see that.
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Frage...")});
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(newGameDialog->isVisible());
+    EXPECT_TRUE(window->gameState().abortRequested);
+    EXPECT_EQ(reopenedSettings().value(QStringLiteral("fadeHide")), "300");
 }
 
 TEST_F(MainWindowTest, RefusingToAbandonAGameKeepsIt) {

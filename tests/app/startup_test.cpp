@@ -6,8 +6,13 @@
 #include "support/mainwindowsurroundings.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
+#include <QLockFile>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +77,48 @@ TEST_F(StartUpTest, TheStartRemovesLeftoverTemporaryFilesOfTheDataFilesAndNothin
         EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
 }
 
+// A write of the settings killed before its end leaves its temporary copy and its lock behind.
+// A lock that a running process holds is no leftover: it stays.
+TEST_F(StartUpTest, TheStartRemovesLeftoversOfTheSettingsFileButNoLockInUse) {
+    const QString lock = dir.filePath(u"s.ini.lock"_s);
+    const QStringList others{u"s.ini"_s,        u"s.ini.bak"_s,    u"s.ini.Qw3rT"_s,
+                             u"s.ini.lock.1"_s, u"t.ini.Qw3rTy"_s, u"Sorbello.conf.Qw3rTy"_s};
+    for (const QString& name : others + QStringList{u"s.ini.Qw3rTy"_s}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+    }
+    // The lock of a writer that was killed.
+    QProcess killed;
+    killed.start(u"sleep"_s, {u"60"_s});
+    ASSERT_TRUE(killed.waitForStarted());
+    const qint64 deadPid = killed.processId();
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished());
+    QFile staleLock(lock);
+    ASSERT_TRUE(staleLock.open(QIODevice::WriteOnly));
+    staleLock.write(QByteArray::number(deadPid) + "\nsorbello\n" + QSysInfo::machineHostName().toUtf8() +
+                    "\n");
+    staleLock.close();
+    {
+        SorbelloProgram program(appEnvironment());
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"s.ini.Qw3rTy"_s)));
+        EXPECT_FALSE(QFileInfo::exists(lock)) << "its process has ended";
+        for (const QString& name : others)
+            EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
+    }
+
+    QLockFile held(lock);
+    ASSERT_TRUE(held.tryLock(0));
+    // However long a writer has held it.
+    QFile aged(lock);
+    ASSERT_TRUE(aged.open(QIODevice::Append));
+    ASSERT_TRUE(
+        aged.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    aged.close();
+    SorbelloProgram program(appEnvironment());
+    EXPECT_TRUE(QFileInfo::exists(lock));
+}
+
 // What is not used is not made: after the start only the main window exists, and nothing of
 // the program wakes it up. The results of the run still reach the high-score file at the end.
 TEST_F(StartUpTest, TheStartMakesTheMainWindowOnlyAndLeavesNoTimerRunning) {
@@ -92,6 +139,18 @@ TEST_F(StartUpTest, TheStartMakesTheMainWindowOnlyAndLeavesNoTimerRunning) {
     GameRecords nextRun(highScoreFile, QString());
     nextRun.loadHighScores();
     EXPECT_EQ(nextRun.highScores().entry(1).name, u"Anna"_s);
+}
+
+TEST_F(StartUpTest, EveryWindowCarriesTheProgramIconAtEveryDesktopSize) {
+    SorbelloProgram program(appEnvironment());
+    QList<QSize> sizes;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        sizes << QSize(size, size);
+    for (QWidget* window : QList<QWidget*>{&program.mainWindow(), program.windows().newGameDialog.get()}) {
+        const QIcon icon = window->windowIcon();
+        EXPECT_EQ(icon.availableSizes(), sizes) << window->objectName().toStdString();
+        EXPECT_EQ(icon.pixmap(QSize(48, 48)).size(), QSize(48, 48)) << "the pictures are carried";
+    }
 }
 
 } // namespace

@@ -157,6 +157,31 @@ TEST(SheetFile, AFileWithLessPixelDataThanItsHeaderStatesIsRefused) {
     }
 }
 
+// The last row's padding holds no pixel; some writers leave it out.
+TEST(SheetFile, AFileLackingOnlyTheLastRowsPaddingIsReadWhole) {
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        QImage image;
+        int padding;
+    } cases[] = {
+        {"24 Bit.pbd", trueColourImage(331, 329), 3},
+        {"16 Farben.pbd", sixteenColourImage(41, 41), 3},
+        {"256 Farben.pbd", builtInSheet(), 2},
+    };
+    for (const auto& c : cases) {
+        const QByteArray bytes = encoded(c.image, "bmp");
+        const QString path = dir.filePath(QString::fromUtf8(c.name));
+        writeBytes(path, bytes.chopped(c.padding));
+        const std::optional<QImage> sheet = readSheetFile(path);
+        ASSERT_TRUE(sheet.has_value()) << c.name;
+        EXPECT_EQ(*sheet, c.image) << c.name << ": the top row is the file's last";
+
+        writeBytes(path, bytes.chopped(c.padding + 1));
+        EXPECT_FALSE(readSheetFile(path).has_value()) << c.name << " without a pixel byte";
+    }
+}
+
 TEST(SheetFile, ColourNumbersBeyondAShortPaletteShowBlackWithoutWarnings) {
     QTemporaryDir dir;
     QImage image(41, 41, QImage::Format_Indexed8);

@@ -11,11 +11,14 @@
 #include "support/modal.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +156,30 @@ TEST_F(NewGameDialogTest, CancellingStillStoresTheSetUpAndKnownNamesAreNotRepeat
     EXPECT_EQ(settings.value(QStringLiteral("gesamtlevel")), "2");
     known.load();
     EXPECT_EQ(known.names(), QStringList({"Anna", "Jörg"}));
+}
+
+TEST_F(NewGameDialogTest, EnterInTheFirstNameTakesACompletionAndOtherwiseStartsTheGame) {
+    PlayerNameList known(dir.filePath(QStringLiteral("spielernamen.dat")));
+    known.add(QStringLiteral("Anna"));
+    known.save();
+    auto dialog = openDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    CompletingEdit* first = dialog->nameEdits[0];
+    ASSERT_EQ(QApplication::focusWidget(), first);
+    QSignalSpy started(dialog->startButton, &PushButton::clicked);
+
+    first->selectAll();
+    QTest::keyClicks(first, "a");
+    ASSERT_EQ(first->selectedText(), "nna");
+    QTest::keyClick(first, Qt::Key_Return);
+    EXPECT_EQ(first->text(), "Anna");
+    EXPECT_FALSE(first->hasSelectedText());
+    EXPECT_FALSE(started.wait(200)) << "the first Enter takes the completion";
+
+    QTest::keyClick(first, Qt::Key_Return);
+    EXPECT_TRUE(started.wait(2000));
+    EXPECT_TRUE(state.gameRunning);
+    EXPECT_EQ(state.players[1].name, "Anna");
 }
 
 TEST_F(NewGameDialogTest, AStoredNonNumberIsReportedAndLeavesTheListAlone) {

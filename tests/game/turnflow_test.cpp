@@ -147,7 +147,7 @@ TEST_F(TurnFlowTest, TheLastPairEndsTheGameWithItsWinner) {
     ASSERT_EQ(records.highScores.size(), 2u);
     EXPECT_EQ(records.highScores[0], std::make_pair(QStringLiteral("Anna"), 18u));
     EXPECT_EQ(records.highScores[1], std::make_pair(QStringLiteral("Bert"), 12u));
-    EXPECT_EQ(records.statisticsUpdates, 1);
+    EXPECT_EQ(records.gameEnds, 1);
     EXPECT_EQ(records.lastTallies[1].wins, 1);
     EXPECT_EQ(records.lastTallies[2].wins, 0);
     EXPECT_EQ(records.lastPlayerCount, 2);
@@ -187,7 +187,7 @@ TEST_F(TurnFlowTest, ASingleParticipantWinsButNeverEntersTheHighScores) {
     EXPECT_TRUE(records.highScores.empty());
     ASSERT_EQ(dialogs.endTexts.size(), 1u);
     EXPECT_EQ(dialogs.endTexts[0].highlight, "Robo");
-    EXPECT_EQ(records.statisticsUpdates, 1);
+    EXPECT_EQ(records.gameEnds, 1);
 }
 
 TEST_F(TurnFlowTest, TheEndOfAGameClearsEveryComputerMark) {

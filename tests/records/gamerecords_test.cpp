@@ -29,12 +29,13 @@ protected:
     }
 };
 
-TEST_F(GameRecordsTest, AFirstTwoPlayerGameReachesBothFiles) {
+// At the game's end, not only at the program's: a session that ends the program by a signal
+// must not take the game's results with it.
+TEST_F(GameRecordsTest, AFirstTwoPlayerGameReachesBothFilesAtItsEnd) {
     records.loadHighScores();
     records.enterHighScore(u"Anna"_s, 18);
     records.enterHighScore(u"Bert"_s, 12);
-    records.updateStatisticsFile(tallies(u"Anna"_s, u"Bert"_s), 2);
-    ASSERT_TRUE(records.saveHighScores());
+    records.recordGameEnd(tallies(u"Anna"_s, u"Bert"_s), 2);
 
     GameRecords nextRun(highScores, statistics);
     nextRun.loadHighScores();
@@ -51,7 +52,7 @@ TEST_F(GameRecordsTest, AFailedWriteLeavesTheOldFileIntact) {
     PlayerNameList names(dir.filePath(u"spielernamen.dat"_s));
     names.add(u"Anna"_s);
     records.enterHighScore(u"Anna"_s, 18);
-    records.updateStatisticsFile(tallies(u"Anna"_s, u"Bert"_s), 2);
+    records.recordGameEnd(tallies(u"Anna"_s, u"Bert"_s), 2);
     ASSERT_TRUE(names.save());
     ASSERT_TRUE(records.saveHighScores());
     const QStringList paths{dir.filePath(u"spielernamen.dat"_s), highScores, statistics};
@@ -65,7 +66,7 @@ TEST_F(GameRecordsTest, AFailedWriteLeavesTheOldFileIntact) {
         const FileSizeLimit limit(8);
         EXPECT_FALSE(names.save());
         EXPECT_FALSE(records.saveHighScores());
-        records.updateStatisticsFile(tallies(u"Carl"_s, u"Dora"_s), 2);
+        records.recordGameEnd(tallies(u"Carl"_s, u"Dora"_s), 2);
     }
     for (int i = 0; i < paths.size(); ++i)
         EXPECT_EQ(fileBytes(paths[i]), before[i]) << paths[i].toStdString();

@@ -51,17 +51,26 @@ TEST_F(OptionsIoTest, TextsAreInterpretedExactly) {
     }
 }
 
-TEST_F(OptionsIoTest, FadeCountsAreTakenAsReadAndNonsenseKeepsTheDefault) {
-    store.setValue(QStringLiteral("fadeShow"), QStringLiteral("0"));
-    store.setValue(QStringLiteral("fadeHide"), QStringLiteral("abc"));
-    store.setValue(QStringLiteral("fadeRemove"), QStringLiteral("1200"));
-    ProgramOptions options;
-    readProgramOptions(store, options);
-    EXPECT_EQ(options.fadeShow, 0);
-    EXPECT_EQ(options.fadeHide, 75);
-    EXPECT_EQ(options.fadeRemove, 1200);
+// A hand-edited count is used within the options dialog's bounds; beyond them, as for text
+// that is no number, the default stays: a card must always finish turning.
+TEST_F(OptionsIoTest, FadeCountsAreUsedWithinTheDialogsBoundsOnly) {
+    const struct {
+        QString stored;
+        qint32 used;
+    } cases[] = {{"1", 1},     {"1000", 1000}, {"500", 500},       {"0", 75},          {"-3", 75},
+                 {"1001", 75}, {"abc", 75},    {"2147483647", 75}, {"-2147483648", 75}};
+    for (const auto& c : cases) {
+        for (const char* name : {"fadeShow", "fadeHide", "fadeRemove"})
+            store.setValue(QString::fromLatin1(name), c.stored);
+        ProgramOptions options;
+        options.fadeShow = options.fadeHide = options.fadeRemove = 3;
+        readProgramOptions(store, options);
+        EXPECT_EQ(options.fadeShow, c.used) << c.stored.toStdString();
+        EXPECT_EQ(options.fadeHide, c.used) << c.stored.toStdString();
+        EXPECT_EQ(options.fadeRemove, c.used) << c.stored.toStdString();
+    }
     EXPECT_FALSE(readDecimal(store, QStringLiteral("missing")));
-    EXPECT_EQ(readDecimal(store, QStringLiteral("fadeShow")), 0);
+    EXPECT_EQ(readDecimal(store, QStringLiteral("fadeShow")), -2147483648) << "read as written";
 }
 
 TEST_F(OptionsIoTest, WritesEveryValueAsTextAndThroughToTheFile) {

@@ -155,7 +155,7 @@ TEST_F(RecordWindowsTest, AnUnreadableStatisticsFileKeepsThePreviousTable) {
     EXPECT_EQ(view.counters, QStringList({u"1"_s, u"1"_s, u"10"_s, u"2"_s}));
 }
 
-TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuringTheNextGame) {
+TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAtTheGameEndAndWhenClosedDuringTheNextGame) {
     EXPECT_EQ(highScoreWindow->captionBand->width(), 23);
     EXPECT_EQ(highScoreWindow->tableView->size(), QSize(589, 361));
     playGameEndingOneToTwentyNine();
@@ -163,6 +163,7 @@ TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuring
     EXPECT_EQ(table.entry(1), (HighScoreEntry{u"Spieler 2"_s, u"03.05.2024"_s, 29}));
     EXPECT_EQ(table.entry(2), (HighScoreEntry{u"Spieler 1"_s, u"03.05.2024"_s, 1}));
     EXPECT_EQ(table.entry(3).name, u"Unbelegt"_s);
+    EXPECT_EQ(fileBytes(paths.highScoreFile()), table.toBytes()) << "written at the game's end";
 
     QImage shown;
     onNextModal([&](QWidget* modal) {
@@ -176,10 +177,10 @@ TEST_F(RecordWindowsTest, GameResultsAreShownAndReachTheFileAlsoWhenClosedDuring
     drawHighScoreTable(expected, table);
     EXPECT_EQ(shown, expected) << "drawn afresh with this run's results";
 
+    ASSERT_TRUE(QFile::remove(paths.highScoreFile()));
     startGameThroughDialog(*window);
     answerNextMessageBox(QMessageBox::Yes);
     ASSERT_TRUE(window->close());
-    EXPECT_FALSE(QFile::exists(paths.highScoreFile())) << "results reach the file only at the end";
     highScoreWindow.reset();
 
     GameRecords nextRun(paths.highScoreFile(), paths.statisticsFile());
@@ -220,15 +221,16 @@ TEST_F(RecordWindowsTest, ResultsThatCannotBeWrittenAreReportedOnceAtEachWriteAn
         const int first = firstPresent();
         clickSlot(first);
         clickSlot(presentWhere(first, true));
-        ASSERT_EQ(boxes.seen.size(), 1u) << "one message for the game end";
+        ASSERT_EQ(boxes.seen.size(), 2u) << "one message for each file the game end writes";
         EXPECT_EQ(boxes.seen[0].caption, u"Fehler!"_s);
         EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
         EXPECT_EQ(boxes.seen[0].text, failure(paths.statisticsFile()));
+        EXPECT_EQ(boxes.seen[1].text, failure(paths.highScoreFile()));
         EXPECT_TRUE(endDialogShown) << "the game goes on to its end";
 
         highScoreWindow.reset();
-        ASSERT_EQ(boxes.seen.size(), 2u) << "one message at the end of the run";
-        EXPECT_EQ(boxes.seen[1].text, failure(paths.highScoreFile()));
+        ASSERT_EQ(boxes.seen.size(), 3u) << "one message at the end of the run";
+        EXPECT_EQ(boxes.seen[2].text, failure(paths.highScoreFile()));
     }
     EXPECT_FALSE(QFile::exists(paths.statisticsFile()));
     EXPECT_FALSE(QFile::exists(paths.highScoreFile()));

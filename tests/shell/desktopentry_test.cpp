@@ -45,6 +45,10 @@ TEST(DesktopEntry, NamesTheProgramAndTheMaker) {
     for (const char* line : {"Type=Application", "Name=Sorbello", "Exec=/usr/games/sorbello",
                              "Comment=Link by Vuko", "Icon=sorbello"})
         EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
+    // Menus hide an entry whose program is gone; TryExec is a plain path, never quoted.
+    EXPECT_TRUE(desktopEntryText(QStringLiteral("/home/anna/Meine Spiele/sorbello"))
+                    .split(QLatin1Char('\n'))
+                    .contains("TryExec=/home/anna/Meine Spiele/sorbello"));
 }
 
 } // namespace

@@ -40,14 +40,16 @@ TEST_F(ShellCommandsTest, YesToTheQuestionPutsTheEntryInThatFolderOnly) {
         const char* question;
         const char* folder;
         const char* otherFolder;
+        const char* fileName;
     };
+    // The menu entry has the installed entry's name, so that it stands in for it.
     const Case cases[] = {
         {ShortcutPlace::Desktop,
          "Sind Sie sicher, daß Sie eine Verknüpfung mit Sorbello auf dem Desktop erstellen wollen?",
-         "Desktop", "applications"},
+         "Desktop", "applications", "Sorbello.desktop"},
         {ShortcutPlace::StartMenu,
          "Sind Sie sicher, daß Sie eine Verknüpfung mit Sorbello im Startmenü erstellen wollen?",
-         "applications", "Desktop"},
+         "applications", "Desktop", "sorbello.desktop"},
     };
     for (const Case& c : cases) {
         QDir(dir.path()).removeRecursively();
@@ -59,7 +61,7 @@ TEST_F(ShellCommandsTest, YesToTheQuestionPutsTheEntryInThatFolderOnly) {
         EXPECT_EQ(answers.seen[0].text, QString::fromUtf8(c.question));
         EXPECT_EQ(answers.seen[0].icon, QMessageBox::Question);
         EXPECT_EQ(answers.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        EXPECT_EQ(entriesIn(dir.filePath(c.folder)), QStringList{"Sorbello.desktop"}) << c.folder;
+        EXPECT_EQ(entriesIn(dir.filePath(c.folder)), QStringList{c.fileName}) << c.folder;
         EXPECT_TRUE(entriesIn(dir.filePath(c.otherFolder)).isEmpty()) << c.otherFolder;
     }
 }
@@ -77,7 +79,7 @@ TEST_F(ShellCommandsTest, OnlyAProgramOnAFixedDiskGetsAShortcutAndOnlyACdRomIsEx
                            DriveType::Unknown}) {
         drive = type;
         ModalAnswers answers;
-        createShortcut(shell.folders.desktop, shell, nullptr);
+        createShortcut(ShortcutPlace::Desktop, shell, nullptr);
         EXPECT_EQ(askedPath, shell.executablePath);
         EXPECT_TRUE(entriesIn(shell.folders.desktop).isEmpty()) << static_cast<int>(type);
         if (type != DriveType::CdRom) {
@@ -92,15 +94,32 @@ TEST_F(ShellCommandsTest, OnlyAProgramOnAFixedDiskGetsAShortcutAndOnlyACdRomIsEx
 }
 
 TEST_F(ShellCommandsTest, CreatingTwiceLeavesOneEntryPointingAtTheProgram) {
-    createShortcut(shell.folders.desktop, shell, nullptr);
+    createShortcut(ShortcutPlace::Desktop, shell, nullptr);
     shell.executablePath = QStringLiteral("/usr/games/sorbello");
-    createShortcut(shell.folders.desktop, shell, nullptr);
+    createShortcut(ShortcutPlace::Desktop, shell, nullptr);
 
     ASSERT_EQ(entriesIn(shell.folders.desktop), QStringList{"Sorbello.desktop"});
     QFile file(QDir(shell.folders.desktop).filePath(QStringLiteral("Sorbello.desktop")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()), desktopEntryText(QStringLiteral("/usr/games/sorbello")));
     EXPECT_TRUE(file.permissions() & QFile::ExeOwner) << "desktops launch only executable entries";
+}
+
+TEST_F(ShellCommandsTest, TheMenuEntryReplacesAnEarlierOwnEntryUnderTheOldNameButNoOtherFile) {
+    const QString earlier = QDir(shell.folders.startMenu).filePath(QStringLiteral("Sorbello.desktop"));
+    ASSERT_TRUE(QDir().mkpath(shell.folders.startMenu));
+    writeDesktopEntry(earlier, QStringLiteral("/opt/alt/sorbello"));
+    createShortcut(ShortcutPlace::StartMenu, shell, nullptr);
+    EXPECT_EQ(entriesIn(shell.folders.startMenu), QStringList{"sorbello.desktop"});
+
+    QFile foreign(earlier);
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.write("[Desktop Entry]\nType=Application\nName=Sorbello\nExec=/opt/alt/sorbello\n");
+    foreign.close();
+    createShortcut(ShortcutPlace::StartMenu, shell, nullptr);
+    QStringList entries = entriesIn(shell.folders.startMenu);
+    entries.sort(Qt::CaseSensitive);
+    EXPECT_EQ(entries, QStringList({"Sorbello.desktop", "sorbello.desktop"}));
 }
 
 TEST_F(ShellCommandsTest, TheOwnAddressMessage) {

@@ -93,14 +93,14 @@ public:
     void enterHighScore(const QString& name, quint32 points) override {
         highScores.push_back({name, points});
     }
-    void updateStatisticsFile(const GameTallies& tallies, int playerCount) override {
-        ++statisticsUpdates;
+    void recordGameEnd(const GameTallies& tallies, int playerCount) override {
+        ++gameEnds;
         lastTallies = tallies;
         lastPlayerCount = playerCount;
     }
 
     std::vector<std::pair<QString, quint32>> highScores;
-    int statisticsUpdates = 0;
+    int gameEnds = 0;
     GameTallies lastTallies;
     int lastPlayerCount = 0;
 };

@@ -1,25 +1,32 @@
+#include "app/commandline.h"
+#include "app/endrequests.h"
+#include "app/qtgerman.h"
 #include "app/startup.h"
 #include "app/ui/accessibility.h"
+#include "app/ui/mainwindow.h"
 #include "app/ui/sorbelloprogram.h"
 #include "game/eventloopwait.h"
 #include "records/settingsstore.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTranslator>
 
 int main(int argc, char** argv) {
+    answerInformationOptions(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorbello"));
     QApplication::setOrganizationName(QStringLiteral("Vuko-Software"));
-    installAccessibility();
-    // The program speaks German whatever the desktop's language: Qt's own buttons too.
     QTranslator qtGerman;
-    if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtGerman);
+    installQtGerman(qtGerman);
+    refuseUnknownOptions(app);
+    // From the start, so that no request to end is lost; until the program runs, nothing is
+    // there to write.
+    EndRequests endRequests;
+    QMetaObject::Connection endBeforeRunning =
+        QObject::connect(&endRequests, &EndRequests::endRequested, &app, [] { QApplication::exit(0); });
+    installAccessibility();
 
     SingleInstance instance;
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -35,6 +42,9 @@ int main(int argc, char** argv) {
     SteadyTickClock clock;
 
     SorbelloProgram program(AppEnvironment{settings, wait, clock, defaultDataPaths()});
+    QObject::disconnect(endBeforeRunning);
+    QObject::connect(&endRequests, &EndRequests::endRequested, &program.mainWindow(),
+                     &MainWindow::quitWithoutAsking);
     program.show();
     return app.exec();
 }

@@ -34,6 +34,7 @@
 #include <QColorDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -173,12 +174,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::prepareClose() {
     if (gameState_.gameRunning) {
-        const auto answer =
-            QMessageBox::question(this, QStringLiteral("Schon beenden?"),
-                                  QStringLiteral("Wollen Sie Sorbello wirklich beenden?\rZur Zeit läuft noch "
-                                                 "ein Spiel!\rSind Sie ganz sicher?"),
-                                  QMessageBox::Yes | QMessageBox::No);
-        if (answer != QMessageBox::Yes)
+        if (!quittingWithoutAsking_ && !confirmQuitDuringGame())
             return false;
         turnFlow_->requestAbort();
         // Long enough for running pauses and waits of the turn to see the abort and end.
@@ -189,8 +185,40 @@ bool MainWindow::prepareClose() {
     return true;
 }
 
+bool MainWindow::confirmQuitDuringGame() {
+    const auto answer =
+        QMessageBox::question(this, QStringLiteral("Schon beenden?"),
+                              QStringLiteral("Wollen Sie Sorbello wirklich beenden?\rZur Zeit läuft noch "
+                                             "ein Spiel!\rSind Sie ganz sicher?"),
+                              QMessageBox::Yes | QMessageBox::No);
+    // A request from outside closes the question while it is open, and the program ends all the same.
+    return answer == QMessageBox::Yes || quittingWithoutAsking_;
+}
+
 void MainWindow::quit() {
     close();
+}
+
+void MainWindow::quitWithoutAsking() {
+    quittingWithoutAsking_ = true;
+    closeDialogs();
+    // While the question of a close already under way is open, this close does nothing: that
+    // close goes on once the question has gone.
+    close();
+    // Also ends the waits and dialog loops the program is still inside, whatever else is open.
+    QCoreApplication::exit(0);
+}
+
+// Each as its close box would close it: a dialog as by its cancel button, the wait for the
+// other computer as by its "Abbruch". A question without a cancel button is rejected.
+void MainWindow::closeDialogs() {
+    QList<QPointer<QDialog>> open;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            open << dialog;
+    for (const QPointer<QDialog>& dialog : open)
+        if (dialog && dialog->isVisible() && !dialog->close() && dialog)
+            dialog->reject();
 }
 
 void MainWindow::startNewGame() {

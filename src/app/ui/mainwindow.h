@@ -82,6 +82,10 @@ public:
 
     void startNewGame();
     void quit();
+    // Ends the program as "Beenden" does, for a request from outside (a signal, the end of the
+    // desktop session): without the question, a running game is abandoned and every open
+    // dialog goes as by its cancel button; the settings are written.
+    void quitWithoutAsking();
     void toggleBackgroundCover();
     void chooseBackgroundColour();
     void openCardEditor();
@@ -142,6 +146,8 @@ private:
     void initialise();
     void applyStoredSettings();
     bool prepareClose();
+    bool confirmQuitDuringGame();
+    void closeDialogs();
     void buildComponents();
     void buildMenu();
     void connectCommands();
@@ -177,6 +183,7 @@ private:
     SorbelloWindows windows_;
     ShellEnvironment shell_ = realShellEnvironment();
     bool shown_ = false;
+    bool quittingWithoutAsking_ = false;
     // The "unterbrochen" message is waiting to be shown or open.
     bool connectionLostShowing_ = false;
 };

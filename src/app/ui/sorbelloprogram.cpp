@@ -11,6 +11,7 @@
 #include "net/ui/addressdialog.h"
 #include "records/atomicfile.h"
 #include "records/gamerecords.h"
+#include "records/settingsstore.h"
 #include "records/ui/highscorewindow.h"
 #include "records/ui/statisticsdialog.h"
 #include "shell/ui/aboutdialog.h"
@@ -18,8 +19,22 @@
 #include "shell/ui/optionsdialog.h"
 #include "shell/ui/protocolwindow.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+
+namespace {
+
+// Every size drawn for it, so that task bars and switchers need not scale one.
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/logos/sorbello-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
 
 // The windows, each made when first needed: starting is quicker and the idle program smaller.
 // They are destroyed in the reverse order of these members.
@@ -119,10 +134,13 @@ struct SorbelloProgram::Windows {
 SorbelloProgram::SorbelloProgram(const AppEnvironment& environment)
     : mainWindow_(std::make_unique<MainWindow>(environment)),
       owned_(std::make_unique<Windows>(*mainWindow_)) {
-    // A run killed while it replaced a data file may have left the temporary file behind; the
-    // data file itself is always whole, old or new.
+    // Every window of the program shows it, the dialogs too.
+    QApplication::setWindowIcon(programIcon());
+    // A run killed while it replaced a data file or wrote the settings may have left the
+    // temporary file behind; the file itself is always whole, old or new.
     for (const QString& file : environment.dataPaths.files())
         removeLeftoverTemporaryFiles(file);
+    environment.settings.removeLeftovers();
     Windows& owned = *owned_;
     windows_.newGameDialog = WindowSlot<NewGameDialog>([&owned] { return owned.newGame(); });
     windows_.aboutDialog = WindowSlot<AboutDialog>([&owned] { return owned.about(); });

@@ -96,6 +96,13 @@ void CompletingEdit::complete(int position) {
     if (typedLength < entry.size())
         setSelection(typedLength, int(entry.size()) - typedLength);
     completing_ = false;
+    completedEntry_ = entry;
+    completedFrom_ = typedLength;
+}
+
+bool CompletingEdit::isCompletionSelected() const {
+    return hasSelectedText() && text() == completedEntry_ && selectionStart() == completedFrom_ &&
+           selectionEnd() == text().size();
 }
 
 void CompletingEdit::browse(int step) {
@@ -120,6 +127,12 @@ void CompletingEdit::keyPressEvent(QKeyEvent* event) {
         if (isTipShown()) {
             setText(tip_->text());
             setCursorPosition(int(text().size()));
+        } else if (isCompletionSelected()) {
+            setCursorPosition(int(text().size()));
+        } else {
+            // Nothing to complete: the edit passes Enter on to the window's default button.
+            QLineEdit::keyPressEvent(event);
+            return;
         }
         break;
     case Qt::Key_Up:

@@ -14,6 +14,9 @@ class QLabel;
 // Only text the user types is completed; text set by the program is left as it is. Inline
 // completion happens only when the edit inserted text, so deleting the selected rest with
 // Backspace leaves the typed part alone instead of completing it again at once.
+//
+// Enter takes a pending completion (the tip, or the selected completed rest) into the edit;
+// with none pending it goes on to the window, whose default button answers it.
 class CompletingEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(CompletionStyle completionStyle READ completionStyle WRITE setCompletionStyle)
@@ -54,6 +57,7 @@ private:
     void hideTip();
     void placeTip(const QString& entry);
     void complete(int position);
+    bool isCompletionSelected() const;
     void browse(int step);
     void rememberKeptLength();
 
@@ -64,5 +68,8 @@ private:
     // Length of the text outside the selection before the latest change: a longer text
     // afterwards means the user inserted something.
     int keptLength_ = 0;
+    // The latest inline completion: the entry, whose rest from this position was selected.
+    QString completedEntry_;
+    int completedFrom_ = 0;
     bool completing_ = false;
 };

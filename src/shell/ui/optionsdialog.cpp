@@ -21,10 +21,6 @@ namespace {
 constexpr int kClientWidth = 414;
 constexpr int kClientHeight = 290;
 constexpr int kSectionWidth = 374;
-constexpr int kLowestSteps = 1;
-constexpr int kMostSteps = 500;
-// A stored count may exceed what the field offers: a typed value still counts up to here.
-constexpr int kMostAcceptedSteps = 1000;
 
 QFrame* section(QWidget* parent, QRect geometry) {
     auto* frame = new QFrame(parent);
@@ -64,8 +60,8 @@ PushButton* pushButton(QWidget* parent, const QString& name, const QString& capt
 }
 
 void takeSteps(const SpinField& field, qint32& count) {
-    const int value = field.value();
-    if (value >= kLowestSteps && value <= kMostAcceptedSteps)
+    // A typed count beyond what the field offers still counts, up to the most a fade takes.
+    if (const int value = field.value(); isUsableFadeSteps(value))
         count = value;
 }
 
@@ -129,7 +125,7 @@ void OptionsDialog::buildStepsSection(QWidget* panel) {
     const auto field = [&](int column, const QString& name, const QString& caption) {
         const int x = 10 + 120 * column;
         makeLabel(frame, caption, {x, 54, 114, 16}, arialFontOfPixelSize(13, true), Qt::AlignCenter);
-        auto* spin = new SpinField(kLowestSteps, kMostSteps, frame);
+        auto* spin = new SpinField(kFewestFadeSteps, kMostOfferedFadeSteps, frame);
         spin->setObjectName(name);
         spin->setFont(arialFontOfPixelSize(13));
         spin->setGeometry(x + 22, 72, 70, 24);

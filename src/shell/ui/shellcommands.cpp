@@ -15,11 +15,10 @@ void offerShortcut(ShortcutPlace place, const ShellEnvironment& shell, QWidget* 
     if (QMessageBox::question(parent, QStringLiteral("Frage"), question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    createShortcut(place == ShortcutPlace::Desktop ? shell.folders.desktop : shell.folders.startMenu, shell,
-                   parent);
+    createShortcut(place, shell, parent);
 }
 
-void createShortcut(const QString& folder, const ShellEnvironment& shell, QWidget* parent) {
+void createShortcut(ShortcutPlace place, const ShellEnvironment& shell, QWidget* parent) {
     const DriveType drive = shell.driveTypeOf(shell.executablePath);
     if (drive == DriveType::CdRom) {
         QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Fehler!"),
@@ -29,10 +28,16 @@ void createShortcut(const QString& folder, const ShellEnvironment& shell, QWidge
     }
     if (drive != DriveType::Fixed)
         return;
+    const bool onDesktop = place == ShortcutPlace::Desktop;
+    const QString folder = onDesktop ? shell.folders.desktop : shell.folders.startMenu;
     // Without a folder there is nowhere sensible to put the entry.
     if (folder.isEmpty())
         return;
-    writeDesktopEntry(QDir(folder).filePath(QString::fromLatin1(kShortcutFileName)),
+    const char* fileName = onDesktop ? kDesktopShortcutFileName : kMenuEntryFileName;
+    // Earlier versions gave the menu entry the desktop's name; it would show the program twice.
+    if (!onDesktop)
+        removeOwnDesktopEntry(QDir(folder).filePath(QString::fromLatin1(kDesktopShortcutFileName)));
+    writeDesktopEntry(QDir(folder).filePath(QString::fromLatin1(fileName)),
                       QFileInfo(shell.executablePath).absoluteFilePath());
 }
 
