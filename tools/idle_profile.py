@@ -466,6 +466,9 @@ def main():
         program = shutil.copy(args.program, os.path.join(root, "sorbello"))
         bare = shutil.copy(args.bare, os.path.join(root, "bare_window"))
         args.program, args.bare = program, bare
+        # Pages of a file just written count as dirty until written back, in every process
+        # that maps them: written now, the copies' pages count as what they are, clean.
+        os.sync()
         # The first start of each reads everything from disk; it is not counted.
         starts_only(0, args, watch, root, display)
         starts = [starts_only(index, args, watch, root, display) for index in range(args.starts)]
