@@ -1,7 +1,7 @@
 # What `cmake --install` and the Debian package put on the system: the program, its menu entry,
-# the software-centre metadata, the manual page, the icons, and the copyright and changelog. The
-# program goes to CMAKE_INSTALL_BINDIR: bin by default, games in the Debian package
-# (tools/package.sh), as Debian keeps games in /usr/games.
+# the software-centre metadata, the manual page (English, and German for German locales), the
+# icons, and the copyright and changelog. The program goes to CMAKE_INSTALL_BINDIR: bin by
+# default, games in the Debian package (tools/package.sh), as Debian keeps games in /usr/games.
 include(GNUInstallDirs)
 set(sorbello_packaging_dir ${CMAKE_CURRENT_LIST_DIR})
 set(sorbello_logos_dir ${PROJECT_SOURCE_DIR}/resources/logos)
@@ -28,6 +28,8 @@ install(CODE "
     include(\"${sorbello_packaging_dir}/install-generated.cmake\")
     sorbello_install_gzipped(\"${sorbello_packaging_dir}/sorbello.6\" sorbello.6.gz
                              \"${CMAKE_INSTALL_MANDIR}/man6\" \"${sorbello_work_dir}/compressed\")
+    sorbello_install_gzipped(\"${sorbello_packaging_dir}/de/sorbello.6\" sorbello.6.gz
+                             \"${CMAKE_INSTALL_MANDIR}/de/man6\" \"${sorbello_work_dir}/compressed/de\")
     sorbello_install_gzipped(\"${sorbello_packaging_dir}/changelog\" changelog.Debian.gz
                              \"${sorbello_doc_dir}\" \"${sorbello_work_dir}/compressed\")
 ")

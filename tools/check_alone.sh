@@ -54,8 +54,9 @@ for _ in $(seq 50); do
 done
 export DISPLAY=":$(head -n 1 "$work/displayfd")"
 
+# German, whatever the desktop prefers: the windows looked for below are the German ones.
 ip netns exec "$b" env -i DISPLAY="$DISPLAY" HOME="$work/home" XDG_RUNTIME_DIR="$work/home" PATH=/usr/bin:/bin \
-    "$work/alone/sorbello" >"$work/copy.log" 2>&1 &
+    LANGUAGE=de "$work/alone/sorbello" >"$work/copy.log" 2>&1 &
 copy=$!
 timeout 30 xdotool search --sync --onlyvisible --name '^Sorbello$' >/dev/null ||
     { cat "$work/copy.log"; echo "the copy shows no window"; exit 1; }

@@ -20,6 +20,7 @@ cmake --install build --prefix "$prefix" >/dev/null
 for file in bin/sorbello share/applications/sorbello.desktop share/icons/hicolor/16x16/apps/sorbello.png \
             share/icons/hicolor/256x256/apps/sorbello.png share/icons/hicolor/scalable/apps/sorbello.svg \
             share/metainfo/example.vuko_software.Sorbello.metainfo.xml share/man/man6/sorbello.6.gz \
+            share/man/de/man6/sorbello.6.gz \
             share/doc/sorbello/copyright; do
     test -f "$prefix/$file" || { echo "not installed: $file"; exit 1; }
 done
@@ -41,7 +42,8 @@ xvfb=$!
 trap 'kill $program $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 sleep 1
 export DISPLAY="$display"
-$run env HOME="$home" XDG_RUNTIME_DIR="$home" "$prefix/bin/sorbello" >"$work/log" 2>&1 &
+# German, whatever the desktop prefers: the windows looked for below are the German ones.
+$run env HOME="$home" XDG_RUNTIME_DIR="$home" LANGUAGE=de "$prefix/bin/sorbello" >"$work/log" 2>&1 &
 program=$!
 sleep 2
 

@@ -60,6 +60,7 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$d
 dpkg -L sorbello | sort >"$work/installed"
 dpkg-query -W -f='Depends: ${Depends}\nRecommends: ${Recommends}\n' sorbello
 for file in /usr/games/sorbello /usr/share/applications/sorbello.desktop /usr/share/man/man6/sorbello.6.gz \
+            /usr/share/man/de/man6/sorbello.6.gz \
             /usr/share/metainfo/example.vuko_software.Sorbello.metainfo.xml \
             /usr/share/icons/hicolor/16x16/apps/sorbello.png /usr/share/icons/hicolor/256x256/apps/sorbello.png \
             /usr/share/icons/hicolor/scalable/apps/sorbello.svg /usr/share/doc/sorbello/copyright \
@@ -85,11 +86,14 @@ cat "$work/appstream"
 ! grep -q "^[EW]:" "$work/appstream" || fail "appstreamcli reports errors or warnings"
 passed "appstreamcli validate --no-net: no errors or warnings ($(grep "^[IP]:" "$work/appstream" |
     sed 's/^\(.\):[^:]*:[0-9]*: \([^ ]*\).*/\1 \2/' | tr '\n' ',' | sed 's/,$//; s/,/, /g'))"
-LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z /usr/share/man/man6/sorbello.6.gz \
-    2>"$work/man" >/dev/null
-[ ! -s "$work/man" ] || { cat "$work/man"; fail "man reports warnings"; }
-man -w 6 sorbello >/dev/null || fail "man 6 sorbello finds no page"
-passed "man 6 sorbello: renders without warnings"
+for page in /usr/share/man/man6/sorbello.6.gz /usr/share/man/de/man6/sorbello.6.gz; do
+    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>"$work/man" >/dev/null
+    [ ! -s "$work/man" ] || { cat "$work/man"; fail "man reports warnings for $page"; }
+done
+[ "$(man -w 6 sorbello)" = /usr/share/man/man6/sorbello.6.gz ] || fail "man 6 sorbello finds no English page"
+[ "$(man -L de -w 6 sorbello)" = /usr/share/man/de/man6/sorbello.6.gz ] ||
+    fail "man -L de 6 sorbello finds no German page"
+passed "man 6 sorbello: the English page by default, the German one for German, both without warnings"
 
 echo "== running the installed program"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &

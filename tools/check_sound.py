@@ -129,7 +129,7 @@ def main():
     socket = os.path.join(scratch, "pulse-native")
     env = dict(os.environ, HOME=scratch, XDG_CONFIG_HOME=scratch, XDG_DATA_HOME=scratch,
                XDG_CACHE_HOME=scratch, XDG_RUNTIME_DIR=scratch, PULSE_SERVER="unix:" + socket,
-               DISPLAY=":%d" % DISPLAY_NUMBER)
+               DISPLAY=":%d" % DISPLAY_NUMBER, LANGUAGE="de")  # the titles looked for are German
     env.pop("QT_QPA_PLATFORM", None)
     started = []
     try:

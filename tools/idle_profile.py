@@ -199,6 +199,7 @@ class Instance:
             os.makedirs(env[key], mode=0o700)
         env["DISPLAY"] = display
         env["QT_QPA_PLATFORM"] = "xcb"
+        env["LANGUAGE"] = "de"  # the titles waited for are the German ones
         settings = os.path.join(env["XDG_CONFIG_HOME"], "Vuko-Software")
         os.makedirs(settings)
         with open(os.path.join(settings, "Sorbello.conf"), "w") as file:

@@ -35,8 +35,9 @@ chmod 700 "$work/runtime"
 cp "$build/src/sorbello" "$work/bin/"
 # The pointer lies in the corner, over no window, and never moves: no click reaches the program.
 xdotool mousemove "$((1024 * scale - 2))" "$((768 * scale - 2))"
+# German, whatever the desktop prefers: the windows and keys below are the German ones.
 env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
-    XDG_RUNTIME_DIR="$work/runtime" QT_SCALE_FACTOR="$scale" \
+    XDG_RUNTIME_DIR="$work/runtime" QT_SCALE_FACTOR="$scale" LANGUAGE=de \
     unshare -n sh -c 'ip link set lo up && exec "$0"' "$work/bin/sorbello" >"$work/log" 2>&1 &
 program=$!
 

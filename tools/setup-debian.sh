@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages of the sets named, where they are missing:
-#   build   building Sorbello and running it (compiler, CMake, Qt, its German texts and fonts)
+#   build   building Sorbello and running it (compiler, CMake, Qt, its translation tools, its
+#           German texts and fonts)
 #   screen  a virtual screen, where there is no display (Xvfb)
 #   test    the test suite, the benchmarks and the developer tools; includes build and screen
 #
@@ -8,7 +9,7 @@
 #   tools/setup-debian.sh          the same as "test": everything
 set -eu
 
-build="build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
+build="build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-translations-l10n
 fonts-liberation2 fontconfig"
 screen="xvfb xauth"
 test="$build $screen libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core iproute2"

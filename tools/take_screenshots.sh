@@ -5,12 +5,35 @@
 # high-score window, the card editor and the help window. Two runs of the same program give
 # the same pictures, so comparing them shows whether a change altered what the player sees:
 #
-#   tools/take_screenshots.sh [BUILD_DIRECTORY] [OUTPUT_DIRECTORY]   (defaults: build, a new temporary directory)
+#   tools/take_screenshots.sh [--language de|en] [BUILD_DIRECTORY] [OUTPUT_DIRECTORY]
+#       defaults: German, build, a new temporary directory
 #   for f in before/*.png; do compare -metric AE "$f" "after/${f##*/}" null:; echo " ${f##*/}"; done
 #
 # Needs root (for the network namespace), Xvfb, xdotool and ImageMagick.
 set -eu
 cd "$(dirname "$0")/.."
+language=de
+if [ "${1:-}" = --language ]; then
+    language="$2"
+    shift 2
+fi
+# The windows' titles and the menu keys of each language.
+case "$language" in
+de)
+    new_game='^Neues Spiel' address='^Verbinden' options='^Optionen einstellen$' about='^Info über Sorbello'
+    statistics='^Spielerstatistik$' high_scores='^Die Besten' card_editor='^Karteneditor$'
+    help='^Sorbello-Hilfe$' extras=alt+x high_scores_keys="h Return"
+    ;;
+en)
+    new_game='^New Game' address='^Connect' options='^Set Options$' about='^About Sorbello'
+    statistics='^Player Statistics$' high_scores='^The Best' card_editor='^Card Editor$'
+    help='^Sorbello Help$' extras=alt+t high_scores_keys=h
+    ;;
+*)
+    echo "no such language: $language (de or en)"
+    exit 2
+    ;;
+esac
 build="$(realpath "${1:-build}")"
 out="${2:-$(mktemp -d)}"
 mkdir -p "$out"
@@ -21,14 +44,15 @@ display=":$((70 + $$ % 19))"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 program=""
-trap 'test -z "$program" || kill $program 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+# The program writes its settings as it ends on the signal: its files are gone only after it.
+trap 'test -z "$program" || { kill $program; wait $program; } 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 sleep 1
 export DISPLAY="$display"
 mkdir -p "$work/home" "$work/config" "$work/data" "$work/runtime"
 chmod 700 "$work/runtime"
 # Port 1024 of the program is its own: nothing else on this machine sees it.
 env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
-    XDG_RUNTIME_DIR="$work/runtime" unshare -n sh -c 'ip link set lo up && exec "$0"' "$build/src/sorbello" \
+    XDG_RUNTIME_DIR="$work/runtime" LANGUAGE="$language" unshare -n sh -c 'ip link set lo up && exec "$0"' "$build/src/sorbello" \
     >"$work/log" 2>&1 &
 program=$!
 
@@ -61,58 +85,59 @@ xdotool key F2
 sleep 0.5
 # Out of the name edit, whose blinking text cursor would make the pictures differ.
 xdotool key Tab
-shoot '^Neues Spiel' newgame
-dialog="$(window '^Neues Spiel')"
+shoot "$new_game" newgame
+dialog="$(window "$new_game")"
 # The "Netzwerk" lamp of the first row, then "Spiel beginnen!": the address is asked for.
 focus "$dialog" 395 45
 xdotool mousemove --window "$dialog" 85 360 click 1
 xdotool mousemove 1020 760
 sleep 0.5
 xdotool key Tab
-shoot '^Verbinden' address
+shoot "$address" address
 xdotool key Escape
 sleep 0.5
-focus "$(window '^Neues Spiel')" 300 10
+focus "$(window "$new_game")" 300 10
 xdotool key Escape
 sleep 0.5
 
 focus "$main" 400 200
-xdotool key alt+x
+xdotool key "$extras"
 sleep 0.3
 xdotool key o
-shoot '^Optionen einstellen$' options
+shoot "$options" options
 xdotool key Escape
 sleep 0.5
 
 focus "$main" 400 200
 xdotool key F9
-shoot '^Info über Sorbello' about
+shoot "$about" about
 xdotool key Escape
 sleep 0.5
 
 focus "$main" 400 200
 xdotool key F3
-shoot '^Spielerstatistik$' statistics
+shoot "$statistics" statistics
 xdotool key Escape
 sleep 0.5
 
 focus "$main" 400 200
-xdotool key alt+x
+xdotool key "$extras"
 sleep 0.3
-xdotool key h Return
-shoot '^Die Besten' highscores
+# shellcheck disable=SC2086
+xdotool key $high_scores_keys
+shoot "$high_scores" highscores
 xdotool key Escape
 sleep 0.5
 
 focus "$main" 400 200
 xdotool key F4
-shoot '^Karteneditor$' cardeditor
+shoot "$card_editor" cardeditor
 xdotool key Escape
 sleep 0.5
 
 focus "$main" 400 200
 xdotool key F1
-shoot '^Sorbello-Hilfe$' help
+shoot "$help" help
 xdotool key Escape
 sleep 0.5
 

@@ -1,11 +1,10 @@
 #include "commandline.h"
 
 #include "programidentity.h"
-#include "qtgerman.h"
+#include "shell/uilanguage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QTranslator>
 
 namespace {
 
@@ -34,8 +33,7 @@ void answerInformationOptions(int argc, char** argv) {
         const QString option = QString::fromLocal8Bit(argv[i]);
         // Without the window system: opening a display is what a missing one would abort.
         QCoreApplication app(argc, argv);
-        QTranslator qtGerman;
-        installQtGerman(qtGerman);
+        setUiLanguage(desktopUiLanguage());
         QCommandLineParser parser;
         prepareParser(parser);
         // The toolkit's options around it are no error here.

@@ -1,16 +1,19 @@
 #include "startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
 std::optional<StartRefusal> startRefusal(int screenWidth, bool otherInstanceRunning) {
     if (screenWidth < 800)
         return StartRefusal{
-            QStringLiteral("Nur für hohe Auflösung!"),
-            QStringLiteral("Die Auflösung muß mindestens\r800x600 Punkte für Sorbello\rbetragen!")};
+            QCoreApplication::translate("StartUp", "Nur für hohe Auflösung!"),
+            QCoreApplication::translate(
+                "StartUp", "Die Auflösung muß mindestens\r800x600 Punkte für Sorbello\rbetragen!")};
     if (otherInstanceRunning)
-        return StartRefusal{QStringLiteral("Abbruch"),
-                            QStringLiteral("Noch ein Sorbello? Nein, eines muss reichen!")};
+        return StartRefusal{
+            QCoreApplication::translate("StartUp", "Abbruch"),
+            QCoreApplication::translate("StartUp", "Noch ein Sorbello? Nein, eines muss reichen!")};
     return std::nullopt;
 }
 

@@ -2,7 +2,7 @@
 
 #include "cards/builtinpicturenames.h"
 
-#include <QStringList>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -10,24 +10,25 @@ namespace {
 
 QString faceName(const GameState& state, const QImage& sheet, int motif) {
     if (state.settings.motifKind == MotifKind::Numbers)
-        return QStringLiteral("Zahl %1").arg(motif);
+        return QCoreApplication::translate("BoardNarration", "Zahl %1").arg(motif);
     if (showsBuiltInPicture(sheet, motif))
         return builtInPictureName(motif);
-    return QStringLiteral("Bild %1").arg(motif);
+    return QCoreApplication::translate("BoardNarration", "Bild %1").arg(motif);
 }
 
 // The strip's second line, in brackets.
 QString kindNote(const Player& player) {
     QStringList kinds;
     if (player.isComputer)
-        kinds << QStringLiteral("Computer");
+        kinds << QCoreApplication::translate("BoardNarration", "Computer");
     if (player.isNetwork)
-        kinds << QStringLiteral("Netzwerk");
+        kinds << QCoreApplication::translate("BoardNarration", "Netzwerk");
     return kinds.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(kinds.join(QLatin1Char(' ')));
 }
 
 QString points(int score) {
-    return score == 1 ? QStringLiteral("1 Punkt") : QStringLiteral("%1 Punkte").arg(score);
+    return score == 1 ? QCoreApplication::translate("BoardNarration", "1 Punkt")
+                      : QCoreApplication::translate("BoardNarration", "%1 Punkte").arg(score);
 }
 
 } // namespace
@@ -37,23 +38,73 @@ QString slotName(const GameState& state, const QImage& sheet, int slot) {
         return {};
     const Card& card = state.cards[slot];
     if (!card.present)
-        return QStringLiteral("leer");
+        return QCoreApplication::translate("BoardNarration", "leer");
     if (!card.faceUp)
-        return QStringLiteral("Karte %1, verdeckt").arg(slot);
-    return QStringLiteral("Karte %1: %2").arg(slot).arg(faceName(state, sheet, card.motif));
+        return QCoreApplication::translate("BoardNarration", "Karte %1, verdeckt").arg(slot);
+    return QCoreApplication::translate("BoardNarration", "Karte %1: %2")
+        .arg(slot)
+        .arg(faceName(state, sheet, card.motif));
 }
 
 QString statusText(const GameState& state) {
     if (!state.gameRunning)
-        return QStringLiteral("Kein Spiel aktiv");
+        return QCoreApplication::translate("BoardNarration", "Kein Spiel aktiv");
     QStringList entries;
     const int count = std::clamp(state.playerCount, 0, kMaxPlayers);
     for (int p = 1; p <= count; ++p) {
         const Player& player = state.players[p];
         QString entry = player.name + kindNote(player) + QStringLiteral(": ") + points(player.score);
         if (p == state.currentPlayer)
-            entry += QStringLiteral(", am Zug");
+            entry += QCoreApplication::translate("BoardNarration", ", am Zug");
         entries << entry;
     }
     return entries.join(QStringLiteral("; "));
+}
+
+void TurnNarration::update(const GameState& state, const QImage& sheet) {
+    if (!state.gameRunning || state.gameGeneration != generation_) {
+        clear();
+        generation_ = state.gameGeneration;
+    }
+    if (!state.gameRunning)
+        return;
+    bool running = turnRunning(state);
+    for (int slot = 1; slot <= state.cardCount(); ++slot) {
+        const Card& card = state.cards[slot];
+        if (!card.present || !card.faceUp || slots_.contains(slot))
+            continue;
+        // The turn before is over once none of its cards is face up any more.
+        if (!running) {
+            clear();
+            const int p = state.currentPlayer;
+            player_ = p >= 1 && p <= kMaxPlayers ? state.players[p].name : QString();
+            running = true;
+        }
+        slots_ << slot;
+        cards_ << QCoreApplication::translate("BoardNarration", "Karte %1, %2")
+                      .arg(slot)
+                      .arg(faceName(state, sheet, card.motif));
+    }
+}
+
+QString TurnNarration::text(const GameState& state) const {
+    if (!state.gameRunning || cards_.isEmpty())
+        return {};
+    const QString turned = turnRunning(state)
+                               ? QCoreApplication::translate("BoardNarration", "%1 deckt auf: %2")
+                               : QCoreApplication::translate("BoardNarration", "%1 deckte auf: %2");
+    return turned.arg(player_, cards_.join(QStringLiteral("; ")));
+}
+
+bool TurnNarration::turnRunning(const GameState& state) const {
+    return std::any_of(slots_.cbegin(), slots_.cend(), [&state](int slot) {
+        const Card& card = state.cards[slot];
+        return card.present && card.faceUp;
+    });
+}
+
+void TurnNarration::clear() {
+    player_.clear();
+    slots_.clear();
+    cards_.clear();
 }

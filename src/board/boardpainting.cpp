@@ -3,6 +3,7 @@
 #include "canvas.h"
 #include "fonts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -28,11 +29,11 @@ int roundHalfEven(double value) {
 
 QString participantKind(const Player& player) {
     if (player.isComputer && player.isNetwork)
-        return QStringLiteral("Computer Netzwerk");
+        return QCoreApplication::translate("BoardPainting", "Computer Netzwerk");
     if (player.isComputer)
-        return QStringLiteral("Computer");
+        return QCoreApplication::translate("BoardPainting", "Computer");
     if (player.isNetwork)
-        return QStringLiteral("Netzwerk");
+        return QCoreApplication::translate("BoardPainting", "Netzwerk");
     return {};
 }
 
@@ -96,7 +97,7 @@ void paintTitlePicture(QImage& board, const QImage& tile, const QString& program
     canvas.setTextColor(QColor(255, 0, 0));
     canvas.textOut(nameLeft, 20, programName);
 
-    const QString versionText = QStringLiteral("Version ") + version;
+    const QString versionText = QCoreApplication::translate("BoardPainting", "Version ") + version;
     canvas.setFont(arialFont(20));
     canvas.setTextColor(Qt::black);
     canvas.textOut(titleTextLeft(canvas, board.width(), versionText), 90, versionText);
@@ -130,7 +131,7 @@ void paintStatusStrip(QImage& strip, const GameState& state) {
     canvas.setPen(Qt::black);
     canvas.rectangle(0, 0, strip.width(), strip.height());
     if (!state.gameRunning) {
-        const QString text = QStringLiteral("Kein Spiel aktiv");
+        const QString text = QCoreApplication::translate("BoardPainting", "Kein Spiel aktiv");
         canvas.setFont(arialFont(16));
         canvas.setTextColor(QColor(128, 128, 128));
         const QSize extent = canvas.textExtent(text);

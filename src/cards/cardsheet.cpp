@@ -3,6 +3,7 @@
 #include "bmplayout.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -29,12 +30,13 @@ std::optional<QImage> decodeBitmap(QImageReader& reader, const BmpLayout& layout
         // Made before the reader could check the size against its memory limit, so checked here.
         const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
         if (limit > 0 && qint64(layout.size.width()) * layout.size.height() > limit) {
-            setError(error, QStringLiteral("Das Bild ist zu groß."));
+            setError(error, QCoreApplication::translate("CardSheet", "Das Bild ist zu groß."));
             return std::nullopt;
         }
         image = QImage(layout.size, QImage::Format_Indexed8);
         if (image.isNull()) {
-            setError(error, QStringLiteral("Für das Bild ist nicht genug Speicher frei."));
+            setError(error,
+                     QCoreApplication::translate("CardSheet", "Für das Bild ist nicht genug Speicher frei."));
             return std::nullopt;
         }
         image.fill(0);
@@ -46,7 +48,8 @@ std::optional<QImage> decodeBitmap(QImageReader& reader, const BmpLayout& layout
     }
     // Only a reader that filled the blank picture is known to have left no pixel undefined.
     if (blank && image.constBits() != blank) {
-        setError(error, QStringLiteral("Die lauflängenkodierten Bilddaten sind nicht lesbar."));
+        setError(error, QCoreApplication::translate("CardSheet",
+                                                    "Die lauflängenkodierten Bilddaten sind nicht lesbar."));
         return std::nullopt;
     }
     return image;
@@ -100,8 +103,12 @@ QString builtInSheetMarker() {
     return QStringLiteral("*** Standardsymbole ***");
 }
 
+QString shownBuiltInSheetMarker() {
+    return QCoreApplication::translate("CardSheet", "*** Standardsymbole ***");
+}
+
 bool isBuiltInSheetMarker(const QString& source) {
-    return source == builtInSheetMarker();
+    return source == builtInSheetMarker() || source == shownBuiltInSheetMarker();
 }
 
 QImage builtInSheet() {
@@ -120,7 +127,7 @@ QRect motifRect(int motif) {
 std::optional<QImage> readSheetFile(const QString& fileName, QString* error) {
     // Checked first: Qt's reader only complains about a missing file on the console.
     if (!QFileInfo(fileName).isFile()) {
-        setError(error, QStringLiteral("Die Datei gibt es nicht."));
+        setError(error, QCoreApplication::translate("CardSheet", "Die Datei gibt es nicht."));
         return std::nullopt;
     }
     QFile file(fileName);
@@ -138,11 +145,14 @@ std::optional<QImage> readSheetFile(const QString& fileName, QString* error) {
     }
     const std::optional<BmpLayout> layout = bmpLayout(file.peek(kBmpHeadSize));
     if (!layout) {
-        setError(error, QStringLiteral("Der Kopf der Bilddatei ist beschädigt oder wird nicht unterstützt."));
+        setError(error,
+                 QCoreApplication::translate(
+                     "CardSheet", "Der Kopf der Bilddatei ist beschädigt oder wird nicht unterstützt."));
         return std::nullopt;
     }
     if (layout->pixelsEnd() > file.size()) {
-        setError(error, QStringLiteral("Die Datei enthält weniger Bilddaten, als ihr Kopf angibt."));
+        setError(error, QCoreApplication::translate(
+                            "CardSheet", "Die Datei enthält weniger Bilddaten, als ihr Kopf angibt."));
         return std::nullopt;
     }
     QBuffer padded;
@@ -156,7 +166,7 @@ std::optional<QImage> readSheetFile(const QString& fileName, QString* error) {
 
 bool writeSheetFile(const QImage& sheet, const QString& fileName, QString* error) {
     if (sheet.isNull()) {
-        setError(error, QStringLiteral("Es gibt kein Bild zum Speichern."));
+        setError(error, QCoreApplication::translate("CardSheet", "Es gibt kein Bild zum Speichern."));
         return false;
     }
     QSaveFile file(fileName);

@@ -15,10 +15,13 @@ inline constexpr int kSheetColumns = 8;
 inline constexpr int kSheetPitch = 41;
 inline constexpr int kSheetPictureSize = 40;
 
-// The picture source that stands for the built-in sheet instead of a file name.
+// The picture source that stands for the built-in sheet instead of a file name, as the
+// settings keep it.
 QString builtInSheetMarker();
+// The marker as the player reads it, in the language of the program's texts.
+QString shownBuiltInSheetMarker();
 
-// True only for the marker itself: same case, same blanks, nothing around it.
+// True only for the marker itself or as shown: same case, same blanks, nothing around it.
 bool isBuiltInSheetMarker(const QString& source);
 
 // The built-in sheet "Standardsymbole": 330 x 330 pixels, 8 bits per pixel, 256 colours.

@@ -10,7 +10,8 @@ void buildParticipants(GameState& state, const std::array<ParticipantRow, 4>& ro
             continue;
         Player& player = state.players[++count];
         player.name = row.name;
-        player.isComputer = row.kindText.contains(QStringLiteral("Computer"));
+        // The kinds after the first are the computer players, whatever language names them.
+        player.isComputer = row.kindIndex >= 1;
         player.isNetwork = row.network;
         player.level = row.kindIndex;
         player.score = 0;

@@ -12,8 +12,7 @@ class GameRandom;
 // One row of the new-game dialog: name, kind list and "Netzwerk" lamp.
 struct ParticipantRow {
     QString name;
-    int kindIndex = 0;
-    QString kindText;
+    int kindIndex = 0; // a human, the three computer players, or -1 for none chosen
     bool network = false;
 };
 

@@ -2,6 +2,8 @@
 
 #include "messagewait.h"
 
+#include <QCoreApplication>
+
 TurnFlow::TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, MessageWait& wait,
                    const TickClock& clock, BoardPort& board, DialogPort& dialogs)
     : state_(state), tallies_(tallies), options_(options), wait_(wait), clock_(clock), board_(board),
@@ -169,11 +171,13 @@ void TurnFlow::endGame() {
     EndDialogText text;
     if (!result.draw && result.winner >= 1) {
         ++tallies_[result.winner].wins;
-        text = {QStringLiteral("Herzlichen Glückwunsch,"), state_.players[result.winner].name,
-                QStringLiteral("Sie haben das Spiel gewonnen!")};
+        text = {QCoreApplication::translate("TurnFlow", "Herzlichen Glückwunsch,"),
+                state_.players[result.winner].name,
+                QCoreApplication::translate("TurnFlow", "Sie haben das Spiel gewonnen!")};
         playSound(kWinSound);
     } else {
-        text = {QStringLiteral("Dieses Spiel ist leider..."), QStringLiteral("...unentschieden!"), QString()};
+        text = {QCoreApplication::translate("TurnFlow", "Dieses Spiel ist leider..."),
+                QCoreApplication::translate("TurnFlow", "...unentschieden!"), QString()};
         playSound(kDrawSound);
     }
     if (records_)

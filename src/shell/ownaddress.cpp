@@ -42,7 +42,9 @@ QString ownAddressMessage(const QString& address) {
         return QCoreApplication::translate("OwnAddress",
                                            "Dieser Computer hat zurzeit keine IP-Adresse, unter der ihn ein "
                                            "anderer Computer erreichen könnte.");
-    return QStringLiteral("Ihre aktuelle IP-Adresse lautet: ") + address + QStringLiteral("\r\n\r\n") +
-           QStringLiteral("Diese Information ist wichtig, falls Sie an einem Netzwerk-Spiel teilnehmen "
-                          "möchten (Siehe Hilfe).");
+    return QCoreApplication::translate("OwnAddress", "Ihre aktuelle IP-Adresse lautet: ") + address +
+           QStringLiteral("\r\n\r\n") +
+           QCoreApplication::translate(
+               "OwnAddress", "Diese Information ist wichtig, falls Sie an einem Netzwerk-Spiel teilnehmen "
+                             "möchten (Siehe Hilfe).");
 }

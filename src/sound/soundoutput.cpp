@@ -82,14 +82,14 @@ void SoundOutput::playRecord(const SoundRecord* record) {
     if (opened != kDeviceOk) {
         // A machine without sound output plays in silence, never with an error.
         if (opened != kNoDevice)
-            reportDeviceError(QStringLiteral("Bei WaveOutOpen:"), opened);
+            reportDeviceError(tr("Bei WaveOutOpen:"), opened);
         return;
     }
     deviceOpen_ = true;
     dataSize_ = record->data ? qMax(0, record->dataSize) : 0;
     waveHeader_ = QByteArray(record->data, dataSize_);
     const DeviceResult written = device_->write(*waveHeader_);
-    reportDeviceError(QStringLiteral("Bei WaveOutWrite:"), written);
+    reportDeviceError(tr("Bei WaveOutWrite:"), written);
     pollTimer_.start();
     // A buffer the device did not take never finishes, so there is nothing to wait for.
     if (!asynchronous_ && written == kDeviceOk)
@@ -130,7 +130,7 @@ DeviceResult SoundOutput::releaseBuffer() {
 void SoundOutput::stop() {
     if (!deviceOpen_)
         return;
-    reportDeviceError(QStringLiteral("Bei WaveOutReset:"), releaseBuffer());
+    reportDeviceError(tr("Bei WaveOutReset:"), releaseBuffer());
 }
 
 void SoundOutput::closeDevice() {
@@ -141,8 +141,8 @@ void SoundOutput::closeDevice() {
     const DeviceResult closeResult = device_->close();
     // Even after a failed close the device counts as gone, so nothing is released twice.
     deviceOpen_ = false;
-    reportDeviceError(QStringLiteral("Bei WaveOutReset:"), resetResult);
-    reportDeviceError(QStringLiteral("Bei WaveOutClose:"), closeResult);
+    reportDeviceError(tr("Bei WaveOutReset:"), resetResult);
+    reportDeviceError(tr("Bei WaveOutClose:"), closeResult);
 }
 
 void SoundOutput::reportDeviceError(const QString& caption, DeviceResult code) {

@@ -1,22 +1,27 @@
 #include "waveoutdevice.h"
 
+#include <QCoreApplication>
+
 QString deviceErrorText(DeviceResult code) {
     switch (code) {
     case kDeviceOk:
-        return QStringLiteral("Kein Fehler.");
+        return QCoreApplication::translate("WaveOutDevice", "Kein Fehler.");
     case kDeviceFailed:
-        return QStringLiteral("Unbekannter Fehler bei der Tonausgabe.");
+        return QCoreApplication::translate("WaveOutDevice", "Unbekannter Fehler bei der Tonausgabe.");
     case kDeviceBusy:
-        return QStringLiteral("Das Audiogerät ist belegt oder konnte nicht geöffnet werden.");
+        return QCoreApplication::translate("WaveOutDevice",
+                                           "Das Audiogerät ist belegt oder konnte nicht geöffnet werden.");
     case kDeviceNotOpen:
-        return QStringLiteral("Das Audiogerät ist nicht geöffnet.");
+        return QCoreApplication::translate("WaveOutDevice", "Das Audiogerät ist nicht geöffnet.");
     case kNoDevice:
-        return QStringLiteral("Es ist kein Audiogerät vorhanden.");
+        return QCoreApplication::translate("WaveOutDevice", "Es ist kein Audiogerät vorhanden.");
     case kDeviceWriteFailed:
-        return QStringLiteral("Die Tondaten konnten nicht an das Audiogerät übergeben werden.");
+        return QCoreApplication::translate("WaveOutDevice",
+                                           "Die Tondaten konnten nicht an das Audiogerät übergeben werden.");
     case kBadFormat:
-        return QStringLiteral("Das Audiogerät unterstützt dieses Tonformat nicht.");
+        return QCoreApplication::translate("WaveOutDevice",
+                                           "Das Audiogerät unterstützt dieses Tonformat nicht.");
     default:
-        return QStringLiteral("Fehler %1 bei der Tonausgabe.").arg(code);
+        return QCoreApplication::translate("WaveOutDevice", "Fehler %1 bei der Tonausgabe.").arg(code);
     }
 }

@@ -2,14 +2,17 @@
 #include "cards/sheetediting.h"
 #include "cards/ui/cardeditor.h"
 #include "cards/ui/cardnumberfield.h"
+#include "cards/ui/colourpanel.h"
 #include "cards/ui/drawingview.h"
 #include "cards/ui/sheetsavedialog.h"
 #include "shell/modalanswers.h"
 #include "support/qtprinters.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -112,6 +115,30 @@ TEST_F(CardEditorTest, OnlyTheLeftButtonPaintsOnTheZoomView) {
     EXPECT_EQ(editor->state().preview().pixel(3, 4), qRgb(255, 255, 255));
     EXPECT_FALSE(editor->state().drawing());
     EXPECT_EQ(editor->zoomView->shownImage(), editor->state().zoomView()) << "the zoom view shows the change";
+}
+
+TEST_F(CardEditorTest, TheDrawingAreaAndTheColoursAreNamedAndAColourCanBeChosenWithoutTheMouse) {
+    CardEditor* editor = makeEditor();
+    const auto heard = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
+    EXPECT_EQ(heard(editor->zoomView)->text(QAccessible::Name), QStringLiteral("Zeichenfläche"));
+    EXPECT_EQ(heard(editor->previewLabel)->text(QAccessible::Name), QStringLiteral("Vorschau"));
+    EXPECT_EQ(heard(editor->cardNumberField)->text(QAccessible::Name), QStringLiteral("Karte Nummer"));
+
+    editor->selectColourSlot(1);
+    QAccessibleInterface* second = heard(editor->colourPanels[1]);
+    EXPECT_EQ(second->role(), QAccessible::Button);
+    EXPECT_EQ(second->text(QAccessible::Name), QStringLiteral("Farbe 2"));
+    const QColor colour = editor->state().slotColour(2);
+    EXPECT_EQ(
+        second->text(QAccessible::Description),
+        QStringLiteral("Rot %1, Grün %2, Blau %3").arg(colour.red()).arg(colour.green()).arg(colour.blue()));
+    EXPECT_FALSE(second->state().checked);
+    EXPECT_TRUE(heard(editor->colourPanels[0])->state().checked) << "the current slot";
+
+    second->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(editor->state().currentSlot(), 2);
+    EXPECT_TRUE(second->state().checked);
+    EXPECT_FALSE(heard(editor->colourPanels[0])->state().checked);
 }
 
 TEST_F(CardEditorTest, ASavedBuiltInSheetStaysAPaletteBitmapAndLoadsBackUnchanged) {

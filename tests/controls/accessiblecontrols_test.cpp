@@ -128,6 +128,15 @@ TEST(AccessibleControls, CheckedDownAndDefaultStatesFollowTheControlsAndChangesA
     QSignalSpy clicked(okay, &PushButton::clicked);
     accessible(okay)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicked.count(), 1);
+    // The lamps and the latching buttons do by their action what a click does.
+    accessible(box)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(box->isChecked());
+    accessible(small)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(small->isChecked());
+    EXPECT_FALSE(large->isChecked());
+    accessible(pencil)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(pencil->isDown());
+    EXPECT_FALSE(pipette->isDown());
 
     auto* display = new SevenSegmentDisplay(&window);
     display->setAccessibleName(QStringLiteral("Restpunkte"));

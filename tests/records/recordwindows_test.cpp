@@ -13,6 +13,7 @@
 #include "support/mainwindowsurroundings.h"
 #include "support/modal.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
@@ -141,6 +142,83 @@ TEST_F(RecordWindowsTest, StatisticsListUpperCasedNamesInTableOrderAndShowTheCho
     EXPECT_EQ(showStatistics(1).counters, QStringList({u"12"_s, u"5"_s, u"96"_s, u"41"_s}));
     EXPECT_EQ(showStatistics().counters, QStringList({u"12"_s, u"5"_s, u"96"_s, u"41"_s}))
         << "the counters stay until another entry is chosen";
+}
+
+// What the ear gets must be what the eye gets: the list is named, each counter is heard with
+// its caption, and no name is marked while the counters are not its own.
+TEST_F(RecordWindowsTest, StatisticsAreHeardWithTheirCaptionsAndNoNameIsMarkedUntilOneIsChosen) {
+    StatTable table;
+    table.entries = {{u"Zora"_s, 2, 1, 20, 9}, {u"anna"_s, 12, 5, 96, 41}};
+    ASSERT_TRUE(writeStatTable(paths.statisticsFile(), table));
+    const auto heard = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    onNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<StatisticsDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        // A failed assertion leaves the checks, not the dialog open.
+        [&] {
+            dialog->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+            QListWidget* list = dialog->nameList;
+            ASSERT_TRUE(list->hasFocus());
+            EXPECT_EQ(heard(list), u"Spieler"_s);
+            EXPECT_FALSE(list->currentIndex().isValid()) << "the focus marks no name";
+            EXPECT_EQ(heard(dialog->gamesLabel), u"Teilgenommen an: 00000 Spielen"_s);
+
+            QTest::keyClick(list, Qt::Key_Down);
+            EXPECT_EQ(list->currentRow(), 0);
+            EXPECT_EQ(heard(dialog->gamesLabel), u"Teilgenommen an: 2 Spielen"_s);
+            EXPECT_EQ(heard(dialog->winsLabel), u"davon gewonnen: 1 Spiele"_s);
+            EXPECT_EQ(heard(dialog->pairsFoundLabel), u"Aufgedeckte Kartenpaare: 20"_s);
+            EXPECT_EQ(heard(dialog->missesLabel), u"Nicht aufgedeckte Kartenpaare: 9"_s);
+            QAccessibleInterface* marked = QAccessible::queryAccessibleInterface(list)->focusChild();
+            ASSERT_NE(marked, nullptr);
+            EXPECT_EQ(marked->text(QAccessible::Name), u"ZORA"_s);
+        }();
+        dialog->closeButton->click();
+    });
+    window->statisticsAction->trigger();
+}
+
+TEST_F(RecordWindowsTest, TheHighScorePictureIsReadAsATableOfRanksUnderItsHeadings) {
+    window->records().enterHighScore(u"Anna"_s, 18);
+    window->records().enterHighScore(u"Bert"_s, 12);
+    onNextModal([](QWidget* modal) {
+        auto* highScores = qobject_cast<HighScoreWindow*>(modal);
+        ASSERT_NE(highScores, nullptr);
+        [&] {
+            QAccessibleInterface* view = QAccessible::queryAccessibleInterface(highScores->tableView);
+            EXPECT_EQ(view->role(), QAccessible::Table);
+            EXPECT_EQ(view->text(QAccessible::Name), u"Highscore"_s);
+            QAccessibleTableInterface* table = view->tableInterface();
+            ASSERT_NE(table, nullptr);
+            EXPECT_EQ(table->rowCount(), 30);
+            EXPECT_EQ(table->columnCount(), 4);
+            const auto row = [&](int r) {
+                QStringList texts;
+                for (int c = 0; c < 4; ++c)
+                    texts << table->cellAt(r, c)->text(QAccessible::Name);
+                return texts;
+            };
+            EXPECT_EQ(row(0), QStringList({u"1."_s, u"Anna"_s, u"18"_s, u"03.05.2024"_s}));
+            EXPECT_EQ(row(1), QStringList({u"2."_s, u"Bert"_s, u"12"_s, u"03.05.2024"_s}));
+            EXPECT_EQ(row(29), QStringList({u"30."_s, u"Unbelegt"_s, u"0"_s, u"00.00.0000"_s}));
+
+            QAccessibleInterface* points = table->cellAt(0, 2);
+            const QList<QAccessibleInterface*> headings = points->tableCellInterface()->columnHeaderCells();
+            ASSERT_EQ(headings.size(), 1);
+            EXPECT_EQ(headings.front()->text(QAccessible::Name), u"Punkte"_s);
+            EXPECT_EQ(headings.front()->role(), QAccessible::ColumnHeader);
+            EXPECT_EQ(view->indexOfChild(points), view->indexOfChild(table->cellAt(0, 0)) + 2);
+            // Rank 16 heads the right half of the picture.
+            const QRect name16 = table->cellAt(15, 1)->rect();
+            EXPECT_EQ(name16.topLeft(), highScores->tableView->mapToGlobal(QPoint(340, 30)));
+            EXPECT_EQ(view->childAt(name16.center().x(), name16.center().y()), table->cellAt(15, 1));
+        }();
+        highScores->okayButton->click();
+    });
+    window->highScoresAction->trigger();
 }
 
 TEST_F(RecordWindowsTest, AnUnreadableStatisticsFileKeepsThePreviousTable) {

@@ -10,6 +10,7 @@
 #include "support/mainwindowsurroundings.h"
 #include "support/modal.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,6 +129,35 @@ TEST_F(OptionsDialogTest, OkayTakesTypedStepCountsUpToAThousand) {
         EXPECT_EQ(window->options().fadeHide, c.stored) << c.typed.toStdString();
         EXPECT_EQ(window->options().fadeShow, 75);
     }
+}
+
+TEST_F(OptionsDialogTest, EachStepFieldIsHeardByItsCaptionWithTheValueItShows) {
+    window->options().fadeHide = 300;
+    withDialog([&](OptionsDialog& dialog) {
+        const std::vector<std::pair<SpinField*, QString>> fields{{dialog.stepsShow, u"Aufdecken"_s},
+                                                                 {dialog.stepsHide, u"Zudecken"_s},
+                                                                 {dialog.stepsRemove, u"Entfernen"_s}};
+        for (const auto& [field, caption] : fields) {
+            QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(field);
+            EXPECT_EQ(heard->role(), QAccessible::SpinBox);
+            EXPECT_EQ(heard->text(QAccessible::Name), caption);
+            ASSERT_NE(heard->valueInterface(), nullptr);
+            EXPECT_EQ(heard->valueInterface()->currentValue().toInt(), field->value())
+                << caption.toStdString();
+            EXPECT_EQ(heard->valueInterface()->minimumValue().toInt(), 1);
+            EXPECT_EQ(heard->valueInterface()->maximumValue().toInt(), 500);
+        }
+        QAccessibleValueInterface* hide =
+            QAccessible::queryAccessibleInterface(dialog.stepsHide)->valueInterface();
+        EXPECT_EQ(hide->currentValue().toInt(), 300);
+        typeInto(dialog.stepsHide, u"42"_s);
+        EXPECT_EQ(hide->currentValue().toInt(), 42) << "as typed";
+        hide->setCurrentValue(120);
+        EXPECT_EQ(dialog.stepsHide->text(), u"120"_s);
+        dialog.okayButton->click();
+    });
+    EXPECT_EQ(window->options().fadeShow, 75);
+    EXPECT_EQ(window->options().fadeHide, 120);
 }
 
 TEST_F(OptionsDialogTest, AStepFieldIsPutBackIntoItsRangeWhenItLosesTheFocus) {

@@ -1,5 +1,6 @@
 // Draws the pictures that tell who made Sorbello:
-//   sorbello.png        456 x 76   the program's logo at the top of the About dialog
+//   sorbello.png        456 x 76   the program's logo at the top of the About dialog, with
+//                                  its line in German; en/sorbello.png with it in English
 //   vuko.png            100 x 61   the maker's logo, a hummingbird over the maker's name
 //   sorbello-<n>.png    n x n      the program icon for the desktop (16 to 512)
 //   sorbello-icon.svg   256 x 256  the same icon drawn as vectors
@@ -94,7 +95,7 @@ void drawCardAt(QPainter& painter, QPointF at, qreal size, qreal turn, bool face
     painter.restore();
 }
 
-QImage programLogo() {
+QImage programLogo(const QString& tagline) {
     QImage image = transparentImage(456, 76);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -118,8 +119,7 @@ QImage programLogo() {
 
     painter.setPen(kInk);
     painter.setFont(boldFont(QStringLiteral("Liberation Sans"), 13));
-    painter.drawText(QRectF(118, 56, 330, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Das Gedächtnisspiel für die ganze Familie"));
+    painter.drawText(QRectF(118, 56, 330, 18), Qt::AlignLeft | Qt::AlignVCenter, tagline);
     // A thin rule that ends the logo on the right.
     QLinearGradient rule(340, 0, 452, 0);
     rule.setColorAt(0, QColor(200, 24, 32, 0));
@@ -242,7 +242,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
-    bool ok = save(programLogo(), dir, QStringLiteral("sorbello.png"));
+    bool ok = save(programLogo(QStringLiteral("Das Gedächtnisspiel für die ganze Familie")), dir,
+                   QStringLiteral("sorbello.png"));
+    ok = dir.mkpath(QStringLiteral("en")) && ok;
+    ok = save(programLogo(QStringLiteral("The memory game for the whole family")), dir,
+              QStringLiteral("en/sorbello.png")) &&
+         ok;
     ok = save(makerLogo(), dir, QStringLiteral("vuko.png")) && ok;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
         ok = save(programIcon(size), dir, QStringLiteral("sorbello-%1.png").arg(size)) && ok;

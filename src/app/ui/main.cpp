@@ -1,25 +1,24 @@
 #include "app/commandline.h"
 #include "app/endrequests.h"
-#include "app/qtgerman.h"
 #include "app/startup.h"
 #include "app/ui/accessibility.h"
 #include "app/ui/mainwindow.h"
 #include "app/ui/sorbelloprogram.h"
 #include "game/eventloopwait.h"
 #include "records/settingsstore.h"
+#include "shell/uilanguage.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     answerInformationOptions(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorbello"));
     QApplication::setOrganizationName(QStringLiteral("Vuko-Software"));
-    QTranslator qtGerman;
-    installQtGerman(qtGerman);
+    // German unless the desktop prefers English to it; Qt's own buttons follow.
+    setUiLanguage(desktopUiLanguage());
     refuseUnknownOptions(app);
     // From the start, so that no request to end is lost; until the program runs, nothing is
     // there to write.

@@ -119,7 +119,7 @@ void MainWindow::connectCommands() {
     // Never shown from inside the socket's signal that reports the error.
     connect(
         &networkLink, &NetworkLink::socketError, this,
-        [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); },
+        [this](const QString& text) { QMessageBox::critical(this, tr("Fehler"), text); },
         Qt::QueuedConnection);
     connect(cardEditorAction, &QAction::triggered, this, &MainWindow::openCardEditor);
     connect(editorButton, &ToolButton::clicked, this, &MainWindow::openCardEditor);
@@ -186,11 +186,10 @@ bool MainWindow::prepareClose() {
 }
 
 bool MainWindow::confirmQuitDuringGame() {
-    const auto answer =
-        QMessageBox::question(this, QStringLiteral("Schon beenden?"),
-                              QStringLiteral("Wollen Sie Sorbello wirklich beenden?\rZur Zeit läuft noch "
-                                             "ein Spiel!\rSind Sie ganz sicher?"),
-                              QMessageBox::Yes | QMessageBox::No);
+    const auto answer = QMessageBox::question(this, tr("Schon beenden?"),
+                                              tr("Wollen Sie Sorbello wirklich beenden?\rZur Zeit läuft noch "
+                                                 "ein Spiel!\rSind Sie ganz sicher?"),
+                                              QMessageBox::Yes | QMessageBox::No);
     // A request from outside closes the question while it is open, and the program ends all the same.
     return answer == QMessageBox::Yes || quittingWithoutAsking_;
 }
@@ -307,8 +306,8 @@ void MainWindow::chooseBackgroundColour() {
 }
 
 bool MainWindow::confirmAbandonGame() {
-    return QMessageBox::question(this, QStringLiteral("Frage..."),
-                                 QStringLiteral("Wollen Sie wirklich das\rlaufende Spiel abbrechen?"),
+    return QMessageBox::question(this, tr("Frage..."),
+                                 tr("Wollen Sie wirklich das\rlaufende Spiel abbrechen?"),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -339,8 +338,8 @@ void MainWindow::repaintBoard() {
 }
 
 bool MainWindow::askToJoin() {
-    return QMessageBox::question(this, QStringLiteral("Frage aus dem Netzwerk"),
-                                 QStringLiteral("Wollen Sie ein Netzwerkspiel spielen?"),
+    return QMessageBox::question(this, tr("Frage aus dem Netzwerk"),
+                                 tr("Wollen Sie ein Netzwerkspiel spielen?"),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -353,9 +352,8 @@ void MainWindow::showConnectionLost() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            QMessageBox::information(
-                this, QStringLiteral("Hinweis"),
-                QStringLiteral("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."));
+            QMessageBox::information(this, tr("Hinweis"),
+                                     tr("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."));
             connectionLostShowing_ = false;
         },
         Qt::QueuedConnection);

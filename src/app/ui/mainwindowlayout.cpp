@@ -8,6 +8,7 @@
 #include "controls/ui/sevensegmentdisplay.h"
 #include "controls/ui/texturepanel.h"
 #include "controls/ui/toolbutton.h"
+#include "controls/ui/valuelabel.h"
 
 #include <QAction>
 #include <QFrame>
@@ -52,24 +53,26 @@ void MainWindow::buildComponents() {
     toolBarPanel = new TexturePanel(client);
     toolBarPanel->setGeometry(0, 0, kClientWidth, 65);
     toolBarPanel->setTexture(panelTexture_);
-    newGameButton = toolBarButton(toolBarPanel, QStringLiteral("newgame"), QStringLiteral("Neues"),
-                                  QStringLiteral("Spiel"), {8, 8});
-    editorButton = toolBarButton(toolBarPanel, QStringLiteral("cardeditor"), QStringLiteral("Karten-"),
-                                 QStringLiteral("editor"), {62, 8});
-    helpButton = toolBarButton(toolBarPanel, QStringLiteral("help"), QStringLiteral("Hilfe/"),
-                               QStringLiteral("Anleitung"), {111, 8});
+    newGameButton =
+        toolBarButton(toolBarPanel, QStringLiteral("newgame"), tr("Neues", "tool button, 1st line"),
+                      tr("Spiel", "new game tool button, 2nd line"), {8, 8});
+    editorButton =
+        toolBarButton(toolBarPanel, QStringLiteral("cardeditor"), tr("Karten-", "tool button, 1st line"),
+                      tr("editor", "tool button, 2nd line"), {62, 8});
+    helpButton = toolBarButton(toolBarPanel, QStringLiteral("help"), tr("Hilfe/", "tool button, 1st line"),
+                               tr("Anleitung", "tool button, 2nd line"), {111, 8});
     toolBarSeparator = bevel(toolBarPanel, QFrame::VLine, {171, 8, 10, 50});
 
     statusView = new ImageView(toolBarPanel);
     statusView->setGeometry(184, 8, 377, 33);
 
-    knownGroupsCaption =
-        new QLabel(QStringLiteral("Anzahl vollständig aufgedeckter Kartenpaare:"), toolBarPanel);
+    knownGroupsCaption = new QLabel(tr("Anzahl vollständig aufgedeckter Kartenpaare:"), toolBarPanel);
     knownGroupsCaption->setFont(arialFontOfPixelSize(13));
     knownGroupsCaption->setGeometry(184, 43, 289, 16);
-    knownGroupsLabel = new QLabel(QStringLiteral("00"), toolBarPanel);
+    knownGroupsLabel = new ValueLabel(QStringLiteral("00"), toolBarPanel);
     knownGroupsLabel->setFont(arialFontOfPixelSize(13));
     knownGroupsLabel->setGeometry(463, 43, 34, 16);
+    knownGroupsCaption->setBuddy(knownGroupsLabel); // heard with its caption
 
     remainingDisplay = new SevenSegmentDisplay(toolBarPanel);
     remainingDisplay->setGeometry(568, 8, 57, 39);
@@ -79,13 +82,15 @@ void MainWindow::buildComponents() {
     remainingDisplay->setDigitColour(SevenSegmentDisplay::Green);
     remainingDisplay->setMode(SevenSegmentDisplay::Normal);
     remainingDisplay->setValue(0);
-    remainingDisplay->setAccessibleName(QStringLiteral("Restpunkte"));
 
-    remainingCaption = new QLabel(QStringLiteral("Restpunkte"), toolBarPanel);
+    remainingCaption = new QLabel(tr("Restpunkte"), toolBarPanel);
     remainingCaption->move(568, 48);
     remainingCaption->adjustSize();
-    quitButton = toolBarButton(toolBarPanel, QStringLiteral("quit"), QStringLiteral("Spiel"),
-                               QStringLiteral("beenden"), {638, 8});
+    // The caption names the display, so both are heard as one.
+    remainingCaption->setBuddy(remainingDisplay);
+    quitButton =
+        toolBarButton(toolBarPanel, QStringLiteral("quit"), tr("Spiel", "quit tool button, 1st line"),
+                      tr("beenden", "quit tool button, 2nd line"), {638, 8});
 
     toolBarDivider = bevel(client, QFrame::HLine, {0, 65, kClientWidth, 1});
 
@@ -96,7 +101,7 @@ void MainWindow::buildComponents() {
     boardFrame = new BoardFrame(gameState_, boardPanel);
     boardFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     boardFrame->setLineWidth(1);
-    boardFrame->setAccessibleName(QStringLiteral("Spielfeld"));
+    boardFrame->setAccessibleName(tr("Spielfeld"));
     boardFrame->setGeometry(16, 8, 664, 185);
     boardView = new ImageView(boardFrame);
     boardView->setGeometry(1, 1, 662, 183);
@@ -114,35 +119,35 @@ void MainWindow::buildMenu() {
         return action;
     };
 
-    QMenu* fileMenu = bar->addMenu(QStringLiteral("&Datei"));
-    newGameAction = item(fileMenu, QStringLiteral("&Neues Spiel"), Qt::Key_F2);
-    disconnectAction = item(fileMenu, QStringLiteral("Netzwerkverbindung &trennen"));
+    QMenu* fileMenu = bar->addMenu(tr("&Datei"));
+    newGameAction = item(fileMenu, tr("&Neues Spiel"), Qt::Key_F2);
+    disconnectAction = item(fileMenu, tr("Netzwerkverbindung &trennen"));
     fileMenu->addSeparator();
-    quitAction = item(fileMenu, QStringLiteral("&Beenden"));
+    quitAction = item(fileMenu, tr("&Beenden"));
 
-    QMenu* extrasMenu = bar->addMenu(QStringLiteral("E&xtras"));
-    coverBackgroundAction = item(extrasMenu, QStringLiteral("&Hintergrund abdecken"));
+    QMenu* extrasMenu = bar->addMenu(tr("E&xtras"));
+    coverBackgroundAction = item(extrasMenu, tr("&Hintergrund abdecken"));
     coverBackgroundAction->setCheckable(true);
-    backgroundColourAction = item(extrasMenu, QStringLiteral("Hintergrund&farbe festlegen"));
+    backgroundColourAction = item(extrasMenu, tr("Hintergrund&farbe festlegen"));
     extrasMenu->addSeparator();
-    statisticsAction = item(extrasMenu, QStringLiteral("Spieler-&Statistik anzeigen"), Qt::Key_F3);
-    highScoresAction = item(extrasMenu, QStringLiteral("&HighScore anzeigen"));
+    statisticsAction = item(extrasMenu, tr("Spieler-&Statistik anzeigen"), Qt::Key_F3);
+    highScoresAction = item(extrasMenu, tr("&HighScore anzeigen"));
     extrasMenu->addSeparator();
-    cardEditorAction = item(extrasMenu, QStringLiteral("&Karteneditor"), Qt::Key_F4);
+    cardEditorAction = item(extrasMenu, tr("&Karteneditor"), Qt::Key_F4);
     extrasMenu->addSeparator();
-    desktopShortcutAction = item(extrasMenu, QStringLiteral("Verknüpfung zum &Desktop anlegen"));
-    startMenuShortcutAction = item(extrasMenu, QStringLiteral("Verknüpfung zum Start&menü anlegen"));
+    desktopShortcutAction = item(extrasMenu, tr("Verknüpfung zum &Desktop anlegen"));
+    startMenuShortcutAction = item(extrasMenu, tr("Verknüpfung zum Start&menü anlegen"));
     extrasMenu->addSeparator();
-    ownAddressAction = item(extrasMenu, QStringLiteral("Eigene IP-Adresse anzeigen"));
+    ownAddressAction = item(extrasMenu, tr("Eigene IP-Adresse anzeigen"));
     extrasMenu->addSeparator();
-    optionsAction = item(extrasMenu, QStringLiteral("&Optionen"));
-    debugDumpAction = item(extrasMenu, QStringLiteral("Debug-Dump"));
+    optionsAction = item(extrasMenu, tr("&Optionen"));
+    debugDumpAction = item(extrasMenu, tr("Debug-Dump"));
 
-    QMenu* helpMenu = bar->addMenu(QStringLiteral("&Hilfe"));
-    instructionsAction = item(helpMenu, QStringLiteral("&Spielanleitung"), Qt::Key_F1);
-    homepageAction = item(helpMenu, QStringLiteral("&Vuko-Homepage aufsuchen"));
+    QMenu* helpMenu = bar->addMenu(tr("&Hilfe"));
+    instructionsAction = item(helpMenu, tr("&Spielanleitung"), Qt::Key_F1);
+    homepageAction = item(helpMenu, tr("&Vuko-Homepage aufsuchen"));
     helpMenu->addSeparator();
-    aboutAction = item(helpMenu, QStringLiteral("Über &Sorbello"), Qt::Key_F9);
+    aboutAction = item(helpMenu, tr("Über &Sorbello"), Qt::Key_F9);
 }
 
 void MainWindow::applyBoardSize(bool largeBoard) {

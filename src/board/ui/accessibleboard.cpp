@@ -4,6 +4,7 @@
 #include "boardnarrators.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
@@ -86,11 +87,11 @@ public:
     QString text(QAccessible::Text t) const override {
         const bool named = !widget()->accessibleName().isEmpty();
         if (t == QAccessible::Name && !named && board())
-            return QStringLiteral("Spielfeld");
+            return QCoreApplication::translate("AccessibleBoard", "Spielfeld");
         if (t == QAccessible::Name && !named && status())
             return status()->text();
         if (t == QAccessible::Description && board() && childCount() == 0)
-            return QStringLiteral("Kein Spiel aktiv");
+            return QCoreApplication::translate("AccessibleBoard", "Kein Spiel aktiv");
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return board() ? board()->cellCount() : 0; }

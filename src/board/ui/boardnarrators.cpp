@@ -48,14 +48,17 @@ void BoardNarrator::announceChanges() {
     announced_ = names;
 }
 
-StatusNarrator::StatusNarrator(const GameState& state, QWidget* statusView)
-    : QObject(statusView), state_(state) {}
+StatusNarrator::StatusNarrator(const GameState& state, const QImage& sheet, QWidget* statusView)
+    : QObject(statusView), state_(state), sheet_(sheet) {}
 
+// The news first: whoever listens hears the turned cards before the standings.
 QString StatusNarrator::text() const {
-    return statusText(state_);
+    const QString turn = turn_.text(state_);
+    return turn.isEmpty() ? statusText(state_) : turn + QStringLiteral(". ") + statusText(state_);
 }
 
 void StatusNarrator::announceChanges() {
+    turn_.update(state_, sheet_);
     const QString now = text();
     if (now == announced_)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/boardnarration.h"
 #include "game/gamestate.h"
 
 #include <QImage>
@@ -34,17 +35,22 @@ private:
     QStringList announced_;
 };
 
-// Reads the status strip out: the participants, their points and whose turn it is.
+// Reads the status strip out: the participants, their points and whose turn it is, after
+// the cards turned in the running turn or the one before (TurnNarration), which the strip
+// does not show.
 class StatusNarrator : public QObject {
     Q_OBJECT
 public:
-    StatusNarrator(const GameState& state, QWidget* statusView);
+    StatusNarrator(const GameState& state, const QImage& sheet, QWidget* statusView);
 
     QString text() const;
-    // Announces the text when it changed since the last call.
+    // Takes note of newly turned cards and announces the text when it changed since the
+    // last call. To be called after every card that is turned, whoever turns it.
     void announceChanges();
 
 private:
     const GameState& state_;
+    const QImage& sheet_;
+    TurnNarration turn_;
     QString announced_;
 };

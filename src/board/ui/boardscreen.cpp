@@ -15,7 +15,7 @@ BoardScreen::BoardScreen(GameState& state, BoardImages& images, const ProgramOpt
     : state_(state), images_(images), wait_(wait), clock_(clock), widgets_(widgets),
       transitions_(state, images, options, engine, *this),
       boardNarrator_(new BoardNarrator(state, images.sheet, widgets.boardView)),
-      statusNarrator_(new StatusNarrator(state, widgets.statusView)) {}
+      statusNarrator_(new StatusNarrator(state, images.sheet, widgets.statusView)) {}
 
 void BoardScreen::showCard(int motif, int x, int y) {
     transitions_.showCard(motif, x, y);

@@ -20,7 +20,7 @@ CardEditor::CardEditor(const QImage& panelTexture, HelpRequest help, EditorDialo
                           Qt::WindowCloseButtonHint),
       help_(std::move(help)), dialogs_(std::move(dialogs)) {
     setObjectName(QStringLiteral("cardEditor"));
-    setWindowTitle(QStringLiteral("Karteneditor"));
+    setWindowTitle(tr("Karteneditor"));
     buildComponents(panelTexture);
     buildMenu();
     // Sized now, so that it can be centred before it is first shown.
@@ -111,7 +111,7 @@ void CardEditor::chooseSlotColour(int tag) {
 }
 
 void CardEditor::replacePicture() {
-    const QString title = QStringLiteral("Bild Nr. %1 laden").arg(state_.cardNumber());
+    const QString title = tr("Bild Nr. %1 laden").arg(state_.cardNumber());
     const QString fileName = dialogs_.openPicture(this, title);
     if (fileName.isEmpty())
         return;

@@ -57,40 +57,41 @@ void CardEditor::buildComponents(const QImage& panelTexture) {
     layout->addWidget(client);
 
     captionBand = new CaptionBand(client);
-    captionBand->setCaption(QStringLiteral(" Karteneditor"));
+    captionBand->setCaption(tr(" Karteneditor"));
     captionBand->setFont(arialFont(kBandWidth));
     captionBand->setGeometry(0, 0, kBandWidth, kClientHeight);
     panel = new TexturePanel(client);
     panel->setGeometry(kBandWidth, 0, kClientWidth - kBandWidth, kClientHeight);
     panel->setTexture(panelTexture);
 
-    loadButton = toolButton(panel, QStringLiteral("open"), QStringLiteral("Laden"), 8);
-    saveButton = toolButton(panel, QStringLiteral("save"), QStringLiteral("Speichern"),
-                            loadButton->geometry().right() + 3);
-    helpButton = toolButton(panel, QStringLiteral("help"), QStringLiteral("Hilfe"),
-                            saveButton->geometry().right() + 3);
-    backButton = toolButton(panel, QStringLiteral("back"), QStringLiteral("Zurück"),
-                            helpButton->geometry().right() + 3);
+    loadButton = toolButton(panel, QStringLiteral("open"), tr("Laden"), 8);
+    saveButton =
+        toolButton(panel, QStringLiteral("save"), tr("Speichern"), loadButton->geometry().right() + 3);
+    helpButton = toolButton(panel, QStringLiteral("help"), tr("Hilfe"), saveButton->geometry().right() + 3);
+    backButton = toolButton(panel, QStringLiteral("back"), tr("Zurück"), helpButton->geometry().right() + 3);
 
-    pencilButton = drawingTool(panel, QStringLiteral("pencil"), QStringLiteral("Malmodus"), 56);
-    pipetteButton = drawingTool(panel, QStringLiteral("pipette"), QStringLiteral("Pipette"), 88);
+    pencilButton = drawingTool(panel, QStringLiteral("pencil"), tr("Malmodus"), 56);
+    pipetteButton = drawingTool(panel, QStringLiteral("pipette"), tr("Pipette"), 88);
     pencilButton->setDown(true);
 
     zoomView = new DrawingView(panel);
     zoomView->setGeometry(48, 56, kZoomViewSide, kZoomViewSide);
+    zoomView->setAccessibleName(tr("Zeichenfläche"));
 
     previewFrame = new QFrame(panel);
     previewFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     previewFrame->setGeometry(376, 56, 44, 44);
     previewLabel = new QLabel(previewFrame);
     previewLabel->setGeometry(2, 2, 40, 40);
-    replaceButton = makeButton(panel, QStringLiteral("Bild ersetzen"), QColor(255, 255, 0), QPoint(376, 120));
+    previewLabel->setAccessibleName(tr("Vorschau"));
+    replaceButton = makeButton(panel, tr("Bild ersetzen"), QColor(255, 255, 0), QPoint(376, 120));
 
-    cardNumberCaption = new QLabel(QStringLiteral("Karte Nummer"), panel);
+    cardNumberCaption = new QLabel(tr("Karte Nummer"), panel);
     cardNumberCaption->move(392, 152);
     cardNumberCaption->adjustSize();
     cardNumberField = new CardNumberField(panel);
     cardNumberField->setGeometry(392, 168, 57, 22);
+    cardNumberCaption->setBuddy(cardNumberField);
 
     for (int i = 0; i < CardEditorState::kSlotCount; ++i) {
         const int tag = i + 1;
@@ -98,11 +99,11 @@ void CardEditor::buildComponents(const QImage& panelTexture) {
         colourPanels[i]->setObjectName(QStringLiteral("colourPanel%1").arg(tag));
         colourPanels[i]->setGeometry(392, 232 + 24 * i, 49, 24);
     }
-    coloursCaption = new QLabel(QStringLiteral("Farben"), panel);
+    coloursCaption = new QLabel(tr("Farben"), panel);
     coloursCaption->move(392, 360);
     coloursCaption->adjustSize();
 
-    closeButton = makeButton(panel, QStringLiteral("Schließen"), QColor(0, 255, 0), QPoint(8, 400));
+    closeButton = makeButton(panel, tr("Schließen"), QColor(0, 255, 0), QPoint(8, 400));
     closeButton->setDefault(true);
     closeButton->setCancel(true);
 }
@@ -115,11 +116,11 @@ void CardEditor::buildMenu() {
         action->setShortcut(key);
         return action;
     };
-    QMenu* fileMenu = bar->addMenu(QStringLiteral("&Datei"));
-    loadAction = item(fileMenu, QStringLiteral("Kartendatei &laden"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    saveAction = item(fileMenu, QStringLiteral("Kartendatei &speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QMenu* fileMenu = bar->addMenu(tr("&Datei"));
+    loadAction = item(fileMenu, tr("Kartendatei &laden"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    saveAction = item(fileMenu, tr("Kartendatei &speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
     fileMenu->addSeparator();
-    closeAction = item(fileMenu, QStringLiteral("Karteneditor &beenden"));
-    QMenu* helpMenu = bar->addMenu(QStringLiteral("&Hilfe"));
-    helpAction = item(helpMenu, QStringLiteral("Zum &Karteneditor"), Qt::Key_F1);
+    closeAction = item(fileMenu, tr("Karteneditor &beenden"));
+    QMenu* helpMenu = bar->addMenu(tr("&Hilfe"));
+    helpAction = item(helpMenu, tr("Zum &Karteneditor"), Qt::Key_F1);
 }

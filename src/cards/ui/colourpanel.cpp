@@ -1,5 +1,7 @@
 #include "colourpanel.h"
 
+#include "controls/ui/accessibleevents.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,8 +11,20 @@ ColourPanel::ColourPanel(int tag, QWidget* parent) : QFrame(parent), tag_(tag) {
 }
 
 void ColourPanel::setColour(const QColor& colour) {
+    if (colour == colour_)
+        return;
     colour_ = colour;
     update();
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    announce(event);
+}
+
+// The wider bevel marks the current slot.
+void ColourPanel::setBevelWidth(int width) {
+    if (width == lineWidth())
+        return;
+    setLineWidth(width);
+    announceCheckedChange(this);
 }
 
 void ColourPanel::paintEvent(QPaintEvent* event) {

@@ -26,14 +26,16 @@ QString chosenFile(QFileDialog& dialog) {
 QString openPicture(QWidget* parent, const QString& title) {
     // The pattern in brackets is part of the filter's name; the one in parentheses is what
     // Qt matches, and it stays hidden.
-    QFileDialog dialog(parent, title, QString(), QStringLiteral("Windows-Bitmap [*.BMP] (*.bmp)"));
+    QFileDialog dialog(parent, title, QString(),
+                       QCoreApplication::translate("EditorDialogs", "Windows-Bitmap [*.BMP] (*.bmp)"));
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenFile(dialog);
 }
 
 QString openSheet(QWidget* parent) {
-    QFileDialog dialog(parent, QString(), sheetFolder(), QStringLiteral("Paarlobilddateien (*.pbd)"));
+    QFileDialog dialog(parent, QString(), sheetFolder(),
+                       QCoreApplication::translate("EditorDialogs", "Paarlobilddateien (*.pbd)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenFile(dialog);
 }

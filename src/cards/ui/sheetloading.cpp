@@ -2,6 +2,7 @@
 
 #include "cards/cardsheet.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 void loadCurrentSheet(const QString& source, QImage& currentSheet, QWidget* parent) {
@@ -13,9 +14,10 @@ void loadCurrentSheet(const QString& source, QImage& currentSheet, QWidget* pare
         currentSheet = std::move(*sheet);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fehler!"),
-                    QStringLiteral("Das angegebene Bild konnte nicht gefunden werden!\n"
-                                   "Es werden deshalb die internen Kartensymbole benutzt."),
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("SheetLoading", "Fehler!"),
+                    QCoreApplication::translate("SheetLoading",
+                                                "Das angegebene Bild konnte nicht gefunden werden!\n"
+                                                "Es werden deshalb die internen Kartensymbole benutzt."),
                     QMessageBox::Ok, parent);
     box.exec();
     useBuiltInSheet(currentSheet);

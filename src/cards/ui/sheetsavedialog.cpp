@@ -5,7 +5,7 @@
 #include <QMessageBox>
 
 SheetSaveDialog::SheetSaveDialog(QWidget* parent, const QString& folder)
-    : QFileDialog(parent, QString(), folder, QStringLiteral("Paarlobilddateien (*.pbd)")) {
+    : QFileDialog(parent, QString(), folder, tr("Paarlobilddateien (*.pbd)")) {
     // The checks run in accept(), which a platform's own dialog would pass by.
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);
@@ -31,17 +31,17 @@ void SheetSaveDialog::accept() {
 }
 
 bool SheetSaveDialog::confirmNewFile(const QString& fileName) {
-    return QMessageBox::question(this, QStringLiteral("Frage..."),
-                                 QStringLiteral("Die Datei \"%1\" gibt es noch nicht.\n"
-                                                "Wollen Sie sie erstellen?")
+    return QMessageBox::question(this, tr("Frage..."),
+                                 tr("Die Datei \"%1\" gibt es noch nicht.\n"
+                                    "Wollen Sie sie erstellen?")
                                      .arg(fileName),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void SheetSaveDialog::reportMissingFolder(const QString& folder) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fehler!"),
-                    QStringLiteral("Den Ordner \"%1\" gibt es nicht.\n"
-                                   "Bitte wählen Sie einen vorhandenen Ordner.")
+    QMessageBox box(QMessageBox::NoIcon, tr("Fehler!"),
+                    tr("Den Ordner \"%1\" gibt es nicht.\n"
+                       "Bitte wählen Sie einen vorhandenen Ordner.")
                         .arg(QDir::toNativeSeparators(folder)),
                     QMessageBox::Ok, this);
     box.exec();

@@ -7,9 +7,11 @@
 #include "pushbutton.h"
 #include "sevensegmentdisplay.h"
 #include "toolbutton.h"
+#include "valuelabel.h"
 
 #include <QAccessibleWidget>
 #include <QKeySequence>
+#include <QLabel>
 
 namespace {
 
@@ -36,6 +38,29 @@ QString joinedLines(const QString& top, const QString& bottom) {
     return top + QLatin1Char(' ') + bottom;
 }
 
+// The texts of the labels whose buddy `value` is, around the text it shows, as the eye reads
+// them: a caption left of or above it ("Teilgenommen an:", "Restpunkte") before, a unit right
+// of it ("Spielen") after. Just `shown` when nothing labels it.
+QString captioned(const QWidget* value, const QString& shown) {
+    QStringList before;
+    QStringList after;
+    const QWidget* parent = value->parentWidget();
+    if (!parent)
+        return shown;
+    for (const QLabel* label : parent->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (label->buddy() != value || label->text().isEmpty())
+            continue;
+        (label->x() > value->geometry().right() ? after : before) << withoutAccelerator(label->text());
+    }
+    QString text = before.join(QLatin1Char(' '));
+    if (!text.isEmpty() && !shown.isEmpty())
+        text += text.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(": ");
+    text += shown;
+    if (!after.isEmpty())
+        text += QLatin1Char(' ') + after.join(QLatin1Char(' '));
+    return text;
+}
+
 // An explicitly set accessible name wins over what the control shows, as with Qt's own widgets.
 class OwnControl : public QAccessibleWidget {
 public:
@@ -53,72 +78,106 @@ protected:
     virtual QString shownName() const = 0;
 };
 
-class AccessiblePushButton : public OwnControl {
+// A control that does something when clicked offers that as its action while it is enabled,
+// as Qt's buttons do, beside moving the focus there.
+class ClickableControl : public OwnControl {
 public:
-    explicit AccessiblePushButton(PushButton* button) : OwnControl(button, QAccessible::Button) {}
+    ClickableControl(QWidget* control, QAccessible::Role role, QString action)
+        : OwnControl(control, role), action_(std::move(action)) {}
+
+    QStringList actionNames() const override {
+        QStringList names = OwnControl::actionNames();
+        if (widget()->isEnabled())
+            names.prepend(action_);
+        return names;
+    }
+    void doAction(const QString& name) override {
+        if (name != action_)
+            OwnControl::doAction(name);
+        else if (widget()->isEnabled())
+            click();
+    }
+
+protected:
+    virtual void click() = 0;
+
+private:
+    QString action_;
+};
+
+class AccessiblePushButton : public ClickableControl {
+public:
+    explicit AccessiblePushButton(PushButton* button)
+        : ClickableControl(button, QAccessible::Button, pressAction()) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Accelerator)
             return QKeySequence::mnemonic(button()->caption()).toString(QKeySequence::NativeText);
-        return OwnControl::text(t);
+        return ClickableControl::text(t);
     }
     QAccessible::State state() const override {
-        QAccessible::State s = OwnControl::state();
+        QAccessible::State s = ClickableControl::state();
         s.defaultButton = button()->isDefault();
         return s;
-    }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& name) override {
-        if (name == pressAction())
-            button()->click();
     }
 
 protected:
     QString shownName() const override { return withoutAccelerator(button()->caption()); }
+    void click() override { button()->click(); }
 
 private:
     PushButton* button() const { return static_cast<PushButton*>(widget()); }
 };
 
-class AccessibleToolButton : public OwnControl {
+class AccessibleToolButton : public ClickableControl {
 public:
-    explicit AccessibleToolButton(ToolButton* button) : OwnControl(button, QAccessible::Button) {}
+    explicit AccessibleToolButton(ToolButton* button)
+        : ClickableControl(button, QAccessible::Button, pressAction()) {}
 
 protected:
     QString shownName() const override {
-        const auto* button = static_cast<ToolButton*>(widget());
-        return joinedLines(button->topCaption().trimmed(), button->bottomCaption().trimmed());
+        return joinedLines(button()->topCaption().trimmed(), button()->bottomCaption().trimmed());
     }
+    void click() override { button()->click(); }
+
+private:
+    ToolButton* button() const { return static_cast<ToolButton*>(widget()); }
 };
 
 // A picture only: its tool tip names it.
-class AccessibleLatchingButton : public OwnControl {
+class AccessibleLatchingButton : public ClickableControl {
 public:
-    explicit AccessibleLatchingButton(LatchingButton* button) : OwnControl(button, QAccessible::Button) {}
+    explicit AccessibleLatchingButton(LatchingButton* button)
+        : ClickableControl(button, QAccessible::Button, pressAction()) {}
 
     QAccessible::State state() const override {
-        QAccessible::State s = OwnControl::state();
+        QAccessible::State s = ClickableControl::state();
         s.checkable = true;
-        s.checked = s.pressed = static_cast<LatchingButton*>(widget())->isDown();
+        s.checked = s.pressed = button()->isDown();
         return s;
     }
 
 protected:
     QString shownName() const override { return widget()->toolTip(); }
+    void click() override { button()->click(); }
+
+private:
+    LatchingButton* button() const { return static_cast<LatchingButton*>(widget()); }
 };
 
-class AccessibleLamp : public OwnControl {
+class AccessibleLamp : public ClickableControl {
 public:
     explicit AccessibleLamp(Lamp* lamp)
-        : OwnControl(lamp, lamp->behaviour() == Lamp::RadioButton ? QAccessible::RadioButton
-                                                                  : QAccessible::CheckBox) {}
+        : ClickableControl(
+              lamp, lamp->behaviour() == Lamp::RadioButton ? QAccessible::RadioButton : QAccessible::CheckBox,
+              toggleAction()) {}
 
     // The behaviour may be set after the interface was made.
     QAccessible::Role role() const override {
         return lamp()->behaviour() == Lamp::RadioButton ? QAccessible::RadioButton : QAccessible::CheckBox;
     }
     QAccessible::State state() const override {
-        QAccessible::State s = OwnControl::state();
+        QAccessible::State s = ClickableControl::state();
         s.checkable = true;
         s.checked = lamp()->isChecked();
         return s;
@@ -126,6 +185,7 @@ public:
 
 protected:
     QString shownName() const override { return lamp()->caption(); }
+    void click() override { lamp()->click(); }
 
 private:
     Lamp* lamp() const { return static_cast<Lamp*>(widget()); }
@@ -164,7 +224,8 @@ private:
     LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
 };
 
-// The number it shows, after the caption set as accessible name: "Restpunkte: 30".
+// The number it shows, after its caption: "Restpunkte: 30". The caption is the label whose
+// buddy the display is, or a caption set as accessible name.
 class AccessibleSevenSegmentDisplay : public QAccessibleWidget {
 public:
     explicit AccessibleSevenSegmentDisplay(SevenSegmentDisplay* display)
@@ -176,9 +237,9 @@ public:
             return shownValue();
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        if (shownValue().isEmpty())
-            return caption;
-        return caption.isEmpty() ? shownValue() : caption + QStringLiteral(": ") + shownValue();
+        if (caption.isEmpty())
+            return captioned(widget(), shownValue());
+        return shownValue().isEmpty() ? caption : caption + QStringLiteral(": ") + shownValue();
     }
 
 private:
@@ -186,6 +247,19 @@ private:
     QString shownValue() const {
         const auto* display = static_cast<SevenSegmentDisplay*>(widget());
         return display->mode() == SevenSegmentDisplay::Normal ? QString::number(display->value()) : QString();
+    }
+};
+
+class AccessibleValueLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleValueLabel(ValueLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return captioned(widget(), static_cast<QLabel*>(widget())->text());
+        if (t == QAccessible::Value)
+            return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
     }
 };
 
@@ -211,5 +285,7 @@ QAccessibleInterface* accessibleControl(const QString& className, QObject* objec
         return make<LinkLabel, AccessibleLinkLabel>(object);
     if (className == QLatin1String("SevenSegmentDisplay"))
         return make<SevenSegmentDisplay, AccessibleSevenSegmentDisplay>(object);
+    if (className == QLatin1String("ValueLabel"))
+        return make<ValueLabel, AccessibleValueLabel>(object);
     return nullptr;
 }

@@ -35,7 +35,10 @@ PushButton* makeButton(QWidget* parent, const QString& caption, const QColor& co
 
 QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
                   Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
+    return placeLabel(new QLabel(text, parent), geometry, font, alignment);
+}
+
+QLabel* placeLabel(QLabel* label, QRect geometry, const QFont& font, Qt::Alignment alignment) {
     label->setFont(font);
     label->setGeometry(geometry);
     label->setAlignment(alignment);

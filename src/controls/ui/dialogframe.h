@@ -28,3 +28,6 @@ PushButton* makeButton(QWidget* parent, const QString& caption, const QColor& co
 // Black text on a dialog's texture.
 QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+// The same for a label of another kind, made by the caller.
+QLabel* placeLabel(QLabel* label, QRect geometry, const QFont& font,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);

@@ -169,7 +169,7 @@ void Lamp::updateTabStops() {
         l->setFocusPolicy(l->on_ || !anyOn ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void Lamp::activate() {
+void Lamp::click() {
     if (behaviour_ == CheckBox) {
         setChecked(!on_);
         return;
@@ -186,19 +186,19 @@ void Lamp::moveInGroup(int step) {
         return;
     Lamp* next = lamps[to];
     next->setFocus(Qt::OtherFocusReason);
-    next->activate();
+    next->click();
 }
 
 void Lamp::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        activate();
+        click();
 }
 
 void Lamp::keyPressEvent(QKeyEvent* event) {
     const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
     const int key = event->key();
     if (plain && key == Qt::Key_Space)
-        activate();
+        click();
     else if (plain && behaviour_ == RadioButton && (key == Qt::Key_Up || key == Qt::Key_Left))
         moveInGroup(-1);
     else if (plain && behaviour_ == RadioButton && (key == Qt::Key_Down || key == Qt::Key_Right))

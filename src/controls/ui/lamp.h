@@ -45,6 +45,9 @@ public:
     QColor textColour() const { return textColour_; }
     void setTextColour(const QColor& colour);
 
+    // What a click does: a check box switches over, a radio lamp goes on and its partners off.
+    void click();
+
     // The lamp's square side: the larger side of the control, or with a caption its height.
     int lampSize() const;
     // The control as the next paint shows it; outside the lamp and the text it is clear.
@@ -63,7 +66,6 @@ protected:
 
 private:
     void fitSize();
-    void activate();
     // The radio lamps of the group, this one included, top to bottom and left to right.
     QList<Lamp*> radioGroup() const;
     void switchOffPartners();

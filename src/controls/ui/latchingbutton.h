@@ -25,6 +25,9 @@ public:
     bool isDown() const { return down_; }
     void setDown(bool down);
 
+    // Puts the button down and raises clicked(), when enabled.
+    void click();
+
     // The button as the next paint shows it.
     QImage render() const;
     QSize sizeHint() const override;
@@ -41,7 +44,6 @@ protected:
 
 private:
     void releaseGroup();
-    void click();
 
     QImage picture_;
     int group_ = 0;

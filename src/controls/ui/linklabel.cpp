@@ -76,10 +76,9 @@ void LinkLabel::follow() {
         if (isSignalConnected(QMetaMethod::fromSignal(&LinkLabel::clicked)))
             Q_EMIT clicked();
         else
-            QMessageBox::critical(this, QStringLiteral("Fehler"), QStringLiteral("Keine URL angegeben!"));
+            QMessageBox::critical(this, tr("Fehler"), tr("Keine URL angegeben!"));
         return;
     }
     if (!opener_(QUrl::fromUserInput(url_)))
-        QMessageBox::critical(this, QStringLiteral("Fehler!"),
-                              QStringLiteral("Konnte keinen Internet-Browser finden!"));
+        QMessageBox::critical(this, tr("Fehler!"), tr("Konnte keinen Internet-Browser finden!"));
 }

@@ -1,5 +1,7 @@
 #include "spinfield.h"
 
+#include "accessibleevents.h"
+
 #include <QLineEdit>
 
 #include <algorithm>
@@ -8,6 +10,11 @@ SpinField::SpinField(int minimum, int maximum, QWidget* parent)
     : QAbstractSpinBox(parent), minimum_(minimum), maximum_(maximum) {
     lineEdit()->setMaxLength(4);
     setValue(minimum);
+    // Typed, stepped or set: whoever reads the value hears the new one.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        QAccessibleValueChangeEvent event(this, value());
+        announce(event);
+    });
 }
 
 int SpinField::value() const {

@@ -127,11 +127,11 @@ void ToolButton::mousePressEvent(QMouseEvent* event) {
 }
 
 void ToolButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click =
+    const bool released =
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click && isEnabled())
-        Q_EMIT clicked();
+    if (released)
+        click();
 }
 
 void ToolButton::keyPressEvent(QKeyEvent* event) {
@@ -139,6 +139,10 @@ void ToolButton::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    click();
+}
+
+void ToolButton::click() {
     if (isEnabled())
         Q_EMIT clicked();
 }

@@ -40,6 +40,9 @@ public:
     TexturePanel* panel() const { return panel_; }
     void setPanel(TexturePanel* panel) { panel_ = panel; }
 
+    // Raises clicked() when enabled, as a mouse click or Space does.
+    void click();
+
     // The button as painted, before white is made see-through.
     QImage render() const;
     QSize sizeHint() const override;

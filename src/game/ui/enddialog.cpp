@@ -11,14 +11,14 @@
 EndDialog::EndDialog(const QImage& panelTexture, const QImage& boardTexture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("endDialog"));
-    setWindowTitle(QStringLiteral("Dieses Spiel ist beendet"));
+    setWindowTitle(tr("Dieses Spiel ist beendet"));
     setFixedSize(391, 208);
 
     auto* background = new TexturePanel(this);
     background->setGeometry(0, 0, 391, 208);
     background->setTexture(panelTexture);
 
-    headlineLabel = makeLabel(background, QStringLiteral("Herzlichen Glückwunsch,"), QRect(88, 24, 202, 20),
+    headlineLabel = makeLabel(background, tr("Herzlichen Glückwunsch,"), QRect(88, 24, 202, 20),
                               arialFontOfPixelSize(16, true));
 
     auto* namePanel = new TexturePanel(background);
@@ -38,12 +38,12 @@ EndDialog::EndDialog(const QImage& panelTexture, const QImage& boardTexture, QWi
     lime.setColor(QPalette::WindowText, Qt::black);
     highlightLabel->setPalette(lime);
 
-    closingLabel = makeLabel(background, QStringLiteral("Sie haben das Spiel gewonnen!"),
-                             QRect(74, 120, 253, 20), arialFontOfPixelSize(16, true));
+    closingLabel = makeLabel(background, tr("Sie haben das Spiel gewonnen!"), QRect(74, 120, 253, 20),
+                             arialFontOfPixelSize(16, true));
 
     closeButton = new PushButton(background);
     closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setCaption(QStringLiteral("Sehr schön!"));
+    closeButton->setCaption(tr("Sehr schön!"));
     closeButton->setGeometry(136, 179, 120, 22);
     closeButton->setFont(arialFontOfPixelSize(12));
     closeButton->setFaceColour(QColor(0, 255, 0));

@@ -45,12 +45,12 @@ NewGameDialog::NewGameDialog(Context context, const QImage& texture, QWidget* pa
                           Qt::WindowCloseButtonHint),
       ctx_(std::move(context)), names_(ctx_.playerNamesFile) {
     setObjectName(QStringLiteral("newGameDialog"));
-    setWindowTitle(QStringLiteral("Neues Spiel..."));
+    setWindowTitle(tr("Neues Spiel..."));
     setFixedSize(460, 386);
     buildLayout(texture);
     chooseFile_ = [](QWidget* owner) {
         return QFileDialog::getOpenFileName(owner, QString(), QString(),
-                                            QStringLiteral("Paarlo-Bilddateien (*.pbd *.PBD)"));
+                                            tr("Paarlo-Bilddateien (*.pbd *.PBD)"));
     };
     connect(startButton, &PushButton::clicked, this, &NewGameDialog::startGame);
     connect(cancelButton, &PushButton::clicked, this, &NewGameDialog::cancel);
@@ -70,7 +70,8 @@ void NewGameDialog::attachNetwork(const Network& network) {
 
 void NewGameDialog::initialiseControls() {
     const QString source = ctx_.settings.value(QStringLiteral("Standardbilddatei"));
-    pictureFileEdit->setText(source.isEmpty() ? builtInSheetMarker() : source);
+    pictureFileEdit->setText(source.isEmpty() || isBuiltInSheetMarker(source) ? shownBuiltInSheetMarker()
+                                                                              : source);
     for (QComboBox* kind : kindLists)
         kind->setCurrentIndex(0);
     difficultyList->setCurrentIndex(-1);
@@ -107,9 +108,9 @@ void NewGameDialog::loadStoredSetUp() {
     }
     if (std::all_of(nameEdits.begin(), nameEdits.end(),
                     [](const CompletingEdit* edit) { return edit->text().isEmpty(); })) {
-        nameEdits[0]->setText(QStringLiteral("Spieler 1"));
+        nameEdits[0]->setText(tr("Spieler 1"));
         kindLists[0]->setCurrentIndex(0);
-        nameEdits[1]->setText(QStringLiteral("Spieler 2"));
+        nameEdits[1]->setText(tr("Spieler 2"));
         kindLists[1]->setCurrentIndex(2);
     }
     centreOnScreen(*this);
@@ -145,8 +146,7 @@ void NewGameDialog::startGame() {
 
     std::array<ParticipantRow, 4> rows;
     for (int row = 0; row < 4; ++row)
-        rows[row] = {nameEdits[row]->text(), kindLists[row]->currentIndex(), kindLists[row]->currentText(),
-                     networkLamps[row]->isChecked()};
+        rows[row] = {nameEdits[row]->text(), kindLists[row]->currentIndex(), networkLamps[row]->isChecked()};
     buildParticipants(state, rows);
     if (!participantsAccepted())
         return;
@@ -161,9 +161,9 @@ void NewGameDialog::startGame() {
 bool NewGameDialog::participantsAccepted() {
     const ParticipantCheck check = checkParticipants(ctx_.state);
     if (check.nobody)
-        information(QStringLiteral("Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!"));
+        information(tr("Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!"));
     if (check.allNetwork)
-        information(QStringLiteral("Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"));
+        information(tr("Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"));
     return check.passed();
 }
 
@@ -194,12 +194,12 @@ bool NewGameDialog::inviteOtherComputer() {
     NetworkGame& game = *network_.game;
     network_.link->connectTo(address);
     game.peerConnected = false;
-    network_.progress->showProgress(QStringLiteral("Computer wird gesucht..."));
+    network_.progress->showProgress(tr("Computer wird gesucht..."));
     if (!waitForPeer([&game] { return game.peerConnected; })) {
         refuseAborted();
         return false;
     }
-    network_.progress->showProgress(QStringLiteral("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
+    network_.progress->showProgress(tr("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
     game.inviteAccepted = false;
     game.inviteDeclined = false;
     game.sendInvitation();
@@ -209,7 +209,7 @@ bool NewGameDialog::inviteOtherComputer() {
     }
     if (game.inviteAccepted)
         return true;
-    network_.progress->showProgress(QStringLiteral("Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."));
+    network_.progress->showProgress(tr("Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."));
     return false;
 }
 
@@ -222,7 +222,7 @@ bool NewGameDialog::waitForPeer(const std::function<bool()>& done) {
 
 void NewGameDialog::refuseAborted() {
     network_.progress->hide();
-    information(QStringLiteral("Aktion wurde abgebrochen."));
+    information(tr("Aktion wurde abgebrochen."));
 }
 
 void NewGameDialog::cancel() {
@@ -238,7 +238,7 @@ void NewGameDialog::choosePictureFile() {
 }
 
 void NewGameDialog::useBuiltInPictures() {
-    pictureFileEdit->setText(builtInSheetMarker());
+    pictureFileEdit->setText(shownBuiltInSheetMarker());
     ctx_.settings.setValue(QStringLiteral("Standardbilddatei"), builtInSheetMarker());
 }
 
@@ -252,5 +252,5 @@ void NewGameDialog::onNumbersToggled() {
 }
 
 void NewGameDialog::information(const QString& text) {
-    QMessageBox::information(this, QStringLiteral("Hinweis"), text);
+    QMessageBox::information(this, tr("Hinweis"), text);
 }

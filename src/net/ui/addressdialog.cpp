@@ -14,13 +14,13 @@
 AddressDialog::AddressDialog(const QImage& texture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("addressDialog"));
-    setWindowTitle(QStringLiteral("Verbinden..."));
+    setWindowTitle(tr("Verbinden..."));
     setFixedSize(440, 212);
 
-    TexturePanel* panel = buildDialogFrame(*this, QStringLiteral(" Netzwerkadresse..."), texture).panel;
+    TexturePanel* panel = buildDialogFrame(*this, tr(" Netzwerkadresse..."), texture).panel;
 
-    auto* text = new QLabel(QStringLiteral("Bitte geben Sie hier die Adresse des Computers ein,\n"
-                                           "mit dem Sie eine Netzwerkverbindung etablieren möchten:"),
+    auto* text = new QLabel(tr("Bitte geben Sie hier die Adresse des Computers ein,\n"
+                               "mit dem Sie eine Netzwerkverbindung etablieren möchten:"),
                             panel);
     text->setFont(arialFontOfPixelSize(13));
     text->setGeometry(16, 24, panel->width() - 32, 40);
@@ -30,12 +30,11 @@ AddressDialog::AddressDialog(const QImage& texture, QWidget* parent)
     addressBox->setFont(arialFontOfPixelSize(13));
     addressBox->setGeometry(16, 80, panel->width() - 32, 24);
 
-    connectButton =
-        makeButton(panel, QStringLiteral("Verbinden"), QColor(0, 255, 0), QRect(16, 170, 120, 22));
+    connectButton = makeButton(panel, tr("Verbinden"), QColor(0, 255, 0), QRect(16, 170, 120, 22));
     connectButton->setDefault(true);
-    cancelButton = makeButton(panel, QStringLiteral("Abbruch"), QColor(255, 0, 0), QRect(142, 170, 120, 22));
+    cancelButton = makeButton(panel, tr("Abbruch"), QColor(255, 0, 0), QRect(142, 170, 120, 22));
     cancelButton->setCancel(true);
-    helpButton = makeButton(panel, QStringLiteral("Hilfe"), QColor(255, 255, 0), QRect(268, 170, 120, 22));
+    helpButton = makeButton(panel, tr("Hilfe"), QColor(255, 255, 0), QRect(268, 170, 120, 22));
 
     connect(connectButton, &PushButton::clicked, this, &AddressDialog::confirm);
     connect(cancelButton, &PushButton::clicked, this, &QDialog::reject);

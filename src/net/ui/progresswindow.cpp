@@ -12,7 +12,7 @@ ProgressWindow::ProgressWindow(const QImage& texture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("progressWindow"));
-    setWindowTitle(QStringLiteral("Ablauf..."));
+    setWindowTitle(tr("Ablauf..."));
     setModal(false);
     resize(424, 54);
 
@@ -27,7 +27,7 @@ ProgressWindow::ProgressWindow(const QImage& texture, QWidget* parent)
 
     abortButton = new PushButton(background_);
     abortButton->setObjectName(QStringLiteral("abortButton"));
-    abortButton->setCaption(QStringLiteral("Abbruch"));
+    abortButton->setCaption(tr("Abbruch"));
     abortButton->setFaceColour(QColor(255, 0, 0));
     abortButton->setDefault(true);
     abortButton->setCancel(true);

@@ -3,7 +3,6 @@
 #include "board/fonts.h"
 #include "controls/ui/captionband.h"
 #include "controls/ui/centring.h"
-#include "controls/ui/imageview.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
 #include "records/gamerecords.h"
@@ -21,12 +20,12 @@ constexpr int kStripHeight = 34;
 HighScoreWindow::HighScoreWindow(GameRecords& records, const QImage& panelTexture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), records_(records) {
     setObjectName(QStringLiteral("highScoreWindow"));
-    setWindowTitle(QStringLiteral("Die Besten..."));
+    setWindowTitle(tr("Die Besten..."));
     setFixedSize(kClientWidth, kClientHeight);
 
     captionBand = new CaptionBand(this);
     captionBand->setObjectName(QStringLiteral("captionBand"));
-    captionBand->setCaption(QStringLiteral(" Highscore"));
+    captionBand->setCaption(tr(" Highscore"));
     // The font size is the band's width.
     QFont bandFont = captionBand->font();
     bandFont.setPointSize(kBandWidth);
@@ -35,8 +34,9 @@ HighScoreWindow::HighScoreWindow(GameRecords& records, const QImage& panelTextur
     captionBand->setGeometry(0, 0, kBandWidth, kClientHeight);
 
     const int restWidth = kClientWidth - kBandWidth;
-    tableView = new ImageView(this);
+    tableView = new HighScoreView(records_.highScores(), this);
     tableView->setGeometry(kBandWidth, 0, restWidth, kClientHeight - kStripHeight);
+    tableView->setAccessibleName(captionBand->caption().trimmed());
 
     buttonPanel = new TexturePanel(this);
     buttonPanel->setGeometry(kBandWidth, kClientHeight - kStripHeight, restWidth, kStripHeight);
@@ -44,7 +44,7 @@ HighScoreWindow::HighScoreWindow(GameRecords& records, const QImage& panelTextur
 
     okayButton = new PushButton(buttonPanel);
     okayButton->setObjectName(QStringLiteral("okayButton"));
-    okayButton->setCaption(QStringLiteral("Okay"));
+    okayButton->setCaption(tr("Okay"));
     okayButton->setFont(arialFontOfPixelSize(12));
     okayButton->setFaceColour(QColor(0, 255, 0));
     okayButton->setDefault(true);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "highscoreview.h"
+
 #include <QDialog>
 #include <QImage>
 
 class GameRecords;
-class ImageView;
 class CaptionBand;
 class TexturePanel;
 class PushButton;
@@ -22,7 +23,7 @@ public:
     void showTable();
 
     CaptionBand* captionBand = nullptr;
-    ImageView* tableView = nullptr;
+    HighScoreView* tableView = nullptr;
     TexturePanel* buttonPanel = nullptr;
     PushButton* okayButton = nullptr;
 

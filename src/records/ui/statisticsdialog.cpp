@@ -6,6 +6,7 @@
 #include "controls/ui/dialogframe.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
+#include "controls/ui/valuelabel.h"
 #include "records/statisticsfile.h"
 
 #include <QFrame>
@@ -44,10 +45,10 @@ StatisticsDialog::StatisticsDialog(QString statisticsFile, const QImage& panelTe
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       statisticsFile_(std::move(statisticsFile)) {
     setObjectName(QStringLiteral("statisticsDialog"));
-    setWindowTitle(QStringLiteral("Spielerstatistik"));
+    setWindowTitle(tr("Spielerstatistik"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Statistik"), panelTexture);
+    const DialogFrame frame = buildDialogFrame(*this, tr(" Statistik"), panelTexture);
     captionBand = frame.band;
     panel = frame.panel;
 
@@ -57,7 +58,10 @@ StatisticsDialog::StatisticsDialog(QString statisticsFile, const QImage& panelTe
     nameList->setFont(arialFontOfPixelSize(13));
     // Only a chosen entry shows its counters; the list getting the focus chooses none.
     connect(nameList, &QListWidget::itemSelectionChanged, this, &StatisticsDialog::onSelectionChanged);
-    makeLabel(panel, QStringLiteral("Spieler"), {8, 221, 161, 16}, arialFontOfPixelSize(13, true));
+    QLabel* listCaption = makeLabel(panel, tr("Spieler"), {8, 221, 161, 16}, arialFontOfPixelSize(13, true));
+    listCaption->setBuddy(nameList);
+    // Qt's item views take no name from their buddy.
+    nameList->setAccessibleName(listCaption->text());
 
     buildCounters(panel);
 
@@ -68,7 +72,7 @@ StatisticsDialog::StatisticsDialog(QString statisticsFile, const QImage& panelTe
 
     closeButton = new PushButton(panel);
     closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setCaption(QStringLiteral("Schließen"));
+    closeButton->setCaption(tr("Schließen"));
     closeButton->setFont(arialFontOfPixelSize(12));
     closeButton->setFaceColour(QColor(0, 255, 0));
     closeButton->setDefault(true);
@@ -84,17 +88,19 @@ void StatisticsDialog::buildCounters(QWidget* parent) {
     const QFont value = arialFontOfPixelSize(15, true);
     const auto row = [&](int i, const QString& caption, const QString& unit) {
         const int y = 20 + 44 * i;
-        makeLabel(plate, caption, {16, y, 188, 20}, text);
-        QLabel* number = makeLabel(plate, QStringLiteral("00000"), {198, y, 50, 20}, value,
-                                   Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* captionLabel = makeLabel(plate, caption, {16, y, 188, 20}, text);
+        QLabel* number = placeLabel(new ValueLabel(QStringLiteral("00000"), plate), {198, y, 50, 20}, value,
+                                    Qt::AlignRight | Qt::AlignVCenter);
+        // Heard as one: "Teilgenommen an: 12 Spielen".
+        captionLabel->setBuddy(number);
         if (!unit.isEmpty())
-            makeLabel(plate, unit, {254, y, 52, 20}, text);
+            makeLabel(plate, unit, {254, y, 52, 20}, text)->setBuddy(number);
         return number;
     };
-    gamesLabel = row(0, QStringLiteral("Teilgenommen an:"), QStringLiteral("Spielen"));
-    winsLabel = row(1, QStringLiteral("davon gewonnen:"), QStringLiteral("Spiele"));
-    pairsFoundLabel = row(2, QStringLiteral("Aufgedeckte Kartenpaare:"), QString());
-    missesLabel = row(3, QStringLiteral("Nicht aufgedeckte Kartenpaare:"), QString());
+    gamesLabel = row(0, tr("Teilgenommen an:"), tr("Spielen"));
+    winsLabel = row(1, tr("davon gewonnen:"), tr("Spiele"));
+    pairsFoundLabel = row(2, tr("Aufgedeckte Kartenpaare:"), QString());
+    missesLabel = row(3, tr("Nicht aufgedeckte Kartenpaare:"), QString());
 }
 
 void StatisticsDialog::showStatistics() {
@@ -109,6 +115,9 @@ void StatisticsDialog::loadStatistics() {
     nameList->clear();
     for (const StatEntry& entry : table_.entries)
         nameList->addItem(statListName(entry.name));
+    // No name is marked until one is chosen, or the focus would mark the first one while the
+    // counters still show another's (or none).
+    nameList->setCurrentIndex(QModelIndex());
 }
 
 void StatisticsDialog::onSelectionChanged() {

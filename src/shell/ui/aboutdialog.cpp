@@ -12,8 +12,11 @@
 #include "controls/ui/texturepanel.h"
 #include "net/networklink.h"
 #include "shell/shellenvironment.h"
+#include "shell/uilanguage.h"
 #include "sound/soundoutput.h"
 
+#include <QCoreApplication>
+#include <QDate>
 #include <QLabel>
 #include <QTimer>
 
@@ -35,6 +38,13 @@ QLabel* textLabel(QWidget* parent, const QString& text, QPoint at, bool bold = f
     return label;
 }
 
+// The version's date in the format of the program's language.
+QString shownVersionDate() {
+    const QString format = QStringLiteral("d.M.yyyy");
+    const QDate date = QDate::fromString(QString::fromLatin1(kVersionDate), format);
+    return date.toString(QCoreApplication::translate("AboutDialog", "d.M.yyyy", "date format"));
+}
+
 QLabel* pictureLabel(QWidget* parent, const QString& resource, QRect geometry) {
     auto* label = new QLabel(parent);
     label->setPixmap(QPixmap(resource));
@@ -49,14 +59,15 @@ AboutDialog::AboutDialog(const QImage& whiteTexture, const QImage& squareTexture
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       currentSheet_(currentSheet), pictureSource_(std::move(pictureSource)), squareTexture_(squareTexture) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("Info über Sorbello...."));
+    setWindowTitle(tr("Info über Sorbello...."));
     setFixedSize(kClientWidth, kClientHeight);
 
-    const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Über Kolibri8"), whiteTexture);
+    const DialogFrame frame = buildDialogFrame(*this, tr(" Über Kolibri8"), whiteTexture);
     captionBand = frame.band;
     panel = frame.panel;
 
-    programLogo = pictureLabel(panel, QStringLiteral(":/logos/sorbello.png"), QRect(8, 8, 456, 76));
+    programLogo =
+        pictureLabel(panel, localisedResource(QStringLiteral(":/logos/sorbello.png")), QRect(8, 8, 456, 76));
     buildLeftColumn();
     buildRightColumn();
 }
@@ -71,22 +82,20 @@ void AboutDialog::buildLeftColumn() {
     sheetLabel->setObjectName(QStringLiteral("sheetLabel"));
     sheetLabel->setGeometry(5, 5, kSheetShown, kSheetShown);
 
-    sheetCaption = textLabel(panel, QStringLiteral("Die aktuellen Kartensymbole"), QPoint(8, 432), true);
+    sheetCaption = textLabel(panel, tr("Die aktuellen Kartensymbole"), QPoint(8, 432), true);
     sheetCaption->setGeometry(8, 432, 330, sheetCaption->height());
     sheetCaption->setAlignment(Qt::AlignHCenter);
 }
 
 void AboutDialog::buildRightColumn() {
-    makerLine =
-        textLabel(panel, QStringLiteral("Ein Spiel von Vuko-Software"), QPoint(kRightColumn, 100), true);
+    makerLine = textLabel(panel, tr("Ein Spiel von Vuko-Software"), QPoint(kRightColumn, 100), true);
     versionLabel = textLabel(panel, QString(), QPoint(kRightColumn, 128));
     dateLabel = textLabel(panel, QString(), QPoint(kRightColumn, 146));
     soundVersionLabel = textLabel(panel, QString(), QPoint(kRightColumn, 174));
     networkVersionLabel = textLabel(panel, QString(), QPoint(kRightColumn, 192));
     fadeVersionLabel = textLabel(panel, QString(), QPoint(kRightColumn, 210));
 
-    moreGamesLabel =
-        textLabel(panel, QStringLiteral("Weitere Spiele im Internet:"), QPoint(kRightColumn, 252));
+    moreGamesLabel = textLabel(panel, tr("Weitere Spiele im Internet:"), QPoint(kRightColumn, 252));
     homepageLink = new LinkLabel(panel);
     homepageLink->setObjectName(QStringLiteral("homepageLink"));
     homepageLink->setUrl(QString::fromLatin1(kHomepageUrl));
@@ -94,12 +103,12 @@ void AboutDialog::buildRightColumn() {
     homepageLink->move(kRightColumn, 270);
     homepageLink->adjustSize();
 
-    makerCaption = textLabel(panel, QStringLiteral("Ein Programm von"), QPoint(470, 318));
+    makerCaption = textLabel(panel, tr("Ein Programm von"), QPoint(470, 318));
     makerLogo = pictureLabel(panel, QStringLiteral(":/logos/vuko.png"), QRect(476, 338, 100, 61));
 
     okayButton = new PushButton(panel);
     okayButton->setObjectName(QStringLiteral("okayButton"));
-    okayButton->setCaption(QStringLiteral("Okay"));
+    okayButton->setCaption(tr("Okay"));
     okayButton->setGeometry(466, 428, 120, 25);
     okayButton->setFont(arialFontOfPixelSize(12));
     okayButton->setFaceColour(QColor(0, 255, 0));
@@ -118,13 +127,11 @@ void AboutDialog::showEvent(QShowEvent* event) {
 }
 
 void AboutDialog::reloadContent() {
-    versionLabel->setText(QStringLiteral("Version: ") + QString::fromLatin1(kVersionText));
-    dateLabel->setText(QStringLiteral("Vom ") + QString::fromLatin1(kVersionDate));
-    soundVersionLabel->setText(QStringLiteral("Version der Sound-Engine: ") + SoundOutput::engineVersion());
-    networkVersionLabel->setText(QStringLiteral("Version der Netzwerk-Engine: ") +
-                                 NetworkLink::engineVersion());
-    fadeVersionLabel->setText(QStringLiteral("Version der Bild-Effekt-Engine: ") +
-                              FadeEngine::engineVersion());
+    versionLabel->setText(tr("Version: ") + QString::fromLatin1(kVersionText));
+    dateLabel->setText(tr("Vom %1").arg(shownVersionDate()));
+    soundVersionLabel->setText(tr("Version der Sound-Engine: ") + SoundOutput::engineVersion());
+    networkVersionLabel->setText(tr("Version der Netzwerk-Engine: ") + NetworkLink::engineVersion());
+    fadeVersionLabel->setText(tr("Version der Bild-Effekt-Engine: ") + FadeEngine::engineVersion());
     for (QLabel* line : {versionLabel, dateLabel, soundVersionLabel, networkVersionLabel, fadeVersionLabel})
         line->adjustSize();
     loadCurrentSheet(pictureSource_(), currentSheet_, this);

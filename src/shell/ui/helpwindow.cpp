@@ -2,6 +2,7 @@
 
 #include "controls/ui/centring.h"
 #include "shell/helprequest.h"
+#include "shell/uilanguage.h"
 
 #include <QApplication>
 #include <QFile>
@@ -25,23 +26,24 @@ QUrl helpTopicUrl(const QString& key) {
     for (QChar c : key)
         if (!c.isLetter())
             return {};
-    if (key.isEmpty() || !QFile::exists(QStringLiteral(":/help/%1.html").arg(key)))
+    const QString page = localisedResource(QStringLiteral(":/help/%1.html").arg(key));
+    if (key.isEmpty() || !QFile::exists(page))
         return {};
-    return QUrl(QStringLiteral("qrc:/help/%1.html").arg(key));
+    return QUrl(QStringLiteral("qrc") + page);
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Sorbello-Hilfe"));
+    setWindowTitle(tr("Sorbello-Hilfe"));
     resize(660, 560);
 
     browser_ = new QTextBrowser(this);
     browser_->document()->setDefaultStyleSheet(helpStyleSheet());
     browser_->setOpenExternalLinks(true);
-    contents_ = new QPushButton(QStringLiteral("&Inhalt"), this);
-    back_ = new QPushButton(QStringLiteral("&Zurück"), this);
-    forward_ = new QPushButton(QStringLiteral("&Vorwärts"), this);
-    close_ = new QPushButton(QStringLiteral("&Schließen"), this);
+    contents_ = new QPushButton(tr("&Inhalt"), this);
+    back_ = new QPushButton(tr("&Zurück"), this);
+    forward_ = new QPushButton(tr("&Vorwärts"), this);
+    close_ = new QPushButton(tr("&Schließen"), this);
     back_->setEnabled(false);
     forward_->setEnabled(false);
 
@@ -77,8 +79,8 @@ void HelpWindow::showTopic(const QString& key) {
 }
 
 void HelpWindow::showMissingTopic(const QString& key) {
-    browser_->setHtml(QStringLiteral("<h1>Hilfe</h1><p>Zum Thema „%1“ gibt es keine Hilfeseite.</p>"
-                                     "<p><a href=\"%2\">Zur Spielanleitung</a></p>")
+    browser_->setHtml(tr("<h1>Hilfe</h1><p>Zum Thema „%1“ gibt es keine Hilfeseite.</p>"
+                         "<p><a href=\"%2\">Zur Spielanleitung</a></p>")
                           .arg(key.toHtmlEscaped(), helpTopicUrl(kInstructionsTopic).toString()));
 }
 

@@ -72,10 +72,10 @@ OptionsDialog::OptionsDialog(ProgramOptions& options, const QImage& panelTexture
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), options_(options),
       help_(std::move(help)) {
     setObjectName(QStringLiteral("optionsDialog"));
-    setWindowTitle(QStringLiteral("Optionen einstellen"));
+    setWindowTitle(tr("Optionen einstellen"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    const DialogFrame frame = buildDialogFrame(*this, QStringLiteral(" Optionen"), panelTexture);
+    const DialogFrame frame = buildDialogFrame(*this, tr(" Optionen"), panelTexture);
     captionBand = frame.band;
     panel = frame.panel;
 
@@ -92,18 +92,16 @@ void OptionsDialog::buildSoundSection(QWidget* panel) {
     soundLamp->setLitColour(Lamp::Green);
     soundLamp->setFont(arialFontOfPixelSize(13));
     soundLamp->setGeometry(10, 8, 17, 17);
-    soundLamp->setCaption(QStringLiteral("Sounds abspielen"));
+    soundLamp->setCaption(tr("Sounds abspielen"));
 }
 
 void OptionsDialog::buildBackSection(QWidget* panel) {
     QFrame* frame = section(panel, {8, 49, kSectionWidth, 82});
-    makeLabel(frame, QStringLiteral("Erscheinungsbild für Kartenrücken:"), {10, 5, 300, 18},
+    makeLabel(frame, tr("Erscheinungsbild für Kartenrücken:"), {10, 5, 300, 18},
               arialFontOfPixelSize(13, true));
-    classicBackButton =
-        backButton(frame, QStringLiteral("Classic Grau"), CardBackStyle::ClassicGrey, {10, 26, 173, 48});
+    classicBackButton = backButton(frame, tr("Classic Grau"), CardBackStyle::ClassicGrey, {10, 26, 173, 48});
     classicBackButton->setObjectName(QStringLiteral("classicBackButton"));
-    redBackButton =
-        backButton(frame, QStringLiteral("Rotverlauf"), CardBackStyle::RedGradient, {191, 26, 173, 48});
+    redBackButton = backButton(frame, tr("Rotverlauf"), CardBackStyle::RedGradient, {191, 26, 173, 48});
     redBackButton->setObjectName(QStringLiteral("redBackButton"));
     // Exactly one is down: pressing the one that is down leaves it down.
     backGroup_ = new QButtonGroup(this);
@@ -116,34 +114,36 @@ void OptionsDialog::buildBackSection(QWidget* panel) {
 void OptionsDialog::buildStepsSection(QWidget* panel) {
     QFrame* frame = section(panel, {8, 139, kSectionWidth, 106});
     const QFont text = arialFontOfPixelSize(12);
-    const QStringList lines{QStringLiteral("Stellen Sie hier die Anzahl der Schritte für den"),
-                            QStringLiteral("Spezialeffekt (Überblenden) ein."),
-                            QStringLiteral("Je mehr Schritte, desto mehr Zeit wird in Anspruch genommen")};
+    const QStringList lines{tr("Stellen Sie hier die Anzahl der Schritte für den"),
+                            tr("Spezialeffekt (Überblenden) ein."),
+                            tr("Je mehr Schritte, desto mehr Zeit wird in Anspruch genommen")};
     for (int i = 0; i < lines.size(); ++i)
         makeLabel(frame, lines[i], {10, 5 + 14 * i, 354, 14}, text);
 
     const auto field = [&](int column, const QString& name, const QString& caption) {
         const int x = 10 + 120 * column;
-        makeLabel(frame, caption, {x, 54, 114, 16}, arialFontOfPixelSize(13, true), Qt::AlignCenter);
+        QLabel* label =
+            makeLabel(frame, caption, {x, 54, 114, 16}, arialFontOfPixelSize(13, true), Qt::AlignCenter);
         auto* spin = new SpinField(kFewestFadeSteps, kMostOfferedFadeSteps, frame);
         spin->setObjectName(name);
         spin->setFont(arialFontOfPixelSize(13));
         spin->setGeometry(x + 22, 72, 70, 24);
+        label->setBuddy(spin); // the field's name
         return spin;
     };
-    stepsShow = field(0, QStringLiteral("stepsShow"), QStringLiteral("Aufdecken"));
-    stepsHide = field(1, QStringLiteral("stepsHide"), QStringLiteral("Zudecken"));
-    stepsRemove = field(2, QStringLiteral("stepsRemove"), QStringLiteral("Entfernen"));
+    stepsShow = field(0, QStringLiteral("stepsShow"), tr("Aufdecken"));
+    stepsHide = field(1, QStringLiteral("stepsHide"), tr("Zudecken"));
+    stepsRemove = field(2, QStringLiteral("stepsRemove"), tr("Entfernen"));
 }
 
 void OptionsDialog::buildButtons(QWidget* panel) {
-    okayButton = pushButton(panel, QStringLiteral("okayButton"), QStringLiteral("Okay"), QColor(0, 255, 0),
-                            {8, 258, 120, 22});
+    okayButton =
+        pushButton(panel, QStringLiteral("okayButton"), tr("Okay"), QColor(0, 255, 0), {8, 258, 120, 22});
     okayButton->setDefault(true);
-    cancelButton = pushButton(panel, QStringLiteral("cancelButton"), QStringLiteral("Abbruch"),
-                              QColor(255, 0, 0), {135, 258, 120, 22});
+    cancelButton = pushButton(panel, QStringLiteral("cancelButton"), tr("Abbruch"), QColor(255, 0, 0),
+                              {135, 258, 120, 22});
     cancelButton->setCancel(true);
-    helpButton = pushButton(panel, QStringLiteral("helpButton"), QStringLiteral("Hilfe"), QColor(255, 255, 0),
+    helpButton = pushButton(panel, QStringLiteral("helpButton"), tr("Hilfe"), QColor(255, 255, 0),
                             {262, 258, 120, 22});
     connect(okayButton, &PushButton::clicked, this, &OptionsDialog::takeOptions);
     connect(cancelButton, &PushButton::clicked, this, &OptionsDialog::cancel);

@@ -9,12 +9,12 @@ Q_LOGGING_CATEGORY(lcProtocol, "sorbello.protocol", QtInfoMsg)
 
 ProtocolWindow::ProtocolWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("protocolWindow"));
-    setWindowTitle(QStringLiteral("Protokoll"));
+    setWindowTitle(tr("Protokoll"));
     resize(593, 374);
 
     captionBand = new CaptionBand(this);
     captionBand->setObjectName(QStringLiteral("captionBand"));
-    captionBand->setCaption(QStringLiteral(" Debug-Protokoll"));
+    captionBand->setCaption(tr(" Debug-Protokoll"));
     textView = new QPlainTextEdit(this);
     textView->setObjectName(QStringLiteral("textView"));
     textView->setReadOnly(true);

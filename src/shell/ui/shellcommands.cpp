@@ -3,16 +3,19 @@
 #include "shell/desktopentry.h"
 #include "shell/ownaddress.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 
 void offerShortcut(ShortcutPlace place, const ShellEnvironment& shell, QWidget* parent) {
-    const QString where =
-        place == ShortcutPlace::Desktop ? QStringLiteral("auf dem Desktop") : QStringLiteral("im Startmenü");
+    const QString where = place == ShortcutPlace::Desktop
+                              ? QCoreApplication::translate("ShellCommands", "auf dem Desktop")
+                              : QCoreApplication::translate("ShellCommands", "im Startmenü");
     const QString question =
-        QStringLiteral("Sind Sie sicher, daß Sie eine Verknüpfung mit Sorbello %1 erstellen wollen?")
+        QCoreApplication::translate(
+            "ShellCommands", "Sind Sie sicher, daß Sie eine Verknüpfung mit Sorbello %1 erstellen wollen?")
             .arg(where);
-    if (QMessageBox::question(parent, QStringLiteral("Frage"), question,
+    if (QMessageBox::question(parent, QCoreApplication::translate("ShellCommands", "Frage"), question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     createShortcut(place, shell, parent);
@@ -21,8 +24,9 @@ void offerShortcut(ShortcutPlace place, const ShellEnvironment& shell, QWidget* 
 void createShortcut(ShortcutPlace place, const ShellEnvironment& shell, QWidget* parent) {
     const DriveType drive = shell.driveTypeOf(shell.executablePath);
     if (drive == DriveType::CdRom) {
-        QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Fehler!"),
-                            QStringLiteral("Eine Verknüpfung zum CD-Rom-Laufwerk ist unsinnig!"),
+        QMessageBox refusal(QMessageBox::NoIcon, QCoreApplication::translate("ShellCommands", "Fehler!"),
+                            QCoreApplication::translate("ShellCommands",
+                                                        "Eine Verknüpfung zum CD-Rom-Laufwerk ist unsinnig!"),
                             QMessageBox::Ok, parent);
         refusal.exec();
     }
@@ -42,5 +46,6 @@ void createShortcut(ShortcutPlace place, const ShellEnvironment& shell, QWidget*
 }
 
 void showOwnAddress(const ShellEnvironment& shell, QWidget* parent) {
-    QMessageBox::information(parent, QStringLiteral("Hinweis"), ownAddressMessage(shell.ownAddress()));
+    QMessageBox::information(parent, QCoreApplication::translate("ShellCommands", "Hinweis"),
+                             ownAddressMessage(shell.ownAddress()));
 }

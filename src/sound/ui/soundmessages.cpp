@@ -2,6 +2,7 @@
 
 #include "sound/soundoutput.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 void connectSoundMessages(SoundOutput& sound) {
@@ -11,8 +12,10 @@ void connectSoundMessages(SoundOutput& sound) {
                          box.exec();
                      });
     QObject::connect(&sound, &SoundOutput::resourceMissing, &sound, [](quint32 code) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fehler bei resWavAbspielen!"),
-                        QStringLiteral("Fehler Nummer ") + QString::number(code), QMessageBox::Ok);
+        QMessageBox box(
+            QMessageBox::NoIcon, QCoreApplication::translate("SoundMessages", "Fehler bei resWavAbspielen!"),
+            QCoreApplication::translate("SoundMessages", "Fehler Nummer ") + QString::number(code),
+            QMessageBox::Ok);
         box.exec();
     });
 }

@@ -1,0 +1,168 @@
+#include "accessiblehighscores.h"
+
+#include "highscoreview.h"
+#include "records/highscoredrawing.h"
+#include "records/highscoretable.h"
+
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QPointer>
+
+namespace {
+
+constexpr int kColumns = 4;
+constexpr int kRows = HighScoreTable::kShownRanks;
+constexpr int kHeadingRow = -1;
+
+// Child i of the table: the four headings first, then the ranks row by row.
+int childIndex(int row, int column) {
+    return (row + 1) * kColumns + column;
+}
+
+// One heading or one text of a rank. It has no object of its own, so the table keeps it
+// registered.
+class AccessibleScoreCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    AccessibleScoreCell(HighScoreView* view, int row, int column) : view_(view), row_(row), column_(column) {}
+
+    bool isValid() const override { return view_; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return view_ ? table()->window() : nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return table(); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !view_)
+            return {};
+        if (row_ == kHeadingRow)
+            return highScoreHeadings()[column_];
+        return highScoreRowTexts(view_->table(), row_ + 1)[column_];
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!view_)
+            return {};
+        const QRect inView =
+            row_ == kHeadingRow ? highScoreHeadingRect(column_) : highScoreCellRect(row_ + 1, column_);
+        return {view_->mapToGlobal(inView.topLeft()), inView.size()};
+    }
+    QAccessible::Role role() const override {
+        return row_ == kHeadingRow ? QAccessible::ColumnHeader : QAccessible::Cell;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.invisible = !view_ || !view_->isVisible();
+        s.readOnly = true;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
+                                                       : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override {
+        QAccessibleInterface* rows = table();
+        if (row_ == kHeadingRow || !rows)
+            return {};
+        return {rows->child(childIndex(kHeadingRow, column_))};
+    }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return column_; }
+    int rowIndex() const override { return row_; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override {
+        return QAccessible::queryAccessibleInterface(view_.data());
+    }
+
+private:
+    QPointer<HighScoreView> view_;
+    int row_;
+    int column_;
+};
+
+// Nothing can be selected: the table is only read.
+class AccessibleHighScoreTable : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit AccessibleHighScoreTable(HighScoreView* view) : QAccessibleWidget(view, QAccessible::Table) {}
+    ~AccessibleHighScoreTable() override {
+        for (QAccessible::Id id : std::as_const(cells_))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return (kRows + 1) * kColumns; }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        return cell(index / kColumns - 1, index % kColumns);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child || child->parent() != this)
+            return -1;
+        const auto* c = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
+        return c ? childIndex(c->rowIndex(), c->columnIndex()) : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        return nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
+            return nullptr;
+        return cell(row, column);
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override {
+        return column >= 0 && column < kColumns ? highScoreHeadings()[column] : QString();
+    }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return kColumns; }
+    int rowCount() const override { return kRows; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    QAccessibleInterface* cell(int row, int column) const {
+        const int index = childIndex(row, column);
+        auto known = cells_.constFind(index);
+        if (known != cells_.constEnd())
+            return QAccessible::accessibleInterface(*known);
+        auto* made = new AccessibleScoreCell(static_cast<HighScoreView*>(widget()), row, column);
+        cells_.insert(index, QAccessible::registerAccessibleInterface(made));
+        return made;
+    }
+
+    mutable QHash<int, QAccessible::Id> cells_;
+};
+
+} // namespace
+
+QAccessibleInterface* accessibleHighScores(const QString& className, QObject* object) {
+    if (className != QLatin1String("HighScoreView"))
+        return nullptr;
+    auto* view = qobject_cast<HighScoreView*>(object);
+    return view ? new AccessibleHighScoreTable(view) : nullptr;
+}

@@ -1,0 +1,4 @@
+#include "highscoreview.h"
+
+HighScoreView::HighScoreView(const HighScoreTable& table, QWidget* parent)
+    : ImageView(parent), table_(table) {}
