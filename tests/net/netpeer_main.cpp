@@ -13,7 +13,6 @@
 #include "controls/ui/imageview.h"
 #include "controls/ui/lamp.h"
 #include "controls/ui/pushbutton.h"
-#include "shell/modulelibrary.h"
 #include "game/eventloopwait.h"
 #include "game/gamestate.h"
 #include "game/turnflow.h"
@@ -162,7 +161,6 @@ private:
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    addModuleFolder(QStringLiteral(SORBELLO_BUILT_MODULES));
     QCommandLineParser parser;
     parser.addOptions({{QStringLiteral("role"), QStringLiteral("invite or join"), QStringLiteral("role")},
                        {QStringLiteral("dir"), QStringLiteral("settings and data"), QStringLiteral("dir")},
