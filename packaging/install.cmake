@@ -1,7 +1,7 @@
-# What `cmake --install` and the Debian package put on the system: the program and its audio and
-# network modules, its menu entry, the software-centre metadata, the manual page (English, and
-# German for German locales), the icons, and the copyright and changelog. The program goes to CMAKE_INSTALL_BINDIR: bin by default, games in
-# the Debian package (tools/package.sh), as Debian keeps games in /usr/games.
+# What `cmake --install` and the Debian package put on the system: the program, its menu entry,
+# the software-centre metadata, the manual page (English, and German for German locales), the
+# icons, and the copyright and changelog. The program goes to CMAKE_INSTALL_BINDIR: bin by
+# default, games in the Debian package (tools/package.sh), as Debian keeps games in /usr/games.
 include(GNUInstallDirs)
 set(sorbello_packaging_dir ${CMAKE_CURRENT_LIST_DIR})
 set(sorbello_logos_dir ${PROJECT_SOURCE_DIR}/resources/logos)
@@ -9,7 +9,6 @@ set(sorbello_doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/sorbello)
 set(sorbello_work_dir ${PROJECT_BINARY_DIR}/packaging)
 
 install(TARGETS sorbello RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS sorbello-audio sorbello-network LIBRARY DESTINATION ${SORBELLO_MODULE_DESTINATION})
 foreach(size 16 22 24 32 48 64 128 256 512)
     install(FILES ${sorbello_logos_dir}/sorbello-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME sorbello.png)

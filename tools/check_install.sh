@@ -24,10 +24,9 @@ for file in bin/sorbello share/applications/sorbello.desktop share/icons/hicolor
             share/doc/sorbello/copyright; do
     test -f "$prefix/$file" || { echo "not installed: $file"; exit 1; }
 done
-# Where the modules lie depends on the library folder (lib, or lib/<triplet> on Debian).
-for module in sorbello-audio.so sorbello-network.so; do
-    find "$prefix" -path "*/sorbello/$module" | grep -q . || { echo "not installed: $module"; exit 1; }
-done
+# The program is all there is to run: no library of its own goes with it.
+libraries="$(find "$prefix" -name '*.so*')"
+[ -z "$libraries" ] || { echo "installed beside the program: $libraries"; exit 1; }
 grep -qx "Exec=$prefix/bin/sorbello" "$prefix/share/applications/sorbello.desktop"
 
 mkdir -p "$home"

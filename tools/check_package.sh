@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the Debian package (tools/package.sh) and checks it on this machine, as root:
 #  - lintian finds no errors; the menu entry and the AppStream metadata pass their validators;
-#  - apt installs it with its dependencies (without recommended packages);
+#  - apt installs it with its dependencies (without recommended packages), Qt Network and Qt
+#    Multimedia among them, and it holds no library of its own;
 #  - the installed program starts under Xvfb as the ordinary user "nobody" with a home of its
 #    own, and as root, each in a network namespace of its own (it listens on port 1024); the
 #    new-game dialog is opened and cancelled and the program ended from its menu, and the
@@ -66,7 +67,14 @@ for file in /usr/games/sorbello /usr/share/applications/sorbello.desktop /usr/sh
             /usr/share/doc/sorbello/changelog.Debian.gz; do
     grep -qx "$file" "$work/installed" || fail "the package does not install $file"
 done
-passed "apt installed it and its dependencies: $(grep -c . "$work/installed") paths"
+# One executable: Qt Network and Qt Multimedia come as the program's own dependencies, and no
+# library of its own goes with it.
+! grep -Eq '\.so(\.[0-9]+)*$' "$work/installed" || fail "the package installs a library of its own"
+depends="$(dpkg-query -W -f='${Depends}' sorbello)"
+for library in libqt6network6 libqt6multimedia6; do
+    echo "$depends" | grep -q "$library" || fail "the package does not depend on $library"
+done
+passed "apt installed it and its dependencies: $(grep -c . "$work/installed") paths, no library of its own"
 
 echo "== validators"
 desktop-file-validate /usr/share/applications/sorbello.desktop || fail "desktop-file-validate"

@@ -2,8 +2,8 @@
 """Checks that the real program makes its sounds: turns a card and listens for "ppp1".
 
 Starts a private PulseAudio server whose only output is a null sink, a virtual screen (Xvfb)
-and build/src/sorbello, deals a game with F2, clicks a card with xdotool and records the null
-sink's monitor with parec. Reports what arrived: the number of audible samples, the peak level,
+and build/src/sorbello, copied alone into an empty folder as a user may copy it; deals a game
+with F2, clicks a card with xdotool and records the null sink's monitor with parec. Reports what arrived: the number of audible samples, the peak level,
 how well the recording matches ppp1 and how long after the click the sound was heard.
 
 Needs pulseaudio, pulseaudio-utils, xvfb and xdotool (Debian packages of those names). Nothing
@@ -144,7 +144,11 @@ def main():
         started.append(subprocess.Popen(["Xvfb", ":%d" % DISPLAY_NUMBER, "-screen", "0", "1024x768x24"],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         time.sleep(1)
-        started.append(subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL,
+        # The program alone is all a user needs for sound.
+        alone = os.path.join(scratch, "alone")
+        os.mkdir(alone)
+        program = shutil.copy(PROGRAM, alone)
+        started.append(subprocess.Popen([program], env=env, cwd=alone, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL))
         found = subprocess.run(["xdotool", "search", "--sync", "--name", "^Sorbello$"], env=env,
                                capture_output=True, text=True, timeout=20)

@@ -9,14 +9,17 @@ its own temporary HOME and XDG folders, and prints for each, as medians over the
   - the same during a game while the human participant is to move (participant 1, a human,
     always begins; participant 2 is a computer player that therefore never moves);
   - CPU as % of one core over the same periods (utime + stime);
-  - peak RSS (VmHWM) after the idle period;
+  - memory after the idle period and again after the deal and the game period: peak RSS
+    (VmHWM), PSS and private dirty memory (/proc/PID/smaps_rollup; PSS shares each page among
+    the processes that map it, the bare window among them);
   - milliseconds from the start of the process to its main window being mapped, and to the
     first drawing into it, as the X server reports them (no polling), and the CPU time all its
     threads used until the window was mapped (less disturbed by other load), over the starts of the
     runs and --starts further starts (a first start of each, from a cold cache, is not counted).
 
 Every run starts both programs one after the other (the order alternates from run to run), so
-that neither start competes with the other, and then measures both over the same seconds.
+that neither start competes with the other, and then measures both over the same seconds. The
+program is copied alone into an empty folder, as a user may copy it, and runs from there.
 Needs root (network namespaces), Xvfb, xdotool, unshare, nsenter and ip.
 """
 
@@ -271,6 +274,16 @@ class Instance:
                     return int(line.split()[1]) / 1024
         return float("nan")
 
+    def memory(self):
+        """Peak RSS, PSS and private dirty memory, in MB."""
+        figures = {"rss_mb": self.peak_rss_mb()}
+        with open(f"/proc/{self.pid}/smaps_rollup") as file:
+            for line in file:
+                name, _, rest = line.partition(":")
+                if name in ("Pss", "Private_Dirty"):
+                    figures[name.lower() + "_mb"] = int(rest.split()[0]) / 1024
+        return figures
+
     def stop(self):
         for process in (self.process, self.namespace):
             if process and process.poll() is None:
@@ -356,13 +369,16 @@ def one_run(index, args, watch, root, display):
             result[instance.label, "idle_wakeups"] = total
             result[instance.label, "idle_threads"] = threads
             result[instance.label, "idle_cpu"] = cpu
-            result[instance.label, "rss_mb"] = instance.peak_rss_mb()
+            for key, value in instance.memory().items():
+                result[instance.label, "idle_" + key] = value
         start_game(watch, program)
         time.sleep(args.settle)
         for instance, (total, threads, cpu) in zip(pair, measure_together(pair, args.seconds)):
             result[instance.label, "game_wakeups"] = total
             result[instance.label, "game_threads"] = threads
             result[instance.label, "game_cpu"] = cpu
+            for key, value in instance.memory().items():
+                result[instance.label, "game_" + key] = value
         for instance in pair:
             if instance.process.poll() is not None:
                 raise RuntimeError(f"{instance.label} ended early")
@@ -377,7 +393,12 @@ FIGURES = [
     ("game_wakeups", "wake-ups/s, game, human to move", "{:.1f}"),
     ("idle_cpu", "CPU % of one core, idle", "{:.2f}"),
     ("game_cpu", "CPU % of one core, game", "{:.2f}"),
-    ("rss_mb", "peak RSS MB (VmHWM), idle", "{:.1f}"),
+    ("idle_rss_mb", "peak RSS MB (VmHWM), idle", "{:.1f}"),
+    ("idle_pss_mb", "PSS MB, idle", "{:.1f}"),
+    ("idle_private_dirty_mb", "private dirty MB, idle", "{:.1f}"),
+    ("game_rss_mb", "peak RSS MB, after a deal", "{:.1f}"),
+    ("game_pss_mb", "PSS MB, after a deal", "{:.1f}"),
+    ("game_private_dirty_mb", "private dirty MB, after a deal", "{:.1f}"),
     ("map_ms", "start to window mapped, ms", "{:.0f}"),
     ("draw_ms", "start to first drawing, ms", "{:.0f}"),
     ("map_cpu_ms", "CPU ms until window mapped", "{:.0f}"),
@@ -446,6 +467,9 @@ def main():
         program = shutil.copy(args.program, os.path.join(root, "sorbello"))
         bare = shutil.copy(args.bare, os.path.join(root, "bare_window"))
         args.program, args.bare = program, bare
+        # Pages of a file just written count as dirty until written back, in every process
+        # that maps them: written now, the copies' pages count as what they are, clean.
+        os.sync()
         # The first start of each reads everything from disk; it is not counted.
         starts_only(0, args, watch, root, display)
         starts = [starts_only(index, args, watch, root, display) for index in range(args.starts)]
@@ -455,8 +479,9 @@ def main():
             run = results[-1]
             print(f"run {index + 1}: wake-ups/s idle {run['bare', 'idle_wakeups']:.1f} / "
                   f"{run['sorbello', 'idle_wakeups']:.1f}, game {run['bare', 'game_wakeups']:.1f} / "
-                  f"{run['sorbello', 'game_wakeups']:.1f}, RSS {run['bare', 'rss_mb']:.1f} / "
-                  f"{run['sorbello', 'rss_mb']:.1f} MB, mapped {run['bare', 'map_ms']:.0f} / "
+                  f"{run['sorbello', 'game_wakeups']:.1f}, peak RSS idle {run['bare', 'idle_rss_mb']:.1f} / "
+                  f"{run['sorbello', 'idle_rss_mb']:.1f} MB, after a deal {run['bare', 'game_rss_mb']:.1f} / "
+                  f"{run['sorbello', 'game_rss_mb']:.1f} MB, mapped {run['bare', 'map_ms']:.0f} / "
                   f"{run['sorbello', 'map_ms']:.0f} ms (bare / Sorbello)", flush=True)
         print_table(results, starts + results, args.seconds)
     finally:

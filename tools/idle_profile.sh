@@ -1,9 +1,10 @@
 #!/bin/sh
 # Builds the program and the bare window beside it (build/bench/bare_window) and compares them
 # while idle: wake-ups per second, the same during a game while a human is to move, CPU, peak
-# RSS and the time to the visible main window, with the ratios. Both run side by side on an
-# Xvfb display of their own, each in its own network namespace and temporary home, so no
-# setting or data file of the user is touched. Needs root.
+# RSS, PSS and private dirty memory idle and after a deal, and the time to the visible main
+# window, with the ratios. The program is copied alone into an empty folder, as a user may copy
+# it. Both run side by side on an Xvfb display of their own, each in its own network namespace
+# and temporary home, so no setting or data file of the user is touched. Needs root.
 #
 #   tools/idle_profile.sh [--runs 3] [--seconds 10] [--starts 10]
 set -eu

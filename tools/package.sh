@@ -23,7 +23,6 @@ command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
 rm -f build-package/sorbello_*.deb
 cmake -S . -B build-package $launcher -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_INSTALL_BINDIR=games -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
-    -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" \
     -DSORBELLO_BUILD_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
     >/dev/null
 cmake --build build-package -j "$(nproc)" --target sorbello

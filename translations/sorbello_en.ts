@@ -881,17 +881,6 @@ you want to connect to over the network:</translation>
     </message>
 </context>
 <context>
-    <name>NetworkLink</name>
-    <message>
-        <source>Der Netzwerk-Port konnte nicht übernommen werden.</source>
-        <translation>The network port could not be taken over.</translation>
-    </message>
-    <message>
-        <source>Das Netzwerk steht nicht zur Verfügung.</source>
-        <translation>The network is not available.</translation>
-    </message>
-</context>
-<context>
     <name>NewGameDialog</name>
     <message>
         <source>Neues Spiel...</source>

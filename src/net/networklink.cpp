@@ -1,104 +1,274 @@
 #include "networklink.h"
 
-#include "listeningsocket.h"
-#include "networkmodule.h"
-#include "shell/modulelibrary.h"
-#include "tcptransport.h"
+#include <QMetaObject>
+
+#include <algorithm>
+
+namespace {
+constexpr quint32 kDefaultMaxBlockLength = 1 << 20;
+// How often an unkept caller's time is looked at: the limit is measured on the injected
+// clock, which need not run with the real one.
+constexpr quint32 kCallerCheckMs = 250;
+// The send tick, and the retry of a caller check that found a socket's signal running.
+constexpr int kTickMs = 5;
+} // namespace
 
 NetworkLink::NetworkLink(QObject* parent, quint16 port)
-    : QObject(parent), port_(port), connectPort_(port), listener_(new ListeningSocket(this)) {
-    // The first caller brings the module, whose server then accepts it from the same socket.
-    connect(listener_, &ListeningSocket::pending, this, [this] { transport(); });
+    : QObject(parent), port_(port), connectPort_(port), reader_(kDefaultMaxBlockLength) {
+    connect(&server_, &QTcpServer::newConnection, this, &NetworkLink::acceptConnection);
+    onSocket(&outgoing_, &QTcpSocket::connected, [this] { outgoingConnected(); });
+    onSocket(&outgoing_, &QTcpSocket::disconnected, [this] { connectionEnded(); });
+    onSocket(&outgoing_, &QTcpSocket::readyRead, [this] { receive(&outgoing_); });
+    onSocket(&outgoing_, &QTcpSocket::errorOccurred, [this] {
+        // The other side closing is the normal end of a connection, not an error.
+        if (outgoing_.error() != QAbstractSocket::RemoteHostClosedError)
+            Q_EMIT socketError(outgoing_.errorString());
+    });
+    sendTimer_.setInterval(kTickMs);
+    connect(&sendTimer_, &QTimer::timeout, this, &NetworkLink::sendTick);
+    callerTimer_.setSingleShot(true);
+    connect(&callerTimer_, &QTimer::timeout, this, [this] {
+        endIdleCaller();
+        armCallerCheck();
+    });
 }
 
-NetworkLink::~NetworkLink() = default;
-
-TcpTransport* NetworkLink::transport() {
-    if (transport_ || triedLoading_)
-        return transport_.get();
-    triedLoading_ = true;
-    const auto make = reinterpret_cast<MakeTcpTransport>(
-        resolveModuleFunction(moduleCandidates(networkModuleFile()), kMakeTcpTransport));
-    if (!make) {
-        // Nobody could answer a caller: the port is given up rather than left knocking.
-        listener_->close();
-        return nullptr;
-    }
-    TcpTransport::Events events{
-        [this] { Q_EMIT onlineChanged(); },
-        [this](const NetworkBlock& block) { Q_EMIT blockReceived(block); },
-        [this](const QString& text) { Q_EMIT socketError(text); },
-        [this] { Q_EMIT blockDropped(); },
-    };
-    transport_.reset(make(&events, clock_, this));
-    if (maxBlockLength_)
-        transport_->setMaxBlockLength(*maxBlockLength_);
-    if (listener_->isListening()) {
-        const qintptr descriptor = listener_->release();
-        if (!transport_->adoptListeningSocket(descriptor))
-            Q_EMIT socketError(tr("Der Netzwerk-Port konnte nicht übernommen werden."));
-    }
-    return transport_.get();
+NetworkLink::~NetworkLink() {
+    sendTimer_.stop();
+    callerTimer_.stop();
+    // Closing the sockets must not call back into a half-destroyed owner.
+    disconnect(&outgoing_, nullptr, this, nullptr);
+    if (accepted_)
+        disconnect(accepted_, nullptr, this, nullptr);
+    for (QTcpSocket* socket : retired_)
+        delete socket;
 }
 
-void NetworkLink::setClock(const TickClock& clock) {
-    clock_ = &clock;
-    if (transport_)
-        transport_->setClock(clock);
+template <typename Signal, typename Handler>
+void NetworkLink::onSocket(QTcpSocket* socket, Signal signal, Handler handler) {
+    connect(socket, signal, this, [this, handler] {
+        ++socketSignalsRunning_;
+        handler();
+        --socketSignalsRunning_;
+        if (socketSignalsRunning_ == 0 && !retired_.empty())
+            scheduleFreeing();
+    });
 }
 
+// Any address of either family: callers come by IPv4 and IPv6 alike.
 bool NetworkLink::listen() {
-    if (transport_)
-        return transport_->listen(port_);
-    if (listener_->listen(port_))
+    if (server_.listen(QHostAddress::Any, port_))
         return true;
-    // The module's server says why, in the words the player would otherwise have seen.
-    TcpTransport* tcp = transport();
-    return tcp && tcp->listen(port_);
-}
-
-bool NetworkLink::listening() const {
-    return transport_ ? transport_->listening() : listener_->isListening();
-}
-
-quint16 NetworkLink::serverPort() const {
-    return transport_ ? transport_->serverPort() : listener_->port();
-}
-
-void NetworkLink::connectTo(const QString& address) {
-    if (TcpTransport* tcp = transport())
-        tcp->connectTo(address, connectPort_);
-    else
-        Q_EMIT socketError(tr("Das Netzwerk steht nicht zur Verfügung."));
-}
-
-void NetworkLink::closeConnections() {
-    listener_->close();
-    if (transport_)
-        transport_->closeConnections();
-}
-
-// Before the module is loaded there is no connection, so nothing to send or keep.
-void NetworkLink::sendBlock(const NetworkBlock& block) {
-    if (transport_)
-        transport_->sendBlock(block);
-}
-
-bool NetworkLink::isOnline() const {
-    return transport_ && transport_->isOnline();
-}
-
-void NetworkLink::keepConnection() {
-    if (transport_)
-        transport_->keepConnection();
+    Q_EMIT socketError(server_.errorString());
+    return false;
 }
 
 void NetworkLink::setMaxBlockLength(quint32 bytes) {
-    maxBlockLength_ = bytes;
-    if (transport_)
-        transport_->setMaxBlockLength(bytes);
+    reader_ = FrameReader(bytes);
 }
 
-int NetworkLink::busySlots() const {
-    return transport_ ? transport_->busySlots() : 0;
+void NetworkLink::connectTo(const QString& address) {
+    if (outgoing_.state() != QAbstractSocket::UnconnectedState)
+        outgoing_.abort();
+    outgoing_.connectToHost(address, connectPort_);
+}
+
+void NetworkLink::closeConnections() {
+    server_.close();
+    if (accepted_)
+        accepted_->abort();
+    outgoing_.abort();
+}
+
+void NetworkLink::sendBlock(const NetworkBlock& block) {
+    // A block with no payload could never be framed; one without a peer has nobody to go to.
+    if (block.length == 0 || static_cast<quint32>(block.payload.size()) < block.length || !online_)
+        return;
+    // With all 100 slots busy the block is lost: a queue that full means the peer is gone.
+    const int slot = slots_.queue(block);
+    if (slot == 0)
+        return;
+    // A reply leaves at once; the tick only paces the frames of longer blocks after the first.
+    if (QTcpSocket* socket = writablePeer())
+        slots_.takeFrame(slot, [socket](const QByteArray& frame) { socket->write(frame); });
+    if (slots_.sending() && !sendTimer_.isActive())
+        sendTimer_.start();
+}
+
+void NetworkLink::keepConnection() {
+    callerKept_ = true;
+    callerTimer_.stop();
+}
+
+void NetworkLink::sendTick() {
+    if (QTcpSocket* socket = writablePeer())
+        slots_.takeFrames([socket](const QByteArray& frame) { socket->write(frame); });
+    if (!slots_.sending())
+        sendTimer_.stop();
+}
+
+QTcpSocket* NetworkLink::peer() const {
+    return acceptedRole_ ? accepted_.data() : const_cast<QTcpSocket*>(&outgoing_);
+}
+
+// A write only fills the socket's buffer, which the event loop hands to the system; so no
+// socket signal, and nothing of the game, runs from inside it.
+QTcpSocket* NetworkLink::writablePeer() const {
+    QTcpSocket* socket = peer();
+    return online_ && socket && socket->state() == QAbstractSocket::ConnectedState ? socket : nullptr;
+}
+
+void NetworkLink::receive(QTcpSocket* socket) {
+    reader_.append(socket->readAll());
+    queueDelivery();
+}
+
+void NetworkLink::queueDelivery() {
+    if (deliveryQueued_)
+        return;
+    deliveryQueued_ = true;
+    QMetaObject::invokeMethod(this, &NetworkLink::deliverBlocks, Qt::QueuedConnection);
+}
+
+// Runs from the event loop. A handler may run the message loop; then the frames after its
+// block are handed on inside that loop, in the order they came, whether they came with the
+// block or later. Bytes of a connection that ended before they were handed on went with it.
+void NetworkLink::deliverBlocks() {
+    deliveryQueued_ = false;
+    while (online_) {
+        const std::optional<Frame> frame = reader_.next();
+        if (!frame)
+            break;
+        queueDelivery();
+        const auto result =
+            slots_.receive(*frame, [this](const NetworkBlock& block) { Q_EMIT blockReceived(block); });
+        if (result == SlotTable::Received::NoFreeSlot)
+            Q_EMIT blockDropped();
+        if (result == SlotTable::Received::Broken) {
+            endBrokenConnection();
+            return;
+        }
+    }
+    if (reader_.broken())
+        endBrokenConnection();
+}
+
+void NetworkLink::acceptConnection() {
+    while (QTcpSocket* incoming = server_.nextPendingConnection()) {
+        // One peer at a time, whoever called whom: while there is one, a caller is closed at
+        // once, and nothing it sends or does afterwards reaches the game.
+        if (online_) {
+            retire(incoming);
+            continue;
+        }
+        // Whatever the former caller's socket is still doing, nothing of it may reach the new one.
+        if (accepted_)
+            retire(accepted_);
+        accepted_ = incoming;
+        sendAtOnce(incoming);
+        acceptedRole_ = true;
+        outgoingRole_ = false;
+        acceptedAt_ = clock_->ticks();
+        callerKept_ = false;
+        onSocket(incoming, &QTcpSocket::readyRead, [this, incoming] { receive(incoming); });
+        onSocket(incoming, &QTcpSocket::disconnected, [this, incoming] {
+            retire(incoming);
+            connectionEnded();
+        });
+        setOnline(true);
+    }
+    armCallerCheck();
+}
+
+void NetworkLink::outgoingConnected() {
+    acceptedRole_ = false;
+    outgoingRole_ = true;
+    sendAtOnce(&outgoing_);
+    setOnline(true);
+}
+
+// Messages are a few bytes each, and one side often sends two in a row (its acknowledgement of
+// a card, then the end of the turn): the system must not hold the second back until the first
+// is acknowledged. Only the packets change; the bytes stay the same.
+void NetworkLink::sendAtOnce(QTcpSocket* socket) {
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+}
+
+void NetworkLink::connectionEnded() {
+    discardTransfers();
+    callerTimer_.stop();
+    setOnline(false);
+}
+
+void NetworkLink::endBrokenConnection() {
+    if (QTcpSocket* socket = peer())
+        socket->abort();
+    connectionEnded();
+}
+
+// A caller that connects and says nothing would keep every other caller out.
+void NetworkLink::endIdleCaller() {
+    if (!acceptedRole_ || !online_ || callerKept_ || !accepted_ || socketSignalsRunning_ > 0)
+        return;
+    if (clock_->ticks() - acceptedAt_ < kCallerTimeLimitMs)
+        return;
+    retire(accepted_);
+    connectionEnded();
+}
+
+void NetworkLink::armCallerCheck() {
+    if (!acceptedRole_ || !online_ || callerKept_ || !accepted_) {
+        callerTimer_.stop();
+        return;
+    }
+    const quint32 waited = clock_->ticks() - acceptedAt_;
+    const quint32 left = waited < kCallerTimeLimitMs ? kCallerTimeLimitMs - waited : 0;
+    callerTimer_.start(left > 0 ? static_cast<int>(std::min(left, kCallerCheckMs)) : kTickMs);
+}
+
+// The socket is cut off from this component at once; it is freed later, as it may be in the
+// middle of one of its signals (its disconnect, say) further down the stack.
+void NetworkLink::retire(QTcpSocket* socket) {
+    disconnect(socket, nullptr, this, nullptr);
+    if (socket->state() != QAbstractSocket::UnconnectedState)
+        socket->abort();
+    if (accepted_ == socket)
+        accepted_ = nullptr;
+    if (std::find(retired_.begin(), retired_.end(), socket) == retired_.end())
+        retired_.push_back(socket);
+    scheduleFreeing();
+}
+
+// From the event loop; while a socket's signal is being handled, the handler's return
+// schedules it again.
+void NetworkLink::scheduleFreeing() {
+    if (freeingQueued_)
+        return;
+    freeingQueued_ = true;
+    QMetaObject::invokeMethod(this, &NetworkLink::freeRetired, Qt::QueuedConnection);
+}
+
+void NetworkLink::freeRetired() {
+    freeingQueued_ = false;
+    if (socketSignalsRunning_ > 0)
+        return;
+    std::vector<QTcpSocket*> done;
+    done.swap(retired_);
+    for (QTcpSocket* socket : done)
+        delete socket;
+}
+
+// What was on its way belongs to the connection that ended; nothing of it may be taken for
+// data of a later one.
+void NetworkLink::discardTransfers() {
+    slots_.clear();
+    sendTimer_.stop();
+    reader_.clear();
+}
+
+void NetworkLink::setOnline(bool online) {
+    if (online == online_)
+        return;
+    online_ = online;
+    Q_EMIT onlineChanged();
 }

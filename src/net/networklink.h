@@ -1,46 +1,55 @@
 #pragma once
 
 #include "blockport.h"
+#include "framecodec.h"
 #include "networkblock.h"
-#include "tcptransport.h"
+#include "slottable.h"
 #include "timing/tickclock.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 
-#include <memory>
-#include <optional>
-
-class ListeningSocket;
+#include <vector>
 
 // Lets two running games exchange blocks over TCP: one peer at a time, reached by listening
-// on port 1024 or by connecting to the other computer's port 1024. The connections, frames
-// and slots are the network module's (TcpLink), loaded when first needed: until a caller
-// knocks or the game itself reaches out, a plain listening socket holds the port, and the
-// network library is not loaded at all.
+// on port 1024 or by connecting to the other computer's port 1024; while there is one,
+// whichever side called, every further caller is closed unheard. Blocks are queued in a table
+// of 100 slots and go out in frames of at most 5000 bytes: a block's first frame at once, the
+// rest from a 5 ms send tick, which runs only while a block has frames left; received frames
+// are joined into blocks again.
+//
+// Block handlers may run the message loop (a question, a turn's pauses), so received blocks
+// are handed on from the event loop, never from inside a socket's own signal; and a socket
+// that is done with is freed only when none of its signals is being handled.
 class NetworkLink : public QObject, public BlockPort {
     Q_OBJECT
 public:
     static constexpr quint16 kPort = 1024;
-    static constexpr quint32 kCallerTimeLimitMs = TcpTransport::kCallerTimeLimitMs;
+    // A caller that has not been kept by then is closed, so it cannot hold the only
+    // connection for ever.
+    static constexpr quint32 kCallerTimeLimitMs = 30000;
 
     // The port is fixed in the game; tests use their own to run two components on one machine.
     explicit NetworkLink(QObject* parent = nullptr, quint16 port = kPort);
     // The other computer's port, for tests whose two instances cannot both listen on one.
     void setConnectPort(quint16 port) { connectPort_ = port; }
     // The clock the caller time limit is measured on; tests move their own.
-    void setClock(const TickClock& clock);
+    void setClock(const TickClock& clock) { clock_ = &clock; }
     ~NetworkLink() override;
 
     // Starts listening on all local addresses; false (with socketError) when the port is taken.
     bool listen();
-    bool listening() const;
-    quint16 serverPort() const;
+    bool listening() const { return server_.isListening(); }
+    quint16 serverPort() const { return server_.serverPort(); }
 
     void connectTo(const QString& address);
     // Ends every connection and stops listening for the rest of the run.
     void closeConnections() override;
     void sendBlock(const NetworkBlock& block) override;
-    bool isOnline() const override;
+    bool isOnline() const override { return online_; }
     void keepConnection() override;
 
     // A received block longer than this is taken for garbage and ends the connection.
@@ -49,7 +58,7 @@ public:
     static QString engineVersion() { return QStringLiteral("1.01"); }
 
     // Blocks waiting to be sent or being received, for the curious (and the tests).
-    int busySlots() const;
+    int busySlots() const { return slots_.busy(); }
 
 Q_SIGNALS:
     void onlineChanged();
@@ -60,15 +69,50 @@ Q_SIGNALS:
     void blockDropped();
 
 private:
-    // The module's transport, made on first use; nullptr when the module cannot be loaded.
-    TcpTransport* transport();
+    void sendTick();
+    void receive(QTcpSocket* socket);
+    void queueDelivery();
+    void deliverBlocks();
+    void acceptConnection();
+    void outgoingConnected();
+    void connectionEnded();
+    void endBrokenConnection();
+    void endIdleCaller();
+    // Runs the idle-caller check while an accepted caller has not been kept.
+    void armCallerCheck();
+    void setOnline(bool online);
+    void discardTransfers();
+    QTcpSocket* peer() const;
+    // The peer's socket when frames can be written to it.
+    QTcpSocket* writablePeer() const;
+    static void sendAtOnce(QTcpSocket* socket);
+    // Wires a socket signal to `handler`, counting the handlers running.
+    template <typename Signal, typename Handler>
+    void onSocket(QTcpSocket* socket, Signal signal, Handler handler);
+    void retire(QTcpSocket* socket);
+    void scheduleFreeing();
+    void freeRetired();
 
     quint16 port_;
     quint16 connectPort_;
-    std::optional<quint32> maxBlockLength_;
+    // Children of the link, as are the callers the server accepts.
+    QTcpServer server_{this};
+    QTcpSocket outgoing_{this};
+    QPointer<QTcpSocket> accepted_;
+    // Sockets done with, waiting until none of their signals is being handled.
+    std::vector<QTcpSocket*> retired_;
+    int socketSignalsRunning_ = 0;
+    bool freeingQueued_ = false;
+    QTimer sendTimer_{this};
+    QTimer callerTimer_{this};
+    SlotTable slots_;
+    bool acceptedRole_ = false;
+    bool outgoingRole_ = false;
+    bool online_ = false;
+    bool deliveryQueued_ = false;
+    FrameReader reader_;
     SteadyTickClock steadyClock_;
     const TickClock* clock_ = &steadyClock_;
-    ListeningSocket* listener_;
-    std::unique_ptr<TcpTransport> transport_;
-    bool triedLoading_ = false;
+    quint32 acceptedAt_ = 0;
+    bool callerKept_ = false;
 };

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-bool SlotTable::queue(const NetworkBlock& block) {
+int SlotTable::queue(const NetworkBlock& block) {
     const int s = freeSlot();
     if (s == 0)
-        return false;
+        return 0;
     NetworkBlock& slot = slots_[s];
     slot.type = block.type;
     slot.id = nextId_++;
@@ -13,20 +13,23 @@ bool SlotTable::queue(const NetworkBlock& block) {
     slot.payload = block.payload.left(static_cast<int>(block.length));
     slot.position = 0;
     slot.state = 1;
-    return true;
+    return s;
+}
+
+void SlotTable::takeFrame(int s, const std::function<void(const QByteArray&)>& send) {
+    NetworkBlock& slot = slots_[s];
+    if (slot.state != 1 || slot.position >= slot.length)
+        return;
+    const quint32 count = std::min(slot.length - slot.position, kMaxFramePayload);
+    send(encodeFrame(slot, slot.position, count));
+    slot.position += count;
+    if (slot.position >= slot.length)
+        slot = NetworkBlock{};
 }
 
 void SlotTable::takeFrames(const std::function<void(const QByteArray&)>& send) {
-    for (int s = 1; s <= kSlots; ++s) {
-        NetworkBlock& slot = slots_[s];
-        if (slot.state != 1 || slot.position >= slot.length)
-            continue;
-        const quint32 count = std::min(slot.length - slot.position, kMaxFramePayload);
-        send(encodeFrame(slot, slot.position, count));
-        slot.position += count;
-        if (slot.position >= slot.length)
-            slot = NetworkBlock{};
-    }
+    for (int s = 1; s <= kSlots; ++s)
+        takeFrame(s, send);
 }
 
 SlotTable::Received SlotTable::receive(const Frame& frame,

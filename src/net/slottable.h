@@ -16,9 +16,12 @@ public:
 
     enum class Received { Stored, NoFreeSlot, Broken };
 
-    // Queues a copy of the block with a fresh identifier; false when all slots are busy.
-    bool queue(const NetworkBlock& block);
+    // Queues a copy of the block with a fresh identifier; its slot number, or 0 when all
+    // slots are busy.
+    int queue(const NetworkBlock& block);
 
+    // The next frame of the block in `slot`, if it has one left to go.
+    void takeFrame(int slot, const std::function<void(const QByteArray& frame)>& send);
     // The next frame of every block being sent, in slot order: at most one frame per block.
     void takeFrames(const std::function<void(const QByteArray& frame)>& send);
 

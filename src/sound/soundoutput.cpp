@@ -1,6 +1,6 @@
 #include "soundoutput.h"
 
-#include "audiomoduledevice.h"
+#include "audiosinkdevice.h"
 #include "waveresource.h"
 
 #include <QEventLoop>
@@ -17,7 +17,7 @@ constexpr int kPollIntervalMs = 50;
 constexpr int kMaxErrorTextLength = 255;
 } // namespace
 
-SoundOutput::SoundOutput(QObject* owner) : SoundOutput(std::make_unique<AudioModuleDevice>(), owner) {}
+SoundOutput::SoundOutput(QObject* owner) : SoundOutput(nullptr, owner) {}
 
 SoundOutput::SoundOutput(std::unique_ptr<WaveOutDevice> device, QObject* owner)
     : QObject(owner), device_(std::move(device)) {
@@ -75,6 +75,9 @@ void SoundOutput::playRecord(const SoundRecord* record) {
     currentName_ = record->name.left(kMaxSoundNameLength);
     format_ = makePcmWaveFormat(record->channels, record->sampleRate, record->bitsPerSample);
 
+    // Made with the first sound: most runs play none for a while, some never.
+    if (!device_)
+        device_ = std::make_unique<AudioSinkDevice>();
     const DeviceResult opened = device_->open(format_, [this] { done_ = true; });
     if (opened != kDeviceOk) {
         // A machine without sound output plays in silence, never with an error.

@@ -21,7 +21,7 @@ class SoundOutput : public QObject {
 public:
     enum class State { Idle, Playing, Finished };
 
-    // Plays through the default audio output, by the audio module.
+    // Plays through the default audio output.
     explicit SoundOutput(QObject* owner = nullptr);
     explicit SoundOutput(std::unique_ptr<WaveOutDevice> device, QObject* owner = nullptr);
     ~SoundOutput() override;
@@ -63,6 +63,7 @@ private:
     bool showErrors_ = true;
     bool asynchronous_ = true;
     bool muted_ = false;
+    // The default audio output is made with the first sound, unless a device was given.
     std::unique_ptr<WaveOutDevice> device_;
 
     QString currentName_;

@@ -19,7 +19,6 @@
 #include "game/ui/newgamedialog.h"
 #include "net/ui/addressdialog.h"
 #include "records/settingsstore.h"
-#include "shell/modulelibrary.h"
 #include "timing/tickclock.h"
 
 #include <QAbstractButton>
@@ -169,7 +168,6 @@ private:
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    addModuleFolder(QStringLiteral(SORBELLO_BUILT_MODULES));
     QCommandLineParser parser;
     parser.addOptions({{QStringLiteral("role"), QStringLiteral("invite or join"), QStringLiteral("role")},
                        {QStringLiteral("dir"), QStringLiteral("settings and data"), QStringLiteral("dir")},

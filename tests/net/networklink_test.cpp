@@ -91,6 +91,7 @@ TEST_F(NetworkLinkTest, ABlockGoesOutAsOneFrameOnTheWire) {
     QTcpSocket* wire = peer.nextPendingConnection();
     ASSERT_TRUE(QTest::qWaitFor([&] { return net.isOnline(); }, kWait));
     net.sendBlock(makeBlock(2, QByteArray::fromHex("01")));
+    EXPECT_TRUE(activeTimers(net).isEmpty()) << "a reply leaves at once, not with the next send tick";
     ASSERT_TRUE(QTest::qWaitFor([&] { return wire->bytesAvailable() >= 14; }, kWait));
     EXPECT_EQ(wire->readAll().toHex(), "01000000020100000001000000"
                                        "01");
@@ -250,8 +251,7 @@ TEST_F(NetworkLinkTest, ASilentCallerIsClosedAfterThirtySecondsUnlessKept) {
 
 } // namespace
 
-// Until a caller knocks, the port is held by a plain socket; the network module's server takes
-// it over for the first caller, whichever address family the caller comes by.
+// One server takes callers of either address family.
 TEST_F(NetworkLinkTest, CallersReachTheLinkByIPv4AndIPv6) {
     auto first = rawClient();
     first->abort();

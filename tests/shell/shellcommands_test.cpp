@@ -1,5 +1,4 @@
 #include "modalanswers.h"
-#include "shell/addresschoice.h"
 #include "shell/desktopentry.h"
 #include "shell/ownaddress.h"
 #include "shell/ui/shellcommands.h"
@@ -169,11 +168,6 @@ TEST(OwnAddress, TheLastUsableAddressOfTheNameOrElseOneOfTheInterfaces) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(chooseShownAddress(c.resolved, c.interfaces), c.expected) << c.expected;
-}
-
-// The program asks the network module, which it loads for the question.
-TEST(OwnAddress, TheProgramGetsTheNetworkModulesAnswer) {
-    EXPECT_EQ(lookUpOwnAddress(), findOwnAddress());
 }
 
 } // namespace

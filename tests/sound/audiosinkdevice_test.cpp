@@ -1,24 +1,17 @@
-#include "sound/audiomoduledevice.h"
+#include "sound/audiosinkdevice.h"
 
 #include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 
-// These run the audio module as the program loads it, against whatever sound output the
-// machine has: the first only with one (a sound server reachable through PULSE_SERVER, say),
-// the second only without.
-
-namespace {
-AudioModuleDevice builtModule() {
-    return AudioModuleDevice({QStringLiteral(SORBELLO_AUDIO_MODULE)});
-}
-} // namespace
+// These run the program's audio output against whatever sound output the machine has: the
+// first only with one (a sound server reachable through PULSE_SERVER, say), the second only
+// without.
 
 TEST(AudioSinkDevice, PlaysABufferToItsEnd) {
     if (QMediaDevices::defaultAudioOutput().isNull())
@@ -27,7 +20,7 @@ TEST(AudioSinkDevice, PlaysABufferToItsEnd) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray samples = file.readAll().mid(44, 1485);
 
-    AudioModuleDevice device = builtModule();
+    AudioSinkDevice device;
     std::atomic<int> done{0};
     ASSERT_EQ(device.open(makePcmWaveFormat(1, 11025, 8), [&done] { ++done; }), kDeviceOk);
     ASSERT_EQ(device.write(samples), kDeviceOk);
@@ -42,29 +35,7 @@ TEST(AudioSinkDevice, PlaysABufferToItsEnd) {
 TEST(AudioSinkDevice, WithoutAudioOutputThereIsNoDevice) {
     if (!QMediaDevices::defaultAudioOutput().isNull())
         GTEST_SKIP() << "this machine has an audio output";
-    AudioModuleDevice device = builtModule();
+    AudioSinkDevice device;
     EXPECT_EQ(device.open(makePcmWaveFormat(1, 11025, 8), [] {}), kNoDevice);
-    EXPECT_TRUE(device.load()) << "the module was not loaded: the result says nothing";
     EXPECT_EQ(device.write("\x80"), kDeviceNotOpen);
-}
-
-TEST(AudioModuleDevice, AMissingOrBrokenModuleMeansSilence) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    QFile notALibrary(folder.filePath(AudioModuleDevice::moduleFileName()));
-    ASSERT_TRUE(notALibrary.open(QIODevice::WriteOnly));
-    notALibrary.write("not a shared object");
-    notALibrary.close();
-
-    AudioModuleDevice device({folder.filePath(QStringLiteral("missing.so")), notALibrary.fileName()});
-    EXPECT_EQ(device.open(makePcmWaveFormat(1, 11025, 8), [] {}), kNoDevice);
-    EXPECT_FALSE(device.load());
-    EXPECT_EQ(device.write("\x80"), kDeviceNotOpen);
-    EXPECT_EQ(device.reset(), kDeviceNotOpen);
-    EXPECT_EQ(device.close(), kDeviceNotOpen);
-}
-
-TEST(AudioModuleDevice, TheLaterCandidateIsTriedWhenTheFirstIsMissing) {
-    AudioModuleDevice device({QStringLiteral("/nonexistent/sorbello-audio.so"), QStringLiteral(SORBELLO_AUDIO_MODULE)});
-    EXPECT_TRUE(device.load());
 }

@@ -1,5 +1,4 @@
 #include "app/ui/accessibility.h"
-#include "shell/modulelibrary.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -18,7 +17,6 @@ int main(int argc, char** argv) {
         qputenv(variable, home.path().toLocal8Bit());
     QApplication app(argc, argv);
     installAccessibility();
-    addModuleFolder(QStringLiteral(SORBELLO_BUILT_MODULES));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
