@@ -3,6 +3,8 @@
 #include "messagewait.h"
 #include "timing/tickclock.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The program's sounds, by the resource names they are stored under.
@@ -13,8 +15,6 @@ const QString kWinSound = QStringLiteral("ppp4");
 const QString kDrawSound = QStringLiteral("ppp5");
 
 } // namespace
-
-#include <QCoreApplication>
 
 TurnFlow::TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, MessageWait& wait,
                    const TickClock& clock, BoardPort& board, DialogPort& dialogs, QObject* parent)
