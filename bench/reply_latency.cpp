@@ -42,9 +42,16 @@ std::vector<Step> wholeGame(quint32 seed) {
     state.players[2].name = QStringLiteral("Robo");
     GameRandom random(seed);
     dealBoard(state, random);
-    std::vector<Step> steps{{true, MessageType::Invitation, encodeInvitation(state)},
+    Invitation invitation;
+    invitation.playerCount = 2;
+    invitation.players[0].name = state.players[1].name;
+    invitation.players[1].name = state.players[2].name;
+    GameData board{60, false, false, true, {}};
+    for (int k = 1; k <= kSlotCount; ++k)
+        board.motifs[k] = state.cards[k].motif;
+    std::vector<Step> steps{{true, MessageType::Invitation, encodeInvitation(invitation)},
                             {false, MessageType::Answer, encodeAnswer(true)},
-                            {true, MessageType::GameData, encodeGameData(state, 60, false, true)}};
+                            {true, MessageType::GameData, encodeGameData(board)}};
 
     std::map<int, std::vector<int>> known; // motif -> its slots seen face up, still on the board
     int next = 1;                          // slots are seen for the first time in order

@@ -12,6 +12,7 @@
 #include "game/gamerandom.h"
 #include "game/gamestate.h"
 #include "records/programoptions.h"
+#include "timing/tickclock.h"
 
 #include "controls/ui/sevensegmentdisplay.h"
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "commandline.h"
 
-#include "programidentity.h"
+#include "shell/programidentity.h"
 #include "shell/uilanguage.h"
 
 #include <QCommandLineParser>

@@ -5,15 +5,6 @@
 #include <QImage>
 #include <QString>
 
-class QPainter;
-
-// Copies `tile` into `target` at x = 0, t-1, 2(t-1), ... while x <= width and
-// y = 0, u-1, 2(u-1), ... while y <= height (t, u: the tile's size), so neighbouring tiles
-// overlap by one pixel; tiles reaching past the target are clipped.
-void tileTexture(int width, int height, QImage& target, const QImage& tile);
-// The same with a painter already open on the target.
-void tileTexture(QPainter& painter, int width, int height, const QImage& tile);
-
 // The picture before the first game: the tiled texture, "Sorbello" in red with a black
 // shadow and "Version <version>" below it.
 void paintTitlePicture(QImage& board, const QImage& tile, const QString& programName, const QString& version);

@@ -1,8 +1,8 @@
 #include "cardfaces.h"
 
-#include "canvas.h"
 #include "cards/cardsheet.h"
-#include "fonts.h"
+#include "painting/canvas.h"
+#include "painting/fonts.h"
 
 #include <QPainter>
 

@@ -5,6 +5,7 @@
 #include "cardfaces.h"
 #include "fadeengine.h"
 #include "game/gamestate.h"
+#include "painting/tiling.h"
 #include "records/programoptions.h"
 
 #include <functional>

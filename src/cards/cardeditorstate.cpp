@@ -1,7 +1,7 @@
 #include "cardeditorstate.h"
 
-#include "board/canvas.h"
 #include "cardsheet.h"
+#include "painting/canvas.h"
 #include "sheetediting.h"
 #include "zoomview.h"
 

@@ -1,6 +1,6 @@
 #include "zoomview.h"
 
-#include "board/canvas.h"
+#include "painting/canvas.h"
 
 QImage makeZoomView() {
     QImage zoom(kZoomViewSide, kZoomViewSide, QImage::Format_RGB32);

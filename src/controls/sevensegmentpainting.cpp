@@ -1,6 +1,6 @@
 #include "sevensegmentpainting.h"
 
-#include "board/canvas.h"
+#include "painting/canvas.h"
 
 #include <QPolygon>
 

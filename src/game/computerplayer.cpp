@@ -3,23 +3,19 @@
 #include "computerchoice.h"
 #include "gamerandom.h"
 #include "gamestate.h"
-#include "messagewait.h"
+#include "timing/tickclock.h"
 #include "turnflow.h"
 
-#include <QTimer>
-
-ComputerPlayer::ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock)
-    : state_(state), flow_(flow), random_(random), clock_(clock) {}
-
-void ComputerPlayer::setTimer(QTimer* timer) {
-    timer_ = timer;
-    flow_.setTurnChanged([this] { wake(); });
+ComputerPlayer::ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock,
+                               QObject* parent)
+    : QObject(parent), state_(state), flow_(flow), random_(random), clock_(clock) {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &ComputerPlayer::onTimer);
 }
 
 void ComputerPlayer::onTimer() {
     // No tick may start while this one is still working: its pauses process messages.
-    if (timer_)
-        timer_->stop();
+    timer_.stop();
     moving_ = true;
     if (mayMove()) {
         const int n = state_.cardCount();
@@ -34,8 +30,8 @@ void ComputerPlayer::onTimer() {
 }
 
 void ComputerPlayer::wake() {
-    if (timer_ && !moving_ && !timer_->isActive() && computerToMove())
-        timer_->start();
+    if (!moving_ && !timer_.isActive() && computerToMove())
+        timer_.start();
 }
 
 bool ComputerPlayer::computerToMove() const {

@@ -1,26 +1,27 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QObject>
+#include <QTimer>
 
 class GameRandom;
-class QTimer;
 class TickClock;
 class TurnFlow;
 struct GameState;
 
-// Plays the local computer participants. While one of them is to move, the computer timer asks it every
+// Plays the local computer participants. While one of them is to move, its timer asks it every
 // 10 ms to move; it chooses cards and turns them through the turn flow, exactly as a click would.
-class ComputerPlayer {
+class ComputerPlayer : public QObject {
+    Q_OBJECT
 public:
-    ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock);
+    ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock,
+                   QObject* parent = nullptr);
 
-    // The computer timer, which is stopped while a move is being made (the move's pauses process messages)
-    // and while no local computer participant is to move; the turn flow starts it again.
-    void setTimer(QTimer* timer);
-
+    // One tick of the timer, which rests while the move is made (its pauses process messages).
     void onTimer();
-    // Starts the timer when a local computer participant is to move.
+    // Starts the timer when a local computer participant is to move; for the turn flow's
+    // turnChanged().
     void wake();
+    bool timerActive() const { return timer_.isActive(); }
 
     // A move starts only this long after the last status refresh.
     static constexpr quint32 kThinkingMs = 500;
@@ -38,6 +39,6 @@ private:
     TurnFlow& flow_;
     GameRandom& random_;
     const TickClock& clock_;
-    QTimer* timer_ = nullptr;
+    QTimer timer_{this};
     bool moving_ = false;
 };

@@ -12,14 +12,6 @@ struct EventLoopWait::Running {
     bool endedByUs = false;
 };
 
-SteadyTickClock::SteadyTickClock() {
-    elapsed_.start();
-}
-
-quint32 SteadyTickClock::ticks() const {
-    return static_cast<quint32>(elapsed_.elapsed());
-}
-
 void EventLoopWait::processPendingMessages() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

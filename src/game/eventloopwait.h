@@ -2,20 +2,9 @@
 
 #include "messagewait.h"
 
-#include <QElapsedTimer>
-
 #include <vector>
 
 class QEventLoop;
-
-class SteadyTickClock : public TickClock {
-public:
-    SteadyTickClock();
-    quint32 ticks() const override;
-
-private:
-    QElapsedTimer elapsed_;
-};
 
 // Waits as nested Qt event loops, woken by a timer or by wake(); never a busy loop.
 class EventLoopWait : public MessageWait {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messagewait.h"
+#include "timing/tickclock.h"
 
 #include <algorithm>
 

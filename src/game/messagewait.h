@@ -1,15 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
-
 #include <functional>
-
-// Milliseconds of a monotonic clock, the game's "tick count".
-class TickClock {
-public:
-    virtual ~TickClock() = default;
-    virtual quint32 ticks() const = 0;
-};
 
 // Waits that keep the window responsive: window messages are processed while waiting, and
 // every wait can be cut short. Everything that may end a wait early (the abort flag, a mark

@@ -1,13 +1,25 @@
 #include "turnflow.h"
 
 #include "messagewait.h"
+#include "timing/tickclock.h"
 
 #include <QCoreApplication>
 
+namespace {
+
+// The program's sounds, by the resource names they are stored under.
+const QString kTurnSound = QStringLiteral("ppp1");
+const QString kMismatchSound = QStringLiteral("ppp2");
+const QString kMatchSound = QStringLiteral("ppp3");
+const QString kWinSound = QStringLiteral("ppp4");
+const QString kDrawSound = QStringLiteral("ppp5");
+
+} // namespace
+
 TurnFlow::TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, MessageWait& wait,
-                   const TickClock& clock, BoardPort& board, DialogPort& dialogs)
-    : state_(state), tallies_(tallies), options_(options), wait_(wait), clock_(clock), board_(board),
-      dialogs_(dialogs) {}
+                   const TickClock& clock, BoardPort& board, DialogPort& dialogs, QObject* parent)
+    : QObject(parent), state_(state), tallies_(tallies), options_(options), wait_(wait), clock_(clock),
+      board_(board), dialogs_(dialogs) {}
 
 void TurnFlow::turnCard(int slot) {
     setBoardInput(false, BoardInputSite::CardPressed);
@@ -32,8 +44,8 @@ void TurnFlow::turnCard(int slot) {
     switch (state_.turnCardCount) {
     case 1:
         state_.firstCard = slot;
-        if (state_.currentIsNetwork() && peer_)
-            peer_->reportReady();
+        if (state_.currentIsNetwork())
+            Q_EMIT readyForNextCard();
         if (state_.currentIsLocalHuman())
             setBoardInput(true, BoardInputSite::FirstCardTurned);
         break;
@@ -68,8 +80,7 @@ bool TurnFlow::revealCard(int slot, quint32 generation) {
 void TurnFlow::waitForPeerThenReport(int slot) {
     useUpPeerMark(state_.peerReady);
     // Sent even when the wait ended otherwise; the other computer drops it when no game runs.
-    if (peer_)
-        peer_->sendCard(state_.currentPlayer, slot);
+    Q_EMIT cardToSend(state_.currentPlayer, slot);
 }
 
 // Waits, processing messages, until the other computer has set the mark (or the game ended),
@@ -90,8 +101,8 @@ bool TurnFlow::resolveSecondCard(int slot, quint32 generation) {
     if (state_.settings.groupSize == 3) {
         state_.secondCard = slot;
         state_.turnCardCount = 3;
-        if (state_.currentIsNetwork() && peer_)
-            peer_->reportReady();
+        if (state_.currentIsNetwork())
+            Q_EMIT readyForNextCard();
         if (state_.currentIsLocalHuman())
             setBoardInput(true, BoardInputSite::SecondCardMatched);
         return true;
@@ -150,8 +161,8 @@ void TurnFlow::groupScored(BoardInputSite site) {
     state_.turnCardCount = 0;
     ++state_.players[state_.currentPlayer].score;
     --state_.remainingGroups;
-    if (state_.currentIsNetwork() && peer_)
-        peer_->reportReady();
+    if (state_.currentIsNetwork())
+        Q_EMIT readyForNextCard();
     if (state_.currentIsLocalHuman())
         setBoardInput(true, site);
     if (state_.remainingGroups == 0)
@@ -159,9 +170,9 @@ void TurnFlow::groupScored(BoardInputSite site) {
 }
 
 void TurnFlow::endGame() {
-    if (state_.playerCount >= 2 && records_) {
+    if (state_.playerCount >= 2) {
         for (int p = 1; p <= state_.playerCount; ++p)
-            records_->enterHighScore(state_.players[p].name, static_cast<quint32>(state_.players[p].score));
+            Q_EMIT finalScore(state_.players[p].name, static_cast<quint32>(state_.players[p].score));
     }
     state_.gameRunning = false;
     for (int p = 1; p <= kMaxPlayers; ++p)
@@ -180,20 +191,18 @@ void TurnFlow::endGame() {
                 QCoreApplication::translate("TurnFlow", "...unentschieden!"), QString()};
         playSound(kDrawSound);
     }
-    if (records_)
-        records_->recordGameEnd(tallies_, state_.playerCount);
+    Q_EMIT gameFinished(tallies_, state_.playerCount);
     dialogs_.showEndDialog(text);
 }
 
 void TurnFlow::nextPlayer() {
     const quint32 generation = state_.gameGeneration;
-    protocolLine(QStringLiteral("In Prozedure naechsterSpieler eingetreten"));
+    Q_EMIT protocolLine(QStringLiteral("In Prozedure naechsterSpieler eingetreten"));
     turnAllFaceDown(state_);
     board_.repaintBoard();
     if (state_.currentPlayer != 0 && state_.settings.networkGame) {
         if (state_.currentIsNetwork()) {
-            if (peer_)
-                peer_->reportAllCardsReceived();
+            Q_EMIT allCardsReceived();
         } else {
             useUpPeerMark(state_.peerTurnDone);
             if (interrupted(generation))
@@ -206,10 +215,9 @@ void TurnFlow::nextPlayer() {
         state_.currentPlayer = 1;
     if (state_.currentIsLocalHuman())
         setBoardInput(true, BoardInputSite::TurnPassed);
-    if (state_.settings.networkGame && state_.currentIsNetwork() && peer_)
-        peer_->reportReady();
-    if (turnChanged_)
-        turnChanged_();
+    if (state_.settings.networkGame && state_.currentIsNetwork())
+        Q_EMIT readyForNextCard();
+    Q_EMIT turnChanged();
 }
 
 void TurnFlow::startNewGame() {
@@ -245,15 +253,15 @@ void TurnFlow::playSound(const QString& name) {
     // The sound is played at once, never held back until a running pause ends: a sound asked
     // for inside a pause can only come from work done inside that pause.
     wait_.processPendingMessages();
-    if (options_.soundOn && sound_)
-        sound_->playResource(name);
+    if (options_.soundOn)
+        Q_EMIT soundWanted(name);
 }
 
 void TurnFlow::setBoardInput(bool on, BoardInputSite site) {
     board_.setBoardEnabled(on);
-    protocolLine(QStringLiteral("Paintbox1 %1 (Zeile %2)")
-                     .arg(on ? QStringLiteral("eingeschaltet") : QStringLiteral("ausgeschaltet"))
-                     .arg(static_cast<int>(site)));
+    Q_EMIT protocolLine(QStringLiteral("Paintbox1 %1 (Zeile %2)")
+                            .arg(on ? QStringLiteral("eingeschaltet") : QStringLiteral("ausgeschaltet"))
+                            .arg(static_cast<int>(site)));
 }
 
 void TurnFlow::statusRefresh() {
@@ -261,8 +269,7 @@ void TurnFlow::statusRefresh() {
     board_.showRemainingGroups(state_.remainingGroups);
     board_.drawStatusStrip();
     state_.lastRefreshTicks = clock_.ticks();
-    if (turnChanged_)
-        turnChanged_();
+    Q_EMIT turnChanged();
 }
 
 void TurnFlow::abandonGame() {
@@ -319,9 +326,4 @@ bool TurnFlow::interrupted(quint32 generation) const {
 StatEntry& TurnFlow::currentTally() {
     const int p = state_.currentPlayer;
     return tallies_[(p >= 1 && p <= kMaxPlayers) ? p : 0];
-}
-
-void TurnFlow::protocolLine(const QString& text) {
-    if (protocol_)
-        protocol_->addProtocolLine(text);
 }

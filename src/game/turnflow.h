@@ -5,14 +5,17 @@
 #include "records/statentry.h"
 #include "turnports.h"
 
-#include <functional>
+#include <QObject>
 
 class MessageWait;
 class TickClock;
 
 // The rules engine of a running game. Every turned card goes through turnCard(), whoever
-// turns it: a click on the board, a computer player, or the other computer.
-class TurnFlow {
+// turns it: a click on the board, a computer player, or the other computer. What it asks of
+// the screen and the dialogs it needs done before it goes on; the sounds, the results and the
+// reports to the other computer it tells by signals, each handled before the turn goes on.
+class TurnFlow : public QObject {
+    Q_OBJECT
 public:
     // Where the board input was switched; the debug protocol prints these numbers, so they
     // never change.
@@ -28,17 +31,7 @@ public:
     };
 
     TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, MessageWait& wait,
-             const TickClock& clock, BoardPort& board, DialogPort& dialogs);
-
-    // Optional partners; without them the sounds, records, network reports and protocol
-    // lines go nowhere.
-    void setSound(SoundPort* sound) { sound_ = sound; }
-    void setRecords(RecordsPort* records) { records_ = records; }
-    void setPeer(PeerPort* peer) { peer_ = peer; }
-    void setProtocol(ProtocolSink* protocol) { protocol_ = protocol; }
-    // Told when the turn passes and when the status is refreshed: the computer player's tick
-    // starts from here.
-    void setTurnChanged(std::function<void()> changed) { turnChanged_ = std::move(changed); }
+             const TickClock& clock, BoardPort& board, DialogPort& dialogs, QObject* parent = nullptr);
 
     // Turns the card in the slot for the participant to move; a slot that cannot be turned
     // (0, empty, face up, beyond the board) turns nothing.
@@ -64,6 +57,25 @@ public:
     // The mismatch pause by difficulty: 1300, 700 or 200 ms.
     static int mismatchPause(int difficulty);
 
+Q_SIGNALS:
+    // The turn passed, or the status was refreshed: a computer player may have to move.
+    void turnChanged();
+    // One of the program's sounds ("ppp1" .. "ppp5"), while sounds are on.
+    void soundWanted(const QString& name);
+    // At a game's end, each participant's points, for the high-score table (games of two or
+    // more only).
+    void finalScore(const QString& name, quint32 points);
+    // At every game's end, after its scores: what the game changed, to reach the files at once,
+    // so that no later end of the program can lose it.
+    void gameFinished(const GameTallies& tallies, int playerCount);
+    // For the other computer in a network game: a card turned here (once it was ready for it),
+    // ready for the next card, all of its turn's cards received.
+    void cardToSend(int participant, int slot);
+    void readyForNextCard();
+    void allCardsReceived();
+    // A line of the debug protocol.
+    void protocolLine(const QString& text);
+
 private:
     // False when the game ended meanwhile and the turn must not go on.
     bool revealCard(int slot, quint32 generation);
@@ -78,7 +90,6 @@ private:
     bool pauseFor(int ms, quint32 generation);
     bool interrupted(quint32 generation) const;
     StatEntry& currentTally();
-    void protocolLine(const QString& text);
 
     GameState& state_;
     GameTallies& tallies_;
@@ -87,9 +98,4 @@ private:
     const TickClock& clock_;
     BoardPort& board_;
     DialogPort& dialogs_;
-    SoundPort* sound_ = nullptr;
-    RecordsPort* records_ = nullptr;
-    PeerPort* peer_ = nullptr;
-    ProtocolSink* protocol_ = nullptr;
-    std::function<void()> turnChanged_;
 };

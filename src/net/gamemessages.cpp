@@ -1,6 +1,5 @@
 #include "gamemessages.h"
 
-#include "game/gamestate.h"
 #include "littleendian.h"
 #include "records/ansitext.h"
 
@@ -17,11 +16,11 @@ quint8 byteAt(const QByteArray& bytes, int offset) {
 
 } // namespace
 
-QByteArray encodeInvitation(const GameState& state) {
+QByteArray encodeInvitation(const Invitation& invitation) {
     QByteArray out(kInvitationSize, '\0');
-    out[0] = static_cast<char>(state.playerCount);
+    out[0] = static_cast<char>(invitation.playerCount);
     for (int i = 1; i <= 4; ++i) {
-        const Player& player = state.players[i];
+        const InvitedPlayer& player = invitation.players[i - 1];
         // The code page of the data files, so both computers record the same names.
         const QByteArray name = toAnsi(player.name).left(kNameBytes);
         const int entry = 1 + kEntrySize * (i - 1);
@@ -37,17 +36,17 @@ QByteArray encodeAnswer(bool accepted) {
     return QByteArray(1, accepted ? 1 : 0);
 }
 
-QByteArray encodeGameData(const GameState& state, quint16 cardCount, bool triples, bool pictures) {
+QByteArray encodeGameData(const GameData& data) {
     QByteArray out;
     out.reserve(kGameDataSize);
     char count[2];
-    qToLittleEndian(cardCount, count);
+    qToLittleEndian(data.cardCount, count);
     out.append(count, 2);
-    out.append(static_cast<char>(cardCount == 120 ? 1 : 0));
-    out.append(static_cast<char>(triples ? 1 : 0));
-    out.append(static_cast<char>(pictures ? 1 : 0));
-    for (int k = 1; k <= kSlotCount; ++k)
-        appendLittle32(out, static_cast<quint32>(state.cards[k].motif));
+    out.append(static_cast<char>(data.largeBoard ? 1 : 0));
+    out.append(static_cast<char>(data.triples ? 1 : 0));
+    out.append(static_cast<char>(data.pictures ? 1 : 0));
+    for (int k = 1; k <= kMessageSlotCount; ++k)
+        appendLittle32(out, static_cast<quint32>(data.motifs[k]));
     return out;
 }
 
@@ -98,7 +97,7 @@ std::optional<GameData> decodeGameData(const QByteArray& payload) {
     data.largeBoard = byteAt(payload, 2) == 1;
     data.triples = byteAt(payload, 3) == 1;
     data.pictures = byteAt(payload, 4) == 1;
-    for (int k = 1; k <= kSlotCount; ++k)
+    for (int k = 1; k <= kMessageSlotCount; ++k)
         data.motifs[k] = readLittle32<qint32>(payload, 5 + 4 * (k - 1));
 
     const int n = data.largeBoard ? 120 : 60;
@@ -119,7 +118,7 @@ std::optional<CardTurned> decodeCardTurned(const QByteArray& payload) {
     CardTurned card;
     card.participant = byteAt(payload, 0);
     card.slot = qFromLittleEndian<quint16>(payload.constData() + 1);
-    if (card.participant < 1 || card.participant > 4 || card.slot < 1 || card.slot > kSlotCount)
+    if (card.participant < 1 || card.participant > 4 || card.slot < 1 || card.slot > kMessageSlotCount)
         return std::nullopt;
     return card;
 }

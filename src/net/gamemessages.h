@@ -6,8 +6,6 @@
 #include <array>
 #include <optional>
 
-struct GameState;
-
 // The messages two games exchange, one block each; the block type is the message type.
 enum class MessageType : quint8 {
     Invitation = 1,
@@ -21,9 +19,11 @@ enum class MessageType : quint8 {
 inline constexpr int kInvitationSize = 93;
 inline constexpr int kGameDataSize = 485;
 inline constexpr int kLargestMessage = kGameDataSize;
+// The slots a message can name: those of the large board.
+inline constexpr int kMessageSlotCount = 120;
 
 struct InvitedPlayer {
-    QString name; // at most 20 characters
+    QString name; // at most 20 characters travel
     bool isComputer = false;
     bool isNetwork = false;
 };
@@ -38,7 +38,7 @@ struct GameData {
     bool largeBoard = false;
     bool triples = false;
     bool pictures = true;
-    std::array<qint32, 121> motifs{}; // 1-based, [0] unused
+    std::array<qint32, kMessageSlotCount + 1> motifs{}; // 1-based, [0] unused
 };
 
 struct CardTurned {
@@ -46,10 +46,11 @@ struct CardTurned {
     int slot = 0;
 };
 
-// Every participant record 1..4 goes out; those beyond playerCount carry what they hold.
-QByteArray encodeInvitation(const GameState& state);
+// All four participant records go out, also those beyond playerCount.
+QByteArray encodeInvitation(const Invitation& invitation);
 QByteArray encodeAnswer(bool accepted);
-QByteArray encodeGameData(const GameState& state, quint16 cardCount, bool triples, bool pictures);
+// The motifs of all 120 slots go out, also those beyond the board.
+QByteArray encodeGameData(const GameData& data);
 QByteArray encodeCardTurned(int participant, int slot);
 // AllCardsReceived and ReadyForCard carry the number 1 and nothing else.
 QByteArray encodeSignal();

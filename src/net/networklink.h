@@ -2,9 +2,9 @@
 
 #include "blockport.h"
 #include "framecodec.h"
-#include "game/eventloopwait.h"
 #include "networkblock.h"
 #include "slottable.h"
+#include "timing/tickclock.h"
 
 #include <QObject>
 #include <QPointer>

@@ -2,8 +2,8 @@
 
 #include "statisticsfile.h"
 
-GameRecords::GameRecords(QString highScoreFile, QString statisticsFile, DateSource today)
-    : highScoreFile_(std::move(highScoreFile)), statisticsFile_(std::move(statisticsFile)),
+GameRecords::GameRecords(QString highScoreFile, QString statisticsFile, DateSource today, QObject* parent)
+    : QObject(parent), highScoreFile_(std::move(highScoreFile)), statisticsFile_(std::move(statisticsFile)),
       today_(std::move(today)) {}
 
 void GameRecords::loadHighScores() {
@@ -31,8 +31,8 @@ void GameRecords::recordGameEnd(const GameTallies& tallies, int playerCount) {
         saveHighScores();
 }
 
-FileWriteResult GameRecords::reported(const QString& path, FileWriteResult result) const {
-    if (!result && onWriteFailure_)
-        onWriteFailure_(path, result.reason);
+FileWriteResult GameRecords::reported(const QString& path, FileWriteResult result) {
+    if (!result)
+        Q_EMIT writeFailed(path, result.reason);
     return result;
 }

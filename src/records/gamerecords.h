@@ -1,9 +1,10 @@
 #pragma once
 
-#include "game/turnports.h"
 #include "highscoretable.h"
+#include "statentry.h"
 
 #include <QDate>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -11,16 +12,13 @@
 // The records a finished game reaches: the high-score table, held for the whole run and
 // written at every game end that entered results in it, and the statistics file, rewritten at
 // every game end.
-class GameRecords : public RecordsPort {
+class GameRecords : public QObject {
+    Q_OBJECT
 public:
     using DateSource = std::function<QDate()>;
-    // Told about each write that failed, with the file and the system's reason; results are
-    // lost then, and the user should know.
-    using WriteFailure = std::function<void(const QString& path, const QString& reason)>;
 
-    GameRecords(QString highScoreFile, QString statisticsFile, DateSource today = &QDate::currentDate);
-
-    void setWriteFailure(WriteFailure onFailure) { onWriteFailure_ = std::move(onFailure); }
+    GameRecords(QString highScoreFile, QString statisticsFile, DateSource today = &QDate::currentDate,
+                QObject* parent = nullptr);
 
     // At program start: the table from its file (defaults when there is none). Only the first
     // call reads it: a later one keeps the results of the run.
@@ -29,11 +27,18 @@ public:
     FileWriteResult saveHighScores();
     const HighScoreTable& highScores() const { return highScores_; }
 
-    void enterHighScore(const QString& name, quint32 points) override;
-    void recordGameEnd(const GameTallies& tallies, int playerCount) override;
+    void enterHighScore(const QString& name, quint32 points);
+    // At every game's end, after its results were entered: what the game changed reaches the
+    // files at once, so that no later end of the program can lose it.
+    void recordGameEnd(const GameTallies& tallies, int playerCount);
+
+Q_SIGNALS:
+    // A write failed, with the file and the system's reason; results are lost then, and the
+    // user should know.
+    void writeFailed(const QString& path, const QString& reason);
 
 private:
-    FileWriteResult reported(const QString& path, FileWriteResult result) const;
+    FileWriteResult reported(const QString& path, FileWriteResult result);
 
     QString highScoreFile_;
     QString statisticsFile_;
@@ -41,5 +46,4 @@ private:
     HighScoreTable highScores_;
     bool highScoresLoaded_ = false;
     bool highScoresEntered_ = false; // since they were last written
-    WriteFailure onWriteFailure_;
 };

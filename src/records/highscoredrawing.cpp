@@ -1,8 +1,8 @@
 #include "highscoredrawing.h"
 
-#include "board/canvas.h"
-#include "board/fonts.h"
 #include "highscoretable.h"
+#include "painting/canvas.h"
+#include "painting/fonts.h"
 
 #include <QCoreApplication>
 #include <QDate>

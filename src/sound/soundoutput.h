@@ -1,6 +1,5 @@
 #pragma once
 
-#include "game/turnports.h"
 #include "pcmwaveformat.h"
 #include "soundrecord.h"
 #include "waveoutdevice.h"
@@ -14,7 +13,7 @@
 
 // Plays the program's sounds, one at a time: a new sound ends the one still playing. A poll
 // timer notices the end of playback, closes the device and raises finished().
-class SoundOutput : public QObject, public SoundPort {
+class SoundOutput : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool showErrors READ showErrors WRITE setShowErrors)
     Q_PROPERTY(bool asynchronous READ isAsynchronous WRITE setAsynchronous)
@@ -36,7 +35,7 @@ public:
     void setMuted(bool on) { muted_ = on; }
 
     // Plays the program's sound of that name ("ppp1" .. "ppp5"), found without regard to case.
-    void playResource(const QString& name) override;
+    void playResource(const QString& name);
     void playRecord(const SoundRecord* record);
     void stop();
     void closeDevice();

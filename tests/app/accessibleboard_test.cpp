@@ -7,6 +7,7 @@
 #include "controls/ui/toolbutton.h"
 #include "game/computerplayer.h"
 #include "game/ui/newgamedialog.h"
+#include "shell/ui/helpwindow.h"
 #include "support/accessibilityevents.h"
 #include "support/mainwindowsurroundings.h"
 #include "support/modal.h"
@@ -14,10 +15,12 @@
 #include "support/qtprinters.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -53,25 +56,27 @@ private:
 class AccessibleBoardTest : public ::testing::Test, protected MainWindowSurroundings {
 protected:
     AccessibleBoardTest() {
-        newGameDialog = makeNewGameDialog(window, settings);
-        SorbelloWindows windows;
-        windows.newGameDialog = newGameDialog.get();
-        window.attachWindows(windows);
+        storeTwoHumanPlayers(settings);
         window.show();
     }
 
+    ImageView* boardView() { return part<ImageView>(window, "boardView"); }
+    ImageView* statusView() { return part<ImageView>(window, "statusView"); }
+    SevenSegmentDisplay* remainingDisplay() { return part<SevenSegmentDisplay>(window, "remainingDisplay"); }
+    QLabel* label(const char* name) { return part<QLabel>(window, name); }
+
     QAccessibleTableInterface* board() {
-        return QAccessible::queryAccessibleInterface(window.boardView)->tableInterface();
+        return QAccessible::queryAccessibleInterface(boardView())->tableInterface();
     }
     QString cellName(int slot) {
         return board()->cellAt((slot - 1) / 15, (slot - 1) % 15)->text(QAccessible::Name);
     }
     QString statusName() {
-        return QAccessible::queryAccessibleInterface(window.statusView)->text(QAccessible::Name);
+        return QAccessible::queryAccessibleInterface(statusView())->text(QAccessible::Name);
     }
     void clickSlot(int slot) {
         const Card& card = window.gameState().cards[slot];
-        QTest::mouseClick(window.boardView, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
+        QTest::mouseClick(boardView(), Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
     }
     // A card as the status names it.
     QString card(int slot) {
@@ -88,7 +93,6 @@ protected:
     }
 
     MainWindow window{appEnvironment()};
-    std::unique_ptr<NewGameDialog> newGameDialog;
 };
 
 } // namespace
@@ -105,54 +109,55 @@ TEST_F(AccessibleBoardTest, TheBoardIsATableOfSlotsThatTellsTurnedAndRemovedCard
     EXPECT_EQ(cellName(60), "Karte 60, verdeckt");
     QAccessibleInterface* last = board()->cellAt(3, 14);
     EXPECT_EQ(last->role(), QAccessible::Cell);
-    EXPECT_EQ(last->rect(), QRect(window.boardView->mapToGlobal(QPoint(612, 139)), QSize(40, 40)));
+    EXPECT_EQ(last->rect(), QRect(boardView()->mapToGlobal(QPoint(612, 139)), QSize(40, 40)));
 
     heard.clear();
     clickSlot(1);
     EXPECT_EQ(cellName(1), "Karte 1: " + builtInPictureName(state.cards[1].motif));
-    EXPECT_EQ(heard.count(window.boardView, QAccessible::NameChanged, 0), 1);
+    EXPECT_EQ(heard.count(boardView(), QAccessible::NameChanged, 0), 1);
     EXPECT_EQ(board()->cellAt(0, 0), last->parent()->child(0)) << "the same cell before and after";
 
     const int partner = slotWithMotif(state.cards[1].motif, 1);
     clickSlot(partner);
     EXPECT_EQ(cellName(1), "leer");
     EXPECT_EQ(cellName(partner), "leer");
-    EXPECT_EQ(heard.count(window.boardView, QAccessible::NameChanged, partner - 1), 2)
-        << "turned, then removed";
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.remainingDisplay)->text(QAccessible::Name),
+    EXPECT_EQ(heard.count(boardView(), QAccessible::NameChanged, partner - 1), 2) << "turned, then removed";
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(remainingDisplay())->text(QAccessible::Name),
               "Restpunkte: 29");
-    EXPECT_GE(heard.count(window.remainingDisplay, QAccessible::NameChanged), 1);
+    EXPECT_GE(heard.count(remainingDisplay(), QAccessible::NameChanged), 1);
 }
 
 TEST_F(AccessibleBoardTest, TheCountersAreHeardWithTheirCaptionsAndTheToolButtonsPress) {
     const auto heard = [](QWidget* widget) {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     };
-    EXPECT_EQ(heard(window.knownGroupsLabel), "Anzahl vollständig aufgedeckter Kartenpaare: 00");
+    EXPECT_EQ(heard(label("knownGroupsLabel")), "Anzahl vollständig aufgedeckter Kartenpaare: 00");
     startGameThroughDialog(window);
-    EXPECT_EQ(heard(window.knownGroupsLabel), "Anzahl vollständig aufgedeckter Kartenpaare: 0");
-    EXPECT_EQ(heard(window.remainingDisplay), "Restpunkte: 30");
+    EXPECT_EQ(heard(label("knownGroupsLabel")), "Anzahl vollständig aufgedeckter Kartenpaare: 0");
+    EXPECT_EQ(heard(remainingDisplay()), "Restpunkte: 30");
     // The captions label their counters, so a screen reader does not read them once more alone.
     for (auto [caption, counter] :
-         {std::pair<QWidget*, QWidget*>{window.knownGroupsCaption, window.knownGroupsLabel},
-          {window.remainingCaption, window.remainingDisplay}}) {
+         {std::pair<QWidget*, QWidget*>{label("knownGroupsCaption"), label("knownGroupsLabel")},
+          {label("remainingCaption"), remainingDisplay()}}) {
         const auto labels = QAccessible::queryAccessibleInterface(counter)->relations(QAccessible::Label);
         ASSERT_EQ(labels.size(), 1);
         EXPECT_EQ(labels.front().first->object(), caption);
     }
 
-    QStringList topics;
-    window.showHelpTopic = [&](const QString& topic) { topics << topic; };
-    QAccessibleActionInterface* help =
-        QAccessible::queryAccessibleInterface(window.helpButton)->actionInterface();
+    ToolButton* helpButton = part<ToolButton>(window, "helpButton");
+    QAccessibleActionInterface* help = QAccessible::queryAccessibleInterface(helpButton)->actionInterface();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->actionNames().contains(QAccessibleActionInterface::pressAction()));
     help->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(topics, QStringList{"hauptue"});
-    window.helpButton->setEnabled(false);
+    HelpWindow* helpWindow = madeWindow<HelpWindow>();
+    ASSERT_NE(helpWindow, nullptr);
+    EXPECT_TRUE(helpWindow->isVisible());
+    EXPECT_EQ(helpWindow->browser()->source(), helpTopicUrl("hauptue"));
+    helpWindow->close();
+    helpButton->setEnabled(false);
     EXPECT_FALSE(help->actionNames().contains(QAccessibleActionInterface::pressAction()));
     help->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(topics.size(), 1) << "a disabled button does nothing";
+    EXPECT_FALSE(helpWindow->isVisible()) << "a disabled button does nothing";
 }
 
 TEST_F(AccessibleBoardTest, TheKeyboardMarkIsTheFocusedCell) {
@@ -160,7 +165,7 @@ TEST_F(AccessibleBoardTest, TheKeyboardMarkIsTheFocusedCell) {
     startGameThroughDialog(window);
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    BoardFrame* keys = window.boardFrame;
+    BoardFrame* keys = part<BoardFrame>(window, "boardFrame");
     ASSERT_TRUE(keys->hasFocus());
     const auto focused = [&](int slot) {
         return board()->cellAt((slot - 1) / 15, (slot - 1) % 15)->state().focused;
@@ -172,10 +177,10 @@ TEST_F(AccessibleBoardTest, TheKeyboardMarkIsTheFocusedCell) {
     ASSERT_EQ(keys->focusedSlot(), 2);
     EXPECT_TRUE(focused(2));
     EXPECT_FALSE(focused(1));
-    EXPECT_EQ(heard.count(window.boardView, QAccessible::Focus, 1), 1);
-    EXPECT_EQ(heard.count(window.boardView, QAccessible::Focus, 0), 1);
+    EXPECT_EQ(heard.count(boardView(), QAccessible::Focus, 1), 1);
+    EXPECT_EQ(heard.count(boardView(), QAccessible::Focus, 0), 1);
 
-    QTest::mouseClick(window.boardView, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseClick(boardView(), Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_FALSE(focused(2)) << "the mouse takes the mark away";
 }
 
@@ -208,7 +213,7 @@ TEST_F(AccessibleBoardTest, TheStatusStripReadsPointsAndWhoseTurnItIsAndAnnounce
     EXPECT_EQ(cellName(first), QStringLiteral("Karte %1, verdeckt").arg(first)) << "turned back";
     EXPECT_EQ(statusName(), "Spieler 1 deckte auf: " + card(first) + "; " + card(other) +
                                 ". Spieler 1: 1 Punkt; Spieler 2: 0 Punkte, am Zug");
-    EXPECT_EQ(heard.count(window.statusView, QAccessible::NameChanged), 4)
+    EXPECT_EQ(heard.count(statusView(), QAccessible::NameChanged), 4)
         << "each card, the end of the turn, the next player";
 }
 
@@ -219,7 +224,7 @@ TEST_F(AccessibleBoardTest, TheCardsAComputerPlayerTurnsAreHeardAndStayReadableW
         dialog->kindLists[1]->setCurrentIndex(1); // "Computer-Spieler (Dumm)"
         dialog->startButton->click();
     });
-    window.newGameAction->trigger();
+    part<QAction>(window, "newGameAction")->trigger();
     const GameState& state = window.gameState();
     ASSERT_TRUE(state.players[2].isComputer);
     // Spieler 1 misses, then the computer moves until it misses too.

@@ -122,19 +122,19 @@ QByteArray framed(MessageType type, const QByteArray& payload, qint32 id) {
 
 // Anna plays at the caller, Bert here.
 QByteArray invitation(qint32 id) {
-    GameState inviting;
+    Invitation inviting;
     inviting.playerCount = 2;
-    inviting.players[1] = Player{QStringLiteral("Anna"), 0, false, false, 0};
-    inviting.players[2] = Player{QStringLiteral("Bert"), 0, false, true, 0};
+    inviting.players[0] = InvitedPlayer{QStringLiteral("Anna"), false, false};
+    inviting.players[1] = InvitedPlayer{QStringLiteral("Bert"), false, true};
     return framed(MessageType::Invitation, encodeInvitation(inviting), id);
 }
 
 // The small pairs board: motif m on slots m and m + 30.
 QByteArray smallPairsBoard(qint32 id) {
-    GameState inviting;
-    for (int k = 1; k <= kSlotCount; ++k)
-        inviting.cards[k].motif = (k - 1) % 30 + 1;
-    return framed(MessageType::GameData, encodeGameData(inviting, 60, false, true), id);
+    GameData inviting{60, false, false, true, {}};
+    for (int k = 1; k <= 120; ++k)
+        inviting.motifs[k] = (k - 1) % 30 + 1;
+    return framed(MessageType::GameData, encodeGameData(inviting), id);
 }
 
 class CallersTest : public ::testing::Test, protected MainWindowSurroundings {
@@ -142,10 +142,10 @@ protected:
     void SetUp() override {
         window = std::make_unique<MainWindow>(appEnvironment());
         window->show();
-        port = window->networkLink.serverPort();
+        port = window->networkLink().serverPort();
     }
 
-    bool online() const { return window->networkLink.isOnline(); }
+    bool online() const { return window->networkLink().isOnline(); }
 
     // Steps: a caller connects, is taken, and hangs up; the window has seen it go.
     void callAndHangUp(std::vector<Script::Step>& steps) {
@@ -217,7 +217,7 @@ TEST_F(CallersTest, HangUpsWhileTheMessageIsOpenNeitherCrashNorStackMessages) {
     EXPECT_EQ(script.mostOpenAtOnce(kLost), 1);
     EXPECT_EQ(script.shown(kLost), 1) << "hang-ups while the message is open add none";
     EXPECT_TRUE(openBoxes(kLost).isEmpty());
-    EXPECT_TRUE(window->networkLink.listening());
+    EXPECT_TRUE(window->networkLink().listening());
 }
 
 TEST_F(CallersTest, ACallerGoneWhileItsInvitationIsAskedLeavesNothingBehind) {
@@ -343,7 +343,8 @@ TEST_F(CallersTest, AGameLostInMidTurnShowsEveryCardOfTheTurnFaceDown) {
     EXPECT_FALSE(state.gameRunning);
     EXPECT_FALSE(state.cards[1].faceUp);
     const Card& card = state.cards[1];
-    EXPECT_EQ(window->boardView->shownImage().copy(card.left, card.top, 40, 40), window->images().cardBack)
+    EXPECT_EQ(part<ImageView>(*window, "boardView")->shownImage().copy(card.left, card.top, 40, 40),
+              window->images().cardBack)
         << "the card of the turn that never ended lies face down again";
 }
 

@@ -3,7 +3,6 @@
 
 #include "app/ui/mainwindow.h"
 #include "app/ui/sorbelloprogram.h"
-#include "board/fonts.h"
 #include "cards/ui/cardeditor.h"
 #include "cards/ui/sheetloading.h"
 #include "controls/ui/captionband.h"
@@ -15,12 +14,14 @@
 #include "game/ui/newgamedialog.h"
 #include "net/ui/addressdialog.h"
 #include "net/ui/progresswindow.h"
+#include "painting/fonts.h"
 #include "records/highscoredrawing.h"
 #include "records/highscoretable.h"
 #include "records/ui/highscorewindow.h"
 #include "records/ui/statisticsdialog.h"
 #include "records/ui/writefailuremessage.h"
 #include "shell/ui/aboutdialog.h"
+#include "shell/ui/helpwindow.h"
 #include "shell/ui/optionsdialog.h"
 #include "shell/ui/protocolwindow.h"
 #include "shell/ui/shellcommands.h"
@@ -277,7 +278,6 @@ public:
         SorbelloProgram program(appEnvironment());
         program.show();
         MainWindow& main = program.mainWindow();
-        const SorbelloWindows& windows = program.windows();
         look(QStringLiteral("main"), &main);
         const auto shown = [&](const QString& name, QWidget* window) {
             window->show();
@@ -292,35 +292,49 @@ public:
             });
             open();
         };
-        shown(QStringLiteral("newGame"), windows.newGameDialog);
-        windows.newGameDialog->numbersLamp->setChecked(true);
-        shown(QStringLiteral("newGameNumbers"), windows.newGameDialog);
-        shown(QStringLiteral("address"), windows.addressDialog);
+        const auto command = [&main](const char* name) {
+            return [&main, name] { part<QAction>(main, name)->trigger(); };
+        };
+        onNextModal([&](QWidget* window) {
+            auto* newGame = qobject_cast<NewGameDialog*>(window);
+            ASSERT_NE(newGame, nullptr);
+            look(QStringLiteral("newGame"), newGame);
+            newGame->numbersLamp->setChecked(true);
+            look(QStringLiteral("newGameNumbers"), newGame);
+            // A participant at another computer: the start asks for its address.
+            newGame->networkLamps[0]->setChecked(true);
+            modal(QStringLiteral("address"), [newGame] { newGame->startButton->click(); });
+            newGame->networkLamps[0]->setChecked(false);
+            newGame->close();
+        });
+        command("newGameAction")();
+        // The windows of a network start, of the debug protocol and of the help, which the tour
+        // does not reach the way a player does, and the end of a drawn game.
+        ProgressWindow progress(QImage{});
         for (const char* step :
              {"Computer wird gesucht...", "Computer gefunden.\r\nTeilnehmer werden gefragt...",
               "Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."}) {
-            windows.progressWindow->showProgress(QCoreApplication::translate("NewGameDialog", step));
-            look(QStringLiteral("progress"), windows.progressWindow);
+            progress.showProgress(QCoreApplication::translate("NewGameDialog", step));
+            look(QStringLiteral("progress"), &progress);
         }
-        windows.progressWindow->hide();
-        shown(QStringLiteral("options"), windows.optionsDialog);
-        shown(QStringLiteral("about"), windows.aboutDialog);
-        modal(QStringLiteral("statistics"), [&] { main.showStatistics(); });
-        shown(QStringLiteral("highScores"), windows.highScoreWindow);
-        shown(QStringLiteral("cardEditor"), windows.cardEditor);
-        shown(QStringLiteral("protocol"), windows.protocolWindow);
+        progress.hide();
+        modal(QStringLiteral("options"), command("optionsAction"));
+        modal(QStringLiteral("about"), command("aboutAction"));
+        modal(QStringLiteral("statistics"), command("statisticsAction"));
+        modal(QStringLiteral("highScores"), command("highScoresAction"));
+        modal(QStringLiteral("cardEditor"), command("cardEditorAction"));
+        ProtocolWindow protocol;
+        shown(QStringLiteral("protocol"), &protocol);
+        HelpWindow help;
         for (const char* topic : {"hauptue", "bedien", "optio", "editor", "netzwerk", "gibtsnicht"}) {
-            main.showHelpTopic(QString::fromLatin1(topic));
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (window->objectName() == u"HelpWindow" && window->isVisible()) {
-                    look(QStringLiteral("help"), window);
-                    window->hide();
-                }
+            help.showTopic(QString::fromLatin1(topic));
+            look(QStringLiteral("help"), &help);
+            help.hide();
         }
+        EndDialog end(QImage{}, QImage{});
         modal(QStringLiteral("draw"), [&] {
-            windows.endDialog->showResult(
-                {QCoreApplication::translate("TurnFlow", "Dieses Spiel ist leider..."),
-                 QCoreApplication::translate("TurnFlow", "...unentschieden!"), QString()});
+            end.showResult({QCoreApplication::translate("TurnFlow", "Dieses Spiel ist leider..."),
+                            QCoreApplication::translate("TurnFlow", "...unentschieden!"), QString()});
         });
 
         // A whole game: the strip and the board at work, the questions while it runs, its end.
@@ -330,9 +344,9 @@ public:
             dialog->kindLists[1]->setCurrentIndex(0); // two players at this computer
             dialog->startButton->click();
         });
-        main.newGameAction->trigger();
-        main.newGameAction->trigger(); // abandon the game? No
-        main.close();                  // quit while it runs? No
+        command("newGameAction")();
+        command("newGameAction")(); // abandon the game? No
+        main.close();               // quit while it runs? No
         look(QStringLiteral("playing"), &main);
         GameState& state = main.gameState();
         bool ended = false;
@@ -369,13 +383,16 @@ public:
         QImage sheet;
         loadCurrentSheet(dir.filePath(QStringLiteral("fehlt.pbd")), sheet, &main);
         settings.setValue(QStringLiteral("gesamtlevel"), QStringLiteral("schwer"));
-        NewGameDialog* newGame = windows.newGameDialog;
-        newGame->show();
-        for (CompletingEdit* name : newGame->nameEdits)
-            name->clear();
-        newGame->startButton->click();
-        look(QStringLiteral("newGameWarned"), newGame);
-        newGame->hide();
+        onNextModal([&](QWidget* window) {
+            auto* newGame = qobject_cast<NewGameDialog*>(window);
+            ASSERT_NE(newGame, nullptr);
+            for (CompletingEdit* name : newGame->nameEdits)
+                name->clear();
+            newGame->startButton->click();
+            look(QStringLiteral("newGameWarned"), newGame);
+            newGame->close();
+        });
+        command("newGameAction")();
     }
 };
 

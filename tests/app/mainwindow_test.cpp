@@ -38,21 +38,22 @@ class MainWindowTest : public ::testing::Test, protected MainWindowSurroundings 
 protected:
     void open() {
         window = std::make_unique<MainWindow>(appEnvironment());
-        newGameDialog = makeNewGameDialog(*window, settings);
-        endDialog = std::make_unique<EndDialog>(window->panelTexture(), window->images().texture);
-        SorbelloWindows windows;
-        windows.newGameDialog = newGameDialog.get();
-        windows.endDialog = endDialog.get();
-        window->attachWindows(windows);
+        storeTwoHumanPlayers(settings);
         window->show();
     }
+
+    ImageView* boardView() { return part<ImageView>(*window, "boardView"); }
+    ImageView* statusView() { return part<ImageView>(*window, "statusView"); }
+    BoardFrame* boardFrame() { return part<BoardFrame>(*window, "boardFrame"); }
+    SevenSegmentDisplay* remainingDisplay() { return part<SevenSegmentDisplay>(*window, "remainingDisplay"); }
+    QAction* action(const char* name) { return part<QAction>(*window, name); }
 
     // Two human players on the small pairs board.
     void startGame() { startGameThroughDialog(*window); }
 
     void clickSlot(int slot) {
         const Card& card = window->gameState().cards[slot];
-        QTest::mouseClick(window->boardView, Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
+        QTest::mouseClick(boardView(), Qt::LeftButton, {}, QPoint(card.left + 20, card.top + 20));
     }
 
     int partnerOf(int slot) const {
@@ -64,17 +65,15 @@ protected:
     }
 
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<NewGameDialog> newGameDialog;
-    std::unique_ptr<EndDialog> endDialog;
 };
 
 TEST_F(MainWindowTest, ShowsTheFormWithItsMenuAndKeys) {
     open();
     EXPECT_EQ(window->windowTitle(), "Sorbello");
     EXPECT_EQ(window->centralWidget()->size(), QSize(697, 264));
-    EXPECT_EQ(window->boardView->size(), QSize(662, 183));
-    EXPECT_EQ(window->statusView->size(), QSize(377, 33));
-    EXPECT_FALSE(window->boardView->isEnabled()) << "no clicks before the first game";
+    EXPECT_EQ(boardView()->size(), QSize(662, 183));
+    EXPECT_EQ(statusView()->size(), QSize(377, 33));
+    EXPECT_FALSE(boardView()->isEnabled()) << "no clicks before the first game";
 
     QStringList items;
     for (QAction* menu : window->menuBar()->actions()) {
@@ -113,7 +112,7 @@ TEST_F(MainWindowTest, ShowsTheFormWithItsMenuAndKeys) {
                                   "&Vuko-Homepage aufsuchen",
                                   "-",
                                   "Über &Sorbello F9"}));
-    EXPECT_FALSE(window->debugDumpAction->isVisible());
+    EXPECT_FALSE(action("debugDumpAction")->isVisible());
 }
 
 TEST_F(MainWindowTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
@@ -132,7 +131,7 @@ TEST_F(MainWindowTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
     EXPECT_EQ(window->images().cardBack, grey);
 
     int red = 0;
-    const QImage& screen = window->boardView->shownImage();
+    const QImage& screen = boardView()->shownImage();
     ASSERT_EQ(screen.size(), QSize(662, 183));
     for (int y = 20; y < 90; ++y)
         for (int x = 0; x < screen.width(); ++x)
@@ -141,7 +140,7 @@ TEST_F(MainWindowTest, TheFirstStartUsesDefaultsAndShowsTheTitlePicture) {
 
     QImage strip(377, 33, QImage::Format_RGB32);
     paintStatusStrip(strip, GameState());
-    EXPECT_EQ(window->statusView->shownImage(), strip) << "Kein Spiel aktiv";
+    EXPECT_EQ(statusView()->shownImage(), strip) << "Kein Spiel aktiv";
 }
 
 TEST_F(MainWindowTest, TheFirstShowTakesTheStoredSettings) {
@@ -160,7 +159,7 @@ TEST_F(MainWindowTest, TheFirstShowTakesTheStoredSettings) {
     EXPECT_EQ(window->images().cardBack, red);
     EXPECT_EQ(window->backgroundColour(), 255u);
     EXPECT_TRUE(window->coverShown());
-    EXPECT_TRUE(window->coverBackgroundAction->isChecked());
+    EXPECT_TRUE(action("coverBackgroundAction")->isChecked());
 }
 
 TEST_F(MainWindowTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
@@ -168,30 +167,29 @@ TEST_F(MainWindowTest, ANewGameIsDealtAndCardsTurnOnTheScreen) {
     startGame();
     const GameState& state = window->gameState();
     ASSERT_TRUE(state.gameRunning);
-    EXPECT_TRUE(window->boardView->isEnabled());
-    EXPECT_EQ(window->remainingDisplay->value(), 30);
-    EXPECT_EQ(cardAt(window->boardView->shownImage(), state.cards[60]), window->images().cardBack);
+    EXPECT_TRUE(boardView()->isEnabled());
+    EXPECT_EQ(remainingDisplay()->value(), 30);
+    EXPECT_EQ(cardAt(boardView()->shownImage(), state.cards[60]), window->images().cardBack);
 
     const QPoint insideFirst(state.cards[1].left + 20, state.cards[1].top + 20);
-    QTest::mouseClick(window->boardView, Qt::RightButton, {}, insideFirst);
+    QTest::mouseClick(boardView(), Qt::RightButton, {}, insideFirst);
     EXPECT_FALSE(state.cards[1].faceUp) << "only the left button turns a card";
-    QTest::mouseClick(window->boardView, Qt::LeftButton, {},
-                      QPoint(state.cards[1].left, state.cards[1].top + 20));
+    QTest::mouseClick(boardView(), Qt::LeftButton, {}, QPoint(state.cards[1].left, state.cards[1].top + 20));
     EXPECT_FALSE(state.cards[1].faceUp) << "a card's outermost column does not count";
-    EXPECT_TRUE(window->boardView->isEnabled());
+    EXPECT_TRUE(boardView()->isEnabled());
 
     clickSlot(1);
     EXPECT_TRUE(state.cards[1].faceUp);
     QImage face = makeCardImage();
     drawCardFace(face, state.cards[1].motif, state.settings.motifKind, window->images().sheet);
-    EXPECT_EQ(cardAt(window->boardView->shownImage(), state.cards[1]), face);
+    EXPECT_EQ(cardAt(boardView()->shownImage(), state.cards[1]), face);
     EXPECT_EQ(cardAt(window->images().board, state.cards[1]), face);
 
     clickSlot(partnerOf(1));
     EXPECT_FALSE(state.cards[1].present);
     EXPECT_EQ(state.players[1].score, 1);
-    EXPECT_EQ(window->remainingDisplay->value(), 29);
-    EXPECT_NE(cardAt(window->boardView->shownImage(), state.cards[1]), face) << "the found card is gone";
+    EXPECT_EQ(remainingDisplay()->value(), 29);
+    EXPECT_NE(cardAt(boardView()->shownImage(), state.cards[1]), face) << "the found card is gone";
 }
 
 TEST_F(MainWindowTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
@@ -224,8 +222,8 @@ TEST_F(MainWindowTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
     EXPECT_EQ(shown.closing, "Sie haben das Spiel gewonnen!");
     QImage strip(377, 33, QImage::Format_RGB32);
     paintStatusStrip(strip, state);
-    EXPECT_EQ(window->statusView->shownImage(), strip);
-    EXPECT_EQ(window->remainingDisplay->value(), 0);
+    EXPECT_EQ(statusView()->shownImage(), strip);
+    EXPECT_EQ(remainingDisplay()->value(), 0);
 }
 
 // An idle program must sleep: only a local computer to move may keep a timer of ours running.
@@ -239,7 +237,7 @@ TEST_F(MainWindowTest, NoTimerRunsUnlessALocalComputerIsToMove) {
         dialog->kindLists[1]->setCurrentIndex(3); // "Unbesiegbar"
         dialog->startButton->click();
     });
-    window->newGameAction->trigger();
+    action("newGameAction")->trigger();
     const GameState& state = window->gameState();
     ASSERT_TRUE(state.gameRunning);
     ASSERT_TRUE(state.players[2].isComputer);
@@ -343,14 +341,14 @@ TEST_F(MainWindowTest, AnEndFromOutsideClosesTheOpenQuestionAndQuitsWithoutAskin
         QCoreApplication::exit(1);
     });
     stuck.start(5000);
-    QTimer::singleShot(0, window->newGameAction, &QAction::trigger);
+    QTimer::singleShot(0, action("newGameAction"), &QAction::trigger);
 
     EXPECT_EQ(QApplication::exec(), 0);
     // The last window's close asked the application to quit; later tests must not see that.
     QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
     EXPECT_EQ(asked, QStringList{QStringLiteral("Frage...")});
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(newGameDialog->isVisible());
+    EXPECT_FALSE(madeWindow<NewGameDialog>()->isVisible());
     EXPECT_TRUE(window->gameState().abortRequested);
     EXPECT_EQ(reopenedSettings().value(QStringLiteral("fadeHide")), "300");
 }
@@ -360,7 +358,7 @@ TEST_F(MainWindowTest, RefusingToAbandonAGameKeepsIt) {
     startGame();
     clickSlot(1);
     answerNextMessageBox(QMessageBox::No);
-    window->newGameAction->trigger();
+    action("newGameAction")->trigger();
     EXPECT_TRUE(window->gameState().gameRunning);
     EXPECT_TRUE(window->gameState().cards[1].faceUp);
 }
@@ -368,7 +366,7 @@ TEST_F(MainWindowTest, RefusingToAbandonAGameKeepsIt) {
 TEST_F(MainWindowTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
     open();
     startGame();
-    ASSERT_TRUE(window->boardView->isEnabled()) << "a human was to move";
+    ASSERT_TRUE(boardView()->isEnabled()) << "a human was to move";
     answerNextMessageBox(QMessageBox::Yes);
     onNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<NewGameDialog*>(modal);
@@ -376,13 +374,13 @@ TEST_F(MainWindowTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
         dialog->kindLists[0]->setCurrentIndex(2);
         dialog->startButton->click();
     });
-    window->newGameAction->trigger();
+    action("newGameAction")->trigger();
     const GameState& state = window->gameState();
     ASSERT_TRUE(state.gameRunning);
     ASSERT_TRUE(state.players[1].isComputer);
     clickSlot(1);
     EXPECT_FALSE(state.cards[1].faceUp) << "the computer's turn";
-    EXPECT_FALSE(window->boardView->isEnabled());
+    EXPECT_FALSE(boardView()->isEnabled());
 }
 
 TEST_F(MainWindowTest, SpaceTurnsExactlyTheMarkedCardAndNothingWhileTheBoardTakesNoInput) {
@@ -390,7 +388,7 @@ TEST_F(MainWindowTest, SpaceTurnsExactlyTheMarkedCardAndNothingWhileTheBoardTake
     startGame();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    BoardFrame* keys = window->boardFrame;
+    BoardFrame* keys = boardFrame();
     ASSERT_TRUE(keys->hasFocus()) << "the board has the keys after the new-game dialog";
     const GameState& state = window->gameState();
     const auto faceUpCount = [&] {
@@ -409,7 +407,7 @@ TEST_F(MainWindowTest, SpaceTurnsExactlyTheMarkedCardAndNothingWhileTheBoardTake
     QTest::keyClick(keys, Qt::Key_Space);
     EXPECT_TRUE(state.cards[17].faceUp);
     EXPECT_EQ(faceUpCount(), 1);
-    EXPECT_EQ(cardAt(window->boardView->shownImage(), state.cards[17]),
+    EXPECT_EQ(cardAt(boardView()->shownImage(), state.cards[17]),
               cardAt(window->images().board, state.cards[17]));
 
     window->turnFlow().setBoardInput(false, TurnFlow::BoardInputSite::CardPressed);
@@ -427,13 +425,13 @@ TEST_F(MainWindowTest, TheKeyboardMarkLiesOnlyInTheGapAndGoesWithTheMouse) {
     startGame();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window->boardFrame, Qt::Key_End);
-    QTest::keyClick(window->boardFrame, Qt::Key_Left);
+    QTest::keyClick(boardFrame(), Qt::Key_End);
+    QTest::keyClick(boardFrame(), Qt::Key_Left);
     const GameState& state = window->gameState();
     const Card& marked = state.cards[59];
-    ASSERT_EQ(window->boardFrame->focusedSlot(), 59);
-    const QImage board = window->boardView->shownImage();
-    const QImage seen = window->boardView->grab().toImage().convertToFormat(board.format());
+    ASSERT_EQ(boardFrame()->focusedSlot(), 59);
+    const QImage board = boardView()->shownImage();
+    const QImage seen = boardView()->grab().toImage().convertToFormat(board.format());
     ASSERT_EQ(seen.size(), board.size());
     for (int k = 1; k <= state.cardCount(); ++k)
         ASSERT_EQ(cardAt(seen, state.cards[k]), cardAt(board, state.cards[k])) << "card " << k;
@@ -441,19 +439,19 @@ TEST_F(MainWindowTest, TheKeyboardMarkLiesOnlyInTheGapAndGoesWithTheMouse) {
     EXPECT_EQ(seen.pixelColor(marked.left + 41, marked.top - 2), QColor(255, 255, 0));
     EXPECT_EQ(seen.pixelColor(marked.left + 42, marked.top + 42), QColor(Qt::black));
 
-    QTest::mouseClick(window->boardView, Qt::RightButton, {}, QPoint(marked.left + 20, marked.top + 20));
-    EXPECT_FALSE(window->boardFrame->isMarkShown());
-    EXPECT_EQ(window->boardView->grab().toImage().convertToFormat(board.format()), board);
+    QTest::mouseClick(boardView(), Qt::RightButton, {}, QPoint(marked.left + 20, marked.top + 20));
+    EXPECT_FALSE(boardFrame()->isMarkShown());
+    EXPECT_EQ(boardView()->grab().toImage().convertToFormat(board.format()), board);
 }
 
 TEST_F(MainWindowTest, TheCoverTogglesAndAChosenColourWaitsForIt) {
     open();
-    window->coverBackgroundAction->trigger();
+    action("coverBackgroundAction")->trigger();
     EXPECT_TRUE(window->coverShown());
-    EXPECT_TRUE(window->coverBackgroundAction->isChecked());
-    window->coverBackgroundAction->trigger();
+    EXPECT_TRUE(action("coverBackgroundAction")->isChecked());
+    action("coverBackgroundAction")->trigger();
     EXPECT_FALSE(window->coverShown());
-    EXPECT_FALSE(window->coverBackgroundAction->isChecked());
+    EXPECT_FALSE(action("coverBackgroundAction")->isChecked());
 
     onNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<QColorDialog*>(modal);
@@ -461,12 +459,12 @@ TEST_F(MainWindowTest, TheCoverTogglesAndAChosenColourWaitsForIt) {
         dialog->setCurrentColor(QColor(0, 128, 0));
         dialog->accept();
     });
-    window->backgroundColourAction->trigger();
+    action("backgroundColourAction")->trigger();
     EXPECT_EQ(window->backgroundColour(), 0x008000u);
     EXPECT_FALSE(window->coverShown()) << "choosing a colour does not switch the cover on";
 
     onNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-    window->backgroundColourAction->trigger();
+    action("backgroundColourAction")->trigger();
     EXPECT_EQ(window->backgroundColour(), 0x008000u) << "cancelling keeps the colour";
 }
 

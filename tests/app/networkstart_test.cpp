@@ -7,7 +7,10 @@
 #include "net/ui/addressdialog.h"
 #include "net/ui/progresswindow.h"
 #include "records/settingsstore.h"
+#include "support/mainwindowsurroundings.h"
+#include "timing/tickclock.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -86,13 +89,12 @@ protected:
                     if (aborted)
                         return;
                     stuck = true;
-                    progress->aborted = true;
                     progress->close();
                 });
             });
-        program->mainWindow().newGameAction->trigger();
+        part<QAction>(program->mainWindow(), "newGameAction")->trigger();
         EXPECT_FALSE(program->mainWindow().gameState().gameRunning);
-        EXPECT_FALSE(program->windows().progressWindow->isVisible());
+        EXPECT_FALSE(madeWindow<ProgressWindow>()->isVisible());
         return stuck ? QStringLiteral("(the progress window took no input)") : message;
     }
 
@@ -128,8 +130,8 @@ TEST_F(NetworkStartTest, EscapeInTheProgressWindowEndsTheSearchForTheComputer) {
     // A computer that is already connected here reaches no new online state by calling out,
     // so the start keeps searching.
     QTcpSocket caller;
-    caller.connectToHost(QHostAddress::LocalHost, program->mainWindow().networkLink.serverPort());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return program->mainWindow().networkLink.isOnline(); }));
+    caller.connectToHost(QHostAddress::LocalHost, program->mainWindow().networkLink().serverPort());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return program->mainWindow().networkLink().isOnline(); }));
     EXPECT_EQ(abortNetworkStart(QStringLiteral("Computer wird gesucht..."),
                                 [](ProgressWindow* progress) {
                                     QTest::keyClick(progress->windowHandle(), Qt::Key_Escape);

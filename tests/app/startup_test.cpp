@@ -4,7 +4,9 @@
 #include "records/gamerecords.h"
 #include "support/activetimers.h"
 #include "support/mainwindowsurroundings.h"
+#include "support/modal.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -146,9 +148,15 @@ TEST_F(StartUpTest, EveryWindowCarriesTheProgramIconAtEveryDesktopSize) {
     QList<QSize> sizes;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         sizes << QSize(size, size);
-    for (QWidget* window : QList<QWidget*>{&program.mainWindow(), program.windows().newGameDialog.get()}) {
-        const QIcon icon = window->windowIcon();
-        EXPECT_EQ(icon.availableSizes(), sizes) << window->objectName().toStdString();
+    QIcon dialogIcon;
+    onNextModal([&dialogIcon](QWidget* modal) {
+        dialogIcon = modal->windowIcon();
+        modal->close();
+    });
+    part<QAction>(program.mainWindow(), "newGameAction")->trigger();
+    for (const auto& [name, icon] : {std::pair{"mainWindow", program.mainWindow().windowIcon()},
+                                     std::pair{"newGameDialog", dialogIcon}}) {
+        EXPECT_EQ(icon.availableSizes(), sizes) << name;
         EXPECT_EQ(icon.pixmap(QSize(48, 48)).size(), QSize(48, 48)) << "the pictures are carried";
     }
 }

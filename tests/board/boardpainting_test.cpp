@@ -1,4 +1,5 @@
 #include "board/boardpainting.h"
+#include "painting/tiling.h"
 
 #include <QPainter>
 

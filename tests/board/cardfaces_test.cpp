@@ -1,5 +1,5 @@
 #include "board/cardfaces.h"
-#include "board/fonts.h"
+#include "painting/fonts.h"
 
 #include <QFontMetrics>
 #include <QPainter>

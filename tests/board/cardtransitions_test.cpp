@@ -5,6 +5,7 @@
 #include "board/fadeengine.h"
 #include "game/gamerandom.h"
 #include "game/gamestate.h"
+#include "painting/tiling.h"
 #include "records/programoptions.h"
 
 #include <QImage>

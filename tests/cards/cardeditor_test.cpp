@@ -56,7 +56,7 @@ struct ScriptedDialogs {
 class CardEditorTest : public ::testing::Test {
 protected:
     CardEditor* makeEditor() {
-        editors_.push_back(std::make_unique<CardEditor>(QImage(), HelpRequest(), answers_.dialogs()));
+        editors_.push_back(std::make_unique<CardEditor>(QImage(), answers_.dialogs()));
         return editors_.back().get();
     }
     QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }

@@ -1,6 +1,6 @@
 #include "controls/ui/captionband.h"
 
-#include "board/fonts.h"
+#include "painting/fonts.h"
 
 #include <QImage>
 

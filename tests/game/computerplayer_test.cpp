@@ -4,8 +4,6 @@
 #include "game/turnflow.h"
 #include "support/gametable.h"
 
-#include <QTimer>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +23,8 @@ protected:
 
     GameRandom random{17};
     ComputerPlayer computer{state, flow, random, clock};
+    QMetaObject::Connection woken =
+        QObject::connect(&flow, &TurnFlow::turnChanged, &computer, &ComputerPlayer::wake);
 };
 
 Player computerOf(int level, bool network = false) {
@@ -109,26 +109,22 @@ TEST_F(ComputerPlayerTest, MovesOnlyForLocalComputersAndOnlyAfterThinking) {
 }
 
 TEST_F(ComputerPlayerTest, TheTimerRestsWhileAMoveIsMade) {
-    QTimer timer;
-    timer.setInterval(10);
-    timer.start();
-    computer.setTimer(&timer);
     startGame({computerOf(3), human()});
     state.cards[3].revealCount = 1;
     state.cards[33].revealCount = 1;
     bool activeDuringMove = true;
-    wait.duringNextPause = [&] { activeDuringMove = timer.isActive(); };
+    wait.duringNextPause = [&] { activeDuringMove = computer.timerActive(); };
     tickAfterThinking();
     EXPECT_FALSE(activeDuringMove);
-    EXPECT_TRUE(timer.isActive()) << "a found pair lets the computer go on";
+    EXPECT_TRUE(computer.timerActive()) << "a found pair lets the computer go on";
 
     // Nothing known: a miss, and the human's turn needs no tick.
     tickAfterThinking();
     ASSERT_EQ(state.currentPlayer, 2);
-    EXPECT_FALSE(timer.isActive());
+    EXPECT_FALSE(computer.timerActive());
     click(1);
     click(2);
-    EXPECT_TRUE(timer.isActive()) << "the human missed";
+    EXPECT_TRUE(computer.timerActive()) << "the human missed";
 }
 
 TEST_F(ComputerPlayerTest, TwoComputersFinishAGameAndEachMoveWaitsForThinking) {

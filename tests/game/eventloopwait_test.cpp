@@ -1,4 +1,5 @@
 #include "game/eventloopwait.h"
+#include "timing/tickclock.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,8 +3,10 @@
 #include "controls/ui/lamp.h"
 #include "controls/ui/pushbutton.h"
 #include "game/gamerandom.h"
+#include "game/networkgame.h"
 #include "game/newgamesetup.h"
 #include "game/ui/newgamedialog.h"
+#include "net/networklink.h"
 #include "records/playernamelist.h"
 #include "records/settingsstore.h"
 #include "support/gametable.h"
@@ -36,12 +38,20 @@ public:
     QImage sheet;
 };
 
+// Nobody calls: the dialog's network parts stay unused but for the address question.
+class SilentPeerHost : public NetworkGameHost {
+public:
+    bool askToJoin() override { return false; }
+    void showConnectionLost() override {}
+    void prepareOfferedGame(bool, bool, bool) override {}
+};
+
 class NewGameDialogTest : public ::testing::Test, protected GameTable {
 protected:
     std::unique_ptr<NewGameDialog> openDialog() {
         auto dialog = std::make_unique<NewGameDialog>(
             NewGameDialog::Context{settings, dir.filePath(QStringLiteral("spielernamen.dat")), state, tallies,
-                                   random, flow, wait, host, nullptr},
+                                   random, flow, wait, host, link, networkGame},
             QImage());
         dialog->show();
         return dialog;
@@ -61,6 +71,9 @@ protected:
     SettingsStore settings{
         std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)};
     FakeHost host;
+    SilentPeerHost peerHost;
+    NetworkLink link{nullptr, 0};
+    NetworkGame networkGame{state, tallies, flow, board, link, peerHost};
     GameRandom random{8};
     QStringList messages;
 };
@@ -109,8 +122,9 @@ TEST_F(NewGameDialogTest, EmptyRowsAreSkippedAndEveryRowKeepsItsKindAndLamp) {
     dialog->smallBoardLamp->setChecked(false);
     dialog->triplesLamp->setChecked(true);
     dialog->pairsLamp->setChecked(false);
-    // Bert plays at another computer, which is not reachable here: the start is refused
+    // Bert plays at another computer, whose address is not given here: the start is refused
     // after the participants have been built.
+    onNextModal([](QWidget* addressDialog) { addressDialog->close(); });
     dialog->startGame();
     EXPECT_EQ(state.playerCount, 2);
     EXPECT_EQ(state.players[1].name, "Anna");

@@ -22,10 +22,10 @@ Player remote(const QString& name) {
 class TurnFlowTest : public ::testing::Test, protected GameTable {
 protected:
     void SetUp() override {
-        flow.setSound(&sound);
-        flow.setRecords(&records);
-        flow.setPeer(&peer);
-        flow.setProtocol(&protocol);
+        sound.listenTo(flow);
+        records.listenTo(flow);
+        peer.listenTo(flow);
+        protocol.listenTo(flow);
     }
 
     void startGame(const std::vector<Player>& players, int groupSize = 2, int difficulty = 1,

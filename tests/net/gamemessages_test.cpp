@@ -1,4 +1,3 @@
-#include "game/gamestate.h"
 #include "net/gamemessages.h"
 
 #include <QtEndian>
@@ -19,12 +18,12 @@ TEST(GameMessages, ACardTurnedIsParticipantAndSlot) {
 }
 
 TEST(GameMessages, TheInvitationCarriesFourEntriesOfTwentyThreeBytes) {
-    GameState state;
-    state.playerCount = 2;
-    state.players[1] = Player{QStringLiteral("Anna"), 3, false, false, 0};
-    state.players[2] = Player{QStringLiteral("Bernhard-Maximilian-Xaver"), 0, true, true, 2};
-    state.players[3] = Player{QStringLiteral("Alt"), 0, false, true, 0};
-    const QByteArray out = encodeInvitation(state);
+    Invitation sent;
+    sent.playerCount = 2;
+    sent.players[0] = InvitedPlayer{QStringLiteral("Anna"), false, false};
+    sent.players[1] = InvitedPlayer{QStringLiteral("Bernhard-Maximilian-Xaver"), true, true};
+    sent.players[2] = InvitedPlayer{QStringLiteral("Alt"), false, true};
+    const QByteArray out = encodeInvitation(sent);
     ASSERT_EQ(out.size(), 93);
     EXPECT_EQ(out.at(0), 2);
     EXPECT_EQ(out.at(1), 4);
@@ -52,11 +51,11 @@ TEST(GameMessages, TheInvitationCarriesFourEntriesOfTwentyThreeBytes) {
 }
 
 TEST(GameMessages, NamesTravelInTheWesternWindowsCodePage) {
-    GameState state;
-    state.playerCount = 2;
-    state.players[1].name = QStringLiteral("Œ€š “Zoë”");
-    state.players[2].name = QStringLiteral("Ćiro");
-    const QByteArray out = encodeInvitation(state);
+    Invitation sent;
+    sent.playerCount = 2;
+    sent.players[0].name = QStringLiteral("Œ€š “Zoë”");
+    sent.players[1].name = QStringLiteral("Ćiro");
+    const QByteArray out = encodeInvitation(sent);
     EXPECT_EQ(out.mid(1, 10).toHex(), "098c809a20935a6feb94");
     EXPECT_EQ(out.mid(24, 5), "\x04?iro") << "what the code page lacks is a question mark, as in the files";
 
@@ -69,10 +68,10 @@ TEST(GameMessages, NamesTravelInTheWesternWindowsCodePage) {
 }
 
 TEST(GameMessages, GameDataMustDescribeAPlayableBoard) {
-    GameState state;
+    GameData sent{60, false, true, false, {}};
     for (int k = 1; k <= 120; ++k)
-        state.cards[k].motif = (k - 1) % 20 + 1; // a small triples board; slots beyond are leftovers
-    const QByteArray out = encodeGameData(state, 60, true, false);
+        sent.motifs[k] = (k - 1) % 20 + 1; // a small triples board; slots beyond are leftovers
+    const QByteArray out = encodeGameData(sent);
     ASSERT_EQ(out.size(), 485);
     EXPECT_EQ(out.left(5), QByteArray::fromHex("3c00000100"));
     EXPECT_EQ(qFromLittleEndian<qint32>(out.constData() + 5 + 4 * 22), 3) << "slot 23";

@@ -15,17 +15,19 @@
 #include "controls/ui/pushbutton.h"
 #include "game/eventloopwait.h"
 #include "game/gamestate.h"
-#include "game/turnflow.h"
 #include "game/ui/enddialog.h"
 #include "game/ui/newgamedialog.h"
 #include "net/ui/addressdialog.h"
 #include "records/settingsstore.h"
+#include "timing/tickclock.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QDateTime>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -47,13 +49,16 @@ public:
     quint32 ticks() const override { return SteadyTickClock::ticks() * 100; }
 };
 
-class TimedProtocol : public ProtocolSink {
-public:
-    void addProtocolLine(const QString& text) override {
-        std::printf("PROTOCOL %lld %s\n", QDateTime::currentMSecsSinceEpoch(), qPrintable(text));
-        std::fflush(stdout);
+// The protocol lines with their times; everything else as Qt prints it.
+QtMessageHandler qtMessages = nullptr;
+void printTimedProtocolLines(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (qstrcmp(context.category, "sorbello.protocol") != 0) {
+        qtMessages(type, context, text);
+        return;
     }
-};
+    std::printf("PROTOCOL %lld %s\n", QDateTime::currentMSecsSinceEpoch(), qPrintable(text));
+    std::fflush(stdout);
+}
 
 // Anna's rule: a pair she has seen both cards of; otherwise the first card still hidden and,
 // as second card, its partner if seen before, else the next hidden card.
@@ -101,16 +106,18 @@ private:
         MainWindow& main = program_.mainWindow();
         if (inviting_ && !started_) {
             started_ = true;
-            QTimer::singleShot(0, main.newGameAction, &QAction::trigger);
+            QTimer::singleShot(0, main.findChild<QAction*>(QStringLiteral("newGameAction")),
+                               &QAction::trigger);
             return;
         }
         const GameState& state = main.gameState();
-        if (state.gameRunning && state.currentIsLocalHuman() && main.boardView->isEnabled()) {
+        auto* boardView = main.findChild<ImageView*>(QStringLiteral("boardView"));
+        if (state.gameRunning && state.currentIsLocalHuman() && boardView->isEnabled()) {
             if (const int slot = chooseCard(state); slot != 0 && !clicking_) {
                 clicking_ = true;
                 const QPoint at(state.cards[slot].left + 20, state.cards[slot].top + 20);
-                QTimer::singleShot(0, this, [this, at] {
-                    QTest::mouseClick(program_.mainWindow().boardView, Qt::LeftButton, {}, at);
+                QTimer::singleShot(0, this, [this, boardView, at] {
+                    QTest::mouseClick(boardView, Qt::LeftButton, {}, at);
                     clicking_ = false;
                 });
             }
@@ -199,10 +206,9 @@ int main(int argc, char** argv) {
                        static_cast<quint16>(parser.value(QStringLiteral("connect")).toUInt()),
                        realTime ? 4 : 0};
     SorbelloProgram program(env);
-    TimedProtocol protocol;
     if (parser.isSet(QStringLiteral("trace"))) {
-        program.mainWindow().turnFlow().setProtocol(&protocol);
-        program.mainWindow().networkGame().setProtocol(&protocol);
+        QLoggingCategory::setFilterRules(QStringLiteral("sorbello.protocol.debug=true"));
+        qtMessages = qInstallMessageHandler(printTimedProtocolLines);
     }
     program.show();
     // The other program may call only now: this one listens from its start.

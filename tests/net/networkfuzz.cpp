@@ -3,11 +3,11 @@
 #include "game/gamestate.h"
 #include "game/headlessboard.h"
 #include "game/instantwait.h"
+#include "game/networkgame.h"
 #include "game/turnflow.h"
 #include "net/blockport.h"
 #include "net/framecodec.h"
 #include "net/gamemessages.h"
-#include "net/networkgame.h"
 #include "net/slottable.h"
 
 namespace {
@@ -42,13 +42,17 @@ struct NetworkFuzzWorld::Parts {
     AgreeingHost host;
     SilentNet net;
     TurnFlow flow{state, tallies, options, wait, clock, board, host};
-    NetworkGame game{state, tallies, flow, board, wait, net, host};
+    NetworkGame game{state, tallies, flow, board, net, host};
     FrameReader reader{kLargestMessage};
     SlotTable slots;
 };
 
 NetworkFuzzWorld::NetworkFuzzWorld() : parts_(std::make_unique<Parts>()) {
-    parts_->flow.setPeer(&parts_->game);
+    TurnFlow* flow = &parts_->flow;
+    NetworkGame* game = &parts_->game;
+    QObject::connect(flow, &TurnFlow::cardToSend, game, &NetworkGame::sendCard);
+    QObject::connect(flow, &TurnFlow::readyForNextCard, game, &NetworkGame::reportReady);
+    QObject::connect(flow, &TurnFlow::allCardsReceived, game, &NetworkGame::reportAllCardsReceived);
 }
 
 NetworkFuzzWorld::~NetworkFuzzWorld() = default;

@@ -1,5 +1,4 @@
 #include "game/gamerandom.h"
-#include "game/gamestate.h"
 #include "net/gamemessages.h"
 #include "networkfuzz.h"
 
@@ -9,15 +8,16 @@ namespace {
 
 // Messages a peer might send: valid ones that move a game along, mutated ones, and noise.
 QByteArray someMessage(GameRandom& random, qint32 id) {
-    GameState inviting;
+    Invitation inviting;
     inviting.playerCount = 1 + random.below(4);
     for (int p = 1; p <= 4; ++p)
-        inviting.players[p] =
-            Player{QStringLiteral("P%1").arg(p), 0, random.below(2) == 1, random.below(2) == 1, 0};
+        inviting.players[p - 1] =
+            InvitedPlayer{QStringLiteral("P%1").arg(p), random.below(2) == 1, random.below(2) == 1};
     const bool large = random.below(2) == 1;
     const int groups = (large ? 120 : 60) / 2;
+    GameData board{static_cast<quint16>(large ? 120 : 60), large, false, true, {}};
     for (int k = 1; k <= 120; ++k)
-        inviting.cards[k].motif = (k - 1) % groups + 1;
+        board.motifs[k] = (k - 1) % groups + 1;
 
     QByteArray payload;
     // Mostly cards and signals, so that games get played, with the set-up messages among them.
@@ -31,7 +31,7 @@ QByteArray someMessage(GameRandom& random, qint32 id) {
         payload = encodeAnswer(random.below(2) == 1);
         break;
     case 3:
-        payload = encodeGameData(inviting, large ? 120 : 60, false, true);
+        payload = encodeGameData(board);
         break;
     case 4:
         payload = encodeCardTurned(1 + random.below(4), 1 + random.below(large ? 120 : 60));
@@ -66,13 +66,14 @@ TEST(NetworkFuzz, NoSequenceOfBytesBreaksTheGame) {
         NetworkFuzzWorld world;
         QByteArray stream;
         if (random.below(2) == 0) { // a proper start: invitation, then the board
-            GameState inviting;
+            Invitation inviting;
             inviting.playerCount = 2;
-            inviting.players[2].isNetwork = true;
+            inviting.players[1].isNetwork = true;
+            GameData board{60, false, false, true, {}};
             for (int k = 1; k <= 120; ++k)
-                inviting.cards[k].motif = (k - 1) % 30 + 1;
+                board.motifs[k] = (k - 1) % 30 + 1;
             stream += framedMessage(1, encodeInvitation(inviting), 1000);
-            stream += framedMessage(3, encodeGameData(inviting, 60, false, true), 1001);
+            stream += framedMessage(3, encodeGameData(board), 1001);
         }
         for (int m = 0; m < 60; ++m)
             stream += random.below(10) == 0 ? noise(random) : someMessage(random, m);

@@ -43,13 +43,7 @@ class OptionsDialogTest : public ::testing::Test, protected MainWindowSurroundin
 protected:
     OptionsDialogTest() {
         window = std::make_unique<MainWindow>(appEnvironment());
-        optionsDialog = std::make_unique<OptionsDialog>(
-            window->options(), window->panelTexture(), [this](const QString& topic) { helpTopics << topic; });
-        newGameDialog = makeNewGameDialog(*window, settings);
-        SorbelloWindows windows;
-        windows.newGameDialog = newGameDialog.get();
-        windows.optionsDialog = optionsDialog.get();
-        window->attachWindows(windows);
+        storeTwoHumanPlayers(settings);
         window->show();
     }
 
@@ -58,21 +52,24 @@ protected:
         onNextModal([&](QWidget* modal) {
             auto* dialog = qobject_cast<OptionsDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
+            const QMetaObject::Connection help = QObject::connect(
+                dialog, &OptionsDialog::helpRequested, [this](const QString& topic) { helpTopics << topic; });
             use(*dialog);
+            QObject::disconnect(help);
             if (dialog->isVisible())
                 dialog->reject();
         });
-        window->optionsAction->trigger();
+        part<QAction>(*window, "optionsAction")->trigger();
     }
+
+    ImageView* boardView() const { return part<ImageView>(*window, "boardView"); }
 
     QImage boardCard(int slot) const {
         const Card& card = window->gameState().cards[slot];
-        return window->boardView->shownImage().copy(card.left, card.top, 40, 40);
+        return boardView()->shownImage().copy(card.left, card.top, 40, 40);
     }
 
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<NewGameDialog> newGameDialog;
-    std::unique_ptr<OptionsDialog> optionsDialog;
     QStringList helpTopics;
 };
 
@@ -182,7 +179,7 @@ TEST_F(OptionsDialogTest, AStepFieldIsPutBackIntoItsRangeWhenItLosesTheFocus) {
 TEST_F(OptionsDialogTest, RedGradientDuringAGameRedrawsOnlyTheFaceDownCards) {
     startGameThroughDialog(*window);
     const Card& upCard = window->gameState().cards[1];
-    QTest::mouseClick(window->boardView, Qt::LeftButton, {}, QPoint(upCard.left + 20, upCard.top + 20));
+    QTest::mouseClick(boardView(), Qt::LeftButton, {}, QPoint(upCard.left + 20, upCard.top + 20));
     ASSERT_TRUE(upCard.faceUp);
     const QImage face = boardCard(1);
 
@@ -213,7 +210,7 @@ TEST_F(OptionsDialogTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFac
     while (state.cards[other].motif == state.cards[1].motif)
         ++other;
     const auto clickCard = [&](int slot) {
-        QTest::mouseClick(window->boardView, Qt::LeftButton, {},
+        QTest::mouseClick(boardView(), Qt::LeftButton, {},
                           QPoint(state.cards[slot].left + 20, state.cards[slot].top + 20));
     };
     const auto otherStyle = [this] {

@@ -1,11 +1,15 @@
 #pragma once
 
-// Stand-ins for the turn flow's partners. They write what happens into one journal, so a
-// test can check the exact order of pauses, sounds and transitions.
+// Stand-ins for the turn flow's partners, and listeners to its signals. They write what
+// happens into one journal, so a test can check the exact order of pauses, sounds and
+// transitions.
 
 #include "game/gamestate.h"
 #include "game/messagewait.h"
+#include "game/turnflow.h"
 #include "game/turnports.h"
+#include "records/statentry.h"
+#include "timing/tickclock.h"
 
 #include "qtprinters.h"
 
@@ -79,24 +83,29 @@ private:
     GameState& state_;
 };
 
-class FakeSound : public SoundPort {
+class FakeSound {
 public:
     explicit FakeSound(Journal& journal) : journal_(journal) {}
-    void playResource(const QString& name) override { journal_.add(QStringLiteral("sound ") + name); }
+    void listenTo(TurnFlow& flow) {
+        QObject::connect(&flow, &TurnFlow::soundWanted,
+                         [this](const QString& name) { journal_.add(QStringLiteral("sound ") + name); });
+    }
 
 private:
     Journal& journal_;
 };
 
-class FakeRecords : public RecordsPort {
+class FakeRecords {
 public:
-    void enterHighScore(const QString& name, quint32 points) override {
-        highScores.push_back({name, points});
-    }
-    void recordGameEnd(const GameTallies& tallies, int playerCount) override {
-        ++gameEnds;
-        lastTallies = tallies;
-        lastPlayerCount = playerCount;
+    void listenTo(TurnFlow& flow) {
+        QObject::connect(&flow, &TurnFlow::finalScore, [this](const QString& name, quint32 points) {
+            highScores.push_back({name, points});
+        });
+        QObject::connect(&flow, &TurnFlow::gameFinished, [this](const GameTallies& tallies, int playerCount) {
+            ++gameEnds;
+            lastTallies = tallies;
+            lastPlayerCount = playerCount;
+        });
     }
 
     std::vector<std::pair<QString, quint32>> highScores;
@@ -105,14 +114,18 @@ public:
     int lastPlayerCount = 0;
 };
 
-class FakePeer : public PeerPort {
+class FakePeer {
 public:
     explicit FakePeer(Journal& journal) : journal_(journal) {}
-    void sendCard(int participant, int slot) override {
-        journal_.add(QStringLiteral("send card %1 %2").arg(participant).arg(slot));
+    void listenTo(TurnFlow& flow) {
+        QObject::connect(&flow, &TurnFlow::cardToSend, [this](int participant, int slot) {
+            journal_.add(QStringLiteral("send card %1 %2").arg(participant).arg(slot));
+        });
+        QObject::connect(&flow, &TurnFlow::readyForNextCard,
+                         [this] { journal_.add(QStringLiteral("send ready")); });
+        QObject::connect(&flow, &TurnFlow::allCardsReceived,
+                         [this] { journal_.add(QStringLiteral("send all received")); });
     }
-    void reportReady() override { journal_.add(QStringLiteral("send ready")); }
-    void reportAllCardsReceived() override { journal_.add(QStringLiteral("send all received")); }
 
 private:
     Journal& journal_;
@@ -143,8 +156,11 @@ private:
     Journal& journal_;
 };
 
-class FakeProtocol : public ProtocolSink {
+// The protocol lines of the turn flow and the network game.
+class FakeProtocol {
 public:
-    void addProtocolLine(const QString& text) override { lines << text; }
+    template <typename Source> void listenTo(Source& source) {
+        QObject::connect(&source, &Source::protocolLine, [this](const QString& text) { lines << text; });
+    }
     QStringList lines;
 };

@@ -8,7 +8,28 @@
 #include "records/datapaths.h"
 #include "records/settingsstore.h"
 
+#include <QApplication>
+#include <QObject>
 #include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+// A control or command of the main window, found by its object name.
+template <typename T> T* part(QObject& window, const char* name) {
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found)
+        ADD_FAILURE() << "the main window has no " << name;
+    return found;
+}
+
+// The window of this kind among the top-level windows, once the program has made it.
+template <typename T> T* madeWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<T*>(window))
+            return found;
+    return nullptr;
+}
 
 class MainWindowSurroundings {
 protected:

@@ -3,6 +3,7 @@
 #include "app/ui/mainwindow.h"
 #include "controls/ui/pushbutton.h"
 #include "game/ui/newgamedialog.h"
+#include "mainwindowsurroundings.h"
 #include "modal.h"
 #include "records/settingsstore.h"
 
@@ -10,12 +11,11 @@
 
 #include <gtest/gtest.h>
 
-std::unique_ptr<NewGameDialog> makeNewGameDialog(MainWindow& window, SettingsStore& settings) {
+void storeTwoHumanPlayers(SettingsStore& settings) {
     settings.setValue(QStringLiteral("sp1"), QStringLiteral("Spieler 1"));
     settings.setValue(QStringLiteral("geg1"), QStringLiteral("0"));
     settings.setValue(QStringLiteral("sp2"), QStringLiteral("Spieler 2"));
     settings.setValue(QStringLiteral("geg2"), QStringLiteral("0"));
-    return std::make_unique<NewGameDialog>(window.newGameContext(), window.panelTexture());
 }
 
 void startGameThroughDialog(MainWindow& window) {
@@ -24,5 +24,5 @@ void startGameThroughDialog(MainWindow& window) {
         ASSERT_NE(dialog, nullptr);
         dialog->startButton->click();
     });
-    window.newGameAction->trigger();
+    part<QAction>(window, "newGameAction")->trigger();
 }

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <memory>
-
 class SettingsStore;
 class MainWindow;
-class NewGameDialog;
 
-// The new-game dialog for a main window under test: stores a set-up of two human players
-// ("Spieler 1", "Spieler 2"), makes the dialog and attaches it with the windows given.
-std::unique_ptr<NewGameDialog> makeNewGameDialog(MainWindow& window, SettingsStore& settings);
+// Stores the set-up the new-game dialog then offers: two human players, "Spieler 1" and
+// "Spieler 2".
+void storeTwoHumanPlayers(SettingsStore& settings);
 
 // "Neues Spiel", then "Spiel beginnen!" in the dialog as it shows.
 void startGameThroughDialog(MainWindow& window);

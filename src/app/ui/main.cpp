@@ -7,6 +7,7 @@
 #include "game/eventloopwait.h"
 #include "records/settingsstore.h"
 #include "shell/uilanguage.h"
+#include "timing/tickclock.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,5 @@
 #include "mainwindow.h"
 
-#include "app/programidentity.h"
 #include "backgroundcover.h"
 #include "board/cardfaces.h"
 #include "board/ui/boardframe.h"
@@ -9,12 +8,12 @@
 #include "cards/ui/sheetloading.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/imageview.h"
-#include "controls/ui/lamp.h"
 #include "controls/ui/toolbutton.h"
 #include "game/computerplayer.h"
 #include "game/messagewait.h"
 #include "game/turnflow.h"
 #include "game/ui/enddialog.h"
+#include "net/ui/progresswindow.h"
 #include "records/colourvalue.h"
 #include "records/gamerecords.h"
 #include "records/optionsio.h"
@@ -23,8 +22,12 @@
 #include "records/ui/invalidsettingmessage.h"
 #include "records/ui/statisticsdialog.h"
 #include "records/ui/writefailuremessage.h"
+#include "shell/debugdump.h"
+#include "shell/programidentity.h"
 #include "shell/ui/aboutdialog.h"
+#include "shell/ui/helpwindow.h"
 #include "shell/ui/optionsdialog.h"
+#include "shell/ui/protocolwindow.h"
 #include "shell/ui/shellcommands.h"
 #include "sound/ui/soundmessages.h"
 
@@ -35,7 +38,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
-#include <QTimer>
 
 namespace {
 QImage loadTexture(const QString& path) {
@@ -51,9 +53,9 @@ MainWindow::MainWindow(AppEnvironment environment)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      networkLink(this, environment.listenPort), soundOutput(this), env_(environment),
-      dataPaths_(env_.dataPaths), records_(std::make_unique<GameRecords>(
-                                      dataPaths_.highScoreFile(), dataPaths_.statisticsFile(), env_.today)) {
+      env_(environment), dataPaths_(env_.dataPaths), networkLink_(this, env_.listenPort), soundOutput_(this),
+      records_(std::make_unique<GameRecords>(dataPaths_.highScoreFile(), dataPaths_.statisticsFile(),
+                                             env_.today)) {
     setObjectName(QStringLiteral("mainWindow"));
     images_.texture = loadTexture(QStringLiteral(":/textures/boardtile.png"));
     panelTexture_ = loadTexture(QStringLiteral(":/textures/paneltile.png"));
@@ -66,24 +68,78 @@ MainWindow::MainWindow(AppEnvironment environment)
     board_->setFramePacing(env_.framePacingMs);
     turnFlow_ = std::make_unique<TurnFlow>(gameState_, gameTallies_, options_, env_.wait, env_.clock, *board_,
                                            static_cast<DialogPort&>(*this));
-    computerPlayer_ = std::make_unique<ComputerPlayer>(gameState_, *turnFlow_, random_, env_.clock);
-    networkGame_ = std::make_unique<NetworkGame>(gameState_, gameTallies_, *turnFlow_, *board_, env_.wait,
-                                                 networkLink, static_cast<NetworkGameHost&>(*this));
-    turnFlow_->setPeer(networkGame_.get());
-    computerTimer = new QTimer(this);
-    computerTimer->setInterval(10);
-    computerPlayer_->setTimer(computerTimer);
-    soundOutput.setShowErrors(false);
-    connectSoundMessages(soundOutput);
-    turnFlow_->setSound(&soundOutput);
-    turnFlow_->setRecords(records_.get());
-    records_->setWriteFailure(
-        [this](const QString& path, const QString& reason) { showWriteFailure(this, path, reason); });
+    // A child, so that its timer is counted among the window's.
+    computerPlayer_ = std::make_unique<ComputerPlayer>(gameState_, *turnFlow_, random_, env_.clock, this);
+    networkGame_ = std::make_unique<NetworkGame>(gameState_, gameTallies_, *turnFlow_, *board_, networkLink_,
+                                                 static_cast<NetworkGameHost&>(*this));
+    soundOutput_.setShowErrors(false);
+    connectSoundMessages(soundOutput_);
+    connectGameParts();
     connectCommands();
     initialise();
+    // The high-score window keeps the table of the run once it exists; until then, the records do.
+    records_->loadHighScores();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The table reaches its file while everything a failure is reported to still stands.
+    if (highScoreWindow_)
+        highScoreWindow_.reset();
+    else
+        records_->saveHighScores();
+}
+
+// Every connection between the turn flow, the computer player, the network game, the sound
+// and the records.
+void MainWindow::connectGameParts() {
+    TurnFlow* flow = turnFlow_.get();
+    NetworkGame* network = networkGame_.get();
+    GameRecords* records = records_.get();
+    connect(flow, &TurnFlow::turnChanged, computerPlayer_.get(), &ComputerPlayer::wake);
+    connect(flow, &TurnFlow::soundWanted, &soundOutput_, &SoundOutput::playResource);
+    connect(flow, &TurnFlow::finalScore, records, &GameRecords::enterHighScore);
+    connect(flow, &TurnFlow::gameFinished, records, &GameRecords::recordGameEnd);
+    connect(flow, &TurnFlow::cardToSend, network, &NetworkGame::sendCard);
+    connect(flow, &TurnFlow::readyForNextCard, network, &NetworkGame::reportReady);
+    connect(flow, &TurnFlow::allCardsReceived, network, &NetworkGame::reportAllCardsReceived);
+    connect(flow, &TurnFlow::protocolLine, this, &MainWindow::addProtocolLine);
+    connect(network, &NetworkGame::protocolLine, this, &MainWindow::addProtocolLine);
+    connect(&networkLink_, &NetworkLink::blockReceived, network, &NetworkGame::onBlockReceived);
+    connect(&networkLink_, &NetworkLink::onlineChanged, network, &NetworkGame::onOnlineChanged);
+    connect(&networkLink_, &NetworkLink::blockDropped, this, [] { QApplication::beep(); });
+    // Never shown from inside the socket's signal that reports the error.
+    connect(
+        &networkLink_, &NetworkLink::socketError, this,
+        [this](const QString& text) { QMessageBox::critical(this, tr("Fehler"), text); },
+        Qt::QueuedConnection);
+    connect(records, &GameRecords::writeFailed, this,
+            [this](const QString& path, const QString& reason) { showWriteFailure(this, path, reason); });
+}
+
+void MainWindow::connectCommands() {
+    connect(newGameAction, &QAction::triggered, this, &MainWindow::startNewGame);
+    connect(newGameButton, &ToolButton::clicked, this, &MainWindow::startNewGame);
+    connect(disconnectAction, &QAction::triggered, this, &MainWindow::endConnection);
+    connect(quitAction, &QAction::triggered, this, &MainWindow::close);
+    connect(quitButton, &ToolButton::clicked, this, &MainWindow::close);
+    connect(coverBackgroundAction, &QAction::triggered, this, &MainWindow::toggleBackgroundCover);
+    connect(backgroundColourAction, &QAction::triggered, this, &MainWindow::chooseBackgroundColour);
+    connect(statisticsAction, &QAction::triggered, this, &MainWindow::showStatistics);
+    connect(highScoresAction, &QAction::triggered, this, &MainWindow::showHighScores);
+    connect(cardEditorAction, &QAction::triggered, this, &MainWindow::openCardEditor);
+    connect(editorButton, &ToolButton::clicked, this, &MainWindow::openCardEditor);
+    connect(desktopShortcutAction, &QAction::triggered, this, &MainWindow::offerDesktopShortcut);
+    connect(startMenuShortcutAction, &QAction::triggered, this, &MainWindow::offerStartMenuShortcut);
+    connect(ownAddressAction, &QAction::triggered, this, &MainWindow::tellOwnAddress);
+    connect(optionsAction, &QAction::triggered, this, &MainWindow::editOptions);
+    connect(debugDumpAction, &QAction::triggered, this, &MainWindow::dumpGameState);
+    connect(instructionsAction, &QAction::triggered, this, [this] { showHelp(kInstructionsTopic); });
+    connect(helpButton, &ToolButton::clicked, this, [this] { showHelp(kInstructionsTopic); });
+    connect(homepageAction, &QAction::triggered, this, &MainWindow::visitHomepage);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(boardView, &ImageView::mousePressed, this, &MainWindow::onBoardPressed);
+    connect(boardFrame, &BoardFrame::cardChosen, turnFlow_.get(), &TurnFlow::turnCard);
+}
 
 void MainWindow::initialise() {
     images_.status = QImage(statusView->size(), QImage::Format_RGB32);
@@ -96,44 +152,9 @@ void MainWindow::initialise() {
     images_.board.fill(Qt::white);
     computeSlotPositions(gameState_);
     // The picture sheet stays empty until a game starts: every start loads the one it uses.
-    networkLink.setConnectPort(env_.connectPort);
-    networkLink.setMaxBlockLength(kLargestMessage);
-    networkLink.listen();
-}
-
-void MainWindow::connectCommands() {
-    connect(newGameAction, &QAction::triggered, this, &MainWindow::startNewGame);
-    connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
-    connect(coverBackgroundAction, &QAction::triggered, this, &MainWindow::toggleBackgroundCover);
-    connect(backgroundColourAction, &QAction::triggered, this, &MainWindow::chooseBackgroundColour);
-    connect(statisticsAction, &QAction::triggered, this, &MainWindow::showStatistics);
-    connect(highScoresAction, &QAction::triggered, this, &MainWindow::showHighScores);
-    connect(optionsAction, &QAction::triggered, this, &MainWindow::editOptions);
-    connect(newGameButton, &ToolButton::clicked, this, &MainWindow::startNewGame);
-    connect(quitButton, &ToolButton::clicked, this, &MainWindow::quit);
-    connect(disconnectAction, &QAction::triggered, this, &MainWindow::endConnection);
-    connect(&networkLink, &NetworkLink::blockReceived, this,
-            [this](const NetworkBlock& block) { networkGame_->onBlockReceived(block); });
-    connect(&networkLink, &NetworkLink::onlineChanged, this, [this] { networkGame_->onOnlineChanged(); });
-    connect(&networkLink, &NetworkLink::blockDropped, this, [] { QApplication::beep(); });
-    // Never shown from inside the socket's signal that reports the error.
-    connect(
-        &networkLink, &NetworkLink::socketError, this,
-        [this](const QString& text) { QMessageBox::critical(this, tr("Fehler"), text); },
-        Qt::QueuedConnection);
-    connect(cardEditorAction, &QAction::triggered, this, &MainWindow::openCardEditor);
-    connect(editorButton, &ToolButton::clicked, this, &MainWindow::openCardEditor);
-    connect(helpButton, &ToolButton::clicked, this, &MainWindow::showInstructions);
-    connect(instructionsAction, &QAction::triggered, this, &MainWindow::showInstructions);
-    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(desktopShortcutAction, &QAction::triggered, this, &MainWindow::offerDesktopShortcut);
-    connect(startMenuShortcutAction, &QAction::triggered, this, &MainWindow::offerStartMenuShortcut);
-    connect(homepageAction, &QAction::triggered, this, &MainWindow::visitHomepage);
-    connect(ownAddressAction, &QAction::triggered, this, &MainWindow::tellOwnAddress);
-    connect(debugDumpAction, &QAction::triggered, this, &MainWindow::dumpGameState);
-    connect(computerTimer, &QTimer::timeout, this, [this] { computerPlayer_->onTimer(); });
-    connect(boardView, &ImageView::mousePressed, this, &MainWindow::onBoardPressed);
-    connect(boardFrame, &BoardFrame::cardChosen, this, [this](int slot) { turnFlow_->turnCard(slot); });
+    networkLink_.setConnectPort(env_.connectPort);
+    networkLink_.setMaxBlockLength(kLargestMessage);
+    networkLink_.listen();
 }
 
 // Only the left button turns a card, and only a press strictly inside a card's interior.
@@ -194,10 +215,6 @@ bool MainWindow::confirmQuitDuringGame() {
     return answer == QMessageBox::Yes || quittingWithoutAsking_;
 }
 
-void MainWindow::quit() {
-    close();
-}
-
 void MainWindow::quitWithoutAsking() {
     quittingWithoutAsking_ = true;
     closeDialogs();
@@ -224,63 +241,8 @@ void MainWindow::startNewGame() {
     turnFlow_->startNewGame();
 }
 
-void MainWindow::openCardEditor() {
-    if (!windows_.cardEditor)
-        return;
-    centreOnScreen(*windows_.cardEditor);
-    windows_.cardEditor->exec();
-}
-
-void MainWindow::showStatistics() {
-    if (windows_.statisticsDialog)
-        windows_.statisticsDialog->showStatistics();
-}
-
-void MainWindow::showHighScores() {
-    if (windows_.highScoreWindow)
-        windows_.highScoreWindow->showTable();
-}
-
-void MainWindow::editOptions() {
-    if (!windows_.optionsDialog)
-        return;
-    windows_.optionsDialog->showOptions();
-    // Also after "Abbruch": the back always shows the choice in force.
-    buildCardBack(images_.cardBack, backStyleOf(options_));
-    board_->redrawFaceDownCards();
-    board_->repaintBoard();
-}
-
-void MainWindow::showInstructions() {
-    helpRequest()(kInstructionsTopic);
-}
-
-void MainWindow::showAbout() {
-    if (!windows_.aboutDialog)
-        return;
-    centreOnScreen(*windows_.aboutDialog);
-    windows_.aboutDialog->exec();
-}
-
-void MainWindow::offerDesktopShortcut() {
-    offerShortcut(ShortcutPlace::Desktop, shell_, this);
-}
-
-void MainWindow::offerStartMenuShortcut() {
-    offerShortcut(ShortcutPlace::StartMenu, shell_, this);
-}
-
-void MainWindow::visitHomepage() {
-    openHomepage(shell_);
-}
-
-void MainWindow::tellOwnAddress() {
-    showOwnAddress(shell_, this);
-}
-
-void MainWindow::dumpGameState() {
-    if (showDebugDump)
-        showDebugDump(debugDumpText(gameState_));
+void MainWindow::endConnection() {
+    networkGame_->endConnection();
 }
 
 void MainWindow::toggleBackgroundCover() {
@@ -305,6 +267,96 @@ void MainWindow::chooseBackgroundColour() {
         cover_->setColour(chosen);
 }
 
+void MainWindow::showStatistics() {
+    if (!statisticsDialog_)
+        statisticsDialog_ = std::make_unique<StatisticsDialog>(dataPaths_.statisticsFile(), panelTexture_);
+    statisticsDialog_->showStatistics();
+}
+
+void MainWindow::showHighScores() {
+    if (!highScoreWindow_)
+        highScoreWindow_ = std::make_unique<HighScoreWindow>(*records_, panelTexture_);
+    highScoreWindow_->showTable();
+}
+
+void MainWindow::openCardEditor() {
+    if (!cardEditor_) {
+        cardEditor_ = std::make_unique<CardEditor>(panelTexture_);
+        connect(cardEditor_.get(), &CardEditor::helpRequested, this, &MainWindow::showHelp);
+    }
+    centreOnScreen(*cardEditor_);
+    cardEditor_->exec();
+}
+
+void MainWindow::offerDesktopShortcut() {
+    offerShortcut(ShortcutPlace::Desktop, shell_, this);
+}
+
+void MainWindow::offerStartMenuShortcut() {
+    offerShortcut(ShortcutPlace::StartMenu, shell_, this);
+}
+
+void MainWindow::tellOwnAddress() {
+    showOwnAddress(shell_, this);
+}
+
+void MainWindow::editOptions() {
+    if (!optionsDialog_) {
+        optionsDialog_ = std::make_unique<OptionsDialog>(options_, panelTexture_);
+        connect(optionsDialog_.get(), &OptionsDialog::helpRequested, this, &MainWindow::showHelp);
+    }
+    optionsDialog_->showOptions();
+    // Also after "Abbruch": the back always shows the choice in force.
+    buildCardBack(images_.cardBack, backStyleOf(options_));
+    board_->redrawFaceDownCards();
+    board_->repaintBoard();
+}
+
+void MainWindow::dumpGameState() {
+    if (!dumpWindow_)
+        dumpWindow_ = std::make_unique<ProgressWindow>(panelTexture_);
+    dumpWindow_->showLongText(debugDumpText(gameState_));
+}
+
+void MainWindow::showHelp(const QString& topic) {
+    helpWindow().showTopic(topic);
+}
+
+void MainWindow::visitHomepage() {
+    openHomepage(shell_);
+}
+
+void MainWindow::showAbout() {
+    if (!aboutDialog_)
+        aboutDialog_ = std::make_unique<AboutDialog>(whiteTexture_, images_.texture, images_.sheet,
+                                                     [this] { return newGameDialog().pictureSource(); });
+    centreOnScreen(*aboutDialog_);
+    aboutDialog_->exec();
+}
+
+NewGameDialog& MainWindow::newGameDialog() {
+    if (!newGameDialog_) {
+        newGameDialog_ = std::make_unique<NewGameDialog>(
+            NewGameDialog::Context{env_.settings, dataPaths_.playerNamesFile(), gameState_, gameTallies_,
+                                   random_, *turnFlow_, env_.wait, *this, networkLink_, *networkGame_},
+            panelTexture_);
+        connect(newGameDialog_.get(), &NewGameDialog::helpRequested, this, &MainWindow::showHelp);
+    }
+    return *newGameDialog_;
+}
+
+HelpWindow& MainWindow::helpWindow() {
+    if (!helpWindow_)
+        helpWindow_ = std::make_unique<HelpWindow>();
+    return *helpWindow_;
+}
+
+void MainWindow::addProtocolLine(const QString& text) {
+    if (!protocolWindow_)
+        protocolWindow_ = std::make_unique<ProtocolWindow>();
+    protocolWindow_->addProtocolLine(text);
+}
+
 bool MainWindow::confirmAbandonGame() {
     return QMessageBox::question(this, tr("Frage..."),
                                  tr("Wollen Sie wirklich das\rlaufende Spiel abbrechen?"),
@@ -312,21 +364,13 @@ bool MainWindow::confirmAbandonGame() {
 }
 
 void MainWindow::runNewGameDialog() {
-    if (windows_.newGameDialog)
-        windows_.newGameDialog->exec();
+    newGameDialog().exec();
 }
 
-NewGameDialog::Context MainWindow::newGameContext() {
-    return NewGameDialog::Context{env_.settings, env_.dataPaths.playerNamesFile(),
-                                  gameState_,    gameTallies_,
-                                  random_,       *turnFlow_,
-                                  env_.wait,     *this,
-                                  helpRequest()};
-}
-
-NewGameDialog::Network MainWindow::newGameNetwork() {
-    return NewGameDialog::Network{&networkLink, networkGame_.get(), windows_.addressDialog,
-                                  windows_.progressWindow};
+void MainWindow::showEndDialog(const EndDialogText& text) {
+    if (!endDialog_)
+        endDialog_ = std::make_unique<EndDialog>(panelTexture_, images_.texture);
+    endDialog_->showResult(text);
 }
 
 void MainWindow::showKnownGroupsText(const QString& text) {
@@ -360,22 +404,8 @@ void MainWindow::showConnectionLost() {
 }
 
 void MainWindow::prepareOfferedGame(bool largeBoard, bool triples, bool pictures) {
-    if (NewGameDialog* newGameDialog = windows_.newGameDialog) {
-        newGameDialog->picturesLamp->setChecked(pictures);
-        newGameDialog->numbersLamp->setChecked(!pictures);
-        newGameDialog->triplesLamp->setChecked(triples);
-        newGameDialog->pairsLamp->setChecked(!triples);
-    }
+    newGameDialog().takeOfferedGame(triples, pictures);
     applyBoardSize(largeBoard);
     // A game joined over the network always uses the built-in pictures.
     useBuiltInSheet(images_.sheet);
-}
-
-void MainWindow::endConnection() {
-    networkGame_->endConnection();
-}
-
-void MainWindow::showEndDialog(const EndDialogText& text) {
-    if (windows_.endDialog)
-        windows_.endDialog->showResult(text);
 }

@@ -2,19 +2,21 @@
 
 #include "mainwindow.h"
 
-#include "board/fonts.h"
 #include "board/ui/boardframe.h"
 #include "controls/ui/imageview.h"
 #include "controls/ui/sevensegmentdisplay.h"
 #include "controls/ui/texturepanel.h"
 #include "controls/ui/toolbutton.h"
 #include "controls/ui/valuelabel.h"
+#include "painting/fonts.h"
 
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+
+#include <utility>
 
 namespace {
 
@@ -109,6 +111,17 @@ void MainWindow::buildComponents() {
     boardFrame->setView(boardView);
     // The board, not the first tool button, has the keys when the window opens.
     boardFrame->setFocus();
+
+    // Tests and the test programs find them by these names.
+    for (auto [widget, name] : {std::pair<QWidget*, const char*>{boardFrame, "boardFrame"},
+                                {boardView, "boardView"},
+                                {statusView, "statusView"},
+                                {knownGroupsCaption, "knownGroupsCaption"},
+                                {knownGroupsLabel, "knownGroupsLabel"},
+                                {remainingCaption, "remainingCaption"},
+                                {remainingDisplay, "remainingDisplay"},
+                                {helpButton, "helpButton"}})
+        widget->setObjectName(QLatin1String(name));
 }
 
 void MainWindow::buildMenu() {
@@ -148,6 +161,19 @@ void MainWindow::buildMenu() {
     homepageAction = item(helpMenu, tr("&Vuko-Homepage aufsuchen"));
     helpMenu->addSeparator();
     aboutAction = item(helpMenu, tr("Über &Sorbello"), Qt::Key_F9);
+
+    // Tests and the test programs find them by these names.
+    for (auto [action, name] : {std::pair<QAction*, const char*>{newGameAction, "newGameAction"},
+                                {coverBackgroundAction, "coverBackgroundAction"},
+                                {backgroundColourAction, "backgroundColourAction"},
+                                {statisticsAction, "statisticsAction"},
+                                {highScoresAction, "highScoresAction"},
+                                {cardEditorAction, "cardEditorAction"},
+                                {optionsAction, "optionsAction"},
+                                {debugDumpAction, "debugDumpAction"},
+                                {instructionsAction, "instructionsAction"},
+                                {aboutAction, "aboutAction"}})
+        action->setObjectName(QLatin1String(name));
 }
 
 void MainWindow::applyBoardSize(bool largeBoard) {

@@ -7,6 +7,7 @@
 #include "controls/ui/sevensegmentdisplay.h"
 #include "game/gamestate.h"
 #include "game/messagewait.h"
+#include "timing/tickclock.h"
 
 #include <QLabel>
 

@@ -15,10 +15,10 @@
 #include <QLayout>
 #include <QPixmap>
 
-CardEditor::CardEditor(const QImage& panelTexture, HelpRequest help, EditorDialogs dialogs, QWidget* parent)
+CardEditor::CardEditor(const QImage& panelTexture, EditorDialogs dialogs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      help_(std::move(help)), dialogs_(std::move(dialogs)) {
+      dialogs_(std::move(dialogs)) {
     setObjectName(QStringLiteral("cardEditor"));
     setWindowTitle(tr("Karteneditor"));
     buildComponents(panelTexture);
@@ -157,6 +157,5 @@ void CardEditor::closeEditor() {
 }
 
 void CardEditor::showHelp() {
-    if (help_)
-        help_(kEditorTopic);
+    Q_EMIT helpRequested(QStringLiteral("editor"));
 }

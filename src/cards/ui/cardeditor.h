@@ -2,7 +2,6 @@
 
 #include "cards/cardeditorstate.h"
 #include "editordialogs.h"
-#include "shell/helprequest.h"
 
 #include <QDialog>
 
@@ -27,8 +26,8 @@ class PushButton;
 class CardEditor : public QDialog {
     Q_OBJECT
 public:
-    CardEditor(const QImage& panelTexture, HelpRequest help, EditorDialogs dialogs = standardEditorDialogs(),
-               QWidget* parent = nullptr);
+    explicit CardEditor(const QImage& panelTexture, EditorDialogs dialogs = standardEditorDialogs(),
+                        QWidget* parent = nullptr);
 
     const CardEditorState& state() const { return state_; }
 
@@ -72,6 +71,10 @@ public:
     QAction* closeAction = nullptr;
     QAction* helpAction = nullptr;
 
+Q_SIGNALS:
+    // "Hilfe": the help page of the editor.
+    void helpRequested(const QString& topic);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -83,7 +86,6 @@ private:
     void showColours();
     void reportFileError(const QString& fileName, const QString& reason);
 
-    HelpRequest help_;
     EditorDialogs dialogs_;
     CardEditorState state_;
 };

@@ -2,7 +2,6 @@
 
 #include "cardeditor.h"
 
-#include "board/fonts.h"
 #include "cardnumberfield.h"
 #include "cards/zoomview.h"
 #include "colourpanel.h"
@@ -13,6 +12,7 @@
 #include "controls/ui/texturepanel.h"
 #include "controls/ui/toolbutton.h"
 #include "drawingview.h"
+#include "painting/fonts.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "captionband.h"
 
-#include "board/fonts.h"
+#include "painting/fonts.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 #include "lamp.h"
 
 #include "accessibleevents.h"
-#include "board/canvas.h"
 #include "controls/focusframe.h"
+#include "painting/canvas.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 #include "pushbutton.h"
 
-#include "board/canvas.h"
-#include "board/fonts.h"
 #include "controls/focusframe.h"
+#include "painting/canvas.h"
+#include "painting/fonts.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

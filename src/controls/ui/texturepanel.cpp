@@ -1,7 +1,7 @@
 #include "texturepanel.h"
 
-#include "board/boardpainting.h"
-#include "board/canvas.h"
+#include "painting/canvas.h"
+#include "painting/tiling.h"
 
 #include <QPainter>
 

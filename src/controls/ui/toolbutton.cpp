@@ -1,8 +1,8 @@
 #include "toolbutton.h"
 
-#include "board/canvas.h"
 #include "controls/focusframe.h"
 #include "controls/whitemask.h"
+#include "painting/canvas.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,10 +1,10 @@
 #include "enddialog.h"
 
-#include "board/fonts.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/dialogframe.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
+#include "painting/fonts.h"
 
 #include <QLabel>
 

@@ -10,9 +10,9 @@
 #include "game/gamerandom.h"
 #include "game/gamestate.h"
 #include "game/messagewait.h"
+#include "game/networkgame.h"
 #include "game/newgamesetup.h"
 #include "game/turnflow.h"
-#include "net/networkgame.h"
 #include "net/networklink.h"
 #include "net/ui/addressdialog.h"
 #include "net/ui/progresswindow.h"
@@ -43,7 +43,7 @@ QString nameSetting(int row) {
 NewGameDialog::NewGameDialog(Context context, const QImage& texture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      ctx_(std::move(context)), names_(ctx_.playerNamesFile) {
+      ctx_(std::move(context)), texture_(texture), names_(ctx_.playerNamesFile) {
     setObjectName(QStringLiteral("newGameDialog"));
     setWindowTitle(tr("Neues Spiel..."));
     setFixedSize(460, 386);
@@ -58,14 +58,49 @@ NewGameDialog::NewGameDialog(Context context, const QImage& texture, QWidget* pa
     connect(builtInButton, &PushButton::clicked, this, &NewGameDialog::useBuiltInPictures);
     connect(helpButton, &PushButton::clicked, this, &NewGameDialog::showHelp);
     connect(numbersLamp, &Lamp::toggled, this, &NewGameDialog::onNumbersToggled);
+    connect(&ctx_.networkGame, &NetworkGame::peerConnected, this, [this] {
+        if (callStep_ == CallStep::Searching)
+            setCallStep(CallStep::Found);
+    });
+    connect(&ctx_.networkGame, &NetworkGame::invitationAnswered, this, [this](bool accepted) {
+        if (callStep_ == CallStep::Asking)
+            setCallStep(accepted ? CallStep::Accepted : CallStep::Declined);
+    });
     initialiseControls();
 }
 
-void NewGameDialog::attachNetwork(const Network& network) {
-    network_ = network;
-    // "Abbruch" in the progress window ends the waits of a network start at once.
-    if (network_.progress)
-        network_.progress->setOnAbort([this] { ctx_.wait.wake(); });
+NewGameDialog::~NewGameDialog() = default;
+
+AddressDialog& NewGameDialog::addressDialog() {
+    if (!addressDialog_)
+        addressDialog_ = std::make_unique<AddressDialog>(texture_);
+    return *addressDialog_;
+}
+
+ProgressWindow& NewGameDialog::progressWindow() {
+    if (!progressWindow_) {
+        progressWindow_ = std::make_unique<ProgressWindow>(texture_, this);
+        connect(progressWindow_.get(), &ProgressWindow::abortRequested, this,
+                [this] { setCallStep(CallStep::Aborted); });
+    }
+    return *progressWindow_;
+}
+
+// Every change can end a wait of a network start, so the waits look again at once.
+void NewGameDialog::setCallStep(CallStep step) {
+    callStep_ = step;
+    ctx_.wait.wake();
+}
+
+QString NewGameDialog::pictureSource() const {
+    return pictureFileEdit->text();
+}
+
+void NewGameDialog::takeOfferedGame(bool triples, bool pictures) {
+    picturesLamp->setChecked(pictures);
+    numbersLamp->setChecked(!pictures);
+    triplesLamp->setChecked(triples);
+    pairsLamp->setChecked(!triples);
 }
 
 void NewGameDialog::initialiseControls() {
@@ -173,9 +208,9 @@ void NewGameDialog::startDealtGame() {
     ctx_.host.applyBoardSize(large);
     setUpBoard(state, large, triplesLamp->isChecked(), picturesLamp->isChecked(), ctx_.random, ctx_.tallies);
     if (state.settings.networkGame) {
-        network_.progress->hide();
-        network_.game->sendGameData(static_cast<quint16>(state.cardCount()), triplesLamp->isChecked(),
-                                    picturesLamp->isChecked());
+        progressWindow().hide();
+        ctx_.networkGame.sendGameData(static_cast<quint16>(state.cardCount()), triplesLamp->isChecked(),
+                                      picturesLamp->isChecked());
     }
     ctx_.host.repaintBoard();
     beginGame(state);
@@ -184,44 +219,38 @@ void NewGameDialog::startDealtGame() {
 }
 
 bool NewGameDialog::inviteOtherComputer() {
-    if (!network_.link || !network_.game || !network_.address || !network_.progress)
-        return false;
-    network_.address->addressBox->setEditText(ctx_.settings.value(QStringLiteral("netzwerkadresse")));
-    const QString address = network_.address->askForAddress();
+    const QString address =
+        addressDialog().askForAddress(ctx_.settings.value(QStringLiteral("netzwerkadresse")));
     if (address.isEmpty())
         return false;
     ctx_.settings.setValue(QStringLiteral("netzwerkadresse"), address);
-    NetworkGame& game = *network_.game;
-    network_.link->connectTo(address);
-    game.peerConnected = false;
-    network_.progress->showProgress(tr("Computer wird gesucht..."));
-    if (!waitForPeer([&game] { return game.peerConnected; })) {
+    ctx_.link.connectTo(address);
+    callStep_ = CallStep::Searching;
+    progressWindow().showProgress(tr("Computer wird gesucht..."));
+    if (!waitWhile(CallStep::Searching)) {
         refuseAborted();
         return false;
     }
-    network_.progress->showProgress(tr("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
-    game.inviteAccepted = false;
-    game.inviteDeclined = false;
-    game.sendInvitation();
-    if (!waitForPeer([&game] { return game.inviteAccepted || game.inviteDeclined; })) {
+    progressWindow().showProgress(tr("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
+    callStep_ = CallStep::Asking;
+    ctx_.networkGame.sendInvitation();
+    if (!waitWhile(CallStep::Asking)) {
         refuseAborted();
         return false;
     }
-    if (game.inviteAccepted)
+    if (callStep_ == CallStep::Accepted)
         return true;
-    network_.progress->showProgress(tr("Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."));
+    progressWindow().showProgress(tr("Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."));
     return false;
 }
 
-// Processes messages until `done` holds or "Abbruch" is pressed; false when aborted.
-bool NewGameDialog::waitForPeer(const std::function<bool()>& done) {
-    ProgressWindow& progress = *network_.progress;
-    ctx_.wait.waitUntil([&] { return done() || progress.aborted; });
-    return !progress.aborted;
+bool NewGameDialog::waitWhile(CallStep step) {
+    ctx_.wait.waitUntil([this, step] { return callStep_ != step; });
+    return callStep_ != CallStep::Aborted;
 }
 
 void NewGameDialog::refuseAborted() {
-    network_.progress->hide();
+    progressWindow().hide();
     information(tr("Aktion wurde abgebrochen."));
 }
 
@@ -243,8 +272,7 @@ void NewGameDialog::useBuiltInPictures() {
 }
 
 void NewGameDialog::showHelp() {
-    if (ctx_.help)
-        ctx_.help(kNewGameTopic);
+    Q_EMIT helpRequested(QStringLiteral("bedien"));
 }
 
 void NewGameDialog::onNumbersToggled() {

@@ -2,12 +2,13 @@
 
 #include "records/playernamelist.h"
 #include "records/statentry.h"
-#include "shell/helprequest.h"
 
 #include <QDialog>
+#include <QImage>
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class GameRandom;
 class MessageWait;
@@ -52,22 +53,22 @@ public:
         TurnFlow& flow;
         MessageWait& wait;
         NewGameHost& host;
-        HelpRequest help;
-    };
-    // The other computer, for games with participants there.
-    struct Network {
-        NetworkLink* link = nullptr;
-        NetworkGame* game = nullptr;
-        AddressDialog* address = nullptr;
-        ProgressWindow* progress = nullptr;
+        // The other computer, for games with participants there.
+        NetworkLink& link;
+        NetworkGame& networkGame;
     };
     using FileChooser = std::function<QString(QWidget* parent)>;
 
     NewGameDialog(Context context, const QImage& texture, QWidget* parent = nullptr);
+    ~NewGameDialog() override;
 
-    void attachNetwork(const Network& network);
     // The "Ändern" file dialog; tests put their own here.
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    // The picture file a game would draw from, or the built-in sheet's marker.
+    QString pictureSource() const;
+    // A game offered by the other computer begins: the lamps follow its choice.
+    void takeOfferedGame(bool triples, bool pictures);
 
     void startGame();
     void cancel();
@@ -96,24 +97,41 @@ public:
     PushButton* builtInButton = nullptr;
     PushButton* helpButton = nullptr;
 
+Q_SIGNALS:
+    // "Hilfe": the help page of this dialog.
+    void helpRequested(const QString& topic);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
 private:
+    // How far the call of the other computer has come, as the network game's and the progress
+    // window's signals tell; the waits of a network start look at it.
+    enum class CallStep { Idle, Searching, Found, Asking, Accepted, Declined, Aborted };
+
     void buildLayout(const QImage& texture);
     void initialiseControls();
     void loadStoredSetUp();
     void storeSetUp();
     bool participantsAccepted();
     bool inviteOtherComputer();
-    bool waitForPeer(const std::function<bool()>& done);
+    // Processes messages until the call has left `step` or "Abbruch" is pressed; false when
+    // aborted.
+    bool waitWhile(CallStep step);
+    void setCallStep(CallStep step);
     void refuseAborted();
+    AddressDialog& addressDialog();
+    ProgressWindow& progressWindow();
     void startDealtGame();
     void information(const QString& text);
 
     Context ctx_;
+    QImage texture_;
     PlayerNameList names_;
-    Network network_;
     FileChooser chooseFile_;
+    CallStep callStep_ = CallStep::Idle;
+    std::unique_ptr<AddressDialog> addressDialog_;
+    // A window of this dialog, so that its "Abbruch" can be used while the dialog runs modally.
+    std::unique_ptr<ProgressWindow> progressWindow_;
 };

@@ -2,13 +2,13 @@
 
 #include "newgamedialog.h"
 
-#include "board/fonts.h"
 #include "controls/ui/captionband.h"
 #include "controls/ui/completingedit.h"
 #include "controls/ui/dialogframe.h"
 #include "controls/ui/lamp.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
+#include "painting/fonts.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 #include "addressdialog.h"
 
-#include "board/fonts.h"
 #include "controls/ui/captionband.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/dialogframe.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
+#include "painting/fonts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -40,7 +40,8 @@ AddressDialog::AddressDialog(const QImage& texture, QWidget* parent)
     connect(cancelButton, &PushButton::clicked, this, &QDialog::reject);
 }
 
-QString AddressDialog::askForAddress() {
+QString AddressDialog::askForAddress(const QString& previous) {
+    addressBox->setEditText(previous);
     confirmed = false;
     centreOnScreen(*this);
     addressBox->setFocus();

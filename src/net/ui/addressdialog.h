@@ -11,9 +11,9 @@ class AddressDialog : public QDialog {
 public:
     AddressDialog(const QImage& texture, QWidget* parent = nullptr);
 
-    // Shows the dialog centred and modal; the address typed when "Verbinden" was pressed,
-    // else the empty text. The caller puts the last address into addressBox first.
-    QString askForAddress();
+    // Shows the dialog centred and modal with `previous` to edit; the address typed when
+    // "Verbinden" was pressed, else the empty text.
+    QString askForAddress(const QString& previous);
 
     bool confirmed = false;
     QComboBox* addressBox = nullptr;

@@ -1,9 +1,9 @@
 #include "progresswindow.h"
 
-#include "board/fonts.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
+#include "painting/fonts.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -31,11 +31,10 @@ ProgressWindow::ProgressWindow(const QImage& texture, QWidget* parent)
     abortButton->setFaceColour(QColor(255, 0, 0));
     abortButton->setDefault(true);
     abortButton->setCancel(true);
-    connect(abortButton, &PushButton::clicked, this, &ProgressWindow::abort);
+    connect(abortButton, &PushButton::clicked, this, &ProgressWindow::abortRequested);
 }
 
 void ProgressWindow::showProgress(const QString& text) {
-    aborted = false;
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     messageLabel->setText(shown);
@@ -46,15 +45,15 @@ void ProgressWindow::showProgress(const QString& text) {
     raise();
 }
 
-void ProgressWindow::abort() {
-    aborted = true;
-    if (onAbort_)
-        onAbort_();
+void ProgressWindow::showLongText(const QString& text) {
+    showProgress(QString());
+    resize(width(), 400);
+    messageLabel->setText(text);
 }
 
 void ProgressWindow::closeEvent(QCloseEvent* event) {
     // Closing the window counts as "Abbruch", so that no wait is left without a way out.
-    abort();
+    Q_EMIT abortRequested();
     QDialog::closeEvent(event);
 }
 

@@ -1,10 +1,10 @@
 #include "highscorewindow.h"
 
-#include "board/fonts.h"
 #include "controls/ui/captionband.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
+#include "painting/fonts.h"
 #include "records/gamerecords.h"
 #include "records/highscoredrawing.h"
 

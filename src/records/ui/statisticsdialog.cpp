@@ -1,12 +1,12 @@
 #include "statisticsdialog.h"
 
-#include "board/fonts.h"
 #include "controls/ui/captionband.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/dialogframe.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
 #include "controls/ui/valuelabel.h"
+#include "painting/fonts.h"
 #include "records/statisticsfile.h"
 
 #include <QFrame>

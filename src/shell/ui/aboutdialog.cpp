@@ -1,8 +1,6 @@
 #include "aboutdialog.h"
 
-#include "app/programidentity.h"
 #include "board/fadeengine.h"
-#include "board/fonts.h"
 #include "cards/cardsheet.h"
 #include "cards/ui/sheetloading.h"
 #include "controls/ui/captionband.h"
@@ -11,6 +9,8 @@
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/texturepanel.h"
 #include "net/networklink.h"
+#include "painting/fonts.h"
+#include "shell/programidentity.h"
 #include "shell/shellenvironment.h"
 #include "shell/uilanguage.h"
 #include "sound/soundoutput.h"

@@ -1,7 +1,6 @@
 #include "helpwindow.h"
 
 #include "controls/ui/centring.h"
-#include "shell/helprequest.h"
 #include "shell/uilanguage.h"
 
 #include <QApplication>

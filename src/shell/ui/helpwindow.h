@@ -6,6 +6,9 @@
 class QPushButton;
 class QTextBrowser;
 
+// The game instructions, the help's first page.
+inline const QString kInstructionsTopic = QStringLiteral("hauptue");
+
 // The page of a help topic key ("hauptue", "bedien", "optio", "editor"); empty for a key
 // that has no page.
 QUrl helpTopicUrl(const QString& key);

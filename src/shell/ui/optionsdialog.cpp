@@ -1,7 +1,6 @@
 #include "optionsdialog.h"
 
 #include "board/cardfaces.h"
-#include "board/fonts.h"
 #include "controls/ui/captionband.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/dialogframe.h"
@@ -9,6 +8,7 @@
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/spinfield.h"
 #include "controls/ui/texturepanel.h"
+#include "painting/fonts.h"
 #include "records/programoptions.h"
 
 #include <QButtonGroup>
@@ -67,10 +67,8 @@ void takeSteps(const SpinField& field, qint32& count) {
 
 } // namespace
 
-OptionsDialog::OptionsDialog(ProgramOptions& options, const QImage& panelTexture, HelpRequest help,
-                             QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), options_(options),
-      help_(std::move(help)) {
+OptionsDialog::OptionsDialog(ProgramOptions& options, const QImage& panelTexture, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), options_(options) {
     setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(tr("Optionen einstellen"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -174,6 +172,5 @@ void OptionsDialog::cancel() {
 }
 
 void OptionsDialog::showHelp() {
-    if (help_)
-        help_(kOptionsTopic);
+    Q_EMIT helpRequested(QStringLiteral("optio"));
 }

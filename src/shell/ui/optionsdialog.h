@@ -1,7 +1,5 @@
 #pragma once
 
-#include "shell/helprequest.h"
-
 #include <QDialog>
 #include <QImage>
 
@@ -19,8 +17,7 @@ struct ProgramOptions;
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    OptionsDialog(ProgramOptions& options, const QImage& panelTexture, HelpRequest help,
-                  QWidget* parent = nullptr);
+    OptionsDialog(ProgramOptions& options, const QImage& panelTexture, QWidget* parent = nullptr);
 
     // Loads the controls from the options, centres the dialog on the screen and shows it
     // modally; returns when a button has closed it.
@@ -42,6 +39,10 @@ public:
     PushButton* cancelButton = nullptr;
     PushButton* helpButton = nullptr;
 
+Q_SIGNALS:
+    // "Hilfe": the help page of the options.
+    void helpRequested(const QString& topic);
+
 private:
     void buildSoundSection(QWidget* panel);
     void buildBackSection(QWidget* panel);
@@ -49,6 +50,5 @@ private:
     void buildButtons(QWidget* panel);
 
     ProgramOptions& options_;
-    HelpRequest help_;
     QButtonGroup* backGroup_ = nullptr;
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "game/turnports.h"
-
 #include <QLoggingCategory>
 #include <QWidget>
 
@@ -14,12 +12,12 @@ Q_DECLARE_LOGGING_CATEGORY(lcProtocol)
 
 // The debug protocol. Its window exists for the whole run but is never shown; the lines go to
 // the logging category above instead, where a developer can read them without a window.
-class ProtocolWindow : public QWidget, public ProtocolSink {
+class ProtocolWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ProtocolWindow(QWidget* parent = nullptr);
 
-    void addProtocolLine(const QString& text) override;
+    void addProtocolLine(const QString& text);
 
     CaptionBand* captionBand = nullptr;
     QPlainTextEdit* textView = nullptr;

@@ -1,5 +1,5 @@
-#include "board/canvas.h"
-#include "board/fonts.h"
+#include "painting/canvas.h"
+#include "painting/fonts.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,17 +1,32 @@
 #include "networkgame.h"
 
-#include "blockport.h"
-#include "game/dealing.h"
-#include "game/gamestate.h"
-#include "game/messagewait.h"
-#include "game/turnflow.h"
-#include "networkblock.h"
+#include "dealing.h"
+#include "gamestate.h"
+#include "net/blockport.h"
+#include "net/networkblock.h"
+#include "turnflow.h"
 
 #include <utility>
 
+namespace {
+
+static_assert(kMessageSlotCount == kSlotCount, "the game data carries every slot of the large board");
+
+Invitation invitationOf(const GameState& state) {
+    Invitation invitation;
+    invitation.playerCount = state.playerCount;
+    for (int i = 1; i <= 4; ++i) {
+        const Player& player = state.players[i];
+        invitation.players[i - 1] = InvitedPlayer{player.name, player.isComputer, player.isNetwork};
+    }
+    return invitation;
+}
+
+} // namespace
+
 NetworkGame::NetworkGame(GameState& state, GameTallies& tallies, TurnFlow& flow, BoardPort& board,
-                         MessageWait& wait, BlockPort& net, NetworkGameHost& host)
-    : state_(state), tallies_(tallies), flow_(flow), board_(board), wait_(wait), net_(net), host_(host) {}
+                         BlockPort& net, NetworkGameHost& host, QObject* parent)
+    : QObject(parent), state_(state), tallies_(tallies), flow_(flow), board_(board), net_(net), host_(host) {}
 
 void NetworkGame::send(MessageType type, const QByteArray& payload) {
     net_.sendBlock(makeBlock(static_cast<quint8>(type), payload));
@@ -19,22 +34,25 @@ void NetworkGame::send(MessageType type, const QByteArray& payload) {
 
 void NetworkGame::sendCard(int participant, int slot) {
     send(MessageType::CardTurned, encodeCardTurned(participant, slot));
-    protocolLine(QStringLiteral("Habe dem Gegner eine Karte geschickt"));
+    Q_EMIT protocolLine(QStringLiteral("Habe dem Gegner eine Karte geschickt"));
 }
 
 void NetworkGame::reportReady() {
     send(MessageType::ReadyForCard, encodeSignal());
-    protocolLine(
+    Q_EMIT protocolLine(
         QStringLiteral("Habe Meldung abgesetzt, dass ich bereit fuer den Empfang der naechsten Karte bin"));
 }
 
 void NetworkGame::reportAllCardsReceived() {
     send(MessageType::AllCardsReceived, encodeSignal());
-    protocolLine(QStringLiteral("Habe Meldung abgesetzt, dass alle Karten empfangen wurden"));
+    Q_EMIT protocolLine(QStringLiteral("Habe Meldung abgesetzt, dass alle Karten empfangen wurden"));
 }
 
 void NetworkGame::sendGameData(quint16 cardCount, bool triples, bool pictures) {
-    send(MessageType::GameData, encodeGameData(state_, cardCount, triples, pictures));
+    GameData data{cardCount, cardCount == 120, triples, pictures, {}};
+    for (int k = 1; k <= kSlotCount; ++k)
+        data.motifs[k] = state_.cards[k].motif;
+    send(MessageType::GameData, encodeGameData(data));
 }
 
 void NetworkGame::sendAnswer(bool accepted) {
@@ -43,7 +61,7 @@ void NetworkGame::sendAnswer(bool accepted) {
 
 void NetworkGame::sendInvitation() {
     net_.keepConnection();
-    send(MessageType::Invitation, encodeInvitation(state_));
+    send(MessageType::Invitation, encodeInvitation(invitationOf(state_)));
 }
 
 void NetworkGame::onBlockReceived(const NetworkBlock& block) {
@@ -53,10 +71,8 @@ void NetworkGame::onBlockReceived(const NetworkBlock& block) {
         invitationReceived(payload);
         break;
     case MessageType::Answer:
-        if (const auto accepted = decodeAnswer(payload)) {
-            (*accepted ? inviteAccepted : inviteDeclined) = true;
-            wait_.wake();
-        }
+        if (const auto accepted = decodeAnswer(payload))
+            Q_EMIT invitationAnswered(*accepted);
         break;
     case MessageType::GameData:
         gameDataReceived(payload);
@@ -66,14 +82,14 @@ void NetworkGame::onBlockReceived(const NetworkBlock& block) {
         break;
     case MessageType::AllCardsReceived:
         if (isSignal(payload)) {
-            protocolLine(QStringLiteral("Alle Karten wurden empfangen..."));
+            Q_EMIT protocolLine(QStringLiteral("Alle Karten wurden empfangen..."));
             state_.peerTurnDone = true;
             flow_.marksChanged();
         }
         break;
     case MessageType::ReadyForCard:
         if (isSignal(payload)) {
-            protocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
+            Q_EMIT protocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
             state_.peerReady = true;
             flow_.marksChanged();
         }
@@ -143,7 +159,7 @@ void NetworkGame::gameDataReceived(const QByteArray& payload) {
     if (!data || !awaitingGameData_)
         return;
     awaitingGameData_ = false;
-    protocolLine(QStringLiteral("dbSpielDaten empfangen..."));
+    Q_EMIT protocolLine(QStringLiteral("dbSpielDaten empfangen..."));
     if (state_.gameRunning)
         flow_.abandonGame();
     for (int k = 1; k <= kSlotCount; ++k) {
@@ -171,13 +187,13 @@ void NetworkGame::gameDataReceived(const QByteArray& payload) {
 }
 
 void NetworkGame::cardReceived(const QByteArray& payload) {
-    protocolLine(QStringLiteral("dbKarteGeklickt empfangen..."));
+    Q_EMIT protocolLine(QStringLiteral("dbKarteGeklickt empfangen..."));
     const auto card = decodeCardTurned(payload);
     if (!card || !state_.gameRunning || !state_.currentIsNetwork())
         return;
-    protocolLine(QStringLiteral("dbKarteGeklickt wurde weitergeleitet..."));
+    Q_EMIT protocolLine(QStringLiteral("dbKarteGeklickt wurde weitergeleitet..."));
     if (card->participant != state_.currentPlayer)
-        protocolLine(QStringLiteral("dbKarteGeklickt: falscher Spieler: %1!").arg(card->participant));
+        Q_EMIT protocolLine(QStringLiteral("dbKarteGeklickt: falscher Spieler: %1!").arg(card->participant));
     // Only a card that can be turned on this board is replayed.
     if (!isTurnable(state_, card->slot))
         return;
@@ -187,8 +203,7 @@ void NetworkGame::cardReceived(const QByteArray& payload) {
 void NetworkGame::onOnlineChanged() {
     ++connectionChanges_;
     if (net_.isOnline()) {
-        peerConnected = true;
-        wait_.wake();
+        Q_EMIT peerConnected();
         return;
     }
     awaitingGameData_ = false;
@@ -203,9 +218,4 @@ void NetworkGame::onOnlineChanged() {
 void NetworkGame::endConnection() {
     if (net_.isOnline())
         net_.closeConnections();
-}
-
-void NetworkGame::protocolLine(const QString& text) {
-    if (protocol_)
-        protocol_->addProtocolLine(text);
 }

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "game/turnports.h"
-#include "gamemessages.h"
+#include "net/gamemessages.h"
 #include "records/statentry.h"
+#include "turnports.h"
+
+#include <QObject>
 
 #include <optional>
 
 class BlockPort;
-class MessageWait;
 class TurnFlow;
 struct GameState;
 struct NetworkBlock;
@@ -29,16 +30,17 @@ public:
 // The game protocol between two computers: the messages going out for the turn flow, and
 // every block coming in. Each side replays the other side's cards through the same turn flow,
 // so both reach the same state.
-class NetworkGame : public PeerPort {
+class NetworkGame : public QObject {
+    Q_OBJECT
 public:
-    NetworkGame(GameState& state, GameTallies& tallies, TurnFlow& flow, BoardPort& board, MessageWait& wait,
-                BlockPort& net, NetworkGameHost& host);
+    NetworkGame(GameState& state, GameTallies& tallies, TurnFlow& flow, BoardPort& board, BlockPort& net,
+                NetworkGameHost& host, QObject* parent = nullptr);
 
-    void setProtocol(ProtocolSink* protocol) { protocol_ = protocol; }
-
-    void sendCard(int participant, int slot) override;
-    void reportReady() override;
-    void reportAllCardsReceived() override;
+    // For the turn flow's reports: a card turned here, ready for the next card, all of the
+    // other computer's cards received.
+    void sendCard(int participant, int slot);
+    void reportReady();
+    void reportAllCardsReceived();
     void sendGameData(quint16 cardCount, bool triples, bool pictures);
     void sendAnswer(bool accepted);
     void sendInvitation();
@@ -47,10 +49,13 @@ public:
     void onOnlineChanged();
     void endConnection();
 
-    // Marks of an invitation in progress, set by the handlers above.
-    bool peerConnected = false;
-    bool inviteAccepted = false;
-    bool inviteDeclined = false;
+Q_SIGNALS:
+    // For an invitation in progress: a connection to the other computer stands.
+    void peerConnected();
+    // The other computer answered the invitation.
+    void invitationAnswered(bool accepted);
+    // A line of the debug protocol.
+    void protocolLine(const QString& text);
 
 private:
     void invitationReceived(const QByteArray& payload);
@@ -59,16 +64,13 @@ private:
     void gameDataReceived(const QByteArray& payload);
     void cardReceived(const QByteArray& payload);
     void send(MessageType type, const QByteArray& payload);
-    void protocolLine(const QString& text);
 
     GameState& state_;
     GameTallies& tallies_;
     TurnFlow& flow_;
     BoardPort& board_;
-    MessageWait& wait_;
     BlockPort& net_;
     NetworkGameHost& host_;
-    ProtocolSink* protocol_ = nullptr;
     // Game data is taken only after this side accepted an invitation on this connection.
     bool awaitingGameData_ = false;
     // The question about an invitation is open.

@@ -1,7 +1,8 @@
+#include "game/networkgame.h"
 #include "net/blockport.h"
-#include "net/networkgame.h"
 #include "support/gametable.h"
 
+#include <QSignalSpy>
 #include <QtEndian>
 
 #include <functional>
@@ -49,26 +50,28 @@ NetworkBlock message(MessageType type, const QByteArray& payload) {
 
 // The invitation and game data an inviting computer sends: Anna plays there, Bert here.
 QByteArray invitationOfAnnaAndBert() {
-    GameState inviting;
+    Invitation inviting;
     inviting.playerCount = 2;
-    inviting.players[1] = Player{QStringLiteral("Anna"), 0, false, false, 0};
-    inviting.players[2] = Player{QStringLiteral("Bert"), 0, true, true, 1};
+    inviting.players[0] = InvitedPlayer{QStringLiteral("Anna"), false, false};
+    inviting.players[1] = InvitedPlayer{QStringLiteral("Bert"), true, true};
     return encodeInvitation(inviting);
 }
 
 QByteArray largeTriplesBoard() {
-    GameState inviting;
+    GameData inviting{120, true, true, true, {}};
     for (int k = 1; k <= 120; ++k)
-        inviting.cards[k].motif = (k - 1) % 40 + 1;
-    return encodeGameData(inviting, 120, true, true);
+        inviting.motifs[k] = (k - 1) % 40 + 1;
+    return encodeGameData(inviting);
 }
 
 class NetworkGameTest : public ::testing::Test, protected GameTable {
 protected:
     void SetUp() override {
-        flow.setPeer(&game);
-        flow.setProtocol(&protocol);
-        game.setProtocol(&protocol);
+        QObject::connect(&flow, &TurnFlow::cardToSend, &game, &NetworkGame::sendCard);
+        QObject::connect(&flow, &TurnFlow::readyForNextCard, &game, &NetworkGame::reportReady);
+        QObject::connect(&flow, &TurnFlow::allCardsReceived, &game, &NetworkGame::reportAllCardsReceived);
+        protocol.listenTo(flow);
+        protocol.listenTo(game);
     }
 
     void receive(MessageType type, const QByteArray& payload) {
@@ -89,7 +92,7 @@ protected:
 
     FakeNet net;
     FakeHost host;
-    NetworkGame game{state, tallies, flow, board, wait, net, host};
+    NetworkGame game{state, tallies, flow, board, net, host};
 };
 
 TEST_F(NetworkGameTest, AnAcceptedInvitationTurnsTheParticipantsAround) {
@@ -175,11 +178,12 @@ TEST_F(NetworkGameTest, SignalsSetTheMarksOfTheExchange) {
     receive(MessageType::AllCardsReceived, encodeSignal());
     EXPECT_TRUE(state.peerReady);
     EXPECT_TRUE(state.peerTurnDone);
+    QSignalSpy answers(&game, &NetworkGame::invitationAnswered);
     receive(MessageType::Answer, encodeAnswer(false));
-    EXPECT_TRUE(game.inviteDeclined);
-    EXPECT_FALSE(game.inviteAccepted);
+    ASSERT_EQ(answers.size(), 1);
+    EXPECT_FALSE(answers[0][0].toBool()) << "declined";
     receive(MessageType::Answer, QByteArray(2, 1));
-    EXPECT_FALSE(game.inviteAccepted) << "an answer of the wrong size is ignored";
+    EXPECT_EQ(answers.size(), 1) << "an answer of the wrong size is ignored";
 }
 
 TEST_F(NetworkGameTest, OutgoingMessagesCarryTheirPayloadsAndProtocolLines) {
@@ -203,9 +207,10 @@ TEST_F(NetworkGameTest, ALostConnectionEndsOnlyANetworkGame) {
     EXPECT_EQ(host.lostShown, 1);
     EXPECT_TRUE(state.gameRunning) << "a game of this computer alone goes on";
 
+    QSignalSpy connected(&game, &NetworkGame::peerConnected);
     net.online = true;
     game.onOnlineChanged();
-    EXPECT_TRUE(game.peerConnected);
+    EXPECT_EQ(connected.size(), 1);
     joinLargeTriplesGame();
     net.online = false;
     game.onOnlineChanged();
