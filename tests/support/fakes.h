@@ -9,7 +9,9 @@
 #include "game/turnflow.h"
 #include "game/turnports.h"
 #include "records/statentry.h"
+#include "timing/taskqueue.h"
 #include "timing/tickclock.h"
+#include "timing/timekeeper.h"
 
 #include "qtprinters.h"
 
@@ -54,6 +56,54 @@ private:
     Journal& journal_;
     FakeClock& clock_;
 };
+
+// Pauses take no time. By default a pause moves the fake clock on and the task goes on at
+// once, so a click plays its whole turn before it returns. Held, every wait stays suspended
+// until the test lets the time pass, so it can act in the middle of a turn as a user would.
+// Pauses (waits longer than 0 ms) are written into the journal as "pause <ms>".
+class FakeTimekeeper : public Timekeeper {
+public:
+    FakeTimekeeper(Journal& journal, FakeClock& clock) : journal_(journal), clock_(clock) {}
+
+    std::unique_ptr<Alarm> arm(int ms, std::function<void()> due) override;
+
+    void hold() { held_ = true; }
+    // Lets `ms` pass: the held waits due by then go on, earliest first, each at its time.
+    void advance(quint32 ms);
+    // Lets time pass until nothing waits for it; false when that never came (a test fault).
+    bool runUntilIdle(int limit = 100000);
+    // Lets time pass until the next held wait has gone on.
+    bool step();
+    int waiting() const { return static_cast<int>(sleepers_.size()); }
+
+private:
+    struct Sleeper {
+        quint32 due;
+        quint64 order;
+        std::function<void()> wake;
+    };
+    class FakeAlarm;
+    void wakeFirstDueBy(quint32 limit);
+
+    Journal& journal_;
+    FakeClock& clock_;
+    bool held_ = false;
+    quint64 nextOrder_ = 0;
+    std::vector<Sleeper> sleepers_;
+};
+
+// Runs a task to its first wait, as the flow's queue would; its frames live as long as this.
+class TaskRun {
+public:
+    explicit TaskRun(Task<> task) { queue_.run(std::move(task)); }
+    bool finished() const { return !queue_.busy(); }
+
+private:
+    TaskQueue queue_;
+};
+
+// Handles the events already posted: tasks waiting for a signal or a mark go on from there.
+void handlePostedEvents();
 
 class FakeBoard : public BoardPort {
 public:
