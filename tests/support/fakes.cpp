@@ -19,35 +19,6 @@ QStringList Journal::only(const QStringList& prefixes) const {
     return kept;
 }
 
-void FakeWait::waitFor(int ms, const std::function<bool()>& stop) {
-    journal_.add(QStringLiteral("pause %1").arg(ms));
-    if (duringNextPause) {
-        auto hook = std::move(duringNextPause);
-        duringNextPause = nullptr;
-        hook();
-    }
-    if (!(stop && stop()))
-        clock_.now += static_cast<quint32>(ms);
-}
-
-void FakeWait::waitUntil(const std::function<bool()>& done) {
-    if (done())
-        return;
-    journal_.add(QStringLiteral("wait"));
-    // A condition nobody will ever fulfil would hang the real program; here it fails the test.
-    for (int round = 0; round < 100 && !done(); ++round) {
-        if (whileWaitingForCondition)
-            whileWaitingForCondition();
-    }
-    if (!done())
-        ADD_FAILURE() << "a condition wait never ended";
-}
-
-void FakeWait::processPendingMessages() {
-    if (whileProcessingMessages)
-        whileProcessingMessages();
-}
-
 class FakeTimekeeper::FakeAlarm : public Alarm {
 public:
     FakeAlarm(std::vector<Sleeper>& sleepers, quint64 order) : sleepers_(sleepers), order_(order) {}
@@ -110,6 +81,18 @@ bool FakeTimekeeper::step() {
     return true;
 }
 
+bool FakeTimekeeper::runUntilJournal(const Journal& journal, const QString& entry) {
+    for (int round = 0; round < 100000; ++round) {
+        if (!journal.entries.isEmpty() && journal.entries.last() == entry)
+            return true;
+        handlePostedEvents();
+        if (!step())
+            break;
+    }
+    ADD_FAILURE() << "never came to " << entry.toStdString();
+    return false;
+}
+
 bool FakeTimekeeper::runUntilIdle(int limit) {
     for (int round = 0; round < limit; ++round) {
         handlePostedEvents();
@@ -124,24 +107,26 @@ void handlePostedEvents() {
     QCoreApplication::sendPostedEvents();
 }
 
-void FakeBoard::showCard(int motif, int x, int y) {
+Task<> FakeBoard::showCard(int motif, int x, int y) {
     journal_.add(QStringLiteral("show %1 motif %2").arg(slotAt(x, y)).arg(motif));
+    co_await timekeeper_.sleep(0);
 }
 
-void FakeBoard::hideFaceUpCards() {
-    takePendingCards(QStringLiteral("hide "));
+Task<> FakeBoard::hideFaceUpCards() {
+    return takePendingCards(QStringLiteral("hide "));
 }
 
-void FakeBoard::removeFaceUpCards() {
-    takePendingCards(QStringLiteral("remove "));
+Task<> FakeBoard::removeFaceUpCards() {
+    return takePendingCards(QStringLiteral("remove "));
 }
 
-// Like the real transitions, hiding and removing empty the list of turned cards.
-void FakeBoard::takePendingCards(const QString& what) {
+// Like the real transitions, hiding and removing empty the list of turned cards once done.
+Task<> FakeBoard::takePendingCards(QString what) {
     QStringList slots;
     for (const PendingCard& card : state_.pendingCards)
         slots << QString::number(card.slot);
     journal_.add(what + slots.join(QLatin1Char(',')));
+    co_await timekeeper_.sleep(0);
     state_.pendingCards.clear();
 }
 
