@@ -6,6 +6,8 @@
 #include "timing/tickclock.h"
 #include "turnflow.h"
 
+#include <QPointer>
+
 ComputerPlayer::ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock,
                                QObject* parent)
     : QObject(parent), state_(state), flow_(flow), random_(random), clock_(clock) {
@@ -22,24 +24,26 @@ void ComputerPlayer::onTimer() {
         wake();
 }
 
-namespace {
 // The move is in progress for as long as its frame lives: a move dropped with an abandoned
-// game lets the next game's computer move again.
-class MovingMark {
+// game lets the next game's computer move again. The turn flow may drop it only after this
+// player has gone (at the end of the program).
+class ComputerPlayer::MovingMark {
 public:
-    explicit MovingMark(bool& moving) : moving_(moving) { moving_ = true; }
-    ~MovingMark() { moving_ = false; }
+    explicit MovingMark(ComputerPlayer& player) : player_(&player) { player_->moving_ = true; }
+    ~MovingMark() {
+        if (player_)
+            player_->moving_ = false;
+    }
     MovingMark(const MovingMark&) = delete;
     MovingMark& operator=(const MovingMark&) = delete;
 
 private:
-    bool& moving_;
+    QPointer<ComputerPlayer> player_;
 };
-} // namespace
 
 Task<> ComputerPlayer::move() {
     {
-        const MovingMark mark(moving_);
+        const MovingMark mark(*this);
         // Checked again: a turn queued before the move may have passed the turn on.
         if (mayMove()) {
             const int n = state_.cardCount();

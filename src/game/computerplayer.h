@@ -30,6 +30,7 @@ public:
     static constexpr quint32 kThinkingMs = 500;
 
 private:
+    class MovingMark;
     bool computerToMove() const;
     bool mayMove() const;
     Task<> move();
