@@ -68,18 +68,22 @@ void TurnNarration::update(const GameState& state, const QImage& sheet) {
     }
     if (!state.gameRunning)
         return;
-    bool running = turnRunning(state);
+    // The turn before is over once none of its cards is face up any more: the next player may
+    // well begin with one of them.
+    if (!turnRunning(state))
+        turnOver_ = true;
     for (int slot = 1; slot <= state.cardCount(); ++slot) {
         const Card& card = state.cards[slot];
-        if (!card.present || !card.faceUp || slots_.contains(slot))
+        if (!card.present || !card.faceUp)
             continue;
-        // The turn before is over once none of its cards is face up any more.
-        if (!running) {
+        if (turnOver_ || state.currentPlayer != playerNumber_) {
             clear();
-            const int p = state.currentPlayer;
-            player_ = p >= 1 && p <= kMaxPlayers ? state.players[p].name : QString();
-            running = true;
+            playerNumber_ = state.currentPlayer;
+            player_ = playerNumber_ >= 1 && playerNumber_ <= kMaxPlayers ? state.players[playerNumber_].name
+                                                                         : QString();
         }
+        if (slots_.contains(slot))
+            continue;
         slots_ << slot;
         cards_ << QCoreApplication::translate("BoardNarration", "Karte %1, %2")
                       .arg(slot)
@@ -104,6 +108,8 @@ bool TurnNarration::turnRunning(const GameState& state) const {
 }
 
 void TurnNarration::clear() {
+    turnOver_ = false;
+    playerNumber_ = 0;
     player_.clear();
     slots_.clear();
     cards_.clear();

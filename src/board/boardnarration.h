@@ -33,6 +33,9 @@ private:
     void clear();
 
     quint32 generation_ = 0;
+    // Set once none of the noted cards is face up: the next card turned begins a new turn.
+    bool turnOver_ = false;
+    int playerNumber_ = 0;
     QString player_;
     QList<int> slots_;
     QStringList cards_;

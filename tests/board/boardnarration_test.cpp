@@ -33,3 +33,33 @@ TEST(BoardNarration, AFaceUpCardIsNamedAfterWhatItsFaceShows) {
     const QImage foreign(100, 100, QImage::Format_RGB32);
     EXPECT_EQ(faceUpName(MotifKind::Pictures, 19, foreign), "Karte 12: Bild 19") << "cell beyond the sheet";
 }
+
+// The next player may begin with a card the player before turned: it still begins their turn.
+TEST(BoardNarration, ATurnThatBeginsWithTheCardTheTurnBeforeShowedIsTheNextPlayers) {
+    const QImage sheet = builtInSheet();
+    GameState state;
+    state.gameRunning = true;
+    state.playerCount = 2;
+    state.players[1].name = QStringLiteral("Anna");
+    state.players[2].name = QStringLiteral("Robo");
+    state.cards[3] = Card{slotLeft(3), slotTop(3), true, false, 0, 19};
+    state.cards[4] = Card{slotLeft(4), slotTop(4), true, false, 0, 1};
+    TurnNarration narration;
+    const auto turnUp = [&](int slot, bool up) {
+        state.cards[slot].faceUp = up;
+        narration.update(state, sheet);
+    };
+
+    state.currentPlayer = 1;
+    turnUp(3, true);
+    turnUp(4, true);
+    EXPECT_EQ(narration.text(state), "Anna deckt auf: Karte 3, Flugzeug; Karte 4, Apfel");
+    turnUp(3, false);
+    turnUp(4, false);
+    EXPECT_EQ(narration.text(state), "Anna deckte auf: Karte 3, Flugzeug; Karte 4, Apfel");
+
+    state.currentPlayer = 2;
+    narration.update(state, sheet);
+    turnUp(4, true);
+    EXPECT_EQ(narration.text(state), "Robo deckt auf: Karte 4, Apfel");
+}

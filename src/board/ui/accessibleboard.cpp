@@ -2,10 +2,9 @@
 
 #include "boardframe.h"
 #include "boardnarrators.h"
+#include "controls/ui/readonlytableaccessible.h"
 
-#include <QAccessibleWidget>
 #include <QCoreApplication>
-#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -74,10 +73,9 @@ private:
 // carries says. It is asked at every call, as Qt may make the interface before the narrator
 // is attached. The board is a table of fifteen cells to a row, child i being slot i + 1;
 // nothing can be selected there, cards are turned through the board's own input.
-class AccessibleImageView : public QAccessibleWidget, public QAccessibleTableInterface {
+class AccessibleImageView : public ReadOnlyTableAccessible {
 public:
-    explicit AccessibleImageView(QWidget* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
-    ~AccessibleImageView() override { forgetCells(); }
+    explicit AccessibleImageView(QWidget* view) : ReadOnlyTableAccessible(view, QAccessible::Graphic) {}
 
     QAccessible::Role role() const override {
         if (board())
@@ -117,29 +115,14 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
         if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns)
             return nullptr;
         return cell(row * kColumns + column + 1);
     }
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
     QString columnDescription(int) const override { return {}; }
-    QString rowDescription(int) const override { return {}; }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
     int columnCount() const override { return childCount() > 0 ? kColumns : 0; }
     int rowCount() const override { return childCount() / kColumns; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override { forgetCells(); }
 
 private:
@@ -150,20 +133,8 @@ private:
         return widget()->findChild<StatusNarrator*>(QString(), Qt::FindDirectChildrenOnly);
     }
     QAccessibleInterface* cell(int slot) const {
-        auto known = cells_.constFind(slot);
-        if (known != cells_.constEnd())
-            return QAccessible::accessibleInterface(*known);
-        auto* made = new AccessibleCell(board(), slot);
-        cells_.insert(slot, QAccessible::registerAccessibleInterface(made));
-        return made;
+        return cachedCell(slot, [&] { return new AccessibleCell(board(), slot); });
     }
-    void forgetCells() {
-        for (QAccessible::Id id : std::as_const(cells_))
-            QAccessible::deleteAccessibleInterface(id);
-        cells_.clear();
-    }
-
-    mutable QHash<int, QAccessible::Id> cells_;
 };
 
 } // namespace

@@ -1,11 +1,10 @@
 #include "accessiblehighscores.h"
 
+#include "controls/ui/readonlytableaccessible.h"
 #include "highscoreview.h"
 #include "records/highscoredrawing.h"
 #include "records/highscoretable.h"
 
-#include <QAccessibleWidget>
-#include <QHash>
 #include <QPointer>
 
 namespace {
@@ -84,14 +83,10 @@ private:
     int column_;
 };
 
-// Nothing can be selected: the table is only read.
-class AccessibleHighScoreTable : public QAccessibleWidget, public QAccessibleTableInterface {
+class AccessibleHighScoreTable : public ReadOnlyTableAccessible {
 public:
-    explicit AccessibleHighScoreTable(HighScoreView* view) : QAccessibleWidget(view, QAccessible::Table) {}
-    ~AccessibleHighScoreTable() override {
-        for (QAccessible::Id id : std::as_const(cells_))
-            QAccessible::deleteAccessibleInterface(id);
-    }
+    explicit AccessibleHighScoreTable(HighScoreView* view)
+        : ReadOnlyTableAccessible(view, QAccessible::Table) {}
 
     int childCount() const override { return (kRows + 1) * kColumns; }
     QAccessibleInterface* child(int index) const override {
@@ -117,45 +112,24 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
         if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
             return nullptr;
         return cell(row, column);
     }
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
     QString columnDescription(int column) const override {
         return column >= 0 && column < kColumns ? highScoreHeadings()[column] : QString();
     }
-    QString rowDescription(int) const override { return {}; }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
     int columnCount() const override { return kColumns; }
     int rowCount() const override { return kRows; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
     QAccessibleInterface* cell(int row, int column) const {
-        const int index = childIndex(row, column);
-        auto known = cells_.constFind(index);
-        if (known != cells_.constEnd())
-            return QAccessible::accessibleInterface(*known);
-        auto* made = new AccessibleScoreCell(static_cast<HighScoreView*>(widget()), row, column);
-        cells_.insert(index, QAccessible::registerAccessibleInterface(made));
-        return made;
+        return cachedCell(childIndex(row, column), [&] {
+            return new AccessibleScoreCell(static_cast<HighScoreView*>(widget()), row, column);
+        });
     }
-
-    mutable QHash<int, QAccessible::Id> cells_;
 };
 
 } // namespace
