@@ -3,6 +3,8 @@
 // afterwards. Time is the fake clock's; each wait holds until the test lets it pass.
 
 #include "app/ui/mainwindow.h"
+#include "controls/ui/pushbutton.h"
+#include "game/ui/enddialog.h"
 #include "controls/ui/imageview.h"
 #include "game/turnflow.h"
 #include "net/gamemessages.h"
@@ -10,6 +12,8 @@
 #include "support/modal.h"
 #include "support/newgame.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -168,6 +172,39 @@ TEST_F(InterruptedTurnTest, AConnectionLostWhileThePairsSoundPlaysRemovesNothing
         EXPECT_EQ(shownCard(slot), window->images().cardBack) << slot;
     }
     EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
+}
+
+TEST_F(InterruptedTurnTest, AHangUpWhileTheEndDialogIsOpenKeepsTheResultAndTellsOnce) {
+    joinGameWithAnnaThere();
+    for (int slot = 1; slot <= 30; ++slot) {
+        annaTurns(slot);
+        annaTurns(slot + 30);
+        timekeeper.runUntilIdle();
+    }
+    ASSERT_TRUE(QTest::qWaitFor([] { return madeWindow<EndDialog>() && madeWindow<EndDialog>()->isVisible(); }));
+    ASSERT_FALSE(state().gameRunning);
+    EXPECT_EQ(state().players[1].score, 30);
+
+    Q_EMIT window->networkLink().onlineChanged();
+    Q_EMIT window->networkLink().onlineChanged(); // the last frames and the hang-up
+    const auto lostBoxes = [] {
+        QList<QMessageBox*> boxes;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                boxes << box;
+        return boxes;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !lostBoxes().isEmpty(); }));
+    EXPECT_EQ(lostBoxes().count(), 1);
+    EXPECT_TRUE(madeWindow<EndDialog>()->isVisible()) << "the result stays until it is read";
+    EXPECT_EQ(madeWindow<EndDialog>()->highlightLabel->text(), "Anna");
+    lostBoxes().first()->button(QMessageBox::Ok)->click();
+    madeWindow<EndDialog>()->closeButton->click();
+    timekeeper.runUntilIdle();
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_TRUE(lostBoxes().isEmpty());
+    EXPECT_EQ(state().players[1].score, 30);
+    EXPECT_FALSE(state().settings.networkGame);
 }
 
 } // namespace
