@@ -8,11 +8,12 @@
 #include "board/fadeengine.h"
 #include "board/ui/boardscreen.h"
 #include "controls/ui/imageview.h"
-#include "game/eventloopwait.h"
 #include "game/gamerandom.h"
 #include "game/gamestate.h"
 #include "records/programoptions.h"
+#include "timing/taskqueue.h"
 #include "timing/tickclock.h"
+#include "timing/timekeeper.h"
 
 #include "controls/ui/sevensegmentdisplay.h"
 #include <QApplication>
@@ -44,9 +45,9 @@ int main(int argc, char** argv) {
     ProgramOptions options;
     GameRandom random(1);
     FadeEngine engine(random);
-    EventLoopWait wait;
+    TimerTimekeeper timekeeper;
     SteadyTickClock clock;
-    BoardScreen screen(state, images, options, engine, wait, clock,
+    BoardScreen screen(state, images, options, engine, timekeeper, clock,
                        {&boardView, &statusView, &knownGroupsLabel, &display});
 
     std::printf("%-8s %-12s %s\n", "steps", "pacing ms", "ms per ShowCard (mean of 10)");
@@ -56,8 +57,11 @@ int main(int argc, char** argv) {
             options.fadeShow = steps;
             QElapsedTimer timer;
             timer.start();
+            TaskQueue turns;
             for (int i = 0; i < 10; ++i)
-                screen.showCard(7, state.cards[1].left, state.cards[1].top);
+                turns.run(screen.showCard(7, state.cards[1].left, state.cards[1].top));
+            while (turns.busy())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
             std::printf("%-8d %-12d %.1f\n", steps, pacing, static_cast<double>(timer.elapsed()) / 10.0);
         }
     }

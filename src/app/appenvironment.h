@@ -6,15 +6,16 @@
 
 #include <functional>
 
-class MessageWait;
 class SettingsStore;
 class TickClock;
+class Timekeeper;
 
 // What the main window takes from outside, so tests can run it with a store in a temporary
 // directory and with waits that take no time.
 struct AppEnvironment {
     SettingsStore& settings;
-    MessageWait& wait;
+    // Where pauses and frames take their time from.
+    Timekeeper& timekeeper;
     const TickClock& clock;
     // Where the player names, high scores and statistics live.
     DataPaths dataPaths;

@@ -13,15 +13,6 @@
 
 namespace {
 
-// The fade itself runs on to its end once the game is gone (a 40 x 40 card costs next to
-// nothing); only its frames are dropped, so no window shows a card of a game that ended.
-FadeCallback framesUnless(FramePresenter& presenter, std::function<bool()> gone) {
-    return [&presenter, gone = std::move(gone)](const QImage& frame, qint32 userValue) {
-        if (!gone())
-            presenter.showFadeFrame(frame, userValue);
-    };
-}
-
 QPoint slotPosition(const GameState& state, int slot) {
     return {state.cards[slot].left, state.cards[slot].top};
 }
@@ -36,59 +27,55 @@ CardTransitions::CardTransitions(GameState& state, BoardImages& images, const Pr
                                  const FadeEngine& engine, FramePresenter& presenter)
     : state_(state), images_(images), options_(options), engine_(engine), presenter_(presenter) {}
 
-bool CardTransitions::cutShort(quint32 generation) const {
-    return state_.gameGeneration != generation || state_.abortRequested;
+Task<> CardTransitions::play(QImage source, QImage target, qint32 steps) {
+    Dissolve frames = engine_.dissolve(source, target, steps);
+    while (const QImage* frame = frames.nextFrame())
+        co_await presenter_.showFadeFrame(*frame, 0);
 }
 
-void CardTransitions::showCard(int motif, int x, int y) {
+Task<> CardTransitions::showCard(int motif, int x, int y) {
     // A card turned up means the cards of the last hide are no longer its to look after.
     turnedBackSlots_.clear();
-    const quint32 generation = state_.gameGeneration;
-    const FadeCallback frames = framesUnless(presenter_, [this, generation] { return cutShort(generation); });
-
     presenter_.presentBoard();
     QImage face = makeCardImage();
     drawCardFace(face, motif, state_.settings.motifKind, images_.sheet);
     presenter_.setFramePosition({x, y});
-    engine_.fade(images_.cardBack, face, options_.fadeShow, frames, 0);
-    if (cutShort(generation))
-        return;
+    co_await play(images_.cardBack, face, options_.fadeShow);
     copyCardAt(images_.board, face, x, y);
 }
 
-void CardTransitions::hideFaceUpCards() {
+Task<> CardTransitions::hideFaceUpCards() {
     turnedBackSlots_.clear();
-    turnedBackGeneration_ = state_.gameGeneration;
-    const auto settle = [this](int slot, QPoint at, const QImage& fadedTo) {
+    const Settle settle = [this](int slot, QPoint at, const QImage& fadedTo) {
         // The back is taken once the fade is done: its style may have changed meanwhile
-        // (the frames process window messages, so the options dialog can run in between).
+        // (the options dialog can run while the cards fade).
         const QImage back = images_.cardBack;
         copyCardAt(images_.board, back, at.x(), at.y());
         turnedBackSlots_.push_back(slot);
         if (back != fadedTo)
             presenter_.presentBoard();
     };
-    if (fadeEachPendingCard(
-            options_.fadeHide, [this](QPoint) { return images_.cardBack; }, settle))
-        turnedBackSlots_.clear();
+    // Named, never written inside the co_await: GCC 12 destroys a lambda there twice.
+    const std::function<QImage(QPoint)> backs = [this](QPoint) { return images_.cardBack; };
+    co_await fadeEachPendingCard(options_.fadeHide, backs, settle);
+    turnedBackSlots_.clear();
 }
 
-void CardTransitions::removeFaceUpCards() {
+Task<> CardTransitions::removeFaceUpCards() {
     // Tiled over the whole board like the board itself, so the texture runs on seamlessly
     // across the square of a removed card.
     QImage background(images_.board.size(), QImage::Format_RGB32);
     tileTexture(background.width(), background.height(), background, images_.texture);
-    fadeEachPendingCard(
-        options_.fadeRemove,
-        [&background](QPoint at) { return background.copy(at.x(), at.y(), kCardSize, kCardSize); },
-        [this](int, QPoint at, const QImage& fadedTo) {
-            copyCardAt(images_.board, fadedTo, at.x(), at.y());
-        });
+    const std::function<QImage(QPoint)> squares = [background](QPoint at) {
+        return background.copy(at.x(), at.y(), kCardSize, kCardSize);
+    };
+    const Settle settle = [this](int, QPoint at, const QImage& fadedTo) {
+        copyCardAt(images_.board, fadedTo, at.x(), at.y());
+    };
+    co_await fadeEachPendingCard(options_.fadeRemove, squares, settle);
 }
 
 void CardTransitions::redrawTurnedBackCards() {
-    if (turnedBackGeneration_ != state_.gameGeneration)
-        return;
     for (int slot : turnedBackSlots_) {
         const Card& card = state_.cards[slot];
         if (card.present)
@@ -96,14 +83,10 @@ void CardTransitions::redrawTurnedBackCards() {
     }
 }
 
-bool CardTransitions::fadeEachPendingCard(
-    qint32 steps, const std::function<QImage(QPoint)>& targetAt,
-    const std::function<void(int slot, QPoint at, const QImage& fadedTo)>& settle) {
-    const quint32 generation = state_.gameGeneration;
-    const FadeCallback frames = framesUnless(presenter_, [this, generation] { return cutShort(generation); });
-    // A copy: a game started from inside a frame refills the list.
+Task<> CardTransitions::fadeEachPendingCard(qint32 steps, std::function<QImage(QPoint)> targetAt,
+                                            Settle settle) {
+    // A copy: the list is emptied only once every card has faded.
     const PendingCards entries = state_.pendingCards;
-
     QImage face = makeCardImage();
     for (const PendingCard& entry : entries) {
         if (!validSlot(entry.slot))
@@ -112,12 +95,8 @@ bool CardTransitions::fadeEachPendingCard(
         const QPoint at = slotPosition(state_, entry.slot);
         presenter_.setFramePosition(at);
         const QImage target = targetAt(at);
-        engine_.fade(face, target, steps, frames, 0);
-        // The list may already belong to the next game, so it is left alone.
-        if (cutShort(generation))
-            return false;
+        co_await play(face, target, steps);
         settle(entry.slot, at, target);
     }
     state_.pendingCards.clear();
-    return true;
 }

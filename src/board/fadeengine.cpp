@@ -2,6 +2,7 @@
 
 #include "game/gamerandom.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -80,29 +81,37 @@ std::vector<int> revealOrder(int n, GameRandom& random) {
 
 } // namespace
 
+Dissolve::Dissolve(const QImage& source, const QImage& target, qint32 steps, GameRandom& random)
+    : current_(readPixels(source)), goal_(readPixels(fitTo(target, source.size()))),
+      order_(revealOrder(current_.width() * current_.height(), random)), steps_(steps) {}
+
+// Shows the source, then `steps` frames each revealing the next n/steps target pixels in a
+// random order, then the target.
+const QImage* Dissolve::nextFrame() {
+    const qint32 frame = shown_++;
+    if (frame == 0)
+        return &current_;
+    const qint32 steps = std::max(steps_, 0);
+    if (frame <= steps) {
+        const int perStep = static_cast<int>(order_.size()) / steps;
+        const auto* from = reinterpret_cast<const quint32*>(goal_.constBits());
+        // Fetched anew each step: whoever was shown the last frame may have kept it.
+        auto* to = reinterpret_cast<quint32*>(current_.bits());
+        for (const int end = position_ + perStep; position_ < end; ++position_)
+            to[order_[position_]] = from[order_[position_]];
+        return &current_;
+    }
+    // Exactly the target even where n is not a multiple of steps.
+    if (frame == steps + 1)
+        return &goal_;
+    return nullptr;
+}
+
 void FadeEngine::fade(const QImage& source, const QImage& target, qint32 steps, const FadeCallback& callback,
                       qint32 userValue) const {
     if (!callback)
         throw FadeError("Callback-Routine nicht definiert!");
-
-    QImage current = readPixels(source);
-    const QImage goal = readPixels(fitTo(target, source.size()));
-    const int n = current.width() * current.height();
-    const std::vector<int> order = revealOrder(n, random_);
-
-    callback(current, userValue);
-    if (steps > 0) {
-        const int perStep = n / steps;
-        const auto* from = reinterpret_cast<const quint32*>(goal.constBits());
-        int position = 0;
-        for (qint32 step = 0; step < steps; ++step) {
-            // Fetched anew each step: the callback may have kept the last frame.
-            auto* to = reinterpret_cast<quint32*>(current.bits());
-            for (const int end = position + perStep; position < end; ++position)
-                to[order[position]] = from[order[position]];
-            callback(current, userValue);
-        }
-    }
-    // Shows exactly the target even where n is not a multiple of steps.
-    callback(goal, userValue);
+    Dissolve frames = dissolve(source, target, steps);
+    while (const QImage* frame = frames.nextFrame())
+        callback(*frame, userValue);
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 class GameRandom;
 
@@ -17,11 +18,34 @@ public:
 // Receives every frame of a fade. The frame is valid only during the call.
 using FadeCallback = std::function<void(const QImage& frame, qint32 userValue)>;
 
+// The frames of one dissolve, one at a time, so that whoever shows them can take its time
+// between them. The reveal order is drawn when it is made.
+class Dissolve {
+public:
+    Dissolve(const QImage& source, const QImage& target, qint32 steps, GameRandom& random);
+
+    // The next frame, or null after the last; valid until the next call.
+    const QImage* nextFrame();
+
+private:
+    QImage current_;
+    QImage goal_;
+    std::vector<int> order_;
+    qint32 steps_;
+    qint32 shown_ = 0;
+    int position_ = 0;
+};
+
 // The random pixel dissolve from one picture to another; knows nothing of the game and
 // nothing of time: it hands every intermediate picture to the callback.
 class FadeEngine {
 public:
     explicit FadeEngine(GameRandom& random) : random_(random) {}
+
+    // The frames fade() would show, to be fetched one by one.
+    Dissolve dissolve(const QImage& source, const QImage& target, qint32 steps) const {
+        return Dissolve(source, target, steps, random_);
+    }
 
     // Shows the source, then `steps` frames each revealing the next n/steps target pixels
     // in a random order, then the target: steps + 2 frames (2 when steps <= 0).

@@ -5,8 +5,7 @@
 #include "gamerandom.h"
 #include "gamestate.h"
 #include "headlessboard.h"
-#include "instantwait.h"
-#include "messagewait.h"
+#include "instanttime.h"
 #include "turnflow.h"
 
 namespace {
@@ -19,7 +18,10 @@ public:
 
     bool confirmAbandonGame() override { return true; }
     void runNewGameDialog() override;
-    void showEndDialog(const EndDialogText&) override { finished = true; }
+    Task<> showEndDialog(EndDialogText) override {
+        finished = true;
+        co_return;
+    }
 
     std::vector<int> seatOrder; // seat -> index into config.levels
     TurnFlow* flow = nullptr;   // the flow asks the table for games, the table refreshes its status
@@ -88,13 +90,13 @@ ArenaResult runArena(const ArenaConfig& config) {
     GameTallies tallies;
     ProgramOptions options;
     ManualClock clock;
-    InstantWait wait(clock);
+    InstantTimekeeper timekeeper(clock);
     HeadlessBoard board(state);
     GameRandom random(config.seed);
     quint32 reseeds = 0;
     random.setTimeOfDaySource([&] { return config.seed * 2654435761u + ++reseeds; });
     ArenaTable table(config, state, tallies, random);
-    TurnFlow flow(state, tallies, options, wait, clock, board, table);
+    TurnFlow flow(state, tallies, options, timekeeper, clock, board, table);
     table.flow = &flow;
     ComputerPlayer computer(state, flow, random, clock);
 

@@ -6,6 +6,8 @@
 #include "timing/tickclock.h"
 #include "turnflow.h"
 
+#include <QPointer>
+
 ComputerPlayer::ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& random, const TickClock& clock,
                                QObject* parent)
     : QObject(parent), state_(state), flow_(flow), random_(random), clock_(clock) {
@@ -14,18 +16,44 @@ ComputerPlayer::ComputerPlayer(GameState& state, TurnFlow& flow, GameRandom& ran
 }
 
 void ComputerPlayer::onTimer() {
-    // No tick may start while this one is still working: its pauses process messages.
+    // No tick may start while a move is being made.
     timer_.stop();
-    moving_ = true;
-    if (mayMove()) {
-        const int n = state_.cardCount();
-        const int threshold = computerThreshold(state_.current().level);
-        if (state_.settings.groupSize == 3)
-            playTriples(n, threshold);
-        else
-            playPairs(n, threshold);
+    if (mayMove())
+        flow_.play(move());
+    else
+        wake();
+}
+
+// The move is in progress for as long as its frame lives: a move dropped with an abandoned
+// game lets the next game's computer move again. The turn flow may drop it only after this
+// player has gone (at the end of the program).
+class ComputerPlayer::MovingMark {
+public:
+    explicit MovingMark(ComputerPlayer& player) : player_(&player) { player_->moving_ = true; }
+    ~MovingMark() {
+        if (player_)
+            player_->moving_ = false;
     }
-    moving_ = false;
+    MovingMark(const MovingMark&) = delete;
+    MovingMark& operator=(const MovingMark&) = delete;
+
+private:
+    QPointer<ComputerPlayer> player_;
+};
+
+Task<> ComputerPlayer::move() {
+    {
+        const MovingMark mark(*this);
+        // Checked again: a turn queued before the move may have passed the turn on.
+        if (mayMove()) {
+            const int n = state_.cardCount();
+            const int threshold = computerThreshold(state_.current().level);
+            if (state_.settings.groupSize == 3)
+                co_await playTriples(n, threshold);
+            else
+                co_await playPairs(n, threshold);
+        }
+    }
     wake();
 }
 
@@ -43,19 +71,16 @@ bool ComputerPlayer::mayMove() const {
     return computerToMove() && clock_.ticks() - state_.lastRefreshTicks > kThinkingMs;
 }
 
-void ComputerPlayer::playPairs(int n, int threshold) {
-    const quint32 generation = state_.gameGeneration;
+Task<> ComputerPlayer::playPairs(int n, int threshold) {
     auto& picks = state_.computerPicks;
     if (state_.turnCardCount == 0) {
         picks[0] = knownPairStart(state_, n, threshold);
         random_.seedFromClock();
         if (picks[0] == 0)
             picks[0] = randomFreeCard(n);
-        if (!turn(picks[0], generation))
-            return;
-        flow_.pause(200 + random_.below(300));
-        if (state_.gameGeneration != generation || !state_.gameRunning)
-            return;
+        if (!co_await turn(picks[0]))
+            co_return;
+        co_await flow_.pause(200 + random_.below(300));
     }
     if (state_.turnCardCount == 1) {
         const int first = picks[0];
@@ -64,12 +89,11 @@ void ComputerPlayer::playPairs(int n, int threshold) {
         // A random second card may well be one the computer could know to differ.
         if (picks[1] == 0)
             picks[1] = randomFreeCard(n);
-        turn(picks[1], generation);
+        co_await turn(picks[1]);
     }
 }
 
-void ComputerPlayer::playTriples(int n, int threshold) {
-    const quint32 generation = state_.gameGeneration;
+Task<> ComputerPlayer::playTriples(int n, int threshold) {
     auto& picks = state_.computerPicks;
     if (state_.turnCardCount == 0) {
         // Without a whole known triple everything is random: no search for a partner of a
@@ -79,27 +103,27 @@ void ComputerPlayer::playTriples(int n, int threshold) {
         random_.seedFromClock();
         if (picks[0] == 0)
             picks[0] = randomFreeCard(n);
-        if (!turn(picks[0], generation))
-            return;
+        if (!co_await turn(picks[0]))
+            co_return;
     }
     if (state_.turnCardCount == 1) {
         if (picks[1] == 0)
             picks[1] = randomFreeCard(n);
-        if (!turn(picks[1], generation))
-            return;
+        if (!co_await turn(picks[1]))
+            co_return;
     }
     if (state_.turnCardCount == 3) {
         if (picks[2] == 0)
             picks[2] = randomFreeCard(n);
-        turn(picks[2], generation);
+        co_await turn(picks[2]);
     }
 }
 
-bool ComputerPlayer::turn(int slot, quint32 generation) {
+Task<bool> ComputerPlayer::turn(int slot) {
     if (slot < 1 || slot > kSlotCount)
-        return false;
-    flow_.turnCard(slot);
-    return state_.gameGeneration == generation && state_.gameRunning;
+        co_return false;
+    co_await flow_.turn(slot);
+    co_return true;
 }
 
 int ComputerPlayer::randomFreeCard(int n) {

@@ -9,9 +9,15 @@ class HeadlessBoard : public BoardPort {
 public:
     explicit HeadlessBoard(GameState& state) : state_(state) {}
 
-    void showCard(int, int, int) override {}
-    void hideFaceUpCards() override { state_.pendingCards.clear(); }
-    void removeFaceUpCards() override { state_.pendingCards.clear(); }
+    Task<> showCard(int, int, int) override { co_return; }
+    Task<> hideFaceUpCards() override {
+        state_.pendingCards.clear();
+        co_return;
+    }
+    Task<> removeFaceUpCards() override {
+        state_.pendingCards.clear();
+        co_return;
+    }
     void repaintBoard() override {}
     void drawFreshBoard() override {}
     void redrawFaceDownCards() override {}

@@ -110,9 +110,13 @@ void NetworkGame::invitationReceived(const QByteArray& payload) {
         laterInvitation_ = ReceivedInvitation{*invitation, connectionChanges_};
         return;
     }
-    std::optional<ReceivedInvitation> next = ReceivedInvitation{*invitation, connectionChanges_};
+    questions_.run(answerInvitations(ReceivedInvitation{*invitation, connectionChanges_}));
+}
+
+Task<> NetworkGame::answerInvitations(ReceivedInvitation first) {
+    std::optional<ReceivedInvitation> next = std::move(first);
     while (next) {
-        askAbout(next->invitation);
+        co_await askAbout(next->invitation);
         const quint32 askedOn = next->connection;
         next = std::exchange(laterInvitation_, std::nullopt);
         // A repeat from the caller just asked has had its answer; a caller gone meanwhile wants
@@ -122,17 +126,17 @@ void NetworkGame::invitationReceived(const QByteArray& payload) {
     }
 }
 
-void NetworkGame::askAbout(const Invitation& invitation) {
+Task<> NetworkGame::askAbout(Invitation invitation) {
     const quint32 askedOn = connectionChanges_;
     asking_ = true;
-    const bool join = host_.askToJoin();
+    const bool join = co_await host_.askToJoin();
     asking_ = false;
     // The caller hung up meanwhile: the answer would reach nobody, or a later caller.
     if (connectionChanges_ != askedOn)
-        return;
+        co_return;
     if (!join) {
         sendAnswer(false);
-        return;
+        co_return;
     }
     sendAnswer(true);
     // The participants are replaced at once; a game of this computer's own cannot go on

@@ -2,6 +2,7 @@
 
 #include "net/gamemessages.h"
 #include "records/statentry.h"
+#include "timing/taskqueue.h"
 #include "turnports.h"
 
 #include <QObject>
@@ -17,8 +18,8 @@ struct NetworkBlock;
 class NetworkGameHost {
 public:
     virtual ~NetworkGameHost() = default;
-    // "Wollen Sie ein Netzwerkspiel spielen?"; true for Yes.
-    virtual bool askToJoin() = 0;
+    // "Wollen Sie ein Netzwerkspiel spielen?"; true for Yes, once the user has answered.
+    virtual Task<bool> askToJoin() = 0;
     // "Die Verbindung zum Netzwerk-Spieler wurde unterbrochen." Called from inside the network
     // component's handling of the end, so it must not wait for the user there.
     virtual void showConnectionLost() = 0;
@@ -58,9 +59,12 @@ Q_SIGNALS:
     void protocolLine(const QString& text);
 
 private:
+    struct ReceivedInvitation;
     void invitationReceived(const QByteArray& payload);
+    // Asks about the invitation, then about one that came meanwhile from a later caller.
+    Task<> answerInvitations(ReceivedInvitation first);
     // Asks the user and answers the caller, if it is still there.
-    void askAbout(const Invitation& invitation);
+    Task<> askAbout(Invitation invitation);
     void gameDataReceived(const QByteArray& payload);
     void cardReceived(const QByteArray& payload);
     void send(MessageType type, const QByteArray& payload);
@@ -84,4 +88,6 @@ private:
     std::optional<ReceivedInvitation> laterInvitation_;
     // Counts the changes of the connection, so an answer can tell whether its caller is gone.
     quint32 connectionChanges_ = 0;
+    // The open question and the ones after it.
+    TaskQueue questions_;
 };

@@ -1,9 +1,11 @@
 #include "turnflow.h"
 
-#include "messagewait.h"
 #include "timing/tickclock.h"
+#include "timing/timekeeper.h"
 
 #include <QCoreApplication>
+
+#include <utility>
 
 namespace {
 
@@ -16,30 +18,32 @@ const QString kDrawSound = QStringLiteral("ppp5");
 
 } // namespace
 
-TurnFlow::TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, MessageWait& wait,
-                   const TickClock& clock, BoardPort& board, DialogPort& dialogs, QObject* parent)
-    : QObject(parent), state_(state), tallies_(tallies), options_(options), wait_(wait), clock_(clock),
-      board_(board), dialogs_(dialogs) {}
+TurnFlow::TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options,
+                   Timekeeper& timekeeper, const TickClock& clock, BoardPort& board, DialogPort& dialogs,
+                   QObject* parent)
+    : QObject(parent), state_(state), tallies_(tallies), options_(options), timekeeper_(timekeeper),
+      clock_(clock), board_(board), dialogs_(dialogs) {}
 
 void TurnFlow::turnCard(int slot) {
+    work_.run(turn(slot));
+}
+
+void TurnFlow::play(Task<> work) {
+    work_.run(std::move(work));
+}
+
+Task<> TurnFlow::turn(int slot) {
     setBoardInput(false, BoardInputSite::CardPressed);
     if (!state_.gameRunning)
-        return;
+        co_return;
     if (!isTurnable(state_, slot)) {
         if (state_.currentIsLocalHuman())
             setBoardInput(true, BoardInputSite::NothingTurned);
-        return;
+        co_return;
     }
-    // Everything below may process window messages; a new game started meanwhile must not
-    // be played on by this turn.
-    const quint32 generation = state_.gameGeneration;
-    if (state_.settings.networkGame && !state_.currentIsNetwork()) {
-        waitForPeerThenReport(slot);
-        if (interrupted(generation))
-            return;
-    }
-    if (!revealCard(slot, generation))
-        return;
+    if (state_.settings.networkGame && !state_.currentIsNetwork())
+        co_await waitForPeerThenReport(slot);
+    co_await revealCard(slot);
 
     switch (state_.turnCardCount) {
     case 1:
@@ -50,12 +54,10 @@ void TurnFlow::turnCard(int slot) {
             setBoardInput(true, BoardInputSite::FirstCardTurned);
         break;
     case 2:
-        if (!resolveSecondCard(slot, generation))
-            return;
+        co_await resolveSecondCard(slot);
         break;
     case 4:
-        if (!resolveThirdCard(slot, generation))
-            return;
+        co_await resolveThirdCard(slot);
         break;
     default:
         break;
@@ -63,41 +65,34 @@ void TurnFlow::turnCard(int slot) {
     statusRefresh();
 }
 
-bool TurnFlow::revealCard(int slot, quint32 generation) {
+Task<> TurnFlow::revealCard(int slot) {
     Card& card = state_.cards[slot];
     card.faceUp = true;
     ++card.revealCount;
     ++state_.turnCardCount;
     playSound(kTurnSound);
-    // The sound processes messages: a game that ended there shows no more cards.
-    if (interrupted(generation))
-        return false;
     state_.pendingCards.append(card.motif, slot);
-    board_.showCard(card.motif, card.left, card.top);
-    return !interrupted(generation);
+    co_await board_.showCard(card.motif, card.left, card.top);
 }
 
-void TurnFlow::waitForPeerThenReport(int slot) {
-    useUpPeerMark(state_.peerReady);
-    // Sent even when the wait ended otherwise; the other computer drops it when no game runs.
+Task<> TurnFlow::waitForPeerThenReport(int slot) {
+    co_await useUpPeerMark(&GameState::peerReady);
     Q_EMIT cardToSend(state_.currentPlayer, slot);
 }
 
-// Waits, processing messages, until the other computer has set the mark (or the game ended),
-// then clears it: the marks are not counters.
-void TurnFlow::useUpPeerMark(bool& mark) {
-    wait_.waitUntil([this, &mark] { return mark || !state_.gameRunning || state_.abortRequested; });
-    mark = false;
+Task<> TurnFlow::useUpPeerMark(bool GameState::*mark) {
+    while (!(state_.*mark))
+        co_await marksChanged_.next();
+    state_.*mark = false;
 }
 
-bool TurnFlow::resolveSecondCard(int slot, quint32 generation) {
-    if (state_.cards[slot].motif != state_.cards[state_.firstCard].motif)
-        return mismatch(generation);
-    if (!pauseFor(200, generation))
-        return false;
+Task<> TurnFlow::resolveSecondCard(int slot) {
+    if (state_.cards[slot].motif != state_.cards[state_.firstCard].motif) {
+        co_await mismatch();
+        co_return;
+    }
+    co_await pause(200);
     playSound(kMatchSound);
-    if (interrupted(generation))
-        return false;
     if (state_.settings.groupSize == 3) {
         state_.secondCard = slot;
         state_.turnCardCount = 3;
@@ -105,57 +100,45 @@ bool TurnFlow::resolveSecondCard(int slot, quint32 generation) {
             Q_EMIT readyForNextCard();
         if (state_.currentIsLocalHuman())
             setBoardInput(true, BoardInputSite::SecondCardMatched);
-        return true;
+        co_return;
     }
-    if (!pauseFor(500, generation))
-        return false;
-    board_.removeFaceUpCards();
-    if (interrupted(generation))
-        return false;
+    co_await pause(500);
+    co_await board_.removeFaceUpCards();
     ++currentTally().pairsFound;
-    if (!pauseFor(300, generation))
-        return false;
+    co_await pause(300);
     state_.cards[state_.firstCard].present = false;
     state_.cards[slot].present = false;
-    groupScored(BoardInputSite::PairRemoved);
-    return true;
+    co_await groupScored(BoardInputSite::PairRemoved);
 }
 
-bool TurnFlow::resolveThirdCard(int slot, quint32 generation) {
-    if (state_.cards[slot].motif != state_.cards[state_.secondCard].motif)
-        return mismatch(generation);
+Task<> TurnFlow::resolveThirdCard(int slot) {
+    if (state_.cards[slot].motif != state_.cards[state_.secondCard].motif) {
+        co_await mismatch();
+        co_return;
+    }
     ++currentTally().pairsFound;
-    if (!pauseFor(200, generation))
-        return false;
+    co_await pause(200);
     playSound(kMatchSound);
-    if (!pauseFor(300, generation) || !pauseFor(500, generation))
-        return false;
-    board_.removeFaceUpCards();
-    if (interrupted(generation))
-        return false;
+    co_await pause(300);
+    co_await pause(500);
+    co_await board_.removeFaceUpCards();
     state_.cards[state_.firstCard].present = false;
     state_.cards[state_.secondCard].present = false;
     state_.cards[slot].present = false;
-    groupScored(BoardInputSite::TripleRemoved);
-    return true;
+    co_await groupScored(BoardInputSite::TripleRemoved);
 }
 
-bool TurnFlow::mismatch(quint32 generation) {
+Task<> TurnFlow::mismatch() {
     ++currentTally().misses;
-    if (!pauseFor(100, generation))
-        return false;
+    co_await pause(100);
     playSound(kMismatchSound);
-    if (!pauseFor(mismatchPause(state_.settings.difficulty), generation))
-        return false;
-    board_.hideFaceUpCards();
-    if (interrupted(generation))
-        return false;
-    nextPlayer();
-    return !interrupted(generation);
+    co_await pause(mismatchPause(state_.settings.difficulty));
+    co_await board_.hideFaceUpCards();
+    co_await nextPlayer();
 }
 
 // The same participant moves again after a found group.
-void TurnFlow::groupScored(BoardInputSite site) {
+Task<> TurnFlow::groupScored(BoardInputSite site) {
     turnAllFaceDown(state_);
     board_.repaintBoard();
     state_.turnCardCount = 0;
@@ -166,10 +149,10 @@ void TurnFlow::groupScored(BoardInputSite site) {
     if (state_.currentIsLocalHuman())
         setBoardInput(true, site);
     if (state_.remainingGroups == 0)
-        endGame();
+        co_await endGame();
 }
 
-void TurnFlow::endGame() {
+Task<> TurnFlow::endGame() {
     if (state_.playerCount >= 2) {
         for (int p = 1; p <= state_.playerCount; ++p)
             Q_EMIT finalScore(state_.players[p].name, static_cast<quint32>(state_.players[p].score));
@@ -192,11 +175,10 @@ void TurnFlow::endGame() {
         playSound(kDrawSound);
     }
     Q_EMIT gameFinished(tallies_, state_.playerCount);
-    dialogs_.showEndDialog(text);
+    co_await dialogs_.showEndDialog(text);
 }
 
-void TurnFlow::nextPlayer() {
-    const quint32 generation = state_.gameGeneration;
+Task<> TurnFlow::nextPlayer() {
     Q_EMIT protocolLine(QStringLiteral("In Prozedure naechsterSpieler eingetreten"));
     turnAllFaceDown(state_);
     board_.repaintBoard();
@@ -204,9 +186,7 @@ void TurnFlow::nextPlayer() {
         if (state_.currentIsNetwork()) {
             Q_EMIT allCardsReceived();
         } else {
-            useUpPeerMark(state_.peerTurnDone);
-            if (interrupted(generation))
-                return;
+            co_await useUpPeerMark(&GameState::peerTurnDone);
         }
     }
     state_.turnCardCount = 0;
@@ -236,23 +216,33 @@ void TurnFlow::startNewGame() {
 // The board may still take clicks from the game before; until nextPlayer hands the
 // first turn to a local human, nobody may turn a card here.
 void TurnFlow::startFirstTurn() {
+    work_.cancel();
     setBoardInput(false, BoardInputSite::FirstTurnPending);
     state_.currentPlayer = 0;
-    nextPlayer();
+    work_.run(nextPlayer());
 }
 
-void TurnFlow::pause(int ms) {
-    // Pauses nest when a turn runs inside another one's pause; the outer one is still active.
-    const bool outerPauseActive = state_.pauseActive;
-    state_.pauseActive = true;
-    wait_.waitFor(ms, [this] { return state_.abortRequested; });
-    state_.pauseActive = outerPauseActive;
+namespace {
+// Marks a pause in progress for as long as its frame lives, however it ends.
+class PauseMark {
+public:
+    explicit PauseMark(bool& mark) : mark_(mark), outer_(std::exchange(mark, true)) {}
+    ~PauseMark() { mark_ = outer_; }
+    PauseMark(const PauseMark&) = delete;
+    PauseMark& operator=(const PauseMark&) = delete;
+
+private:
+    bool& mark_;
+    bool outer_;
+};
+} // namespace
+
+Task<> TurnFlow::pause(int ms) {
+    const PauseMark mark(state_.pauseActive);
+    co_await timekeeper_.sleep(ms);
 }
 
 void TurnFlow::playSound(const QString& name) {
-    // The sound is played at once, never held back until a running pause ends: a sound asked
-    // for inside a pause can only come from work done inside that pause.
-    wait_.processPendingMessages();
     if (options_.soundOn)
         Q_EMIT soundWanted(name);
 }
@@ -276,8 +266,7 @@ void TurnFlow::abandonGame() {
     const bool wasRunning = state_.gameRunning;
     state_.gameRunning = false;
     state_.abortRequested = true;
-    ++state_.gameGeneration;
-    wait_.wake();
+    work_.cancel();
     if (wasRunning)
         takeBackTurn();
     // The strip would otherwise show the players of a game that is over.
@@ -286,7 +275,7 @@ void TurnFlow::abandonGame() {
 
 // The turn in progress never ends now: its cards lie face down again, on the screen as in the
 // state, so a stopped network game shows the same board on both computers whichever of the
-// turn's cards reached the other one. Transitions still running draw nothing more.
+// turn's cards reached the other one. Its transitions went with it and draw nothing more.
 void TurnFlow::takeBackTurn() {
     turnAllFaceDown(state_);
     state_.pendingCards.clear();
@@ -296,11 +285,11 @@ void TurnFlow::takeBackTurn() {
 
 void TurnFlow::requestAbort() {
     state_.abortRequested = true;
-    wait_.wake();
+    work_.cancel();
 }
 
 void TurnFlow::marksChanged() {
-    wait_.wake();
+    marksChanged_.notify();
 }
 
 int TurnFlow::mismatchPause(int difficulty) {
@@ -312,15 +301,6 @@ int TurnFlow::mismatchPause(int difficulty) {
     default:
         return 700;
     }
-}
-
-bool TurnFlow::pauseFor(int ms, quint32 generation) {
-    pause(ms);
-    return !interrupted(generation);
-}
-
-bool TurnFlow::interrupted(quint32 generation) const {
-    return state_.abortRequested || state_.gameGeneration != generation;
 }
 
 StatEntry& TurnFlow::currentTally() {

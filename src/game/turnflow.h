@@ -3,17 +3,22 @@
 #include "gamestate.h"
 #include "records/programoptions.h"
 #include "records/statentry.h"
+#include "timing/notifier.h"
+#include "timing/taskqueue.h"
 #include "turnports.h"
 
 #include <QObject>
 
-class MessageWait;
 class TickClock;
+class Timekeeper;
 
 // The rules engine of a running game. Every turned card goes through turnCard(), whoever
-// turns it: a click on the board, a computer player, or the other computer. What it asks of
-// the screen and the dialogs it needs done before it goes on; the sounds, the results and the
-// reports to the other computer it tells by signals, each handled before the turn goes on.
+// turns it: a click on the board, a computer player, or the other computer. A turn is a task
+// that waits (pauses, card transitions, the other computer's marks, the end dialog) by
+// suspending, never by running the event loop itself; turns run one at a time, in the order
+// their cards came, and abandoning the game drops the running one where it waits. What it asks
+// of the screen and the dialogs it awaits; the sounds, the results and the reports to the
+// other computer it tells by signals, each handled before the turn goes on.
 class TurnFlow : public QObject {
     Q_OBJECT
 public:
@@ -30,28 +35,35 @@ public:
         FirstTurnPending = 760,  // startFirstTurn: off until nextPlayer hands out the turn
     };
 
-    TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, MessageWait& wait,
+    TurnFlow(GameState& state, GameTallies& tallies, const ProgramOptions& options, Timekeeper& timekeeper,
              const TickClock& clock, BoardPort& board, DialogPort& dialogs, QObject* parent = nullptr);
 
-    // Turns the card in the slot for the participant to move; a slot that cannot be turned
-    // (0, empty, face up, beyond the board) turns nothing.
+    // Turns the card in the slot for the participant to move, once the turn before is done; a
+    // slot that cannot be turned (0, empty, face up, beyond the board) turns nothing.
     void turnCard(int slot);
-    void nextPlayer();
+    // The same as a task, for a move that goes on after its card (a computer player's).
+    Task<> turn(int slot);
+    // Runs game work after the turns before it, and stops with them (a computer player's move).
+    void play(Task<> work);
+    // A turn or a move runs, or waits to run.
+    bool busy() const { return work_.busy(); }
+    Task<> nextPlayer();
     void startNewGame();
-    // Hands the first turn of a freshly dealt game to participant 1.
+    // Hands the first turn of a freshly dealt game to participant 1; whatever the flow still
+    // did for the game before (its end dialog, say) is dropped.
     void startFirstTurn();
 
-    void pause(int ms);
+    Task<> pause(int ms);
     void playSound(const QString& name);
     void setBoardInput(bool on, BoardInputSite site);
     void statusRefresh();
 
-    // Ends the running game at once (abandoned, or the connection ended); every pause and
-    // wait of a turn in progress ends, and that turn does not go on.
+    // Ends the running game at once (abandoned, or the connection ended); the turn in
+    // progress stops where it waits and never goes on.
     void abandonGame();
-    // Sets abortRequested, as closing the program does.
+    // Sets abortRequested and stops the turn in progress, as closing the program does.
     void requestAbort();
-    // To be called after peerReady or peerTurnDone changed, so waiting turns look again.
+    // To be called after peerReady or peerTurnDone changed, so a waiting turn looks again.
     void marksChanged();
 
     // The mismatch pause by difficulty: 1300, 700 or 200 ms.
@@ -77,25 +89,26 @@ Q_SIGNALS:
     void protocolLine(const QString& text);
 
 private:
-    // False when the game ended meanwhile and the turn must not go on.
-    bool revealCard(int slot, quint32 generation);
-    void waitForPeerThenReport(int slot);
-    void useUpPeerMark(bool& mark);
-    bool resolveSecondCard(int slot, quint32 generation);
-    bool resolveThirdCard(int slot, quint32 generation);
-    bool mismatch(quint32 generation);
-    void groupScored(BoardInputSite site);
-    void endGame();
+    Task<> revealCard(int slot);
+    Task<> waitForPeerThenReport(int slot);
+    // Waits until the other computer has set the mark, then clears it: the marks are not counters.
+    Task<> useUpPeerMark(bool GameState::*mark);
+    Task<> resolveSecondCard(int slot);
+    Task<> resolveThirdCard(int slot);
+    Task<> mismatch();
+    Task<> groupScored(BoardInputSite site);
+    Task<> endGame();
     void takeBackTurn();
-    bool pauseFor(int ms, quint32 generation);
-    bool interrupted(quint32 generation) const;
     StatEntry& currentTally();
 
     GameState& state_;
     GameTallies& tallies_;
     const ProgramOptions& options_;
-    MessageWait& wait_;
+    Timekeeper& timekeeper_;
     const TickClock& clock_;
     BoardPort& board_;
     DialogPort& dialogs_;
+    Notifier marksChanged_;
+    // The turns and moves of the game; dropping them is the one way a turn stops early.
+    TaskQueue work_;
 };

@@ -4,16 +4,18 @@
 // it needs to go on. What it only tells (sounds, results, reports to the other computer) it
 // tells by its signals.
 
+#include "timing/task.h"
+
 #include <QString>
 
 class BoardPort {
 public:
     virtual ~BoardPort() = default;
-    // Card transitions: back to face at one slot; face to back, or face to background, for
-    // every card of pendingCards (which they empty).
-    virtual void showCard(int motif, int x, int y) = 0;
-    virtual void hideFaceUpCards() = 0;
-    virtual void removeFaceUpCards() = 0;
+    // Card transitions, done when their last frame is shown: back to face at one slot; face
+    // to back, or face to background, for every card of pendingCards (which they empty).
+    virtual Task<> showCard(int motif, int x, int y) = 0;
+    virtual Task<> hideFaceUpCards() = 0;
+    virtual Task<> removeFaceUpCards() = 0;
     // Copies the board image to the screen.
     virtual void repaintBoard() = 0;
     // Backs on every slot of the current board size over the background, then repaint.
@@ -42,6 +44,6 @@ public:
     virtual bool confirmAbandonGame() = 0;
     // Shows the new-game dialog modally; starting a game there deals the board.
     virtual void runNewGameDialog() = 0;
-    // Shows EndDialog modally with these texts and returns when it is closed.
-    virtual void showEndDialog(const EndDialogText& text) = 0;
+    // Shows EndDialog modally with these texts; done when it is closed.
+    virtual Task<> showEndDialog(EndDialogText text) = 0;
 };

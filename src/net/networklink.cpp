@@ -9,17 +9,17 @@ constexpr quint32 kDefaultMaxBlockLength = 1 << 20;
 // How often an unkept caller's time is looked at: the limit is measured on the injected
 // clock, which need not run with the real one.
 constexpr quint32 kCallerCheckMs = 250;
-// The send tick, and the retry of a caller check that found a socket's signal running.
+// The send tick, and the check of a caller whose time is up.
 constexpr int kTickMs = 5;
 } // namespace
 
 NetworkLink::NetworkLink(QObject* parent, quint16 port)
     : QObject(parent), port_(port), connectPort_(port), reader_(kDefaultMaxBlockLength) {
     connect(&server_, &QTcpServer::newConnection, this, &NetworkLink::acceptConnection);
-    onSocket(&outgoing_, &QTcpSocket::connected, [this] { outgoingConnected(); });
-    onSocket(&outgoing_, &QTcpSocket::disconnected, [this] { connectionEnded(); });
-    onSocket(&outgoing_, &QTcpSocket::readyRead, [this] { receive(&outgoing_); });
-    onSocket(&outgoing_, &QTcpSocket::errorOccurred, [this] {
+    connect(&outgoing_, &QTcpSocket::connected, this, &NetworkLink::outgoingConnected);
+    connect(&outgoing_, &QTcpSocket::disconnected, this, &NetworkLink::connectionEnded);
+    connect(&outgoing_, &QTcpSocket::readyRead, this, [this] { receive(&outgoing_); });
+    connect(&outgoing_, &QTcpSocket::errorOccurred, this, [this] {
         // The other side closing is the normal end of a connection, not an error.
         if (outgoing_.error() != QAbstractSocket::RemoteHostClosedError)
             Q_EMIT socketError(outgoing_.errorString());
@@ -40,19 +40,6 @@ NetworkLink::~NetworkLink() {
     disconnect(&outgoing_, nullptr, this, nullptr);
     if (accepted_)
         disconnect(accepted_, nullptr, this, nullptr);
-    for (QTcpSocket* socket : retired_)
-        delete socket;
-}
-
-template <typename Signal, typename Handler>
-void NetworkLink::onSocket(QTcpSocket* socket, Signal signal, Handler handler) {
-    connect(socket, signal, this, [this, handler] {
-        ++socketSignalsRunning_;
-        handler();
-        --socketSignalsRunning_;
-        if (socketSignalsRunning_ == 0 && !retired_.empty())
-            scheduleFreeing();
-    });
 }
 
 // Any address of either family: callers come by IPv4 and IPv6 alike.
@@ -130,9 +117,8 @@ void NetworkLink::queueDelivery() {
     QMetaObject::invokeMethod(this, &NetworkLink::deliverBlocks, Qt::QueuedConnection);
 }
 
-// Runs from the event loop. A handler may run the message loop; then the frames after its
-// block are handed on inside that loop, in the order they came, whether they came with the
-// block or later. Bytes of a connection that ended before they were handed on went with it.
+// Runs from the event loop. Bytes of a connection that ended before they were handed on went
+// with it.
 void NetworkLink::deliverBlocks() {
     deliveryQueued_ = false;
     while (online_) {
@@ -170,8 +156,8 @@ void NetworkLink::acceptConnection() {
         outgoingRole_ = false;
         acceptedAt_ = clock_->ticks();
         callerKept_ = false;
-        onSocket(incoming, &QTcpSocket::readyRead, [this, incoming] { receive(incoming); });
-        onSocket(incoming, &QTcpSocket::disconnected, [this, incoming] {
+        connect(incoming, &QTcpSocket::readyRead, this, [this, incoming] { receive(incoming); });
+        connect(incoming, &QTcpSocket::disconnected, this, [this, incoming] {
             retire(incoming);
             connectionEnded();
         });
@@ -208,7 +194,7 @@ void NetworkLink::endBrokenConnection() {
 
 // A caller that connects and says nothing would keep every other caller out.
 void NetworkLink::endIdleCaller() {
-    if (!acceptedRole_ || !online_ || callerKept_ || !accepted_ || socketSignalsRunning_ > 0)
+    if (!acceptedRole_ || !online_ || callerKept_ || !accepted_)
         return;
     if (clock_->ticks() - acceptedAt_ < kCallerTimeLimitMs)
         return;
@@ -226,36 +212,15 @@ void NetworkLink::armCallerCheck() {
     callerTimer_.start(left > 0 ? static_cast<int>(std::min(left, kCallerCheckMs)) : kTickMs);
 }
 
-// The socket is cut off from this component at once; it is freed later, as it may be in the
-// middle of one of its signals (its disconnect, say) further down the stack.
+// The socket is cut off from this component at once; it is freed from the event loop, as it
+// may be in the middle of one of its signals (its disconnect, say) further down the stack.
 void NetworkLink::retire(QTcpSocket* socket) {
     disconnect(socket, nullptr, this, nullptr);
     if (socket->state() != QAbstractSocket::UnconnectedState)
         socket->abort();
     if (accepted_ == socket)
         accepted_ = nullptr;
-    if (std::find(retired_.begin(), retired_.end(), socket) == retired_.end())
-        retired_.push_back(socket);
-    scheduleFreeing();
-}
-
-// From the event loop; while a socket's signal is being handled, the handler's return
-// schedules it again.
-void NetworkLink::scheduleFreeing() {
-    if (freeingQueued_)
-        return;
-    freeingQueued_ = true;
-    QMetaObject::invokeMethod(this, &NetworkLink::freeRetired, Qt::QueuedConnection);
-}
-
-void NetworkLink::freeRetired() {
-    freeingQueued_ = false;
-    if (socketSignalsRunning_ > 0)
-        return;
-    std::vector<QTcpSocket*> done;
-    done.swap(retired_);
-    for (QTcpSocket* socket : done)
-        delete socket;
+    socket->deleteLater();
 }
 
 // What was on its way belongs to the connection that ended; nothing of it may be taken for

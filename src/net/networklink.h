@@ -12,8 +12,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <vector>
-
 // Lets two running games exchange blocks over TCP: one peer at a time, reached by listening
 // on port 1024 or by connecting to the other computer's port 1024; while there is one,
 // whichever side called, every further caller is closed unheard. Blocks are queued in a table
@@ -21,9 +19,8 @@
 // rest from a 5 ms send tick, which runs only while a block has frames left; received frames
 // are joined into blocks again.
 //
-// Block handlers may run the message loop (a question, a turn's pauses), so received blocks
-// are handed on from the event loop, never from inside a socket's own signal; and a socket
-// that is done with is freed only when none of its signals is being handled.
+// Received blocks are handed on from the event loop, never from inside a socket's own signal,
+// so a handler may end the connection; a socket done with is freed from the event loop too.
 class NetworkLink : public QObject, public BlockPort {
     Q_OBJECT
 public:
@@ -86,12 +83,7 @@ private:
     // The peer's socket when frames can be written to it.
     QTcpSocket* writablePeer() const;
     static void sendAtOnce(QTcpSocket* socket);
-    // Wires a socket signal to `handler`, counting the handlers running.
-    template <typename Signal, typename Handler>
-    void onSocket(QTcpSocket* socket, Signal signal, Handler handler);
     void retire(QTcpSocket* socket);
-    void scheduleFreeing();
-    void freeRetired();
 
     quint16 port_;
     quint16 connectPort_;
@@ -99,10 +91,6 @@ private:
     QTcpServer server_{this};
     QTcpSocket outgoing_{this};
     QPointer<QTcpSocket> accepted_;
-    // Sockets done with, waiting until none of their signals is being handled.
-    std::vector<QTcpSocket*> retired_;
-    int socketSignalsRunning_ = 0;
-    bool freeingQueued_ = false;
     QTimer sendTimer_{this};
     QTimer callerTimer_{this};
     SlotTable slots_;

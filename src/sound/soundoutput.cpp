@@ -3,7 +3,6 @@
 #include "audiosinkdevice.h"
 #include "waveresource.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QLoggingCategory>
 
@@ -91,23 +90,6 @@ void SoundOutput::playRecord(const SoundRecord* record) {
     const DeviceResult written = device_->write(*waveHeader_);
     reportDeviceError(tr("Bei WaveOutWrite:"), written);
     pollTimer_.start();
-    // A buffer the device did not take never finishes, so there is nothing to wait for.
-    if (!asynchronous_ && written == kDeviceOk)
-        waitUntilDone();
-}
-
-void SoundOutput::waitUntilDone() {
-    // The device's notice may come through the event loop, so the wait keeps it running; user
-    // input stays queued, so no click can start another sound meanwhile.
-    QEventLoop loop;
-    QTimer check;
-    connect(&check, &QTimer::timeout, &loop, [this, &loop] {
-        if (done_ || !deviceOpen_)
-            loop.quit();
-    });
-    check.start(5);
-    if (!done_)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void SoundOutput::pollTimerTick() {

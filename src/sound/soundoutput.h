@@ -11,12 +11,12 @@
 #include <memory>
 #include <optional>
 
-// Plays the program's sounds, one at a time: a new sound ends the one still playing. A poll
-// timer notices the end of playback, closes the device and raises finished().
+// Plays the program's sounds, one at a time: a new sound ends the one still playing. Playing
+// returns at once; a poll timer notices the end of playback, closes the device and raises
+// finished(), which whoever must wait for the end awaits.
 class SoundOutput : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool showErrors READ showErrors WRITE setShowErrors)
-    Q_PROPERTY(bool asynchronous READ isAsynchronous WRITE setAsynchronous)
     Q_PROPERTY(bool muted READ isMuted WRITE setMuted)
 public:
     enum class State { Idle, Playing, Finished };
@@ -29,8 +29,6 @@ public:
     // The setters only store the value: muting does not stop a sound already playing.
     bool showErrors() const { return showErrors_; }
     void setShowErrors(bool on) { showErrors_ = on; }
-    bool isAsynchronous() const { return asynchronous_; }
-    void setAsynchronous(bool on) { asynchronous_ = on; }
     bool isMuted() const { return muted_; }
     void setMuted(bool on) { muted_ = on; }
 
@@ -57,11 +55,9 @@ Q_SIGNALS:
 
 private:
     DeviceResult releaseBuffer();
-    void waitUntilDone();
     void reportDeviceError(const QString& caption, DeviceResult code);
 
     bool showErrors_ = true;
-    bool asynchronous_ = true;
     bool muted_ = false;
     // The default audio output is made with the first sound, unless a device was given.
     std::unique_ptr<WaveOutDevice> device_;

@@ -335,6 +335,8 @@ public:
         modal(QStringLiteral("draw"), [&] {
             end.showResult({QCoreApplication::translate("TurnFlow", "Dieses Spiel ist leider..."),
                             QCoreApplication::translate("TurnFlow", "...unentschieden!"), QString()});
+            // Shown without a loop of its own: the photograph is taken while it is open.
+            EXPECT_TRUE(QTest::qWaitFor([&end] { return !end.isVisible(); }));
         });
 
         // A whole game: the strip and the board at work, the questions while it runs, its end.
@@ -366,6 +368,8 @@ public:
             main.turnFlow().turnCard(first);
             main.turnFlow().turnCard(partner);
         }
+        // The last turn goes on once the end dialog is closed.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ended && !main.turnFlow().busy(); }));
         EXPECT_TRUE(ended);
         look(QStringLiteral("over"), &main);
 
@@ -389,6 +393,7 @@ public:
             for (CompletingEdit* name : newGame->nameEdits)
                 name->clear();
             newGame->startButton->click();
+            EXPECT_TRUE(QTest::qWaitFor([newGame] { return !newGame->starting(); }));
             look(QStringLiteral("newGameWarned"), newGame);
             newGame->close();
         });

@@ -215,6 +215,8 @@ TEST_F(MainWindowTest, AWholeGameEndsWithTheEndDialogAndNoActiveGame) {
         clickSlot(first);
         clickSlot(partnerOf(first));
     }
+    // The end dialog does not hold the click up; the turn goes on once it is closed.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogSeen && !window->turnFlow().busy(); }));
     EXPECT_FALSE(state.gameRunning);
     EXPECT_TRUE(dialogSeen);
     EXPECT_EQ(shown.headline, "Herzlichen Glückwunsch,");

@@ -2,13 +2,13 @@
 #include "app/ui/sorbelloprogram.h"
 #include "controls/ui/lamp.h"
 #include "controls/ui/pushbutton.h"
-#include "game/eventloopwait.h"
 #include "game/ui/newgamedialog.h"
 #include "net/ui/addressdialog.h"
 #include "net/ui/progresswindow.h"
 #include "records/settingsstore.h"
 #include "support/mainwindowsurroundings.h"
 #include "timing/tickclock.h"
+#include "timing/timekeeper.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,8 +50,9 @@ protected:
         settings.setValue(QStringLiteral("sp1"), QStringLiteral("Anna"));
         settings.setValue(QStringLiteral("sp2"), QStringLiteral("Bert"));
         settings.setValue(QStringLiteral("geg2"), QStringLiteral("0"));
-        program = std::make_unique<SorbelloProgram>(AppEnvironment{
-            settings, wait, clock, dataPathsFor(dir.path(), dir.path()), 0, silentPeer.serverPort(), 0});
+        program = std::make_unique<SorbelloProgram>(AppEnvironment{settings, timekeeper, clock,
+                                                                   dataPathsFor(dir.path(), dir.path()), 0,
+                                                                   silentPeer.serverPort(), 0});
         program->show();
     }
 
@@ -101,7 +102,7 @@ protected:
     QTemporaryDir dir;
     SettingsStore settings{
         std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)};
-    EventLoopWait wait;
+    TimerTimekeeper timekeeper;
     SteadyTickClock clock;
     QTcpServer silentPeer;
     std::unique_ptr<SorbelloProgram> program;

@@ -36,7 +36,7 @@ protected:
     FadeEngine engine{random};
     Journal journal;
     FakeClock clock;
-    FakeWait wait{journal, clock};
+    FakeTimekeeper timekeeper{journal, clock};
     DrawingClock frameClock;
     ImageView boardView;
     ImageView statusView;
@@ -46,7 +46,7 @@ protected:
                        images,
                        options,
                        engine,
-                       wait,
+                       timekeeper,
                        frameClock,
                        {&boardView, &statusView, &knownGroupsLabel, &remainingDisplay}};
 };
@@ -57,7 +57,7 @@ TEST_F(BoardScreenTest, EveryFrameReachesTheScreenAndStaysThereForItsPacing) {
     QImage frame(40, 40, QImage::Format_RGB32);
     frame.fill(Qt::red);
     screen.setFramePosition({53, 96});
-    screen.showFadeFrame(frame, 0);
+    TaskRun{screen.showFadeFrame(frame, 0)};
     EXPECT_EQ(boardView.shownImage().copy(53, 96, 40, 40), frame);
     EXPECT_EQ(boardView.shownImage().pixel(52, 96), QColor(Qt::darkGreen).rgb())
         << "only the frame's square changes";
@@ -70,7 +70,7 @@ TEST_F(BoardScreenTest, EveryFrameReachesTheScreenAndStaysThereForItsPacing) {
 
     journal.entries.clear();
     screen.setFramePacing(0);
-    screen.showFadeFrame(frame, 0);
+    TaskRun{screen.showFadeFrame(frame, 0)};
     EXPECT_TRUE(journal.entries.isEmpty()) << "unpaced frames do not wait";
 }
 
@@ -85,7 +85,7 @@ TEST_F(BoardScreenTest, AFrameWaitsOnlyForWhatDrawingItLeftOfItsPacing) {
     for (const auto& c : cases) {
         journal.entries.clear();
         frameClock.step = c.drawingMs;
-        screen.showFadeFrame(frame, 0);
+        TaskRun{screen.showFadeFrame(frame, 0)};
         EXPECT_EQ(journal.entries, c.waits) << c.drawingMs << " ms drawing";
     }
 }

@@ -7,6 +7,7 @@
 #include "game/gamestate.h"
 #include "painting/tiling.h"
 #include "records/programoptions.h"
+#include "support/fakes.h"
 
 #include <QImage>
 #include <QPainter>
@@ -28,17 +29,20 @@ struct ScreenEvent {
     qint32 userValue = 0;
 };
 
+// Each frame takes a wait of 0 ms, as on the screen, so a turn dropped meanwhile stops there.
 class RecordingPresenter : public FramePresenter {
 public:
+    explicit RecordingPresenter(Timekeeper& timekeeper) : timekeeper_(timekeeper) {}
     void presentBoard() override { events.push_back({ScreenEvent::Board, {}, {}}); }
     void setFramePosition(QPoint position) override {
         events.push_back({ScreenEvent::Position, position, {}});
     }
-    void showFadeFrame(const QImage& frame, qint32 userValue) override {
+    Task<> showFadeFrame(QImage frame, qint32 userValue) override {
         events.push_back({ScreenEvent::Frame, {}, frame.copy(), userValue});
         ++frameCount;
         if (onFrame)
             onFrame(frameCount);
+        co_await timekeeper_.sleep(0);
     }
 
     std::vector<ScreenEvent> frames() const {
@@ -52,6 +56,9 @@ public:
     std::vector<ScreenEvent> events;
     int frameCount = 0;
     std::function<void(int frameCount)> onFrame;
+
+private:
+    Timekeeper& timekeeper_;
 };
 
 QImage gradient(int width, int height) {
@@ -105,10 +112,17 @@ protected:
     GameState state;
     BoardImages images;
     ProgramOptions options;
+    // Runs a transition as the turn that asked for it would.
+    void run(Task<> transition) { turn.run(std::move(transition)); }
+
     GameRandom random{99};
     FadeEngine engine{random};
-    RecordingPresenter presenter;
+    Journal journal;
+    FakeClock clock;
+    FakeTimekeeper timekeeper{journal, clock};
+    RecordingPresenter presenter{timekeeper};
     CardTransitions transitions{state, images, options, engine, presenter};
+    TaskQueue turn;
 };
 
 TEST_F(CardTransitionsTest, ShowCardFadesTheBackIntoTheFaceAndOnlyThenWritesTheBoard) {
@@ -118,7 +132,7 @@ TEST_F(CardTransitionsTest, ShowCardFadesTheBackIntoTheFaceAndOnlyThenWritesTheB
     int framesWithBoardChanged = 0;
     presenter.onFrame = [&](int) { framesWithBoardChanged += images.board != boardBefore; };
 
-    transitions.showCard(7, at.x(), at.y());
+    run(transitions.showCard(7, at.x(), at.y()));
 
     ASSERT_EQ(presenter.events.size(), size_t(2 + options.fadeShow + 2));
     EXPECT_EQ(presenter.events[0].kind, ScreenEvent::Board);
@@ -141,7 +155,7 @@ TEST_F(CardTransitionsTest, HideFadesTheCardsOneAfterAnotherInListOrder) {
     state.pendingCards.append(3, 22);
     state.pendingCards.append(4, 7);
 
-    transitions.hideFaceUpCards();
+    run(transitions.hideFaceUpCards());
 
     const int perFade = options.fadeHide + 2;
     ASSERT_EQ(presenter.events.size(), size_t(2 * (1 + perFade)));
@@ -167,8 +181,11 @@ TEST_F(CardTransitionsTest, CardsOfAHideCutShortTakeANewBackUntilACardIsTurnedUp
     state.pendingCards.append(3, 22);
     state.pendingCards.append(4, 7);
     const QImage boardBefore = images.board.copy();
-    presenter.onFrame = [&](int frameCount) { state.abortRequested = frameCount == options.fadeHide + 4; };
-    transitions.hideFaceUpCards();
+    presenter.onFrame = [&](int frameCount) {
+        if (frameCount == options.fadeHide + 4)
+            turn.cancel();
+    };
+    run(transitions.hideFaceUpCards());
     ASSERT_EQ(squareAt(slotAt(22)), images.cardBack);
 
     images.cardBack.fill(qRgb(200, 0, 0));
@@ -176,9 +193,8 @@ TEST_F(CardTransitionsTest, CardsOfAHideCutShortTakeANewBackUntilACardIsTurnedUp
     EXPECT_EQ(squareAt(slotAt(22)), images.cardBack) << "turned back, still marked face up";
     EXPECT_EQ(squareAt(slotAt(7)), boardBefore.copy(slotAt(7).x(), slotAt(7).y(), kCardSize, kCardSize));
 
-    state.abortRequested = false;
     presenter.onFrame = nullptr;
-    transitions.showCard(3, slotAt(22).x(), slotAt(22).y());
+    run(transitions.showCard(3, slotAt(22).x(), slotAt(22).y()));
     images.cardBack.fill(qRgb(0, 0, 200));
     transitions.redrawTurnedBackCards();
     EXPECT_EQ(squareAt(slotAt(22)), faceOf(3));
@@ -193,7 +209,7 @@ TEST_F(CardTransitionsTest, RemoveLeavesExactlyTheTiledBackgroundUnderEachCard) 
     for (int slot : slots)
         state.pendingCards.append(5, slot);
 
-    transitions.removeFaceUpCards();
+    run(transitions.removeFaceUpCards());
 
     const auto frames = presenter.frames();
     ASSERT_EQ(frames.size(), slots.size() * (options.fadeRemove + 2));
@@ -215,13 +231,13 @@ protected:
     void runTransition(Transition transition) {
         switch (transition) {
         case Transition::Show:
-            transitions.showCard(9, slotAt(9).x(), slotAt(9).y());
+            run(transitions.showCard(9, slotAt(9).x(), slotAt(9).y()));
             break;
         case Transition::Hide:
-            transitions.hideFaceUpCards();
+            run(transitions.hideFaceUpCards());
             break;
         case Transition::Remove:
-            transitions.removeFaceUpCards();
+            run(transitions.removeFaceUpCards());
             break;
         }
     }
@@ -236,12 +252,11 @@ TEST_P(CardTransitionsCutShort, StopsWithoutTouchingBoardOrTurnList) {
     presenter.onFrame = [&](int frameCount) {
         if (frameCount != kFramesBeforeInterruption)
             return;
+        // Either way the turn is dropped, as the turn flow drops it.
+        turn.cancel();
         if (interruption == Interruption::NewGame) {
-            ++state.gameGeneration;
             state.pendingCards.clear();
             state.pendingCards.append(1, 44);
-        } else {
-            state.abortRequested = true;
         }
     };
     const auto listAtInterruption = [&] {

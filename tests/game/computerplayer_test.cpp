@@ -112,10 +112,12 @@ TEST_F(ComputerPlayerTest, TheTimerRestsWhileAMoveIsMade) {
     startGame({computerOf(3), human()});
     state.cards[3].revealCount = 1;
     state.cards[33].revealCount = 1;
-    bool activeDuringMove = true;
-    wait.duringNextPause = [&] { activeDuringMove = computer.timerActive(); };
+    timekeeper.hold();
     tickAfterThinking();
-    EXPECT_FALSE(activeDuringMove);
+    ASSERT_TRUE(flow.busy()) << "the move waits in its first pause";
+    EXPECT_FALSE(computer.timerActive());
+    timekeeper.runUntilIdle();
+    timekeeper.release();
     EXPECT_TRUE(computer.timerActive()) << "a found pair lets the computer go on";
 
     // Nothing known: a miss, and the human's turn needs no tick.

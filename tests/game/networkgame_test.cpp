@@ -26,11 +26,11 @@ public:
 
 class FakeHost : public NetworkGameHost {
 public:
-    bool askToJoin() override {
+    Task<bool> askToJoin() override {
         ++asked;
         if (whileAsked)
             whileAsked();
-        return join;
+        co_return join;
     }
     void showConnectionLost() override { ++lostShown; }
     void prepareOfferedGame(bool large, bool triples, bool pictures) override {

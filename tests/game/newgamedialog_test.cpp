@@ -41,7 +41,7 @@ public:
 // Nobody calls: the dialog's network parts stay unused but for the address question.
 class SilentPeerHost : public NetworkGameHost {
 public:
-    bool askToJoin() override { return false; }
+    Task<bool> askToJoin() override { co_return false; }
     void showConnectionLost() override {}
     void prepareOfferedGame(bool, bool, bool) override {}
 };
@@ -51,7 +51,7 @@ protected:
     std::unique_ptr<NewGameDialog> openDialog() {
         auto dialog = std::make_unique<NewGameDialog>(
             NewGameDialog::Context{settings, dir.filePath(QStringLiteral("spielernamen.dat")), state, tallies,
-                                   random, flow, wait, host, link, networkGame},
+                                   random, flow, host, link, networkGame},
             QImage());
         dialog->show();
         return dialog;
@@ -147,6 +147,7 @@ TEST_F(NewGameDialogTest, WithoutParticipantsBothRefusalsAreShownAndTheDialogSta
         edit->clear();
     collectMessages(2);
     dialog->startGame();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return messages.size() == 2; }));
     EXPECT_EQ(messages, QStringList({"Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!",
                                      "Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"}));
     EXPECT_TRUE(dialog->isVisible());

@@ -252,8 +252,11 @@ TEST_F(TurnFlowTest, TwoHumansPlayAWholeGameToTheEndDialog) {
 TEST_F(TurnFlowTest, ANewGameDuringAPauseEndsTheInterruptedTurn) {
     startGame({human("Anna"), human("Bert")});
     click(1);
-    wait.duringNextPause = [this] { flow.startNewGame(); };
+    timekeeper.hold();
     click(31); // a pair: the new game starts in the first pause after it
+    ASSERT_TRUE(timekeeper.runUntilJournal(journal, "pause 200"));
+    flow.startNewGame();
+    timekeeper.runUntilIdle();
 
     EXPECT_EQ(journal.only({"ask abandon", "new game dialog", "remove"}),
               QStringList({"ask abandon", "new game dialog"}))
@@ -274,8 +277,11 @@ TEST_F(TurnFlowTest, ANewGameDuringAPauseEndsTheInterruptedTurn) {
 TEST_F(TurnFlowTest, ANewGameDuringAMismatchPauseKeepsTheNewGamesFirstParticipant) {
     startGame({human("Anna"), human("Bert")});
     click(1);
-    wait.duringNextPause = [this] { flow.startNewGame(); };
+    timekeeper.hold();
     click(2);
+    ASSERT_TRUE(timekeeper.runUntilJournal(journal, "pause 100"));
+    flow.startNewGame();
+    timekeeper.runUntilIdle();
     EXPECT_EQ(journal.only({"hide"}), QStringList());
     EXPECT_EQ(state.currentPlayer, 1) << "the old turn must not pass the new game's turn";
     EXPECT_EQ(tallies[1].misses, 0) << "tallies belong to the new game";
@@ -284,11 +290,12 @@ TEST_F(TurnFlowTest, ANewGameDuringAMismatchPauseKeepsTheNewGamesFirstParticipan
 TEST_F(TurnFlowTest, AnAbandonedGameWithoutNewOneStopsTheTurn) {
     startGame({human("Anna"), human("Bert")});
     click(1);
-    wait.duringNextPause = [this] {
-        dialogs.startGame = nullptr; // the new-game dialog is cancelled
-        flow.startNewGame();
-    };
+    timekeeper.hold();
     click(31);
+    ASSERT_TRUE(timekeeper.runUntilJournal(journal, "pause 200"));
+    dialogs.startGame = nullptr; // the new-game dialog is cancelled
+    flow.startNewGame();
+    timekeeper.runUntilIdle();
     EXPECT_FALSE(state.gameRunning);
     EXPECT_EQ(journal.only({"remove"}), QStringList());
     EXPECT_EQ(state.players[1].score, 0);
@@ -367,32 +374,39 @@ TEST_F(TurnFlowTest, StatusRefreshShowsKnownAndRemainingGroupsAndNotesTheTime) {
 }
 
 TEST_F(TurnFlowTest, PausesEndEarlyOnAbortAndRestoreAnOuterPause) {
+    timekeeper.hold();
     state.pauseActive = false;
-    bool activeInside = false;
-    wait.duringNextPause = [&] { activeInside = state.pauseActive; };
-    flow.pause(100);
-    EXPECT_TRUE(activeInside);
+    flow.play(flow.pause(100));
+    EXPECT_TRUE(state.pauseActive);
+    timekeeper.runUntilIdle();
     EXPECT_FALSE(state.pauseActive);
 
     state.pauseActive = true; // an outer pause is running
-    flow.pause(50);
+    flow.play(flow.pause(50));
+    timekeeper.runUntilIdle();
     EXPECT_TRUE(state.pauseActive);
 
+    state.pauseActive = false;
     const quint32 before = clock.now;
+    flow.play(flow.pause(1000));
     flow.requestAbort();
-    flow.pause(1000);
+    timekeeper.runUntilIdle();
     EXPECT_EQ(clock.now, before) << "an aborted pause does not wait";
-    EXPECT_GT(wait.wakes, 0);
+    EXPECT_FALSE(state.pauseActive);
+    EXPECT_FALSE(flow.busy());
 }
 
-// Network games: the other computer is played by FakePeer and the hooks.
+// Network games: the other computer is played by FakePeer and the marks the test sets.
 
 TEST_F(TurnFlowTest, ALocalCardWaitsForThePeerAndIsReportedBeforeItIsShown) {
     startGame({human("Anna"), remote("Bert")}, 2, 1, true);
     state.peerReady = false;
-    wait.whileWaitingForCondition = [this] { state.peerReady = true; };
     click(7);
-    EXPECT_EQ(turnSteps(), QStringList({"wait", "send card 1 7", "sound ppp1", "show 7 motif 7"}));
+    EXPECT_EQ(turnSteps(), QStringList()) << "waiting for the other computer";
+    state.peerReady = true;
+    flow.marksChanged();
+    handlePostedEvents();
+    EXPECT_EQ(turnSteps(), QStringList({"send card 1 7", "sound ppp1", "show 7 motif 7"}));
     EXPECT_FALSE(state.peerReady) << "the ready mark is used up by the card";
 }
 
@@ -417,10 +431,13 @@ TEST_F(TurnFlowTest, TheEndOfARemoteTurnIsConfirmedAndALocalTurnEndWaitsForConfi
     click(3);
     state.peerReady = true;
     journal.entries.clear();
-    wait.whileWaitingForCondition = [this] { state.peerTurnDone = true; };
     click(4); // Anna misses: wait for the confirmation, then Bert is remote again
-    EXPECT_EQ(journal.only({"send", "wait", "hide"}),
-              QStringList({"send card 2 4", "hide 3,4", "wait", "send ready"}));
+    EXPECT_EQ(journal.only({"send", "hide"}), QStringList({"send card 2 4", "hide 3,4"}));
+    EXPECT_TRUE(flow.busy()) << "waiting for the confirmation";
+    state.peerTurnDone = true;
+    flow.marksChanged();
+    handlePostedEvents();
+    EXPECT_EQ(journal.only({"send", "hide"}), QStringList({"send card 2 4", "hide 3,4", "send ready"}));
     EXPECT_FALSE(state.peerTurnDone);
     EXPECT_EQ(state.currentPlayer, 1);
 }
@@ -428,8 +445,9 @@ TEST_F(TurnFlowTest, TheEndOfARemoteTurnIsConfirmedAndALocalTurnEndWaitsForConfi
 TEST_F(TurnFlowTest, ALostConnectionEndsAWaitingTurn) {
     startGame({human("Anna"), remote("Bert")}, 2, 1, true);
     state.peerReady = false;
-    wait.whileWaitingForCondition = [this] { flow.abandonGame(); };
     click(7);
+    flow.abandonGame();
+    handlePostedEvents();
     EXPECT_EQ(journal.only({"show"}), QStringList());
     EXPECT_FALSE(state.cards[7].faceUp);
     EXPECT_FALSE(state.gameRunning);
@@ -440,25 +458,28 @@ TEST_F(TurnFlowTest, AGameLostInMidTurnDrawsNoFurtherCardAndTurnsTheTurnBack) {
     state.peerReady = true;
     click(1);
     state.peerReady = true;
-    bool lost = false;
-    wait.whileProcessingMessages = [&] {
-        if (!std::exchange(lost, true))
-            flow.abandonGame(); // the connection ends
-    };
-    click(2);
-    EXPECT_EQ(journal.only({"show", "redraw"}), QStringList({"show 1 motif 1", "redraw face-down cards"}))
-        << "the second card's sound was asked for, the card itself is not drawn";
+    timekeeper.hold();
+    click(2); // the connection ends while the second card is being turned, its sound playing
+    flow.abandonGame();
+    timekeeper.runUntilIdle();
+    EXPECT_EQ(journal.only({"sound", "show", "hide", "redraw"}),
+              QStringList(
+                  {"sound ppp1", "show 1 motif 1", "sound ppp1", "show 2 motif 2", "redraw face-down cards"}))
+        << "the second card stops where it was, and the turn goes no further";
     EXPECT_FALSE(state.cards[1].faceUp);
     EXPECT_FALSE(state.cards[2].faceUp);
     EXPECT_EQ(state.pendingCards.count(), 0);
 
-    wait.whileProcessingMessages = nullptr;
+    timekeeper.release();
     startGame({human("Anna"), remote("Bert")}, 2, 1, true);
     state.peerReady = true;
     click(1);
     state.peerReady = true;
-    wait.duringNextPause = [this] { flow.abandonGame(); };
+    timekeeper.hold();
     click(2); // a mismatch, stopped in its first pause
+    ASSERT_TRUE(timekeeper.runUntilJournal(journal, "pause 100"));
+    flow.abandonGame();
+    timekeeper.runUntilIdle();
     EXPECT_EQ(journal.only({"show", "hide", "redraw"}),
               QStringList({"show 1 motif 1", "show 2 motif 2", "redraw face-down cards"}));
     EXPECT_FALSE(state.cards[1].faceUp);

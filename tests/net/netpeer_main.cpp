@@ -13,13 +13,13 @@
 #include "controls/ui/imageview.h"
 #include "controls/ui/lamp.h"
 #include "controls/ui/pushbutton.h"
-#include "game/eventloopwait.h"
 #include "game/gamestate.h"
 #include "game/ui/enddialog.h"
 #include "game/ui/newgamedialog.h"
 #include "net/ui/addressdialog.h"
 #include "records/settingsstore.h"
 #include "timing/tickclock.h"
+#include "timing/timekeeper.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -37,10 +37,13 @@
 
 namespace {
 
-// Pauses end at once; waits for the other computer still wait, processing messages.
-class NoPauses : public EventLoopWait {
+// Pauses end at once, once the events waiting meanwhile have been handled; waits for the other
+// computer still wait.
+class NoPauses : public TimerTimekeeper {
 public:
-    void waitFor(int, const std::function<bool()>&) override { processPendingMessages(); }
+    std::unique_ptr<Alarm> arm(int, std::function<void()> due) override {
+        return TimerTimekeeper::arm(0, std::move(due));
+    }
 };
 
 // A computer player's thinking time passes a hundred times faster.
@@ -194,12 +197,12 @@ int main(int argc, char** argv) {
         settings.setValue(QStringLiteral("gesamtlevel"), QStringLiteral("2"));
     }
     const bool realTime = parser.isSet(QStringLiteral("real-time"));
-    EventLoopWait realWait;
+    TimerTimekeeper realTimekeeper;
     NoPauses noPauses;
     SteadyTickClock realClock;
     FastClock fastClock;
     AppEnvironment env{settings,
-                       realTime ? static_cast<MessageWait&>(realWait) : noPauses,
+                       realTime ? static_cast<Timekeeper&>(realTimekeeper) : noPauses,
                        realTime ? static_cast<const TickClock&>(realClock) : fastClock,
                        dataPathsFor(dir, dir),
                        static_cast<quint16>(parser.value(QStringLiteral("listen")).toUInt()),

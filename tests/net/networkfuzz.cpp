@@ -2,7 +2,7 @@
 
 #include "game/gamestate.h"
 #include "game/headlessboard.h"
-#include "game/instantwait.h"
+#include "game/instanttime.h"
 #include "game/networkgame.h"
 #include "game/turnflow.h"
 #include "net/blockport.h"
@@ -22,12 +22,12 @@ public:
 
 class AgreeingHost : public NetworkGameHost, public DialogPort {
 public:
-    bool askToJoin() override { return true; }
+    Task<bool> askToJoin() override { co_return true; }
     void showConnectionLost() override {}
     void prepareOfferedGame(bool, bool, bool) override {}
     bool confirmAbandonGame() override { return true; }
     void runNewGameDialog() override {}
-    void showEndDialog(const EndDialogText&) override {}
+    Task<> showEndDialog(EndDialogText) override { co_return; }
 };
 
 } // namespace
@@ -37,11 +37,11 @@ struct NetworkFuzzWorld::Parts {
     GameTallies tallies;
     ProgramOptions options;
     ManualClock clock;
-    InstantWait wait{clock};
+    InstantTimekeeper timekeeper{clock};
     HeadlessBoard board{state};
     AgreeingHost host;
     SilentNet net;
-    TurnFlow flow{state, tallies, options, wait, clock, board, host};
+    TurnFlow flow{state, tallies, options, timekeeper, clock, board, host};
     NetworkGame game{state, tallies, flow, board, net, host};
     FrameReader reader{kLargestMessage};
     SlotTable slots;

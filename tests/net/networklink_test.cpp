@@ -1,4 +1,4 @@
-#include "game/instantwait.h"
+#include "game/instanttime.h"
 #include "net/framecodec.h"
 #include "net/networklink.h"
 #include "support/activetimers.h"

@@ -112,6 +112,8 @@ protected:
             clickSlot(first);
             clickSlot(presentWhere(first, true));
         }
+        // The last turn goes on once the end dialog is closed.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window->turnFlow().busy(); }));
     }
 
     DataPaths paths{dir.path(), dir.path()};
@@ -293,6 +295,7 @@ TEST_F(RecordWindowsTest, ResultsThatCannotBeWrittenAreReportedOnceAtEachWriteAn
         EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
         EXPECT_EQ(boxes.seen[0].text, failure(paths.statisticsFile()));
         EXPECT_EQ(boxes.seen[1].text, failure(paths.highScoreFile()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return endDialogShown; }));
         EXPECT_TRUE(endDialogShown) << "the game goes on to its end";
 
         window.reset();

@@ -4,6 +4,7 @@
 #include "controls/ui/lamp.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/spinfield.h"
+#include "game/turnflow.h"
 #include "records/settingsstore.h"
 #include "shell/ui/optionsdialog.h"
 #include "support/fakes.h"
@@ -229,27 +230,28 @@ TEST_F(OptionsDialogTest, ABackStyleChosenWhileCardsAreTurnedBackReachesEveryFac
             if (std::find(moments.begin(), moments.end(), hideFrames) != moments.end())
                 otherStyle();
         };
+        timekeeper.release();
         clickCard(1);
-        // The second card's mismatch pauses twice; the hide follows the second pause.
-        wait.duringNextPause = [&] {
-            wait.duringNextPause = [&] {
-                hideFrames = 0;
-                atMoment();
-            };
-        };
+        // The second card's mismatch pauses twice; the hide follows the second pause. Each
+        // frame of the hide then waits until the test lets its time pass.
+        timekeeper.hold();
+        journal.entries.clear();
+        clickCard(other);
+        ASSERT_TRUE(timekeeper.runUntilJournal(
+            journal, QStringLiteral("pause %1").arg(TurnFlow::mismatchPause(state.settings.difficulty))));
+        hideFrames = 0;
+        atMoment();
         QImage firstCardDuringSecondFade;
         QImage backDuringSecondFade;
-        wait.whileProcessingMessages = [&] {
-            if (hideFrames < 0)
-                return;
+        while (timekeeper.step()) {
+            if (timekeeper.waiting() == 0)
+                break;
             if (++hideFrames == 6) {
                 firstCardDuringSecondFade = boardCard(1);
                 backDuringSecondFade = window->images().cardBack;
             }
             atMoment();
-        };
-        clickCard(other);
-        wait.whileProcessingMessages = nullptr;
+        }
 
         ASSERT_EQ(hideFrames, 10) << name;
         EXPECT_EQ(firstCardDuringSecondFade, backDuringSecondFade) << name;

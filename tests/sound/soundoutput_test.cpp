@@ -2,12 +2,16 @@
 #include "messageboxcatcher.h"
 #include "sound/soundoutput.h"
 #include "sound/ui/soundmessages.h"
+#include "support/fakes.h"
 #include "support/qtprinters.h"
+#include "timing/notifier.h"
 
 #include <QFile>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 namespace {
 
@@ -178,12 +182,28 @@ TEST_F(SoundOutputTest, NoDeviceMeansSilenceWithoutMessage) {
     EXPECT_FALSE(sound->pollTimerActive());
 }
 
-TEST_F(SoundOutputTest, SynchronousPlayReturnsOnlyAfterTheDriverReportsTheEnd) {
-    device->finishesOnDriverThread = true;
+Task<> awaitEnd(SoundOutput& sound, QString& ended) {
+    ended = co_await nextSignal(&sound, &SoundOutput::finished);
+}
+
+// Playing never waits: whoever must wait for a sound's end awaits finished(), which comes with
+// the first poll tick after the driver, on its own thread, reported the buffer played.
+TEST_F(SoundOutputTest, TheEndOfASoundIsAwaitedAfterTheDriverReportsIt) {
     const SoundRecord r = record(QStringLiteral("eins"));
-    sound->setAsynchronous(false);
     sound->playRecord(&r);
-    EXPECT_EQ(sound->state(), State::Finished);
+    EXPECT_EQ(sound->state(), State::Playing) << "playing returns at once";
+    QString ended;
+    TaskRun waiting(awaitEnd(*sound, ended));
+    sound->pollTimerTick();
+    handlePostedEvents();
+    EXPECT_TRUE(ended.isEmpty()) << "still playing";
+    std::thread([this] { device->finishBuffer(); }).join();
+    handlePostedEvents();
+    EXPECT_TRUE(ended.isEmpty()) << "not before the poll tick has seen the end";
+    sound->pollTimerTick();
+    handlePostedEvents();
+    EXPECT_EQ(ended, "eins");
+    EXPECT_TRUE(waiting.finished());
 }
 
 } // namespace

@@ -5,11 +5,12 @@
 // transitions.
 
 #include "game/gamestate.h"
-#include "game/messagewait.h"
 #include "game/turnflow.h"
 #include "game/turnports.h"
 #include "records/statentry.h"
+#include "timing/taskqueue.h"
 #include "timing/tickclock.h"
+#include "timing/timekeeper.h"
 
 #include "qtprinters.h"
 
@@ -31,37 +32,67 @@ public:
     quint32 now = 1000;
 };
 
-// Waits take no time: a pause advances the fake clock and returns at once. Hooks run inside
-// waits, the way window messages would be processed there.
-class FakeWait : public MessageWait {
+// Pauses take no time. By default a pause moves the fake clock on and the task goes on at
+// once, so a click plays its whole turn before it returns. Held, every wait stays suspended
+// until the test lets the time pass, so it can act in the middle of a turn as a user would.
+// Pauses (waits longer than 0 ms) are written into the journal as "pause <ms>".
+class FakeTimekeeper : public Timekeeper {
 public:
-    FakeWait(Journal& journal, FakeClock& clock) : journal_(journal), clock_(clock) {}
+    FakeTimekeeper(Journal& journal, FakeClock& clock) : journal_(journal), clock_(clock) {}
 
-    void waitFor(int ms, const std::function<bool()>& stop) override;
-    void waitUntil(const std::function<bool()>& done) override;
-    void processPendingMessages() override;
-    void wake() override { ++wakes; }
+    std::unique_ptr<Alarm> arm(int ms, std::function<void()> due) override;
 
-    // Runs once inside the next timed wait (and is then forgotten).
-    std::function<void()> duringNextPause;
-    // Runs inside every condition wait until the condition holds.
-    std::function<void()> whileWaitingForCondition;
-    // Runs each time pending messages are processed (after a fade frame, before a sound).
-    std::function<void()> whileProcessingMessages;
-    int wakes = 0;
+    void hold() { held_ = true; }
+    // Back to pauses that pass at once; waits already held stay held.
+    void release() { held_ = false; }
+    // Lets `ms` pass: the held waits due by then go on, earliest first, each at its time.
+    void advance(quint32 ms);
+    // Lets time pass until nothing waits for it; false when that never came (a test fault).
+    bool runUntilIdle(int limit = 100000);
+    // Lets time pass until the next held wait has gone on.
+    bool step();
+    // Lets time pass, wait by wait, until the journal's last entry is `entry`.
+    bool runUntilJournal(const Journal& journal, const QString& entry);
+    int waiting() const { return static_cast<int>(sleepers_.size()); }
 
 private:
+    struct Sleeper {
+        quint32 due;
+        quint64 order;
+        std::function<void()> wake;
+    };
+    class FakeAlarm;
+    void wakeFirstDueBy(quint32 limit);
+
     Journal& journal_;
     FakeClock& clock_;
+    bool held_ = false;
+    quint64 nextOrder_ = 0;
+    std::vector<Sleeper> sleepers_;
 };
 
+// Runs a task to its first wait, as the flow's queue would; its frames live as long as this.
+class TaskRun {
+public:
+    explicit TaskRun(Task<> task) { queue_.run(std::move(task)); }
+    bool finished() const { return !queue_.busy(); }
+
+private:
+    TaskQueue queue_;
+};
+
+// Handles the events already posted: tasks waiting for a signal or a mark go on from there.
+void handlePostedEvents();
+
+// Its transitions take one frame, a wait of 0 ms, after they are written into the journal.
 class FakeBoard : public BoardPort {
 public:
-    FakeBoard(Journal& journal, GameState& state) : journal_(journal), state_(state) {}
+    FakeBoard(Journal& journal, GameState& state, Timekeeper& timekeeper)
+        : journal_(journal), state_(state), timekeeper_(timekeeper) {}
 
-    void showCard(int motif, int x, int y) override;
-    void hideFaceUpCards() override;
-    void removeFaceUpCards() override;
+    Task<> showCard(int motif, int x, int y) override;
+    Task<> hideFaceUpCards() override;
+    Task<> removeFaceUpCards() override;
     void repaintBoard() override { ++repaints; }
     void drawFreshBoard() override { journal_.add(QStringLiteral("fresh board")); }
     void redrawFaceDownCards() override { journal_.add(QStringLiteral("redraw face-down cards")); }
@@ -78,9 +109,10 @@ public:
 
 private:
     int slotAt(int x, int y) const;
-    void takePendingCards(const QString& what);
+    Task<> takePendingCards(QString what);
     Journal& journal_;
     GameState& state_;
+    Timekeeper& timekeeper_;
 };
 
 class FakeSound {
@@ -143,9 +175,10 @@ public:
         if (startGame)
             startGame();
     }
-    void showEndDialog(const EndDialogText& text) override {
+    Task<> showEndDialog(EndDialogText text) override {
         journal_.add(QStringLiteral("end dialog"));
         endTexts.push_back(text);
+        co_return;
     }
 
     bool answerAbandon = true;

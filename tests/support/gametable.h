@@ -38,9 +38,9 @@ public:
     ProgramOptions options;
     Journal journal;
     FakeClock clock;
-    FakeWait wait{journal, clock};
-    FakeBoard board{journal, state};
+    FakeTimekeeper timekeeper{journal, clock};
+    FakeBoard board{journal, state, timekeeper};
     FakeDialogs dialogs{journal};
     FakeProtocol protocol;
-    TurnFlow flow{state, tallies, options, wait, clock, board, dialogs};
+    TurnFlow flow{state, tallies, options, timekeeper, clock, board, dialogs};
 };

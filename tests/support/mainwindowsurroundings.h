@@ -34,7 +34,7 @@ template <typename T> T* madeWindow() {
 class MainWindowSurroundings {
 protected:
     AppEnvironment appEnvironment() {
-        return AppEnvironment{settings, wait, clock, dataPathsFor(dir.path(), dir.path()), 0, 0, 0};
+        return AppEnvironment{settings, timekeeper, clock, dataPathsFor(dir.path(), dir.path()), 0, 0, 0};
     }
     SettingsStore reopenedSettings() const {
         return SettingsStore(
@@ -46,5 +46,5 @@ protected:
         std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)};
     Journal journal;
     FakeClock clock;
-    FakeWait wait{journal, clock};
+    FakeTimekeeper timekeeper{journal, clock};
 };

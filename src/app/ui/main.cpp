@@ -4,10 +4,10 @@
 #include "app/ui/accessibility.h"
 #include "app/ui/mainwindow.h"
 #include "app/ui/sorbelloprogram.h"
-#include "game/eventloopwait.h"
 #include "records/settingsstore.h"
 #include "shell/uilanguage.h"
 #include "timing/tickclock.h"
+#include "timing/timekeeper.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -38,10 +38,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     SettingsStore settings;
-    EventLoopWait wait;
+    TimerTimekeeper timekeeper;
     SteadyTickClock clock;
 
-    SorbelloProgram program(AppEnvironment{settings, wait, clock, defaultDataPaths()});
+    SorbelloProgram program(AppEnvironment{settings, timekeeper, clock, defaultDataPaths()});
     QObject::disconnect(endBeforeRunning);
     QObject::connect(&endRequests, &EndRequests::endRequested, &program.mainWindow(),
                      &MainWindow::quitWithoutAsking);

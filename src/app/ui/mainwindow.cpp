@@ -10,9 +10,9 @@
 #include "controls/ui/imageview.h"
 #include "controls/ui/toolbutton.h"
 #include "game/computerplayer.h"
-#include "game/messagewait.h"
 #include "game/turnflow.h"
 #include "game/ui/enddialog.h"
+#include "game/ui/messageanswer.h"
 #include "net/ui/progresswindow.h"
 #include "records/colourvalue.h"
 #include "records/gamerecords.h"
@@ -30,6 +30,8 @@
 #include "shell/ui/protocolwindow.h"
 #include "shell/ui/shellcommands.h"
 #include "sound/ui/soundmessages.h"
+#include "timing/notifier.h"
+#include "timing/timekeeper.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,11 +65,11 @@ MainWindow::MainWindow(AppEnvironment environment)
     buildComponents();
     buildMenu();
     board_ = std::make_unique<BoardScreen>(
-        gameState_, images_, options_, fadeEngine_, env_.wait, env_.clock,
+        gameState_, images_, options_, fadeEngine_, env_.timekeeper, env_.clock,
         BoardScreen::Widgets{boardView, statusView, knownGroupsLabel, remainingDisplay});
     board_->setFramePacing(env_.framePacingMs);
-    turnFlow_ = std::make_unique<TurnFlow>(gameState_, gameTallies_, options_, env_.wait, env_.clock, *board_,
-                                           static_cast<DialogPort&>(*this));
+    turnFlow_ = std::make_unique<TurnFlow>(gameState_, gameTallies_, options_, env_.timekeeper, env_.clock,
+                                           *board_, static_cast<DialogPort&>(*this));
     // A child, so that its timer is counted among the window's.
     computerPlayer_ = std::make_unique<ComputerPlayer>(gameState_, *turnFlow_, random_, env_.clock, this);
     networkGame_ = std::make_unique<NetworkGame>(gameState_, gameTallies_, *turnFlow_, *board_, networkLink_,
@@ -107,11 +109,13 @@ void MainWindow::connectGameParts() {
     connect(&networkLink_, &NetworkLink::blockReceived, network, &NetworkGame::onBlockReceived);
     connect(&networkLink_, &NetworkLink::onlineChanged, network, &NetworkGame::onOnlineChanged);
     connect(&networkLink_, &NetworkLink::blockDropped, this, [] { QApplication::beep(); });
-    // Never shown from inside the socket's signal that reports the error.
-    connect(
-        &networkLink_, &NetworkLink::socketError, this,
-        [this](const QString& text) { QMessageBox::critical(this, tr("Fehler"), text); },
-        Qt::QueuedConnection);
+    // Shown without a loop of its own: the call it reports may be one the new-game dialog waits for.
+    connect(&networkLink_, &NetworkLink::socketError, this, [this](const QString& text) {
+        auto* box = new QMessageBox(QMessageBox::Critical, tr("Fehler"), text, QMessageBox::Ok, this);
+        box->setWindowModality(Qt::ApplicationModal);
+        connect(box, &QDialog::finished, box, &QObject::deleteLater);
+        box->show();
+    });
     connect(records, &GameRecords::writeFailed, this,
             [this](const QString& path, const QString& reason) { showWriteFailure(this, path, reason); });
 }
@@ -194,16 +198,33 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::prepareClose() {
-    if (gameState_.gameRunning) {
+    if (gameState_.gameRunning && !abortWaited_) {
+        // A close already waiting after its abort closes the window itself.
+        if (closing_.busy())
+            return false;
         if (!quittingWithoutAsking_ && !confirmQuitDuringGame())
             return false;
         turnFlow_->requestAbort();
-        // Long enough for running pauses and waits of the turn to see the abort and end.
-        env_.wait.waitFor(201, nullptr);
+        // An end asked for from outside does not wait for a loop that is about to end.
+        if (!quittingWithoutAsking_) {
+            closing_.run(waitAfterAbort());
+            if (!abortWaited_) {
+                closeAfterWait_ = true;
+                return false;
+            }
+        }
     }
     writeProgramOptions(env_.settings, options_, coverBackgroundAction->isChecked(), backgroundColour_);
     cover_.reset();
     return true;
+}
+
+// The window has always gone a moment after the game it stopped.
+Task<> MainWindow::waitAfterAbort() {
+    co_await env_.timekeeper.sleep(201);
+    abortWaited_ = true;
+    if (closeAfterWait_)
+        close();
 }
 
 bool MainWindow::confirmQuitDuringGame() {
@@ -338,7 +359,7 @@ NewGameDialog& MainWindow::newGameDialog() {
     if (!newGameDialog_) {
         newGameDialog_ = std::make_unique<NewGameDialog>(
             NewGameDialog::Context{env_.settings, dataPaths_.playerNamesFile(), gameState_, gameTallies_,
-                                   random_, *turnFlow_, env_.wait, *this, networkLink_, *networkGame_},
+                                   random_, *turnFlow_, *this, networkLink_, *networkGame_},
             panelTexture_);
         connect(newGameDialog_.get(), &NewGameDialog::helpRequested, this, &MainWindow::showHelp);
     }
@@ -367,10 +388,11 @@ void MainWindow::runNewGameDialog() {
     newGameDialog().exec();
 }
 
-void MainWindow::showEndDialog(const EndDialogText& text) {
+Task<> MainWindow::showEndDialog(EndDialogText text) {
     if (!endDialog_)
         endDialog_ = std::make_unique<EndDialog>(panelTexture_, images_.texture);
     endDialog_->showResult(text);
+    co_await nextSignal(endDialog_.get(), &QDialog::finished);
 }
 
 void MainWindow::showKnownGroupsText(const QString& text) {
@@ -381,10 +403,10 @@ void MainWindow::repaintBoard() {
     board_->repaintBoard();
 }
 
-bool MainWindow::askToJoin() {
-    return QMessageBox::question(this, tr("Frage aus dem Netzwerk"),
-                                 tr("Wollen Sie ein Netzwerkspiel spielen?"),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+Task<bool> MainWindow::askToJoin() {
+    co_return co_await messageAnswer(this, QMessageBox::Question, tr("Frage aus dem Netzwerk"),
+                                     tr("Wollen Sie ein Netzwerkspiel spielen?"),
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 // Shown from the event loop once the socket has finished with its disconnect; more ends while
@@ -396,9 +418,13 @@ void MainWindow::showConnectionLost() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            QMessageBox::information(this, tr("Hinweis"),
-                                     tr("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."));
-            connectionLostShowing_ = false;
+            auto* box = new QMessageBox(QMessageBox::Information, tr("Hinweis"),
+                                        tr("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."),
+                                        QMessageBox::Ok, this);
+            box->setWindowModality(Qt::ApplicationModal);
+            connect(box, &QDialog::finished, this, [this] { connectionLostShowing_ = false; });
+            connect(box, &QDialog::finished, box, &QObject::deleteLater);
+            box->show();
         },
         Qt::QueuedConnection);
 }

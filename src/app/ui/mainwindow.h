@@ -13,6 +13,7 @@
 #include "records/statentry.h"
 #include "shell/shellenvironment.h"
 #include "sound/soundoutput.h"
+#include "timing/taskqueue.h"
 
 #include <QMainWindow>
 
@@ -78,6 +79,7 @@ private:
     void applyStoredSettings();
     bool prepareClose();
     bool confirmQuitDuringGame();
+    Task<> waitAfterAbort();
     void closeDialogs();
 
     // The commands of the menu, the tool buttons and the board.
@@ -106,14 +108,14 @@ private:
     // For the turn flow.
     bool confirmAbandonGame() override;
     void runNewGameDialog() override;
-    void showEndDialog(const EndDialogText& text) override;
+    Task<> showEndDialog(EndDialogText text) override;
     // For the new-game dialog.
     void applyBoardSize(bool largeBoard) override;
     void showKnownGroupsText(const QString& text) override;
     void repaintBoard() override;
     QImage& currentSheet() override { return images_.sheet; }
     // For the network game.
-    bool askToJoin() override;
+    Task<bool> askToJoin() override;
     void showConnectionLost() override;
     void prepareOfferedGame(bool largeBoard, bool triples, bool pictures) override;
 
@@ -133,6 +135,10 @@ private:
     bool quittingWithoutAsking_ = false;
     // The "unterbrochen" message is waiting to be shown or open.
     bool connectionLostShowing_ = false;
+    // A close during a game waits a moment after stopping it; then the window closes.
+    TaskQueue closing_;
+    bool abortWaited_ = false;
+    bool closeAfterWait_ = false;
 
     // The tool bar, the status displays and the board.
     TexturePanel* toolBarPanel = nullptr;

@@ -6,30 +6,33 @@
 #include "controls/ui/imageview.h"
 #include "controls/ui/sevensegmentdisplay.h"
 #include "game/gamestate.h"
-#include "game/messagewait.h"
 #include "timing/tickclock.h"
+#include "timing/timekeeper.h"
 
 #include <QLabel>
 
+#include <algorithm>
+
 BoardScreen::BoardScreen(GameState& state, BoardImages& images, const ProgramOptions& options,
-                         const FadeEngine& engine, MessageWait& wait, const TickClock& clock, Widgets widgets)
-    : state_(state), images_(images), wait_(wait), clock_(clock), widgets_(widgets),
+                         const FadeEngine& engine, Timekeeper& timekeeper, const TickClock& clock,
+                         Widgets widgets)
+    : state_(state), images_(images), timekeeper_(timekeeper), clock_(clock), widgets_(widgets),
       transitions_(state, images, options, engine, *this),
       boardNarrator_(new BoardNarrator(state, images.sheet, widgets.boardView)),
       statusNarrator_(new StatusNarrator(state, images.sheet, widgets.statusView)) {}
 
-void BoardScreen::showCard(int motif, int x, int y) {
-    transitions_.showCard(motif, x, y);
+Task<> BoardScreen::showCard(int motif, int x, int y) {
+    co_await transitions_.showCard(motif, x, y);
     announceChanges();
 }
 
-void BoardScreen::hideFaceUpCards() {
-    transitions_.hideFaceUpCards();
+Task<> BoardScreen::hideFaceUpCards() {
+    co_await transitions_.hideFaceUpCards();
     announceChanges();
 }
 
-void BoardScreen::removeFaceUpCards() {
-    transitions_.removeFaceUpCards();
+Task<> BoardScreen::removeFaceUpCards() {
+    co_await transitions_.removeFaceUpCards();
     announceChanges();
 }
 
@@ -41,6 +44,7 @@ void BoardScreen::repaintBoard() {
 }
 
 void BoardScreen::drawFreshBoard() {
+    transitions_.forgetTurnedBackCards();
     paintFreshBoard(images_.board, images_.texture, images_.cardBack, state_.cardCount());
     repaintBoard();
 }
@@ -81,15 +85,13 @@ void BoardScreen::presentBoard() {
     widgets_.boardView->showImage(images_.board);
 }
 
-void BoardScreen::showFadeFrame(const QImage& frame, qint32 /*userValue*/) {
+Task<> BoardScreen::showFadeFrame(QImage frame, qint32 /*userValue*/) {
     const quint32 shownAt = clock_.ticks();
     widgets_.boardView->showPiece(frame, framePosition_);
-    // Each frame stays on the screen for a moment, or a dissolve would flash by unseen.
+    // Each frame stays on the screen for a moment, or a dissolve would flash by unseen; one
+    // that drawing kept there long enough still lets the events waiting meanwhile through.
     const int rest = framePacingMs_ - static_cast<int>(clock_.ticks() - shownAt);
-    if (rest > 0)
-        wait_.waitFor(rest, nullptr);
-    else
-        wait_.processPendingMessages();
+    co_await timekeeper_.sleep(std::max(rest, 0));
 }
 
 void BoardScreen::drawTitlePicture(const QString& programName, const QString& version) {

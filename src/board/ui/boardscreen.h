@@ -5,12 +5,12 @@
 
 class BoardNarrator;
 class FadeEngine;
-class MessageWait;
 class ImageView;
 class QLabel;
 class StatusNarrator;
 class SevenSegmentDisplay;
 class TickClock;
+class Timekeeper;
 struct BoardImages;
 struct GameState;
 struct ProgramOptions;
@@ -27,14 +27,14 @@ public:
     };
 
     BoardScreen(GameState& state, BoardImages& images, const ProgramOptions& options,
-                const FadeEngine& engine, MessageWait& wait, const TickClock& clock, Widgets widgets);
+                const FadeEngine& engine, Timekeeper& timekeeper, const TickClock& clock, Widgets widgets);
 
     // Shortest time a fade frame stays on the screen; 0 lets tests run fades at full speed.
     void setFramePacing(int ms) { framePacingMs_ = ms; }
 
-    void showCard(int motif, int x, int y) override;
-    void hideFaceUpCards() override;
-    void removeFaceUpCards() override;
+    Task<> showCard(int motif, int x, int y) override;
+    Task<> hideFaceUpCards() override;
+    Task<> removeFaceUpCards() override;
     void repaintBoard() override;
     void drawFreshBoard() override;
     void drawStatusStrip() override;
@@ -44,7 +44,7 @@ public:
 
     void presentBoard() override;
     void setFramePosition(QPoint position) override { framePosition_ = position; }
-    void showFadeFrame(const QImage& frame, qint32 userValue) override;
+    Task<> showFadeFrame(QImage frame, qint32 userValue) override;
 
     void redrawFaceDownCards() override;
     void repaintStatus();
@@ -57,7 +57,7 @@ private:
 
     GameState& state_;
     BoardImages& images_;
-    MessageWait& wait_;
+    Timekeeper& timekeeper_;
     const TickClock& clock_;
     Widgets widgets_;
     CardTransitions transitions_;

@@ -57,5 +57,6 @@ void EndDialog::showResult(const EndDialogText& text) {
     highlightLabel->setText(text.highlight);
     closingLabel->setText(text.closing);
     centreOnScreen(*this);
-    exec();
+    setWindowModality(Qt::ApplicationModal);
+    show();
 }

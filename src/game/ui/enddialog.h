@@ -13,7 +13,8 @@ class EndDialog : public QDialog {
 public:
     EndDialog(const QImage& panelTexture, const QImage& boardTexture, QWidget* parent = nullptr);
 
-    // Shows the texts, centred on the screen, and returns when the player has closed it.
+    // Shows the texts, centred on the screen, as modal as exec() would but without a loop of
+    // its own: finished() tells when the player has closed it.
     void showResult(const EndDialogText& text);
 
     QLabel* headlineLabel = nullptr;

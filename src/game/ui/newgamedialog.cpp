@@ -9,10 +9,10 @@
 #include "game/dealing.h"
 #include "game/gamerandom.h"
 #include "game/gamestate.h"
-#include "game/messagewait.h"
 #include "game/networkgame.h"
 #include "game/newgamesetup.h"
 #include "game/turnflow.h"
+#include "game/ui/messageanswer.h"
 #include "net/networklink.h"
 #include "net/ui/addressdialog.h"
 #include "net/ui/progresswindow.h"
@@ -86,10 +86,10 @@ ProgressWindow& NewGameDialog::progressWindow() {
     return *progressWindow_;
 }
 
-// Every change can end a wait of a network start, so the waits look again at once.
+// Every change can end a wait of a network start, so the waits look again.
 void NewGameDialog::setCallStep(CallStep step) {
     callStep_ = step;
-    ctx_.wait.wake();
+    callStepChanged_.notify();
 }
 
 QString NewGameDialog::pictureSource() const {
@@ -152,6 +152,10 @@ void NewGameDialog::loadStoredSetUp() {
 }
 
 void NewGameDialog::done(int result) {
+    // A network start still waiting ends with the dialog.
+    starting_.cancel();
+    if (progressWindow_)
+        progressWindow_->hide();
     storeSetUp();
     QDialog::done(result);
 }
@@ -171,6 +175,13 @@ void NewGameDialog::storeSetUp() {
 }
 
 void NewGameDialog::startGame() {
+    // One start at a time: a second press while the other computer is being called is not a
+    // second call.
+    if (!starting_.busy())
+        starting_.run(start());
+}
+
+Task<> NewGameDialog::start() {
     GameState& state = ctx_.state;
     const int difficulty = difficultyList->currentIndex();
     state.settings.difficulty = static_cast<quint8>(difficulty < 0 ? 1 : difficulty);
@@ -183,23 +194,23 @@ void NewGameDialog::startGame() {
     for (int row = 0; row < 4; ++row)
         rows[row] = {nameEdits[row]->text(), kindLists[row]->currentIndex(), networkLamps[row]->isChecked()};
     buildParticipants(state, rows);
-    if (!participantsAccepted())
-        return;
+    if (!co_await participantsAccepted())
+        co_return;
     if (anyNetworkParticipant(state)) {
-        if (!inviteOtherComputer())
-            return;
+        if (!co_await inviteOtherComputer())
+            co_return;
         state.settings.networkGame = true;
     }
     startDealtGame();
 }
 
-bool NewGameDialog::participantsAccepted() {
+Task<bool> NewGameDialog::participantsAccepted() {
     const ParticipantCheck check = checkParticipants(ctx_.state);
     if (check.nobody)
-        information(tr("Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!"));
+        co_await information(tr("Sie brauchen für ein vernünftiges Spiel\rmindestens einen Spieler!"));
     if (check.allNetwork)
-        information(tr("Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"));
-    return check.passed();
+        co_await information(tr("Es dürfen nicht alle Spieler Netzwerk-Teilnehmer sein!"));
+    co_return check.passed();
 }
 
 void NewGameDialog::startDealtGame() {
@@ -218,40 +229,41 @@ void NewGameDialog::startDealtGame() {
     accept();
 }
 
-bool NewGameDialog::inviteOtherComputer() {
+Task<bool> NewGameDialog::inviteOtherComputer() {
     const QString address =
         addressDialog().askForAddress(ctx_.settings.value(QStringLiteral("netzwerkadresse")));
     if (address.isEmpty())
-        return false;
+        co_return false;
     ctx_.settings.setValue(QStringLiteral("netzwerkadresse"), address);
     ctx_.link.connectTo(address);
     callStep_ = CallStep::Searching;
     progressWindow().showProgress(tr("Computer wird gesucht..."));
-    if (!waitWhile(CallStep::Searching)) {
-        refuseAborted();
-        return false;
+    if (!co_await waitWhile(CallStep::Searching)) {
+        co_await refuseAborted();
+        co_return false;
     }
     progressWindow().showProgress(tr("Computer gefunden.\r\nTeilnehmer werden gefragt..."));
     callStep_ = CallStep::Asking;
     ctx_.networkGame.sendInvitation();
-    if (!waitWhile(CallStep::Asking)) {
-        refuseAborted();
-        return false;
+    if (!co_await waitWhile(CallStep::Asking)) {
+        co_await refuseAborted();
+        co_return false;
     }
     if (callStep_ == CallStep::Accepted)
-        return true;
+        co_return true;
     progressWindow().showProgress(tr("Netz-Teilnehmer haben abgelehnt.\r\nSchade für Sie..."));
-    return false;
+    co_return false;
 }
 
-bool NewGameDialog::waitWhile(CallStep step) {
-    ctx_.wait.waitUntil([this, step] { return callStep_ != step; });
-    return callStep_ != CallStep::Aborted;
+Task<bool> NewGameDialog::waitWhile(CallStep step) {
+    while (callStep_ == step)
+        co_await callStepChanged_.next();
+    co_return callStep_ != CallStep::Aborted;
 }
 
-void NewGameDialog::refuseAborted() {
+Task<> NewGameDialog::refuseAborted() {
     progressWindow().hide();
-    information(tr("Aktion wurde abgebrochen."));
+    co_await information(tr("Aktion wurde abgebrochen."));
 }
 
 void NewGameDialog::cancel() {
@@ -279,6 +291,6 @@ void NewGameDialog::onNumbersToggled() {
     pictureFileBox->setVisible(!numbersLamp->isChecked());
 }
 
-void NewGameDialog::information(const QString& text) {
-    QMessageBox::information(this, tr("Hinweis"), text);
+Task<> NewGameDialog::information(QString text) {
+    co_await messageAnswer(this, QMessageBox::Information, tr("Hinweis"), text, QMessageBox::Ok);
 }

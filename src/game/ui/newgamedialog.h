@@ -2,6 +2,8 @@
 
 #include "records/playernamelist.h"
 #include "records/statentry.h"
+#include "timing/notifier.h"
+#include "timing/taskqueue.h"
 
 #include <QDialog>
 #include <QImage>
@@ -11,7 +13,6 @@
 #include <memory>
 
 class GameRandom;
-class MessageWait;
 class NetworkGame;
 class QComboBox;
 class QGroupBox;
@@ -51,7 +52,6 @@ public:
         GameTallies& tallies;
         GameRandom& random;
         TurnFlow& flow;
-        MessageWait& wait;
         NewGameHost& host;
         // The other computer, for games with participants there.
         NetworkLink& link;
@@ -70,7 +70,11 @@ public:
     // A game offered by the other computer begins: the lamps follow its choice.
     void takeOfferedGame(bool triples, bool pictures);
 
+    // "Spiel beginnen!": checks the participants, invites the other computer where one plays
+    // there, and deals. The dialog stays usable while it waits for the other computer.
     void startGame();
+    // A start is under way: it asks something, or waits for the other computer.
+    bool starting() const { return starting_.busy(); }
     void cancel();
     void choosePictureFile();
     void useBuiltInPictures();
@@ -110,27 +114,31 @@ private:
     // window's signals tell; the waits of a network start look at it.
     enum class CallStep { Idle, Searching, Found, Asking, Accepted, Declined, Aborted };
 
+    Task<> start();
+
     void buildLayout(const QImage& texture);
     void initialiseControls();
     void loadStoredSetUp();
     void storeSetUp();
-    bool participantsAccepted();
-    bool inviteOtherComputer();
-    // Processes messages until the call has left `step` or "Abbruch" is pressed; false when
-    // aborted.
-    bool waitWhile(CallStep step);
+    Task<bool> participantsAccepted();
+    Task<bool> inviteOtherComputer();
+    // Waits until the call has left `step` or "Abbruch" is pressed; false when aborted.
+    Task<bool> waitWhile(CallStep step);
     void setCallStep(CallStep step);
-    void refuseAborted();
+    Task<> refuseAborted();
     AddressDialog& addressDialog();
     ProgressWindow& progressWindow();
     void startDealtGame();
-    void information(const QString& text);
+    Task<> information(QString text);
 
     Context ctx_;
     QImage texture_;
     PlayerNameList names_;
     FileChooser chooseFile_;
     CallStep callStep_ = CallStep::Idle;
+    Notifier callStepChanged_;
+    // The start under way; the dialog's closing drops it.
+    TaskQueue starting_;
     std::unique_ptr<AddressDialog> addressDialog_;
     // A window of this dialog, so that its "Abbruch" can be used while the dialog runs modally.
     std::unique_ptr<ProgressWindow> progressWindow_;
