@@ -13,25 +13,14 @@ namespace {
 constexpr int kColumns = 15; // cards to a row on either board size
 
 // One slot of the board. It has no object of its own, so the board keeps it registered.
-class AccessibleCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class AccessibleCell : public ReadOnlyTableCell {
 public:
     AccessibleCell(BoardNarrator* narrator, int slot) : narrator_(narrator), slot_(slot) {}
 
     bool isValid() const override { return narrator_ && slot_ <= narrator_->cellCount(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        const QAccessibleInterface* board = table();
-        return board ? board->window() : nullptr;
-    }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return table(); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name && isValid() ? narrator_->cellName(slot_) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid())
             return {};
@@ -48,18 +37,8 @@ public:
         }
         return s;
     }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
-                                                       : nullptr;
-    }
-
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return (slot_ - 1) % kColumns; }
     int rowIndex() const override { return (slot_ - 1) / kColumns; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override {
         return narrator_ ? QAccessible::queryAccessibleInterface(narrator_->view()) : nullptr;
     }

@@ -45,3 +45,30 @@ protected:
 private:
     mutable QHash<int, QAccessible::Id> cells_;
 };
+
+// A cell of such a table: a leaf with no object of its own that takes no text and cannot be
+// selected. What it says, where it lies and which row and column it is in, each table says.
+class ReadOnlyTableCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        const QAccessibleInterface* owner = table();
+        return owner ? owner->window() : nullptr;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return table(); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
+                                                       : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+};

@@ -20,18 +20,11 @@ int childIndex(int row, int column) {
 
 // One heading or one text of a rank. It has no object of its own, so the table keeps it
 // registered.
-class AccessibleScoreCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class AccessibleScoreCell : public ReadOnlyTableCell {
 public:
     AccessibleScoreCell(HighScoreView* view, int row, int column) : view_(view), row_(row), column_(column) {}
 
     bool isValid() const override { return view_; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return view_ ? table()->window() : nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return table(); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !view_)
             return {};
@@ -39,7 +32,6 @@ public:
             return highScoreHeadings()[column_];
         return highScoreRowTexts(view_->table(), row_ + 1)[column_];
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!view_)
             return {};
@@ -56,23 +48,14 @@ public:
         s.readOnly = true;
         return s;
     }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
-                                                       : nullptr;
-    }
-
-    bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override {
         QAccessibleInterface* rows = table();
         if (row_ == kHeadingRow || !rows)
             return {};
         return {rows->child(childIndex(kHeadingRow, column_))};
     }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return column_; }
     int rowIndex() const override { return row_; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override {
         return QAccessible::queryAccessibleInterface(view_.data());
     }
