@@ -14,6 +14,7 @@
 #include "support/modal.h"
 #include "support/newgame.h"
 
+#include "controls/ui/lamp.h"
 #include "controls/ui/pushbutton.h"
 #include "controls/ui/sevensegmentdisplay.h"
 #include <QAction>
@@ -383,6 +384,36 @@ TEST_F(MainWindowTest, AGameThatAComputerOpensTakesNoClickFromTheGameBefore) {
     clickSlot(1);
     EXPECT_FALSE(state.cards[1].faceUp) << "the computer's turn";
     EXPECT_FALSE(boardView()->isEnabled());
+}
+
+// Closed between games, the dialog holds no window and drawing surface, and offers again
+// what was chosen in it.
+TEST_F(MainWindowTest, TheNewGameDialogLetsGoOfItsWindowBetweenGamesAndKeepsItsChoices) {
+    open();
+    onNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<NewGameDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->pairsLamp->setChecked(false);
+        dialog->triplesLamp->setChecked(true);
+        dialog->startButton->click();
+    });
+    action("newGameAction")->trigger();
+    ASSERT_TRUE(window->gameState().gameRunning);
+    auto* dialog = madeWindow<NewGameDialog>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowHandle(), nullptr);
+
+    answerNextMessageBox(QMessageBox::Yes);
+    bool offeredTriples = false;
+    onNextModal([&](QWidget* modal) {
+        ASSERT_EQ(modal, dialog);
+        offeredTriples = dialog->isVisible() && dialog->triplesLamp->isChecked();
+        dialog->startButton->click();
+    });
+    action("newGameAction")->trigger();
+    EXPECT_TRUE(offeredTriples);
+    EXPECT_TRUE(window->gameState().gameRunning);
+    EXPECT_EQ(dialog->windowHandle(), nullptr);
 }
 
 TEST_F(MainWindowTest, SpaceTurnsExactlyTheMarkedCardAndNothingWhileTheBoardTakesNoInput) {

@@ -386,6 +386,8 @@ bool MainWindow::confirmAbandonGame() {
 
 void MainWindow::runNewGameDialog() {
     newGameDialog().exec();
+    // Its window and drawing surface go before the board is drawn; the next game makes them anew.
+    newGameDialog_->releaseWindow();
 }
 
 Task<> MainWindow::showEndDialog(EndDialogText text) {

@@ -92,6 +92,14 @@ void NewGameDialog::setCallStep(CallStep step) {
     callStepChanged_.notify();
 }
 
+void NewGameDialog::releaseWindow() {
+    if (isVisible())
+        return;
+    // It stands over this window; made again with it when a start needs it.
+    progressWindow_.reset();
+    destroy();
+}
+
 QString NewGameDialog::pictureSource() const {
     return pictureFileEdit->text();
 }

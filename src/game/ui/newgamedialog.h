@@ -65,6 +65,10 @@ public:
     // The "Ändern" file dialog; tests put their own here.
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
+    // Frees the closed dialog's window and drawing surface, with the progress window; the next
+    // showing makes them anew. Not while an event for the window is being handled.
+    void releaseWindow();
+
     // The picture file a game would draw from, or the built-in sheet's marker.
     QString pictureSource() const;
     // A game offered by the other computer begins: the lamps follow its choice.
