@@ -149,16 +149,31 @@ protected:
 
     // Steps: a caller connects, is taken, and hangs up; the window has seen it go.
     void callAndHangUp(std::vector<Script::Step>& steps) {
-        steps.push_back([this] {
-            callers.push_back(std::make_unique<Caller>(port));
-            return true;
-        });
-        steps.push_back([this] { return callers.back()->connected() && online(); });
+        call(steps);
         steps.push_back([this] {
             callers.back()->hangUp();
             return true;
         });
         steps.push_back([this] { return !online(); });
+    }
+
+    // Steps: a new caller, connected.
+    void call(std::vector<Script::Step>& steps) {
+        steps.push_back([this] {
+            callers.push_back(std::make_unique<Caller>(port));
+            return true;
+        });
+        steps.push_back([this] { return callers.back()->connected() && online(); });
+    }
+
+    // Steps: a new caller invites (Anna there, Bert here), and the question is open.
+    void callAndInvite(std::vector<Script::Step>& steps) {
+        call(steps);
+        steps.push_back([this] {
+            callers.back()->send(invitation(1));
+            return true;
+        });
+        steps.push_back([] { return !openBoxes(kQuestion).isEmpty(); });
     }
 
     // Steps: many callers at once, all hanging up together.
@@ -223,11 +238,7 @@ TEST_F(CallersTest, HangUpsWhileTheMessageIsOpenNeitherCrashNorStackMessages) {
 TEST_F(CallersTest, ACallerGoneWhileItsInvitationIsAskedLeavesNothingBehind) {
     window->gameState().playerCount = 3;
     std::vector<Script::Step> steps;
-    steps.push_back([this] {
-        callers.push_back(std::make_unique<Caller>(port));
-        return true;
-    });
-    steps.push_back([this] { return callers.back()->connected() && online(); });
+    call(steps);
     steps.push_back([this] {
         // A second and third invitation while the question is open are not asked again.
         callers.back()->send(invitation(1) + invitation(2) + invitation(3));
@@ -261,26 +272,13 @@ TEST_F(CallersTest, ACallerGoneWhileItsInvitationIsAskedLeavesNothingBehind) {
 // second is asked once the first question is answered, and gets its answer.
 TEST_F(CallersTest, AnInvitationThatCameWhileAGoneCallersQuestionWasOpenIsAskedNext) {
     std::vector<Script::Step> steps;
-    steps.push_back([this] {
-        callers.push_back(std::make_unique<Caller>(port));
-        return true;
-    });
-    steps.push_back([this] { return callers.back()->connected() && online(); });
-    steps.push_back([this] {
-        callers.back()->send(invitation(1));
-        return true;
-    });
-    steps.push_back([] { return !openBoxes(kQuestion).isEmpty(); });
+    callAndInvite(steps);
     steps.push_back([this] {
         callers.back()->hangUp();
         return true;
     });
     steps.push_back([this] { return !online(); });
-    steps.push_back([this] {
-        callers.push_back(std::make_unique<Caller>(port));
-        return true;
-    });
-    steps.push_back([this] { return callers.back()->connected() && online(); });
+    call(steps);
     steps.push_back([this] {
         callers.back()->send(invitation(1));
         return true;
@@ -313,16 +311,7 @@ TEST_F(CallersTest, AnInvitationThatCameWhileAGoneCallersQuestionWasOpenIsAskedN
 TEST_F(CallersTest, AGameLostInMidTurnShowsEveryCardOfTheTurnFaceDown) {
     const GameState& state = window->gameState();
     std::vector<Script::Step> steps;
-    steps.push_back([this] {
-        callers.push_back(std::make_unique<Caller>(port));
-        return true;
-    });
-    steps.push_back([this] { return callers.back()->connected() && online(); });
-    steps.push_back([this] {
-        callers.back()->send(invitation(1));
-        return true;
-    });
-    steps.push_back([] { return !openBoxes(kQuestion).isEmpty(); });
+    callAndInvite(steps);
     steps.push_back(closeAll(kQuestion, QMessageBox::Yes));
     steps.push_back([&state] { return state.settings.networkGame; });
     steps.push_back([this] {
