@@ -81,22 +81,23 @@ void NetworkGame::onBlockReceived(const NetworkBlock& block) {
         cardReceived(payload);
         break;
     case MessageType::AllCardsReceived:
-        if (isSignal(payload)) {
-            Q_EMIT protocolLine(QStringLiteral("Alle Karten wurden empfangen..."));
-            state_.peerTurnDone = true;
-            flow_.marksChanged();
-        }
+        markReceived(payload, &GameState::peerTurnDone, QStringLiteral("Alle Karten wurden empfangen..."));
         break;
     case MessageType::ReadyForCard:
-        if (isSignal(payload)) {
-            Q_EMIT protocolLine(QStringLiteral("Gegner ist bereit für nächste Karte"));
-            state_.peerReady = true;
-            flow_.marksChanged();
-        }
+        markReceived(payload, &GameState::peerReady, QStringLiteral("Gegner ist bereit für nächste Karte"));
         break;
     default:
         break; // other types are not ours
     }
+}
+
+// A signal of the other computer sets its mark, which a waiting turn goes on from.
+void NetworkGame::markReceived(const QByteArray& payload, bool GameState::*mark, const QString& line) {
+    if (!isSignal(payload))
+        return;
+    Q_EMIT protocolLine(line);
+    state_.*mark = true;
+    flow_.marksChanged();
 }
 
 void NetworkGame::invitationReceived(const QByteArray& payload) {

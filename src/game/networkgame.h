@@ -67,6 +67,7 @@ private:
     Task<> askAbout(Invitation invitation);
     void gameDataReceived(const QByteArray& payload);
     void cardReceived(const QByteArray& payload);
+    void markReceived(const QByteArray& payload, bool GameState::*mark, const QString& line);
     void send(MessageType type, const QByteArray& payload);
 
     GameState& state_;
