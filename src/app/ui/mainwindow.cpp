@@ -8,6 +8,7 @@
 #include "cards/ui/sheetloading.h"
 #include "controls/ui/centring.h"
 #include "controls/ui/imageview.h"
+#include "controls/ui/openmessage.h"
 #include "controls/ui/toolbutton.h"
 #include "game/computerplayer.h"
 #include "game/turnflow.h"
@@ -110,12 +111,8 @@ void MainWindow::connectGameParts() {
     connect(&networkLink_, &NetworkLink::onlineChanged, network, &NetworkGame::onOnlineChanged);
     connect(&networkLink_, &NetworkLink::blockDropped, this, [] { QApplication::beep(); });
     // Shown without a loop of its own: the call it reports may be one the new-game dialog waits for.
-    connect(&networkLink_, &NetworkLink::socketError, this, [this](const QString& text) {
-        auto* box = new QMessageBox(QMessageBox::Critical, tr("Fehler"), text, QMessageBox::Ok, this);
-        box->setWindowModality(Qt::ApplicationModal);
-        connect(box, &QDialog::finished, box, &QObject::deleteLater);
-        box->show();
-    });
+    connect(&networkLink_, &NetworkLink::socketError, this,
+            [this](const QString& text) { openMessage(QMessageBox::Critical, tr("Fehler"), text, this); });
     connect(records, &GameRecords::writeFailed, this,
             [this](const QString& path, const QString& reason) { showWriteFailure(this, path, reason); });
 }
@@ -420,13 +417,10 @@ void MainWindow::showConnectionLost() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            auto* box = new QMessageBox(QMessageBox::Information, tr("Hinweis"),
-                                        tr("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."),
-                                        QMessageBox::Ok, this);
-            box->setWindowModality(Qt::ApplicationModal);
+            QMessageBox* box =
+                openMessage(QMessageBox::Information, tr("Hinweis"),
+                            tr("Die Verbindung zum Netzwerk-Spieler wurde unterbrochen."), this);
             connect(box, &QDialog::finished, this, [this] { connectionLostShowing_ = false; });
-            connect(box, &QDialog::finished, box, &QObject::deleteLater);
-            box->show();
         },
         Qt::QueuedConnection);
 }
